@@ -1,0 +1,51 @@
+# The two commands a newcomer needs: `make demo` and `make test`. Both install what is missing.
+SHELL := /bin/bash
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+SAMPLE ?= $(CURDIR)/sample
+DEMO_OUT ?= $(CURDIR)/out/demo
+
+PACKAGES := cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev \
+  libbenchmark-dev libsqlite3-dev libsodium-dev qt6-base-dev libgl-dev libx11-dev \
+  fonts-liberation xvfb xauth locales
+
+.PHONY: all deps build test asan-test demo screenshots bench clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+	@locale -a 2>/dev/null | grep -qi '^de_DE.utf8$$' || localedef -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || true
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
+
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKR_SANITIZE=ON -DKR_BENCH=OFF
+
+asan-test: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) --timeout 600
+
+demo: build
+	@scripts/demo.sh $(BUILD) $(SAMPLE) $(DEMO_OUT)
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,7 @@
+// KR917 is not built yet; this stand-in only says so.
+#include <cstdio>
+
+int main() {
+  std::fputs("KR917: not available yet\n", stderr);
+  return 1;
+}

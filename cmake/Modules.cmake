@@ -1,0 +1,17 @@
+# kr_module(name SOURCES ... DEPS ...): one static library per platform module or subsystem.
+function(kr_module name)
+  cmake_parse_arguments(M "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${M_SOURCES})
+  target_link_libraries(${name} PUBLIC ${M_DEPS})
+endfunction()
+
+# kr_test(name SOURCES ... DEPS ...): a GoogleTest executable registered with CTest.
+# Tests run under a comma-decimal locale when the machine has one, so nothing may depend on it.
+function(kr_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_DEPS} kr_test_main)
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "KR_TEST_LOCALE=de_DE.UTF-8;KR_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+endfunction()

@@ -1,0 +1,43 @@
+//===- DateTime.h - VB dates: serial days since 30/12/1899 ---------------===//
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace vb {
+
+/// A VB Date: whole days since 30 December 1899, the fraction the time of day.
+struct DateTime {
+  double Serial = 0;
+  friend bool operator==(const DateTime&, const DateTime&) = default;
+};
+
+/// The date of a year, month and day; months and days out of range roll
+/// over as VB's DateSerial does (month 13 is January of the next year).
+DateTime DateSerial(int year, int month, int day);
+/// A date with a time of day.
+DateTime DateTimeSerial(int year, int month, int day, int hour, int minute, int second);
+
+int Year(DateTime d);
+int Month(DateTime d);
+int Day(DateTime d);
+int Hour(DateTime d);
+int Minute(DateTime d);
+int Second(DateTime d);
+
+/// Today, without a time of day.
+DateTime Today();
+/// The current date and time.
+DateTime Now();
+
+/// Whole days from `from` to `to` (DateDiff "d").
+long DateDiffDays(DateTime from, DateTime to);
+
+/// A "dd/mm/yyyy" text read strictly: two digits, "/", two digits, "/",
+/// four digits, and a real calendar date. Nothing else is accepted.
+std::optional<DateTime> ParseDate(std::string_view ddmmyyyy);
+
+/// True for a real calendar date.
+bool IsValidDate(int year, int month, int day);
+
+}  // namespace vb

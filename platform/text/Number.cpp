@@ -1,0 +1,193 @@
+#include "platform/text/Number.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace vb {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Parses a plain decimal (digits, point, digits, exponent) held in `clean`.
+std::optional<double> ParsePlain(const std::string& clean) {
+  if (clean.empty()) return std::nullopt;
+  double value = 0;
+  const char* first = clean.data();
+  const char* last = clean.data() + clean.size();
+  auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  if (ec == std::errc::result_out_of_range) return std::nullopt;
+  if (ec != std::errc() || ptr != last) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(std::string_view s) {
+  std::size_t b = s.find_first_not_of(" \t");
+  if (b == std::string_view::npos) return std::nullopt;
+  std::size_t e = s.find_last_not_of(" \t");
+  s = s.substr(b, e - b + 1);
+
+  bool negative = false;
+  if (s.size() >= 2 && s.front() == '(' && s.back() == ')') {
+    negative = true;
+    s = s.substr(1, s.size() - 2);
+  }
+  if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+    if (s[0] == '-') negative = !negative;
+    s = s.substr(1);
+    std::size_t nb = s.find_first_not_of(' ');
+    if (nb == std::string_view::npos) return std::nullopt;
+    s = s.substr(nb);
+  }
+
+  // Mantissa: digits and grouping commas, then an optional point and digits.
+  std::string clean;
+  std::size_t i = 0;
+  bool digits = false;
+  while (i < s.size() && (IsDigit(s[i]) || s[i] == ',')) {
+    if (s[i] != ',') {
+      clean += s[i];
+      digits = true;
+    } else if (!digits) {
+      return std::nullopt;
+    }
+    ++i;
+  }
+  if (i < s.size() && s[i] == '.') {
+    clean += '.';
+    ++i;
+    while (i < s.size() && IsDigit(s[i])) {
+      clean += s[i++];
+      digits = true;
+    }
+  }
+  if (!digits) return std::nullopt;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+    clean += 'e';
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) clean += s[i++];
+    bool expDigits = false;
+    while (i < s.size() && IsDigit(s[i])) {
+      clean += s[i++];
+      expDigits = true;
+    }
+    if (!expDigits) return std::nullopt;
+  }
+  if (i != s.size()) return std::nullopt;
+  if (clean.front() == '.') clean.insert(clean.begin(), '0');
+  std::optional<double> v = ParsePlain(clean);
+  if (!v) return std::nullopt;
+  return negative ? -*v : *v;
+}
+
+double Val(std::string_view s) {
+  // Blanks (and tabs, line feeds) are skipped anywhere, as VB's Val does.
+  std::string t;
+  for (char c : s) {
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') t += c;
+  }
+  std::size_t i = 0;
+  std::string clean;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+    if (t[i] == '-') clean += '-';
+    ++i;
+  }
+  bool digits = false;
+  while (i < t.size() && IsDigit(t[i])) {
+    clean += t[i++];
+    digits = true;
+  }
+  if (i < t.size() && t[i] == '.') {
+    clean += '.';
+    ++i;
+    while (i < t.size() && IsDigit(t[i])) {
+      clean += t[i++];
+      digits = true;
+    }
+  }
+  if (!digits) return 0;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
+    std::size_t j = i + 1;
+    std::string exp = "e";
+    if (j < t.size() && (t[j] == '+' || t[j] == '-')) exp += t[j++];
+    bool expDigits = false;
+    while (j < t.size() && IsDigit(t[j])) {
+      exp += t[j++];
+      expDigits = true;
+    }
+    if (expDigits) clean += exp;
+  }
+  std::string body = clean;
+  bool neg = !body.empty() && body[0] == '-';
+  if (neg) body.erase(0, 1);
+  if (!body.empty() && body[0] == '.') body.insert(body.begin(), '0');
+  double value = 0;
+  auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
+  (void)ptr;
+  if (ec == std::errc::result_out_of_range) value = HUGE_VAL;
+  return neg ? -value : value;
+}
+
+std::string NumberText(double value, int significant) {
+  if (value == 0) return "0";
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-1.#INF" : "1.#INF";
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1);
+  std::string sci(buf, r.ptr);
+  bool negative = sci[0] == '-';
+  if (negative) sci.erase(0, 1);
+  std::size_t ePos = sci.find('e');
+  int exponent = std::atoi(sci.c_str() + ePos + 1);
+  std::string digits;
+  for (std::size_t k = 0; k < ePos; ++k) {
+    if (sci[k] != '.') digits += sci[k];
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string out;
+  if (exponent >= significant || exponent < -5) {
+    out = digits.substr(0, 1);
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    out += exponent < 0 ? "E-" : "E+";
+    int a = std::abs(exponent);
+    out += (a < 10 ? "0" : "") + std::to_string(a);
+  } else if (exponent < 0) {
+    out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else {
+    std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+      out = digits + std::string(whole - digits.size(), '0');
+    } else {
+      out = digits.substr(0, whole) + "." + digits.substr(whole);
+    }
+  }
+  return negative ? "-" + out : out;
+}
+
+std::string Str(double value) {
+  std::string t = NumberText(value);
+  return value >= 0 ? " " + t : t;
+}
+
+double RoundHalfEven(double value) {
+  double r = std::nearbyint(value);  // the default rounding mode is half to even
+  if (std::fabs(value - std::trunc(value)) == 0.5) {
+    double t = std::trunc(value);
+    r = std::fmod(t, 2.0) == 0 ? t : t + (value > 0 ? 1 : -1);
+  }
+  return r;
+}
+
+double Round(double value, int digits) {
+  if (digits <= 0) return RoundHalfEven(value);
+  double scale = std::pow(10.0, digits);
+  return RoundHalfEven(value * scale) / scale;
+}
+
+double Int(double value) { return std::floor(value); }
+double Fix(double value) { return std::trunc(value); }
+
+}  // namespace vb
