@@ -50,6 +50,8 @@ long SecondsOfDay(DateTime d) {
 }  // namespace
 
 DateTime DateSerial(int year, int month, int day) {
+  // A two-digit year lies in the window 1930-2029, as VB reads one by default.
+  if (year >= 0 && year <= 99) year += year < 30 ? 2000 : 1900;
   long y = year + (month - 1 >= 0 ? (month - 1) / 12 : -((12 - month) / 12));
   long m = ((month - 1) % 12 + 12) % 12 + 1;
   long days = DaysFromCivil(y, static_cast<unsigned>(m), 1) + (day - 1);

@@ -13,7 +13,8 @@ struct DateTime {
 };
 
 /// The date of a year, month and day; months and days out of range roll
-/// over as VB's DateSerial does (month 13 is January of the next year).
+/// over as VB's DateSerial does (month 13 is January of the next year, day 0
+/// the last day of the month before); a year 0-29 is 2000-2029, 30-99 1930-1999.
 DateTime DateSerial(int year, int month, int day);
 /// A date with a time of day.
 DateTime DateTimeSerial(int year, int month, int day, int hour, int minute, int second);

@@ -4,19 +4,40 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/text/Error.h"
+
 namespace vb {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Parses a plain decimal (digits, point, digits, exponent) held in `clean`.
+// True when a decimal text that from_chars found out of range is too large
+// (rather than too close to zero): its magnitude is at least 1E+300.
+bool TooLarge(const std::string& clean) {
+  std::size_t e = clean.find('e');
+  std::string mantissa = clean.substr(0, e);
+  long exponent = e == std::string::npos ? 0 : std::atol(clean.c_str() + e + 1);
+  std::size_t point = mantissa.find('.');
+  if (point == std::string::npos) point = mantissa.size();
+  std::size_t first = mantissa.find_first_not_of("0.");
+  if (first == std::string::npos) return false;
+  // Position of the first significant digit relative to the point.
+  long magnitude = first < point ? static_cast<long>(point - first) : -static_cast<long>(first - point) + 1;
+  return magnitude + exponent > 0;
+}
+
+// Parses a plain decimal (digits, point, digits, exponent) held in `clean`;
+// a number too close to zero for a Double reads as 0, one too large as nothing.
 std::optional<double> ParsePlain(const std::string& clean) {
   if (clean.empty()) return std::nullopt;
   double value = 0;
   const char* first = clean.data();
   const char* last = clean.data() + clean.size();
   auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-  if (ec == std::errc::result_out_of_range) return std::nullopt;
+  if (ec == std::errc::result_out_of_range && ptr == last) {
+    if (TooLarge(clean)) return std::nullopt;
+    return 0.0;
+  }
   if (ec != std::errc() || ptr != last) return std::nullopt;
   return value;
 }
@@ -123,11 +144,9 @@ double Val(std::string_view s) {
   bool neg = !body.empty() && body[0] == '-';
   if (neg) body.erase(0, 1);
   if (!body.empty() && body[0] == '.') body.insert(body.begin(), '0');
-  double value = 0;
-  auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
-  (void)ptr;
-  if (ec == std::errc::result_out_of_range) value = HUGE_VAL;
-  return neg ? -value : value;
+  std::optional<double> value = ParsePlain(body);
+  if (!value) Raise(ErrOverflow);
+  return neg ? -*value : *value;
 }
 
 std::string NumberText(double value, int significant) {
@@ -169,6 +188,9 @@ std::string NumberText(double value, int significant) {
 
 std::string Str(double value) {
   std::string t = NumberText(value);
+  // Str writes no zero before the point: 0.5 is " .5", -0.5 is "-.5".
+  std::size_t digit = t[0] == '-' ? 1 : 0;
+  if (t.compare(digit, 2, "0.") == 0) t.erase(digit, 1);
   return value >= 0 ? " " + t : t;
 }
 
@@ -182,11 +204,13 @@ double RoundHalfEven(double value) {
 }
 
 double Round(double value, int digits) {
-  if (digits <= 0) return RoundHalfEven(value);
+  if (digits < 0) Raise(ErrInvalidCall);
+  if (digits == 0) return RoundHalfEven(value);
   double scale = std::pow(10.0, digits);
   return RoundHalfEven(value * scale) / scale;
 }
 
+double Abs(double value) { return std::fabs(value); }
 double Int(double value) { return std::floor(value); }
 double Fix(double value) { return std::trunc(value); }
 

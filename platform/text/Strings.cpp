@@ -133,7 +133,10 @@ std::string String(long n, std::string_view ch) {
   return out;
 }
 
-std::string String(long n, int code) { return String(n, Chr(code)); }
+std::string String(long n, int code) {
+  if (code < 0) Raise(ErrInvalidCall);
+  return String(n, Chr(code % 256));  // VB takes a code above 255 modulo 256
+}
 
 std::string Replace(std::string_view s, std::string_view find, std::string_view with) {
   if (find.empty()) return std::string(s);

@@ -40,7 +40,7 @@ std::string LCase(std::string_view s);
 std::string Space(long n);
 /// `n` copies of the first character of `ch`.
 std::string String(long n, std::string_view ch);
-/// `n` copies of the character with Windows-1252 code `code`.
+/// `n` copies of the character with Windows-1252 code `code` (modulo 256).
 std::string String(long n, int code);
 
 /// Every occurrence of `find` replaced by `with`, scanning left to right.

@@ -12,11 +12,13 @@ namespace {
 
 std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
+// VB's general date: the date, its time of day when it has one, and only the
+// time for a value without a day (serial 0 is "00:00:00").
 std::string DateText(DateTime d) {
+  std::string time = TwoDigits(Hour(d)) + ":" + TwoDigits(Minute(d)) + ":" + TwoDigits(Second(d));
+  if (std::floor(d.Serial) == 0) return time;
   std::string out = TwoDigits(Day(d)) + "/" + TwoDigits(Month(d)) + "/" + std::to_string(Year(d));
-  if (d.Serial != std::floor(d.Serial)) {
-    out += " " + TwoDigits(Hour(d)) + ":" + TwoDigits(Minute(d)) + ":" + TwoDigits(Second(d));
-  }
+  if (d.Serial != std::floor(d.Serial)) out += " " + time;
   return out;
 }
 

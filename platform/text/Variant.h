@@ -96,8 +96,8 @@ class Variant {
 };
 
 /// Text of a value: numbers as NumberText, dates as "dd/mm/yyyy" (with
-/// " hh:mm:ss" when they have a time), Booleans "True"/"False", Empty "";
-/// error 94 for Null.
+/// " hh:mm:ss" when they have a time, only "hh:mm:ss" when they have no day),
+/// Booleans "True"/"False", Empty ""; error 94 for Null.
 std::string CStr(const Variant& v);
 /// A number of a value; a String must read whole as a number (ParseNumber),
 /// else error 13; Empty is 0; error 94 for Null.
