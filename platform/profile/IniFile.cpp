@@ -1,0 +1,126 @@
+#include "platform/profile/IniFile.h"
+
+#include <algorithm>
+
+#include "platform/text/Cp1252.h"
+#include "platform/text/Strings.h"
+
+namespace win {
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+  std::size_t from = s.find_first_not_of(" \t");
+  if (from == std::string_view::npos) return {};
+  std::size_t to = s.find_last_not_of(" \t");
+  return s.substr(from, to - from + 1);
+}
+
+bool SameName(std::string_view a, std::string_view b) { return vb::UCase(a) == vb::UCase(b); }
+
+bool HasHighBytes(std::string_view bytes) {
+  return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string_view bytes) : Utf8_(HasHighBytes(bytes) && vb::IsValidUtf8(bytes)) {
+  while (!bytes.empty()) {
+    std::size_t newline = bytes.find('\n');
+    Line line;
+    if (newline == std::string_view::npos) {
+      line.Raw = std::string(bytes);
+      bytes = {};
+    } else {
+      bool crlf = newline > 0 && bytes[newline - 1] == '\r';
+      line.Raw = std::string(bytes.substr(0, crlf ? newline - 1 : newline));
+      line.Ending = crlf ? "\r\n" : "\n";
+      bytes.remove_prefix(newline + 1);
+    }
+    Lines_.push_back(std::move(line));
+  }
+}
+
+IniFile::Parsed IniFile::Parse(const Line& line) const {
+  std::string text = Utf8_ ? line.Raw : vb::FromCp1252(line.Raw);
+  std::string_view t = TrimBlanks(text);
+  Parsed parsed;
+  if (t.empty() || t.front() == ';') return parsed;
+  if (t.front() == '[') {
+    std::size_t close = t.find(']');
+    parsed.Type = Kind::Section;
+    parsed.Name = TrimBlanks(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    return parsed;
+  }
+  std::size_t equals = t.find('=');
+  if (equals == std::string_view::npos) return parsed;
+  parsed.Name = TrimBlanks(t.substr(0, equals));
+  if (parsed.Name.empty()) return parsed;
+  parsed.Type = Kind::Key;
+  parsed.Value = TrimBlanks(t.substr(equals + 1));
+  return parsed;
+}
+
+std::optional<std::size_t> IniFile::FindSection(std::string_view section) const {
+  for (std::size_t i = 0; i < Lines_.size(); ++i) {
+    Parsed p = Parse(Lines_[i]);
+    if (p.Type == Kind::Section && SameName(p.Name, section)) return i;
+  }
+  return std::nullopt;
+}
+
+std::size_t IniFile::SectionEnd(std::size_t header) const {
+  std::size_t i = header + 1;
+  while (i < Lines_.size() && Parse(Lines_[i]).Type != Kind::Section) ++i;
+  return i;
+}
+
+std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
+  auto header = FindSection(section);
+  if (!header) return std::nullopt;
+  for (std::size_t i = *header + 1, end = SectionEnd(*header); i < end; ++i) {
+    Parsed p = Parse(Lines_[i]);
+    if (p.Type == Kind::Key && SameName(p.Name, key)) return p.Value;
+  }
+  return std::nullopt;
+}
+
+std::string IniFile::Encode(std::string_view text) const {
+  return Utf8_ ? std::string(text) : vb::ToCp1252(text);
+}
+
+void IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
+  auto header = FindSection(section);
+  if (!header) {
+    if (!Lines_.empty()) {
+      if (Lines_.back().Ending.empty()) Lines_.back().Ending = "\r\n";
+      if (!TrimBlanks(Lines_.back().Raw).empty()) Lines_.push_back({"", "\r\n"});
+    }
+    Lines_.push_back({Encode("[" + std::string(section) + "]"), "\r\n"});
+    Lines_.push_back({Encode(std::string(key) + "=" + std::string(value)), "\r\n"});
+    return;
+  }
+  std::size_t end = SectionEnd(*header);
+  for (std::size_t i = *header + 1; i < end; ++i) {
+    Parsed p = Parse(Lines_[i]);
+    if (p.Type == Kind::Key && SameName(p.Name, key)) {
+      // The key keeps the spelling it has in the file.
+      Lines_[i] = {Encode(p.Name + "=" + std::string(value)), "\r\n"};
+      return;
+    }
+  }
+  // After the section's last line that is not blank, so the blank line that
+  // separates it from the next section stays where it is.
+  std::size_t at = end;
+  while (at > *header + 1 && TrimBlanks(Lines_[at - 1].Raw).empty()) --at;
+  if (Lines_[at - 1].Ending.empty()) Lines_[at - 1].Ending = "\r\n";
+  Lines_.insert(Lines_.begin() + static_cast<std::ptrdiff_t>(at),
+                Line{Encode(std::string(key) + "=" + std::string(value)), "\r\n"});
+}
+
+std::string IniFile::Bytes() const {
+  std::string out;
+  for (const Line& line : Lines_) out += line.Raw + line.Ending;
+  return out;
+}
+
+}  // namespace win

@@ -1,0 +1,133 @@
+#include "platform/files/FileSystem.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "platform/files/Dir.h"
+#include "platform/files/WholeFile.h"
+#include "platform/text/Error.h"
+#include "tests/platform/files/FileTestSupport.h"
+
+namespace vb {
+namespace {
+
+using kr::testing::ErrorNumberOf;
+using kr::testing::KeepCurrentFolder;
+using kr::testing::TempFolder;
+
+class FileSystemTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root.Write("KR/RPT/00000001.PRN", "uno");
+    root.Write("KR/RPT/00000002.prn", "dos");
+    root.Write("KR/Mens.txt", "mens");
+    root.Write("KR/LEEME", "leeme");
+    root.MakeFolder("KR/TMP");
+  }
+  TempFolder root;
+};
+
+TEST_F(FileSystemTest, DirAnswersTheFirstMatchingName) {
+  struct Case {
+    const char* path;
+    DirAttributes attributes;
+    const char* answer;
+  } cases[] = {
+      {"KR\\mens.TXT", DirAttributes::Normal, "Mens.txt"},
+      {"kr\\rpt\\*.PRN", DirAttributes::Normal, "00000001.PRN"},
+      {"kr\\rpt\\0000000?.prn", DirAttributes::Normal, "00000001.PRN"},
+      {"kr\\rpt\\*2.*", DirAttributes::Normal, "00000002.prn"},
+      {"KR\\*.*", DirAttributes::Normal, "LEEME"},
+      {"KR\\", DirAttributes::Normal, "LEEME"},
+      {"KR\\*.doc", DirAttributes::Normal, ""},
+      {"KR\\falta.txt", DirAttributes::Normal, ""},
+      {"KR\\no\\*.*", DirAttributes::Normal, ""},
+      {"KR\\TMP", DirAttributes::Normal, ""},
+      {"KR\\tmp", DirAttributes::Directory, "TMP"},
+      {"KR\\T*", DirAttributes::Directory, "TMP"},
+      {"KR\\RPT\\*", DirAttributes::Directory, "00000001.PRN"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Dir(root.Program(c.path), c.attributes), c.answer) << c.path;
+}
+
+TEST(MatchesPattern, WildcardsIgnoringCase) {
+  struct Case {
+    const char* name;
+    const char* pattern;
+    bool matches;
+  } cases[] = {
+      {"LEEME", "*.*", true},      {"abc", "a?c", true},          {"ac", "a?c", false},
+      {"Año.txt", "AÑO.*", true},  {"x.prn.bak", "*.prn", false}, {"aXbXc", "a*b*c", true},
+      {"abcb", "*b", true},        {"abc", "*b", false},          {"", "*", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.matches) << c.name << " " << c.pattern;
+}
+
+TEST_F(FileSystemTest, FileExistsForFilesOnly) {
+  EXPECT_TRUE(FileExists(root.Program("kr\\rpt\\00000001.prn")));
+  EXPECT_FALSE(FileExists(root.Program("KR\\TMP")));
+  EXPECT_FALSE(FileExists(root.Program("KR\\falta.txt")));
+  EXPECT_FALSE(FileExists(""));
+}
+
+TEST_F(FileSystemTest, KillDeletesAFile) {
+  Kill(root.Program("kr\\mens.txt"));
+  EXPECT_EQ(root.Read("KR/Mens.txt"), "<missing>");
+  EXPECT_EQ(ErrorNumberOf([&] { Kill(root.Program("KR\\Mens.txt")); }), ErrFileNotFound);
+  EXPECT_EQ(ErrorNumberOf([&] { Kill(root.Program("KR\\no\\Mens.txt")); }), ErrPathNotFound);
+  EXPECT_EQ(ErrorNumberOf([&] { Kill(root.Program("KR\\TMP")); }), ErrFileNotFound);
+}
+
+TEST_F(FileSystemTest, FileCopyReplacesTheDestination) {
+  FileCopy(root.Program("KR\\LEEME"), root.Program("KR\\TMP\\copia"));
+  FileCopy(root.Program("KR\\Mens.txt"), root.Program("KR\\tmp\\COPIA"));
+  EXPECT_EQ(root.Read("KR/TMP/copia"), "mens");
+  EXPECT_EQ(ErrorNumberOf([&] { FileCopy(root.Program("KR\\falta"), root.Program("KR\\x")); }), ErrFileNotFound);
+  EXPECT_EQ(ErrorNumberOf([&] { FileCopy(root.Program("KR\\LEEME"), root.Program("KR\\no\\x")); }), ErrPathNotFound);
+}
+
+TEST_F(FileSystemTest, NameRenamesButNeverOverAnExistingFile) {
+  Name(root.Program("kr\\leeme"), root.Program("KR\\TMP\\LEEME.TXT"));
+  EXPECT_EQ(root.Read("KR/TMP/LEEME.TXT"), "leeme");
+  EXPECT_EQ(root.Read("KR/LEEME"), "<missing>");
+  EXPECT_EQ(ErrorNumberOf([&] { Name(root.Program("KR\\Mens.txt"), root.Program("KR\\TMP\\leeme.txt")); }), 58);
+  EXPECT_EQ(root.Read("KR/TMP/LEEME.TXT"), "leeme");
+  EXPECT_EQ(root.Read("KR/Mens.txt"), "mens");
+  EXPECT_EQ(ErrorNumberOf([&] { Name(root.Program("KR\\falta"), root.Program("KR\\x")); }), ErrFileNotFound);
+}
+
+TEST_F(FileSystemTest, MkDirAndChDir) {
+  KeepCurrentFolder keep;
+  MkDir(root.Program("kr\\BMP"));
+  EXPECT_EQ(Dir(root.Program("KR\\BMP"), DirAttributes::Directory), "BMP");
+  EXPECT_EQ(ErrorNumberOf([&] { MkDir(root.Program("KR\\bmp")); }), ErrPathFileAccess);
+  EXPECT_EQ(ErrorNumberOf([&] { MkDir(root.Program("KR\\no\\BMP")); }), ErrPathNotFound);
+
+  ChDir(root.Program("kr\\rpt\\"));
+  EXPECT_EQ(std::filesystem::path(CurDir()), std::filesystem::canonical(root.Path() + "/KR/RPT"));
+  EXPECT_TRUE(FileExists("00000001.PRN"));
+  EXPECT_EQ(ErrorNumberOf([&] { ChDir(root.Program("KR\\falta")); }), ErrPathNotFound);
+}
+
+TEST_F(FileSystemTest, WriteFileAtomicallyReplacesTheFileAndKeepsItsMode) {
+  ::chmod((root.Path() + "/KR/Mens.txt").c_str(), 0640);
+  WriteFileAtomically(root.Program("kr\\MENS.TXT"), "nuevo\r\n");
+  EXPECT_EQ(root.Read("KR/Mens.txt"), "nuevo\r\n");
+  struct stat st {};
+  ASSERT_EQ(::stat((root.Path() + "/KR/Mens.txt").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  WriteFileAtomically(root.Program("KR\\nuevo.txt"), "");
+  EXPECT_EQ(ReadFileBytes(root.Program("KR\\NUEVO.TXT")), "");
+
+  EXPECT_EQ(ErrorNumberOf([&] { WriteFileAtomically(root.Program("KR\\no\\x.txt"), "x"); }), ErrPathNotFound);
+  EXPECT_EQ(ErrorNumberOf([&] { ReadFileBytes(root.Program("KR\\falta.txt")); }), ErrFileNotFound);
+  // No temporary file is left behind.
+  int entries = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(root.Path() + "/KR")) ++entries;
+  EXPECT_EQ(entries, 5);  // RPT, TMP, Mens.txt, LEEME, nuevo.txt
+}
+
+}  // namespace
+}  // namespace vb
