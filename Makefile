@@ -8,7 +8,7 @@ DEMO_OUT ?= $(CURDIR)/out/demo
 
 PACKAGES := cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev \
   libbenchmark-dev libsqlite3-dev libsodium-dev qt6-base-dev libgl-dev libx11-dev \
-  fonts-liberation xvfb xauth locales
+  fonts-liberation xvfb xauth locales poppler-utils
 
 .PHONY: all deps build test asan-test demo screenshots bench clean
 

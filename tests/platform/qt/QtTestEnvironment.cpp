@@ -1,0 +1,34 @@
+// One QApplication for the whole binary, on the offscreen platform so the
+// tests need no display.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+class QtEnvironment : public testing::Environment {
+ public:
+  void SetUp() override {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    App_ = std::make_unique<QApplication>(Argc_, Argv_);
+    // QApplication takes the environment's locale; keep the comma-decimal
+    // one the test main chose, so a dependence on it still shows.
+    if (const char* name = std::getenv("KR_TEST_LOCALE")) std::setlocale(LC_ALL, name);
+  }
+  void TearDown() override { App_.reset(); }
+
+ private:
+  int Argc_ = 1;
+  char Name_[16] = "test_qt_print";
+  char* Argv_[2] = {Name_, nullptr};
+  std::unique_ptr<QApplication> App_;
+};
+
+[[maybe_unused]] testing::Environment* const kQtEnvironment =
+    testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
