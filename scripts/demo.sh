@@ -3,5 +3,7 @@
 set -euo pipefail
 build=$1 sample=$2 out=$3
 mkdir -p "$out"
-echo "Programs built in $build: KR917, LUD917, 0917SND."
-echo "The sample installation and the programs' windows come with the next steps; nothing more to run yet."
+"$build/host/dexlora" --setup "$sample"
+export WINDIR="$sample/WINDOWS"
+echo "Sample installation ready in $sample (WINDIR=$WINDIR)."
+echo "Reports and screenshots of this run: $out"

@@ -8,7 +8,7 @@
 #include "platform/files/Dir.h"
 #include "platform/files/WholeFile.h"
 #include "platform/text/Error.h"
-#include "tests/platform/files/FileTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 namespace vb {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/text/Error.h"
-#include "tests/platform/files/FileTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 namespace vb {
 namespace {

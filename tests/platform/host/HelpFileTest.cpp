@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/files/FileTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 namespace host {
 namespace {

@@ -5,7 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "tests/platform/files/FileTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 namespace host {
 namespace {

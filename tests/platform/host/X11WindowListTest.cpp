@@ -12,7 +12,7 @@
 #include <cstring>
 #include <thread>
 
-#include "tests/platform/files/FileTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 // Last: Xlib defines macros (None, Bool, Status) that other headers trip over.
 #include <X11/Xatom.h>

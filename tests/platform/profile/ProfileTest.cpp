@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text/Strings.h"
-#include "tests/platform/files/FileTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 namespace win {
 namespace {

@@ -1,4 +1,4 @@
-//===- FileTestSupport.h - Scratch folders, environment and VB errors -----===//
+//===- TestSupport.h - Scratch folders, environment and VB errors for tests ===//
 #pragma once
 
 #include <gtest/gtest.h>
@@ -33,6 +33,9 @@ class TempFolder {
 
   /// The native path of the folder (no final "/").
   const std::string& Path() const { return Path_; }
+
+  /// The native path of `name` inside the folder.
+  std::string operator/(std::string_view name) const { return Path_ + "/" + std::string(name); }
 
   /// The folder followed by `relative` with backslashes, as the program builds paths.
   std::string Program(std::string_view relative) const { return Path_ + "\\" + std::string(relative); }

@@ -1,0 +1,367 @@
+#include "platform/db/Catalog.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <charconv>
+
+#include "platform/db/Connection.h"
+#include "platform/db/Constants.h"
+#include "platform/db/JetError.h"
+#include "platform/db/JetFunctions.h"
+
+namespace dao::detail {
+namespace {
+
+constexpr std::string_view kCatalogSql =
+    "CREATE TABLE IF NOT EXISTS \"_dao_fields\" (tbl TEXT NOT NULL COLLATE NOCASE, ord INTEGER NOT NULL, "
+    "name TEXT NOT NULL, type INTEGER NOT NULL, size INTEGER NOT NULL, allow_zero INTEGER NOT NULL, "
+    "required INTEGER NOT NULL, PRIMARY KEY (tbl, ord));"
+    "CREATE TABLE IF NOT EXISTS \"_dao_indexes\" (tbl TEXT NOT NULL COLLATE NOCASE, "
+    "name TEXT NOT NULL COLLATE NOCASE, cols TEXT NOT NULL, is_primary INTEGER NOT NULL, "
+    "is_unique INTEGER NOT NULL, PRIMARY KEY (tbl, name));";
+
+std::string Upper(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  return out;
+}
+
+std::string Text(sqlite3_stmt* stmt, int column) {
+  const unsigned char* text = sqlite3_column_text(stmt, column);
+  return text ? std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)))
+              : std::string();
+}
+
+void Bind(sqlite3_stmt* stmt, int index, std::string_view text) {
+  sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+void Step(Connection& c, sqlite3_stmt* stmt) {
+  int rc = sqlite3_step(stmt);
+  if (rc != SQLITE_DONE && rc != SQLITE_ROW) c.Fail(rc, Phase::Write);
+}
+
+bool TableExists(Connection& c, std::string_view name) {
+  sqlite3_stmt* stmt = c.Prepared("SELECT 1 FROM sqlite_schema WHERE type='table' AND name=?1 COLLATE NOCASE");
+  StatementUse use(stmt);
+  Bind(stmt, 1, name);
+  int rc = sqlite3_step(stmt);
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
+  return rc == SQLITE_ROW;
+}
+
+std::string JoinNames(const std::vector<std::string>& names, std::string_view separator) {
+  std::string out;
+  for (std::size_t i = 0; i < names.size(); ++i) out += (i ? std::string(separator) : "") + std::string(names[i]);
+  return out;
+}
+
+std::vector<std::string> SplitTabs(const std::string& text) {
+  std::vector<std::string> out;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t at = text.find('\t', start);
+    out.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
+    if (at == std::string::npos) return out;
+    start = at + 1;
+  }
+}
+
+std::string TypeName(const ColumnDefinition& c) {
+  switch (c.Type) {
+    case dbBoolean: return "YESNO";
+    case dbByte: return "BYTE";
+    case dbInteger: return "SHORT";
+    case dbLong: return "LONG";
+    case dbCurrency: return "CURRENCY";
+    case dbSingle: return "SINGLE";
+    case dbDouble: return "DOUBLE";
+    case dbDate: return "DATETIME";
+    case dbMemo: return "LONGTEXT";
+    default: return "TEXT(" + std::to_string(c.Size) + ")";
+  }
+}
+
+std::string Check(int number, const std::string& table, const ColumnDefinition& c, const std::string& condition) {
+  return " CONSTRAINT " + QuoteName("jet" + std::to_string(number) + ":" + table + "." + c.Name) + " CHECK (" +
+         condition + ")";
+}
+
+// The CREATE TABLE statement that holds the table to its definition, under the name `as`.
+std::string CreateSql(const TableDefinition& t, const std::string& as) {
+  const IndexDef* primary = nullptr;
+  for (const IndexDef& index : t.Indexes) {
+    if (index.Primary) primary = &index;
+  }
+  std::string sql = "CREATE TABLE " + QuoteName(as) + " (";
+  for (std::size_t i = 0; i < t.Columns.size(); ++i) {
+    const ColumnDefinition& c = t.Columns[i];
+    const std::string name = QuoteName(c.Name);
+    sql += (i ? ", " : "") + name + " " + TypeName(c) + " COLLATE JET";
+    if (c.Required) sql += " NOT NULL";
+    const bool text = c.Type == dbText || c.Type == dbMemo;
+    // Plain comparisons: an IN list here would build a temporary table for every row written.
+    if (!text) sql += Check(ErrConversion, t.Name, c, "typeof(" + name + ") <> 'text' AND typeof(" + name + ") <> 'blob'");
+    if (c.Type == dbByte) sql += Check(ErrNumericOverflow, t.Name, c, name + " BETWEEN 0 AND 255");
+    if (c.Type == dbInteger) sql += Check(ErrNumericOverflow, t.Name, c, name + " BETWEEN -32768 AND 32767");
+    if (c.Type == dbLong) {
+      sql += Check(ErrNumericOverflow, t.Name, c, name + " BETWEEN -2147483648 AND 2147483647");
+    }
+    if (c.Type == dbText) sql += Check(ErrFieldTooSmall, t.Name, c, "length(" + name + ") <= " + std::to_string(c.Size));
+    if (text && !c.AllowZeroLength) sql += Check(ErrZeroLength, t.Name, c, "length(" + name + ") > 0");
+    if (primary && std::any_of(primary->Fields.begin(), primary->Fields.end(),
+                               [&](const std::string& f) { return SameName(f, c.Name); })) {
+      sql += Check(ErrNullInKey, t.Name, c, name + " IS NOT NULL");
+    }
+  }
+  if (primary) {
+    std::vector<std::string> cols;
+    for (const std::string& f : primary->Fields) cols.push_back(QuoteName(f));
+    sql += ", CONSTRAINT " + QuoteName(primary->Name) + " PRIMARY KEY (" + JoinNames(cols, ", ") + ")";
+  }
+  return sql + ")";
+}
+
+std::string IndexSql(const std::string& table, const IndexDef& index) {
+  std::vector<std::string> cols;
+  for (const std::string& f : index.Fields) cols.push_back(QuoteName(f));
+  return std::string(index.Unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ") + QuoteName(table + "$" + index.Name) +
+         " ON " + QuoteName(table) + " (" + JoinNames(cols, ", ") + ")";
+}
+
+void WriteDefinition(Connection& c, const TableDefinition& t) {
+  c.Exec(kCatalogSql);
+  {
+    sqlite3_stmt* del = c.Prepared("DELETE FROM \"_dao_fields\" WHERE tbl=?1");
+    StatementUse use(del);
+    Bind(del, 1, t.Name);
+    Step(c, del);
+  }
+  {
+    sqlite3_stmt* del = c.Prepared("DELETE FROM \"_dao_indexes\" WHERE tbl=?1");
+    StatementUse use(del);
+    Bind(del, 1, t.Name);
+    Step(c, del);
+  }
+  for (std::size_t i = 0; i < t.Columns.size(); ++i) {
+    const ColumnDefinition& col = t.Columns[i];
+    sqlite3_stmt* ins = c.Prepared("INSERT INTO \"_dao_fields\" VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    StatementUse use(ins);
+    Bind(ins, 1, t.Name);
+    sqlite3_bind_int(ins, 2, static_cast<int>(i));
+    Bind(ins, 3, col.Name);
+    sqlite3_bind_int(ins, 4, col.Type);
+    sqlite3_bind_int(ins, 5, col.Size);
+    sqlite3_bind_int(ins, 6, col.AllowZeroLength);
+    sqlite3_bind_int(ins, 7, col.Required);
+    Step(c, ins);
+  }
+  for (const IndexDef& index : t.Indexes) {
+    sqlite3_stmt* ins = c.Prepared("INSERT INTO \"_dao_indexes\" VALUES (?1, ?2, ?3, ?4, ?5)");
+    StatementUse use(ins);
+    Bind(ins, 1, t.Name);
+    Bind(ins, 2, index.Name);
+    Bind(ins, 3, JoinNames(index.Fields, "\t"));
+    sqlite3_bind_int(ins, 4, index.Primary);
+    sqlite3_bind_int(ins, 5, index.Unique);
+    Step(c, ins);
+  }
+}
+
+// Runs `body` inside a savepoint: all of it or none of it.
+template <class F>
+void Atomically(Connection& c, F&& body) {
+  c.Exec("SAVEPOINT dao_ddl");
+  try {
+    body();
+  } catch (...) {
+    c.Exec("ROLLBACK TO dao_ddl; RELEASE dao_ddl");
+    throw;
+  }
+  c.Exec("RELEASE dao_ddl");
+}
+
+// A table the layer did not make: its definition guessed from SQLite's own.
+std::optional<TableDefinition> ForeignTable(Connection& c, std::string_view name) {
+  sqlite3_stmt* stmt = c.Prepared("SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)");
+  StatementUse use(stmt);
+  Bind(stmt, 1, name);
+  TableDefinition t;
+  t.Name = std::string(name);
+  IndexDef primary{"PrimaryKey", true, true, {}};
+  std::vector<std::pair<int, std::string>> keyColumns;
+  while (sqlite3_step(stmt) == SQLITE_ROW) {
+    DeclaredType type = ParseDeclaredType(Text(stmt, 1));
+    ColumnDefinition col{Text(stmt, 0), type.Type ? type.Type : dbText, type.Size ? type.Size : 255, true,
+                         sqlite3_column_int(stmt, 2) != 0};
+    if (int pk = sqlite3_column_int(stmt, 3)) keyColumns.emplace_back(pk, col.Name);
+    t.Columns.push_back(std::move(col));
+  }
+  if (t.Columns.empty()) return std::nullopt;
+  std::sort(keyColumns.begin(), keyColumns.end());
+  for (auto& [order, col] : keyColumns) primary.Fields.push_back(col);
+  if (!primary.Fields.empty()) t.Indexes.push_back(primary);
+  return t;
+}
+
+}  // namespace
+
+DeclaredType ParseDeclaredType(std::string_view declared) {
+  const std::string d = Upper(declared);
+  struct Name {
+    std::string_view Text;
+    int Type;
+  };
+  static constexpr Name kNames[] = {
+      {"YESNO", dbBoolean}, {"BYTE", dbByte},         {"SHORT", dbInteger},  {"LONG", dbLong},
+      {"CURRENCY", dbCurrency}, {"SINGLE", dbSingle}, {"DOUBLE", dbDouble},  {"DATETIME", dbDate},
+      {"LONGTEXT", dbMemo},
+  };
+  for (const Name& n : kNames) {
+    if (d == n.Text) return {n.Type, TypeSize(n.Type, 0)};
+  }
+  std::size_t open = d.find('(');
+  int size = 255;
+  if (open != std::string::npos) {
+    std::from_chars(d.data() + open + 1, d.data() + d.size(), size);
+  }
+  if (d.find("INT") != std::string::npos) return {dbLong, 4};
+  if (d.find("CHAR") != std::string::npos || d.find("TEXT") != std::string::npos ||
+      d.find("CLOB") != std::string::npos) {
+    return {dbText, size};
+  }
+  if (d.find("REAL") != std::string::npos || d.find("FLOA") != std::string::npos ||
+      d.find("DOUB") != std::string::npos) {
+    return {dbDouble, 8};
+  }
+  return {};
+}
+
+int TypeSize(int type, int textSize) {
+  switch (type) {
+    case dbBoolean:
+    case dbByte:
+      return 1;
+    case dbInteger:
+      return 2;
+    case dbLong:
+    case dbSingle:
+      return 4;
+    case dbCurrency:
+    case dbDouble:
+    case dbDate:
+      return 8;
+    case dbText:
+      return textSize;
+    default:
+      return 0;
+  }
+}
+
+void EnsureCatalog(Connection& c) { c.Exec(kCatalogSql); }
+
+bool IsReservedName(std::string_view name) {
+  std::string u = Upper(name);
+  return u.rfind("_DAO_", 0) == 0 || u.rfind("SQLITE_", 0) == 0;
+}
+
+std::optional<TableDefinition> LoadTable(Connection& c, std::string_view name) {
+  if (IsReservedName(name) || !TableExists(c, name)) return std::nullopt;
+  if (!TableExists(c, "_dao_fields")) return ForeignTable(c, name);
+  TableDefinition t;
+  {
+    sqlite3_stmt* stmt = c.Prepared(
+        "SELECT tbl, name, type, size, allow_zero, required FROM \"_dao_fields\" WHERE tbl=?1 ORDER BY ord");
+    StatementUse use(stmt);
+    Bind(stmt, 1, name);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+      t.Name = Text(stmt, 0);
+      t.Columns.push_back({Text(stmt, 1), sqlite3_column_int(stmt, 2), sqlite3_column_int(stmt, 3),
+                           sqlite3_column_int(stmt, 4) != 0, sqlite3_column_int(stmt, 5) != 0});
+    }
+    if (rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
+  }
+  if (t.Columns.empty()) return ForeignTable(c, name);
+  sqlite3_stmt* stmt = c.Prepared(
+      "SELECT name, cols, is_primary, is_unique FROM \"_dao_indexes\" WHERE tbl=?1 ORDER BY is_primary DESC, rowid");
+  StatementUse use(stmt);
+  Bind(stmt, 1, name);
+  while (sqlite3_step(stmt) == SQLITE_ROW) {
+    t.Indexes.push_back(
+        {Text(stmt, 0), sqlite3_column_int(stmt, 2) != 0, sqlite3_column_int(stmt, 3) != 0, SplitTabs(Text(stmt, 1))});
+  }
+  return t;
+}
+
+std::optional<std::vector<TargetColumn>> TargetColumns(Connection& c, std::string_view name) {
+  std::optional<TableDefinition> t = LoadTable(c, name);
+  if (!t) return std::nullopt;
+  std::vector<TargetColumn> out;
+  for (const ColumnDefinition& col : t->Columns) out.push_back({col.Name, col.Type});
+  return out;
+}
+
+std::vector<std::string> TableNames(Connection& c) {
+  sqlite3_stmt* stmt = c.Prepared("SELECT name FROM sqlite_schema WHERE type='table'");
+  StatementUse use(stmt);
+  std::vector<std::string> names;
+  int rc;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    std::string name = Text(stmt, 0);
+    if (!IsReservedName(name)) names.push_back(std::move(name));
+  }
+  if (rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return CompareJetText(a, b) < 0; });
+  return names;
+}
+
+void CreateTable(Connection& c, const TableDefinition& table) {
+  Atomically(c, [&] {
+    c.Exec(CreateSql(table, table.Name));
+    for (const IndexDef& index : table.Indexes) {
+      if (!index.Primary) c.Exec(IndexSql(table.Name, index));
+    }
+    WriteDefinition(c, table);
+  });
+}
+
+void RebuildTable(Connection& c, const TableDefinition& table) {
+  Atomically(c, [&] {
+    c.Exec(CreateSql(table, "_dao_rebuild"));
+    c.Exec("INSERT INTO \"_dao_rebuild\" SELECT * FROM " + QuoteName(table.Name));
+    c.Exec("DROP TABLE " + QuoteName(table.Name));
+    c.Exec("ALTER TABLE \"_dao_rebuild\" RENAME TO " + QuoteName(table.Name));
+    for (const IndexDef& index : table.Indexes) {
+      if (!index.Primary) c.Exec(IndexSql(table.Name, index));
+    }
+    WriteDefinition(c, table);
+  });
+}
+
+void AddIndex(Connection& c, const TableDefinition& table, const IndexDef& index) {
+  Atomically(c, [&] {
+    c.Exec(IndexSql(table.Name, index));
+    WriteDefinition(c, table);
+  });
+}
+
+void DropTable(Connection& c, std::string_view name) {
+  Atomically(c, [&] {
+    c.Exec("DROP TABLE " + QuoteName(name));
+    if (TableExists(c, "_dao_fields")) {
+      for (const char* sql : {"DELETE FROM \"_dao_fields\" WHERE tbl=?1", "DELETE FROM \"_dao_indexes\" WHERE tbl=?1"}) {
+        sqlite3_stmt* stmt = c.Prepared(sql);
+        StatementUse use(stmt);
+        Bind(stmt, 1, name);
+        Step(c, stmt);
+      }
+    }
+  });
+}
+
+}  // namespace dao::detail

@@ -1,0 +1,98 @@
+//===- Catalog.h - Jet table definitions kept inside the database (internal) ===//
+//
+// The definition of each table made through the layer (its columns with Jet
+// type, size, AllowZeroLength and Required, and its indexes with the primary
+// key) is kept in two tables of the database file itself, _dao_fields and
+// _dao_indexes, hidden from TableDefs. The SQLite table is generated from that
+// definition, so the rules hold for every write, SQL or recordset:
+//
+// - each column is declared with its Jet type name (BYTE, SHORT, LONG,
+//   SINGLE, DOUBLE, CURRENCY, DATETIME, TEXT(n), LONGTEXT, YESNO), which
+//   gives the recordsets their field types, and with the JET collation;
+// - named CHECK constraints refuse what Jet refuses, and their names carry
+//   the error number: "jet3163:T.c" (text longer than its size),
+//   "jet3315:T.c" ("" where AllowZeroLength is False), "jet3349:T.c" (a
+//   number outside its Byte, Integer or Long range), "jet3421:T.c" (a text in
+//   a numeric or date column), "jet3058:T.c" (Null in a key column);
+//   Required is NOT NULL (3314), and a duplicate key fails its index (3022);
+// - the primary key is the table's PRIMARY KEY; other indexes are SQLite
+//   indexes named "table$index", since Jet's index names are per table.
+//
+// A change that SQLite cannot make in place (a primary key added later, an
+// AllowZeroLength set) rebuilds the table from its new definition inside one
+// savepoint: created anew, rows copied, old table dropped, indexes made again.
+// If the rows break the new rule, nothing changes and the rule's error is
+// raised.
+//
+// Dates are stored as their serial day number (a REAL), so they sort and
+// compare as dates; Booleans as -1 and 0; Currency as a REAL.
+//
+//===----------------------------------------------------------------------===//
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/db/SqlTranslator.h"
+#include "platform/db/TableDefs.h"
+
+namespace dao::detail {
+
+class Connection;
+
+struct ColumnDefinition {
+  std::string Name;
+  int Type = 0;
+  int Size = 0;
+  bool AllowZeroLength = false;
+  bool Required = false;
+};
+
+struct TableDefinition {
+  std::string Name;
+  std::vector<ColumnDefinition> Columns;
+  std::vector<IndexDef> Indexes;
+};
+
+/// A Jet type and size read from a declared column type.
+struct DeclaredType {
+  int Type = 0;
+  int Size = 0;
+};
+
+/// The Jet type of an SQLite declared type ("TEXT(15)" is Text of 15).
+DeclaredType ParseDeclaredType(std::string_view declared);
+
+/// The fixed size of a type's values (Byte 1, Long 4, ...; Text its own size, Memo 0).
+int TypeSize(int type, int textSize);
+
+/// Creates the layer's own definition tables when they are missing.
+void EnsureCatalog(Connection& c);
+
+/// True when the table names one the layer keeps for itself (_dao_*, sqlite_*).
+bool IsReservedName(std::string_view name);
+
+/// The definition of a table, or nothing when there is no such table.
+std::optional<TableDefinition> LoadTable(Connection& c, std::string_view name);
+
+/// The columns of a table for the translator, or nothing when there is no such table.
+std::optional<std::vector<TargetColumn>> TargetColumns(Connection& c, std::string_view name);
+
+/// The names of the user's tables, ordered ignoring case.
+std::vector<std::string> TableNames(Connection& c);
+
+/// Creates the table and records its definition.
+void CreateTable(Connection& c, const TableDefinition& table);
+
+/// Makes the table follow its changed definition, rows kept (see above).
+void RebuildTable(Connection& c, const TableDefinition& table);
+
+/// Adds a secondary index (not a primary key) to an existing table.
+void AddIndex(Connection& c, const TableDefinition& table, const IndexDef& index);
+
+/// Drops the table and its definition.
+void DropTable(Connection& c, std::string_view name);
+
+}  // namespace dao::detail

@@ -1,0 +1,268 @@
+#include "platform/db/Connection.h"
+
+#include <sqlite3.h>
+
+#include <charconv>
+
+#include "platform/db/Catalog.h"
+#include "platform/db/Collection.h"
+#include "platform/db/JetError.h"
+#include "platform/db/JetFunctions.h"
+#include "platform/db/Values.h"
+#include "platform/text/Error.h"
+
+namespace dao::detail {
+namespace {
+
+constexpr std::size_t kMaxCompiled = 512;
+
+bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+
+std::string_view After(std::string_view message, std::string_view prefix) {
+  return message.substr(std::min(prefix.size(), message.size()));
+}
+
+// "vb:13:No coinciden los tipos" as the VB error it stands for.
+[[noreturn]] void RaiseVbError(std::string_view message) {
+  std::string_view rest = After(message, kVbErrorPrefix);
+  int number = 0;
+  auto [ptr, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
+  std::string_view description = ptr < rest.data() + rest.size() ? std::string_view(ptr + 1) : std::string_view();
+  if (ec != std::errc()) number = ErrReserved;
+  throw vb::Error(number, std::string(description));
+}
+
+// A CHECK constraint named "jetNNNN:Table.column" as engine error NNNN.
+[[noreturn]] void RaiseCheck(std::string_view name) {
+  int number = 0;
+  if (StartsWith(name, "jet")) {
+    std::string_view digits = name.substr(3);
+    std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  }
+  std::size_t colon = name.find(':');
+  std::string_view field = colon == std::string_view::npos ? name : name.substr(colon + 1);
+  if (number == 0) number = ErrConversion;
+  RaiseJet(number, {field});
+}
+
+// The columns of a prepared SELECT; with a base table, its last column is the rowid.
+std::shared_ptr<const ResultShape> MakeShape(sqlite3_stmt* stmt, const std::string& baseTable) {
+  auto shape = std::make_shared<ResultShape>();
+  int columns = sqlite3_column_count(stmt);
+  shape->BaseTable = baseTable;
+  if (!baseTable.empty()) --columns;
+  for (int i = 0; i < columns; ++i) {
+    shape->Names.emplace_back(sqlite3_column_name(stmt, i));
+    const char* declared = sqlite3_column_decltype(stmt, i);
+    DeclaredType type = declared ? ParseDeclaredType(declared) : DeclaredType{};
+    shape->Types.push_back(type.Type);
+    shape->Sizes.push_back(type.Size);
+    const char* origin = sqlite3_column_origin_name(stmt, i);
+    const char* table = sqlite3_column_table_name(stmt, i);
+    const bool ownColumn = origin && table && !baseTable.empty() && SameName(table, baseTable);
+    shape->SourceColumns.emplace_back(ownColumn ? origin : "");
+  }
+  return shape;
+}
+
+}  // namespace
+
+StatementUse::~StatementUse() {
+  sqlite3_reset(Stmt_);
+  sqlite3_clear_bindings(Stmt_);
+}
+
+std::shared_ptr<Connection> Connection::Open(const Options& options) {
+  std::shared_ptr<Connection> c(new Connection(options));
+  int flags = (options.ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+              (options.Create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
+  int rc = sqlite3_open_v2(options.NativePath.c_str(), &c->Db_, flags, nullptr);
+  if (rc != SQLITE_OK) {
+    sqlite3_close(c->Db_);
+    c->Db_ = nullptr;
+    RaiseJet(ErrDiskIo);
+  }
+  sqlite3_extended_result_codes(c->Db_, 1);
+  // A quoted name that is no column must be an error, not quietly a string.
+  sqlite3_db_config(c->Db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+  sqlite3_db_config(c->Db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+  sqlite3_busy_timeout(c->Db_, options.BusyTimeoutMs);
+  RegisterJetFunctions(c->Db_);
+  if (options.Exclusive) {
+    // The lock taken by the first transaction is kept until the handle closes.
+    c->Exec("PRAGMA locking_mode=EXCLUSIVE", Phase::Open);
+    c->Exec(options.ReadOnly ? "SELECT count(*) FROM sqlite_schema" : "BEGIN EXCLUSIVE; COMMIT", Phase::Open);
+  } else {
+    // Reading the schema now tells a locked or foreign file at the opening, as Jet tells it.
+    c->Exec("SELECT count(*) FROM sqlite_schema", Phase::Open);
+  }
+  return c;
+}
+
+Connection::~Connection() { Close(); }
+
+void Connection::FinalizeAll() {
+  for (auto& [text, stmt] : Internal_) sqlite3_finalize(stmt);
+  for (auto& [key, compiled] : Compiled_) sqlite3_finalize(compiled->Stmt);
+  Internal_.clear();
+  Compiled_.clear();
+  Structural_.clear();
+  ++Generation_;
+}
+
+void Connection::Close() {
+  if (Db_ == nullptr) return;
+  FinalizeAll();
+  sqlite3_close_v2(Db_);
+  Db_ = nullptr;
+}
+
+sqlite3* Connection::Db() const {
+  if (Db_ == nullptr) RaiseJet(ErrObjectInvalid);
+  return Db_;
+}
+
+void Connection::Fail(int rc, Phase phase) const {
+  std::string_view message = Db_ ? sqlite3_errmsg(Db_) : "";
+  if (StartsWith(message, kVbErrorPrefix)) RaiseVbError(message);
+  const int extended = Db_ ? sqlite3_extended_errcode(Db_) : rc;
+  switch (rc & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      if (phase == Phase::Open) RaiseJet(ErrDatabaseLocked, {Options_.DisplayPath});
+      RaiseJet(phase == Phase::Save ? ErrSaveLocked : ErrUpdateLocked);
+    case SQLITE_CONSTRAINT:
+      if (extended == SQLITE_CONSTRAINT_NOTNULL) RaiseJet(ErrRequired, {After(message, "NOT NULL constraint failed: ")});
+      if (extended == SQLITE_CONSTRAINT_CHECK) RaiseCheck(After(message, "CHECK constraint failed: "));
+      RaiseJet(ErrDuplicateKey);
+    case SQLITE_READONLY:
+      RaiseJet(ErrReadOnly);
+    case SQLITE_FULL:
+      RaiseJet(ErrDiskFull);
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+      RaiseJet(ErrUnrecognizedFormat, {Options_.DisplayPath});
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+      RaiseJet(ErrDiskIo);
+    default:
+      break;
+  }
+  if (StartsWith(message, "no such table: ")) RaiseJet(ErrNoSuchTable, {After(message, "no such table: ")});
+  if (StartsWith(message, "no such column: ")) RaiseJet(ErrTooFewParameters, {"1"});
+  if (message.find("values were supplied") != std::string_view::npos ||
+      message.find(" values for ") != std::string_view::npos) {
+    RaiseJet(ErrValueCount);
+  }
+  RaiseJet(ErrReserved, {message});
+}
+
+void Connection::Exec(std::string_view sql, Phase phase) {
+  std::string text(sql);
+  char* error = nullptr;
+  int rc = sqlite3_exec(Db(), text.c_str(), nullptr, nullptr, &error);
+  sqlite3_free(error);
+  if (rc != SQLITE_OK) Fail(rc, phase);
+}
+
+sqlite3_stmt* Connection::Prepared(const std::string& sql, Phase phase) {
+  auto it = Internal_.find(sql);
+  if (it != Internal_.end()) return it->second;
+  sqlite3_stmt* stmt = nullptr;
+  int rc = sqlite3_prepare_v3(Db(), sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt,
+                              nullptr);
+  if (rc != SQLITE_OK) {
+    sqlite3_finalize(stmt);
+    Fail(rc, phase);
+  }
+  if (Internal_.size() >= kMaxCompiled) {
+    for (auto& [text, s] : Internal_) sqlite3_finalize(s);
+    Internal_.clear();
+    ++Generation_;
+  }
+  Internal_.emplace(sql, stmt);
+  return stmt;
+}
+
+int Connection::SchemaVersion() {
+  sqlite3_stmt* stmt = Prepared("PRAGMA schema_version");
+  StatementUse use(stmt);
+  int rc = sqlite3_step(stmt);
+  if (rc != SQLITE_ROW) Fail(rc, Phase::Read);
+  return sqlite3_column_int(stmt, 0);
+}
+
+CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql, bool editable) {
+  std::string key = (editable ? "E " : "S ") + lexed.Shape;
+  auto full = [&](const std::vector<int>& structural) {
+    std::string k = key;
+    for (int i : structural) k += "|" + std::to_string(lexed.Literals[i].IntValue);
+    return k;
+  };
+  if (auto s = Structural_.find(key); s != Structural_.end()) {
+    if (auto c = Compiled_.find(full(s->second)); c != Compiled_.end()) {
+      CompiledStatement& hit = *c->second;
+      if (!hit.Info.SchemaDependent || hit.SchemaVersion == SchemaVersion()) return hit;
+      sqlite3_finalize(hit.Stmt);
+      Compiled_.erase(c);
+    }
+  }
+
+  auto compiled = std::make_unique<CompiledStatement>();
+  const int version = SchemaVersion();
+  compiled->Info = Translate(
+      lexed, sql, [this](std::string_view table) { return TargetColumns(*this, table); }, editable);
+  compiled->SchemaVersion = version;
+  const std::string& text = compiled->Info.Sql;
+  int rc = sqlite3_prepare_v3(Db(), text.c_str(), static_cast<int>(text.size()), SQLITE_PREPARE_PERSISTENT,
+                              &compiled->Stmt, nullptr);
+  if (rc != SQLITE_OK) {
+    sqlite3_finalize(compiled->Stmt);
+    std::string_view message = sqlite3_errmsg(Db_);
+    if (StartsWith(message, "near ") || StartsWith(message, "incomplete input")) RaiseJet(ErrSyntax, {sql});
+    Fail(rc, Phase::Read);
+  }
+  if (compiled->Info.Kind == StatementKind::Select) {
+    compiled->Shape = MakeShape(compiled->Stmt, compiled->Info.BaseTable);
+    compiled->Reprepares = sqlite3_stmt_status(compiled->Stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
+  }
+
+  if (Compiled_.size() >= kMaxCompiled) {
+    for (auto& [k, c] : Compiled_) sqlite3_finalize(c->Stmt);
+    Compiled_.clear();
+    Structural_.clear();
+  }
+  Structural_[key] = compiled->Info.StructuralLiterals;
+  auto [it, inserted] = Compiled_.insert_or_assign(full(compiled->Info.StructuralLiterals), std::move(compiled));
+  return *it->second;
+}
+
+void Connection::RefreshShape(CompiledStatement& c) const {
+  int reprepares = sqlite3_stmt_status(c.Stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
+  if (reprepares == c.Reprepares) return;
+  c.Shape = MakeShape(c.Stmt, c.Info.BaseTable);
+  c.Reprepares = reprepares;
+}
+
+void BindLiteral(sqlite3_stmt* stmt, int index, const Literal& literal) {
+  switch (literal.Type) {
+    case Literal::Kind::Text:
+      BindText(stmt, index, literal.TextValue);
+      break;
+    case Literal::Kind::Integer:
+      sqlite3_bind_int64(stmt, index, literal.IntValue);
+      break;
+    case Literal::Kind::Real:
+      sqlite3_bind_double(stmt, index, literal.RealValue);
+      break;
+  }
+}
+
+void Connection::BindLiterals(const CompiledStatement& c, const Lexed& lexed) const {
+  for (std::size_t k = 0; k < c.Info.Parameters.size(); ++k) {
+    BindLiteral(c.Stmt, static_cast<int>(k + 1), lexed.Literals[c.Info.Parameters[k]]);
+  }
+}
+
+}  // namespace dao::detail

@@ -1,0 +1,132 @@
+//===- Connection.h - One open SQLite database under the layer (internal) ---===//
+//
+// Owns the sqlite3 handle of a Database, its cache of prepared statements and
+// the mapping of SQLite's failures to the engine's errors. Every statement
+// it hands out is reset as soon as its user is done with it (StatementUse),
+// so no statement stays open and no read lock outlives the call that read.
+//
+// Opening never creates a file (unless asked to create one), waits a short
+// while for a lock held by another program and then fails with 3051, and an
+// exclusive opening keeps an exclusive lock on the file until it is closed,
+// so nobody else can read or write it meanwhile.
+//
+// Jet statements are cached by their shape (see SqlLexer.h): a statement met
+// again is bound and run without being translated or prepared again.
+//
+//===----------------------------------------------------------------------===//
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/db/SqlLexer.h"
+#include "platform/db/SqlTranslator.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace dao::detail {
+
+/// What a statement was doing when it failed: a lock means 3051 while
+/// opening, 3186 while saving a record and 3260 otherwise.
+enum class Phase { Open, Read, Write, Save };
+
+/// The columns of a SELECT, shared by all recordsets of one cached statement.
+struct ResultShape {
+  std::vector<std::string> Names;
+  std::vector<int> Types;  // DAO type of a column's declared type; 0 for an expression
+  std::vector<int> Sizes;
+  std::vector<std::string> SourceColumns;  // the table column an editable field writes; "" for none
+  std::string BaseTable;                   // editable rows: the table, and the rowid comes last
+};
+
+/// A Jet statement translated and prepared once.
+struct CompiledStatement {
+  Translation Info;
+  sqlite3_stmt* Stmt = nullptr;
+  std::shared_ptr<const ResultShape> Shape;
+  int SchemaVersion = 0;
+  int Reprepares = 0;  // SQLite's count of re-preparations when Shape was made
+};
+
+/// Resets and unbinds a prepared statement when it goes out of scope.
+class StatementUse {
+ public:
+  explicit StatementUse(sqlite3_stmt* stmt) : Stmt_(stmt) {}
+  ~StatementUse();
+  StatementUse(const StatementUse&) = delete;
+  StatementUse& operator=(const StatementUse&) = delete;
+  sqlite3_stmt* Get() const { return Stmt_; }
+
+ private:
+  sqlite3_stmt* Stmt_;
+};
+
+/// Binds one statement literal to parameter `index`; a text is bound without a copy.
+void BindLiteral(sqlite3_stmt* stmt, int index, const Literal& literal);
+
+class Connection {
+ public:
+  struct Options {
+    std::string DisplayPath;  // as the program wrote it, for messages
+    std::string NativePath;
+    bool Exclusive = false;
+    bool ReadOnly = false;
+    bool Create = false;
+    int BusyTimeoutMs = 2000;
+    bool MayCreateTables = false;
+  };
+
+  /// Opens the database. Errors: 3051 locked or held exclusively, 3343 not a
+  /// database, 3043 on other failures of the file.
+  static std::shared_ptr<Connection> Open(const Options& options);
+  ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  /// Closes the handle; later use raises 3420.
+  void Close();
+  bool IsOpen() const { return Db_ != nullptr; }
+  /// The handle; 3420 once closed.
+  sqlite3* Db() const;
+  const std::string& Path() const { return Options_.DisplayPath; }
+  bool ReadOnly() const { return Options_.ReadOnly; }
+  bool MayCreateTables() const { return Options_.MayCreateTables; }
+
+  /// Runs internal SQL (several statements allowed) for its effect.
+  void Exec(std::string_view sql, Phase phase = Phase::Write);
+  /// A prepared statement of internal SQL, cached by its text.
+  sqlite3_stmt* Prepared(const std::string& sql, Phase phase = Phase::Read);
+  /// Changes whenever statements from Prepared are finalized: a caller may
+  /// keep such a statement while the generation stays the same.
+  std::uint64_t Generation() const { return Generation_; }
+  /// Raises the engine error that stands for SQLite's failure `rc`.
+  [[noreturn]] void Fail(int rc, Phase phase) const;
+
+  /// The translated and prepared form of a Jet SELECT, INSERT, UPDATE or DELETE.
+  CompiledStatement& Compile(const Lexed& lexed, std::string_view sql, bool editable);
+  /// After the first step of a SELECT: when SQLite prepared it again because
+  /// a table changed (here or in another program), its columns are read anew.
+  void RefreshShape(CompiledStatement& c) const;
+  /// Binds the statement's literals to its parameters.
+  void BindLiterals(const CompiledStatement& c, const Lexed& lexed) const;
+  /// SQLite's schema cookie: it changes whenever any program changes a table.
+  int SchemaVersion();
+
+ private:
+  explicit Connection(Options options) : Options_(std::move(options)) {}
+  void FinalizeAll();
+
+  Options Options_;
+  sqlite3* Db_ = nullptr;
+  std::unordered_map<std::string, sqlite3_stmt*> Internal_;
+  std::uint64_t Generation_ = 0;
+  std::unordered_map<std::string, std::vector<int>> Structural_;
+  std::unordered_map<std::string, std::unique_ptr<CompiledStatement>> Compiled_;
+};
+
+}  // namespace dao::detail

@@ -1,0 +1,71 @@
+//===- Database.h - An open database: statements, recordsets, tables -------===//
+//
+// Made by Workspace::OpenDatabase or CreateDatabase and shared by whoever
+// holds it; closed by Close or when the last holder lets go.
+//
+//   BaseDatos->Execute("DELETE * FROM DET WHERE DOC_ID_D=" + dao::Quote(Ruc), dao::dbFailOnError);
+//   auto rs = BaseDatos->OpenRecordset("SELECT * FROM CAB WHERE ...");
+//
+// Execute runs one INSERT, UPDATE, DELETE, CREATE, ALTER or DROP in the Jet
+// dialect (see SqlTranslator.h and JetDdl.h). A statement that fails raises
+// its error and changes nothing, whatever the options: 16 (dbInconsistent)
+// and 128 (dbFailOnError) are both accepted, but a failure is never passed
+// over row by row, since that would store part of a statement unannounced.
+//
+//===----------------------------------------------------------------------===//
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/db/Constants.h"
+#include "platform/db/Recordset.h"
+#include "platform/db/TableDefs.h"
+
+namespace dao {
+
+namespace detail {
+class Connection;
+}
+
+class Workspace;
+
+class Database {
+ public:
+  /// Made by Workspace.
+  explicit Database(std::shared_ptr<detail::Connection> connection);
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  /// Runs an action or definition statement. Options: any of 16, 32, 128,
+  /// 512, else 3001; a SELECT is 3065; the statement's own errors otherwise.
+  void Execute(std::string_view sql, int options = 0);
+
+  /// A recordset over a table name or a SELECT. `type` is dbOpenTable (table
+  /// names only, else 3219), dbOpenDynaset, dbOpenSnapshot or
+  /// dbOpenForwardOnly; 0 takes dbOpenTable for a table name and
+  /// dbOpenDynaset for a SELECT; any other value is 3001.
+  std::shared_ptr<Recordset> OpenRecordset(std::string_view source, int type = 0);
+
+  /// The tables of the database.
+  TableDefList& TableDefs();
+  std::shared_ptr<TableDef> TableDefs(int index) { return TableDefs().Item(index); }
+  std::shared_ptr<TableDef> TableDefs(std::string_view name) { return TableDefs().Item(name); }
+
+  /// The database file's path as it was given.
+  const std::string& Name() const;
+
+  /// Closes the database and every recordset over it; later use is 3420.
+  void Close();
+
+ private:
+  friend class Workspace;
+  detail::Connection& Connection() const;
+
+  std::shared_ptr<detail::Connection> Connection_;
+  TableDefList TableDefs_;
+};
+
+}  // namespace dao

@@ -1,0 +1,119 @@
+#include "platform/db/Engine.h"
+
+#include <sys/stat.h>
+
+#include "platform/db/Catalog.h"
+#include "platform/db/Connection.h"
+#include "platform/db/JetError.h"
+#include "platform/files/NativePath.h"
+
+namespace dao {
+namespace {
+
+constexpr int kMaxDepth = 5;
+
+std::string SavepointName(int level) { return "dao_trans_" + std::to_string(level); }
+
+bool IsFolder(const std::string& native) {
+  struct stat st;
+  return ::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string FolderOf(const std::string& native) {
+  std::size_t slash = native.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : native.substr(0, slash);
+}
+
+}  // namespace
+
+DBEngine::DBEngine() = default;
+DBEngine::~DBEngine() = default;
+
+Workspace& DBEngine::Workspaces(int index) {
+  if (index != 0) RaiseJet(ErrItemNotFound);
+  if (!Default_) {
+    WorkgroupAccount account;
+    if (SystemDB_.empty()) {
+      if (!SameName(DefaultUser_, "admin") || !DefaultPassword_.empty()) RaiseJet(ErrAccountRefused);
+      account = {"admin", true};
+    } else {
+      account = CheckWorkgroupAccount(SystemDB_, DefaultUser_, DefaultPassword_);
+    }
+    Default_ = std::make_unique<Workspace>(*this, std::move(account));
+  }
+  return *Default_;
+}
+
+std::shared_ptr<Database> Workspace::OpenDatabase(std::string_view path, bool exclusive, bool readOnly,
+                                                  std::string_view connect) {
+  if (!connect.empty() && connect != ";") RaiseJet(ErrNoIsam);
+  return Open(path, exclusive, readOnly, false);
+}
+
+std::shared_ptr<Database> Workspace::CreateDatabase(std::string_view path) {
+  if (!Account_.MayCreateTables) RaiseJet(ErrNoPermission, {path});
+  return Open(path, false, false, true);
+}
+
+std::shared_ptr<Database> Workspace::Open(std::string_view path, bool exclusive, bool readOnly, bool create) {
+  const std::string display(path);
+  const std::string native = vb::NativePath(path);
+  struct stat st;
+  const bool exists = !native.empty() && ::stat(native.c_str(), &st) == 0;
+  if (native.empty() || (exists && S_ISDIR(st.st_mode)) || (!exists && !IsFolder(FolderOf(native)))) {
+    RaiseJet(ErrInvalidPath, {display});
+  }
+  if (create && exists) RaiseJet(ErrDatabaseExists);
+  if (!create && !exists) RaiseJet(ErrFileNotFound, {display});
+
+  detail::Connection::Options options;
+  options.DisplayPath = display;
+  options.NativePath = native;
+  options.Exclusive = exclusive;
+  options.ReadOnly = readOnly;
+  options.Create = create;
+  options.BusyTimeoutMs = Engine_.LockWaitMs();
+  options.MayCreateTables = Account_.MayCreateTables;
+  std::shared_ptr<detail::Connection> connection = detail::Connection::Open(options);
+  if (create) detail::EnsureCatalog(*connection);
+  auto db = std::make_shared<Database>(connection);
+  // A database opened inside a transaction takes part in it from here on.
+  for (int level = 1; level <= Depth_; ++level) connection->Exec("SAVEPOINT " + SavepointName(level));
+  Databases_.push_back(db);
+  return db;
+}
+
+std::vector<std::shared_ptr<Database>> Workspace::LiveDatabases() {
+  std::vector<std::shared_ptr<Database>> live;
+  std::vector<std::weak_ptr<Database>> kept;
+  for (const std::weak_ptr<Database>& weak : Databases_) {
+    if (std::shared_ptr<Database> db = weak.lock(); db && db->Connection_->IsOpen()) {
+      live.push_back(db);
+      kept.push_back(weak);
+    }
+  }
+  Databases_ = std::move(kept);
+  return live;
+}
+
+void Workspace::BeginTrans() {
+  if (Depth_ >= kMaxDepth) RaiseJet(ErrTooManyTransactions);
+  for (const auto& db : LiveDatabases()) db->Connection_->Exec("SAVEPOINT " + SavepointName(Depth_ + 1));
+  ++Depth_;
+}
+
+void Workspace::CommitTrans() {
+  if (Depth_ == 0) RaiseJet(ErrNoTransaction);
+  for (const auto& db : LiveDatabases()) db->Connection_->Exec("RELEASE " + SavepointName(Depth_));
+  --Depth_;
+}
+
+void Workspace::Rollback() {
+  if (Depth_ == 0) RaiseJet(ErrNoTransaction);
+  const std::string name = SavepointName(Depth_);
+  for (const auto& db : LiveDatabases()) db->Connection_->Exec("ROLLBACK TO " + name + "; RELEASE " + name);
+  --Depth_;
+}
+
+}  // namespace dao

@@ -1,0 +1,186 @@
+//===- Recordset.h - The rows of a query or table, and their fields --------===//
+//
+// A recordset holds a copy of the rows it read: no statement stays open and
+// no lock is held while the program walks it. Moving, finding and reading
+// work on that copy; AddNew/Edit/Update and Delete write through to the
+// table at once (one prepared INSERT, UPDATE or DELETE by row, cached) and
+// keep the copy in step. Rows that other programs add or change after the
+// opening show after Requery.
+//
+//   auto rs = BaseDatos->OpenRecordset(CadenaSQL, dao::dbOpenSnapshot);
+//   while (!rs->EOF_()) {
+//     Casilla = vb::TextOf(rs->Fields("CASILLA").Value());
+//     rs->MoveNext();
+//   }
+//   rs->Close();
+//
+// EOF_() is DAO's EOF, with an underscore because <cstdio> defines EOF.
+//
+// Kinds: a table (dbOpenTable) and a dynaset (dbOpenDynaset) over one table
+// can be edited; a dynaset over a join, a grouping or an expression-only
+// query, a snapshot (dbOpenSnapshot) and a forward-only recordset
+// (dbOpenForwardOnly) are read-only (3027); a forward-only one moves only
+// forward (3251). RecordCount is always the full count (the copy is whole).
+//
+// Fields come in the query's column order (a table's own order for
+// "SELECT *" and for a table), by position or by name ignoring case. A
+// field's Value is the current row's, or while AddNew or Edit is pending,
+// the edit buffer's: what was assigned, converted to the field's type, and
+// Null for what was not. Moving, finding or Requery drops a pending edit.
+// After AddNew and Update the new row is at the end of the copy and the row
+// that was current stays current. After Delete the deleted row stays current
+// until the next move, and reading it is error 3167.
+//
+// Errors: 3021 no current row, 3020 Update or a field assignment without
+// AddNew or Edit, 3027 read-only, 3164 a field computed by the query, 3167 a
+// deleted row, 3159 a bookmark of another recordset, 3001 a position out of
+// range, 3420 after Close; the table's rules on Update (3022, 3163, 3314,
+// 3315, ...) and 3186 when another program has the table locked.
+//
+//===----------------------------------------------------------------------===//
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/db/Collection.h"
+#include "platform/text/Variant.h"
+
+struct sqlite3_stmt;
+
+namespace dao {
+
+namespace detail {
+class Connection;
+struct ResultShape;
+struct QueryResult;
+struct StoredRow;
+}  // namespace detail
+
+class Recordset;
+
+/// A field of a recordset: its name and type, and the current row's value.
+class Field {
+ public:
+  Field(Recordset* owner, int index) : Owner_(owner), Index_(index) {}
+
+  const std::string& Name() const;
+  /// The DAO type code: the column's declared type, or for a computed
+  /// column the kind of its values (dbLong, dbDouble or dbText).
+  int Type() const;
+  /// Characters for Text (255 for computed text), bytes for the other types, 0 for Memo.
+  long Size() const;
+  /// The value of the current row, or of the edit buffer while an edit is pending.
+  vb::Variant Value() const;
+  /// Puts a value into the edit buffer, converted to the field's type.
+  void SetValue(const vb::Variant& value);
+
+ private:
+  Recordset* Owner_;
+  int Index_;
+};
+
+/// A place in a recordset, to come back to with SetBookmark.
+struct RowBookmark {
+  const void* Owner = nullptr;
+  std::size_t Row = 0;
+  friend bool operator==(const RowBookmark&, const RowBookmark&) = default;
+};
+
+class Recordset {
+ public:
+  /// Made by Database::OpenRecordset.
+  Recordset(std::shared_ptr<detail::Connection> connection, std::string sql, int type, bool editable,
+            detail::QueryResult result);
+  ~Recordset();
+  Recordset(const Recordset&) = delete;
+  Recordset& operator=(const Recordset&) = delete;
+
+  /// True after the last row (and for an empty recordset).
+  bool EOF_() const;
+  /// True before the first row (and for an empty recordset).
+  bool BOF() const;
+  void MoveFirst();
+  void MoveLast();
+  void MoveNext();
+  void MovePrevious();
+  /// The number of rows (deleted ones not counted).
+  long RecordCount() const;
+  /// The 0-based position of the current row; -1 when there is none.
+  long AbsolutePosition() const;
+  void SetAbsolutePosition(long position);
+  /// The current row's place; 3021 when there is none.
+  RowBookmark Bookmark() const;
+  void SetBookmark(const RowBookmark& bookmark);
+
+  /// Moves to the first row that meets `criteria`, a Jet condition over the
+  /// fields ("TIP_INFORMACION = '01' AND ind_moneda = '001'"); NoMatch tells
+  /// whether one did. When none does, the current row stays.
+  void FindFirst(std::string_view criteria);
+  /// As FindFirst, from the row after the current one.
+  void FindNext(std::string_view criteria);
+  bool NoMatch() const { return NoMatch_; }
+
+  /// Starts a new row in the edit buffer, all fields Null.
+  void AddNew();
+  /// Starts editing the current row in the edit buffer.
+  void Edit();
+  /// Writes the edit buffer: the new row, or the assigned fields of the edited row.
+  void Update();
+  /// Drops the edit buffer.
+  void CancelUpdate();
+  /// Deletes the current row from its table.
+  void Delete();
+  /// Reads the rows again; the first becomes current.
+  void Requery();
+  void Close();
+
+  Collection<Field>& Fields() { return Fields_; }
+  Field& Fields(int index) { return Fields_.Item(index); }
+  Field& Fields(std::string_view name) { return Fields_.Item(name); }
+
+ private:
+  friend class Field;
+  enum class EditMode { None, Edit, Add };
+
+  void CheckOpen() const;
+  void CheckEditable() const;
+  void CheckBackwards() const;
+  const detail::StoredRow& Current() const;
+  void Load(detail::QueryResult result);
+  void Find(std::string_view criteria, std::size_t from);
+  bool Live(std::size_t row) const;
+  void GoTo(std::size_t row);
+  std::string WriteSql(const std::vector<int>& written) const;
+
+  std::shared_ptr<detail::Connection> Connection_;
+  std::string Sql_;
+  int Type_;
+  bool Editable_;  // asked for rows to edit (table or dynaset)
+  bool Updatable_ = false;
+  bool Closed_ = false;
+  std::shared_ptr<const detail::ResultShape> Shape_;
+  std::vector<detail::StoredRow> Rows_;
+  std::vector<int> Types_;
+  Collection<Field> Fields_;
+  std::size_t Row_ = 0;
+  bool Bof_ = true;
+  bool Eof_ = true;
+  bool NoMatch_ = false;
+  EditMode Mode_ = EditMode::None;
+  std::vector<vb::Variant> Buffer_;
+  std::vector<bool> Assigned_;
+  // The last INSERT or UPDATE, kept for the next Update of the same fields.
+  struct WriteStatement {
+    EditMode Mode = EditMode::None;
+    std::vector<bool> Fields;
+    sqlite3_stmt* Stmt = nullptr;
+    std::uint64_t Generation = 0;
+  } LastWrite_;
+};
+
+}  // namespace dao

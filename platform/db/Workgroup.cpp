@@ -1,0 +1,112 @@
+#include "platform/db/Workgroup.h"
+
+#include <sodium.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "platform/db/JetError.h"
+#include "platform/files/NativePath.h"
+#include "platform/files/WholeFile.h"
+#include "platform/text/Error.h"
+#include "platform/text/Strings.h"
+
+namespace dao {
+namespace {
+
+constexpr std::string_view kHeader = "KR-WORKGROUP 1";
+constexpr unsigned long long kOpsLimit = 4;
+constexpr std::size_t kMemLimit = 9u << 20;
+
+struct Entry {
+  std::string User;
+  bool MayCreate = false;
+  std::string Hash;
+};
+
+void EnsureSodium() {
+  if (sodium_init() < 0) vb::Raise(vb::ErrOutOfMemory);
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t at = text.find(separator, start);
+    parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+    if (at == std::string_view::npos) return parts;
+    start = at + 1;
+  }
+}
+
+// The accounts of the file; 3028 when it is missing or not ours.
+std::vector<Entry> ReadEntries(std::string_view path) {
+  std::string bytes;
+  try {
+    bytes = vb::ReadFileBytes(path);
+  } catch (const vb::Error&) {
+    RaiseJet(ErrWorkgroupMissing);
+  }
+  std::vector<std::string_view> lines = Split(bytes, '\n');
+  if (lines.empty() || lines.front() != kHeader) RaiseJet(ErrWorkgroupMissing);
+  std::vector<Entry> entries;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    if (lines[i].empty()) continue;
+    std::vector<std::string_view> fields = Split(lines[i], '\t');
+    if (fields.size() != 4 || fields[0] != "account") RaiseJet(ErrWorkgroupMissing);
+    entries.push_back({std::string(fields[1]), fields[2] == "create", std::string(fields[3])});
+  }
+  return entries;
+}
+
+void WriteEntries(std::string_view path, const std::vector<Entry>& entries) {
+  std::string out(kHeader);
+  out += '\n';
+  for (const Entry& e : entries) {
+    out += "account\t" + e.User + '\t' + (e.MayCreate ? "create" : "-") + '\t' + e.Hash + '\n';
+  }
+  vb::WriteFileAtomically(path, out);
+}
+
+bool SameUser(std::string_view a, std::string_view b) { return vb::UCase(a) == vb::UCase(b); }
+
+}  // namespace
+
+void CreateWorkgroupFile(std::string_view path) {
+  std::string native = vb::NativePath(path);
+  if (::access(native.c_str(), F_OK) == 0) vb::Raise(58);
+  WriteEntries(path, {});
+}
+
+void SetWorkgroupAccount(std::string_view path, std::string_view user, std::string_view password,
+                         bool mayCreateTables) {
+  if (user.empty() || user.find_first_of("\t\r\n") != std::string_view::npos) vb::Raise(vb::ErrInvalidCall);
+  EnsureSodium();
+  std::vector<Entry> entries = ReadEntries(path);
+  char hash[crypto_pwhash_STRBYTES];
+  if (crypto_pwhash_str(hash, password.data(), password.size(), kOpsLimit, kMemLimit) != 0) {
+    vb::Raise(vb::ErrOutOfMemory);
+  }
+  Entry updated{std::string(user), mayCreateTables, hash};
+  bool replaced = false;
+  for (Entry& e : entries) {
+    if (SameUser(e.User, user)) {
+      e = updated;
+      replaced = true;
+    }
+  }
+  if (!replaced) entries.push_back(updated);
+  WriteEntries(path, entries);
+}
+
+WorkgroupAccount CheckWorkgroupAccount(std::string_view path, std::string_view user, std::string_view password) {
+  EnsureSodium();
+  for (const Entry& e : ReadEntries(path)) {
+    if (!SameUser(e.User, user)) continue;
+    if (crypto_pwhash_str_verify(e.Hash.c_str(), password.data(), password.size()) != 0) break;
+    return {e.User, e.MayCreate};
+  }
+  RaiseJet(ErrAccountRefused);
+}
+
+}  // namespace dao

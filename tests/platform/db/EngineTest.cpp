@@ -1,0 +1,287 @@
+// The engine: workgroup accounts, opening databases, transactions, and other programs' locks.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/db/Workgroup.h"
+#include "tests/platform/db/DbTestSupport.h"
+
+namespace dao::testing {
+namespace {
+
+bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+TEST(Workgroup, AccountsAreCheckedByNameAndPassword) {
+  TempFolder folder;
+  const std::string mdw = folder / "KR000.MDW";
+  EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(mdw, "admin", ""); }), ErrWorkgroupMissing);
+  CreateWorkgroupFile(mdw);
+  EXPECT_EQ(ErrorNumberOf([&] { CreateWorkgroupFile(mdw); }), 58);
+  SetWorkgroupAccount(mdw, "KRUSUARI", "Cl@ve'01", true);
+  SetWorkgroupAccount(mdw, "lector", "leer", false);
+
+  WorkgroupAccount a = CheckWorkgroupAccount(mdw, "krusuari", "Cl@ve'01");
+  EXPECT_EQ(a.User, "KRUSUARI");
+  EXPECT_TRUE(a.MayCreateTables);
+  EXPECT_FALSE(CheckWorkgroupAccount(mdw, "LECTOR", "leer").MayCreateTables);
+  EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(mdw, "KRUSUARI", "cl@ve'01"); }), ErrAccountRefused);
+  EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(mdw, "nadie", "leer"); }), ErrAccountRefused);
+
+  // A new password replaces the old one; the file holds no password as written.
+  SetWorkgroupAccount(mdw, "Lector", "otra", false);
+  EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(mdw, "lector", "leer"); }), ErrAccountRefused);
+  EXPECT_EQ(CheckWorkgroupAccount(mdw, "lector", "otra").User, "Lector");
+  std::ifstream in(mdw);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text.find("otra"), std::string::npos);
+  EXPECT_EQ(text.find("Cl@ve"), std::string::npos);
+  EXPECT_NE(text.find("$argon2id$"), std::string::npos);
+
+  EXPECT_EQ(ErrorNumberOf([&] { SetWorkgroupAccount(mdw, "con\ttab", "x", false); }), vb::ErrInvalidCall);
+  std::ofstream(folder / "foreign.mdw") << "not a workgroup\n";
+  EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(folder / "foreign.mdw", "admin", ""); }), ErrWorkgroupMissing);
+}
+
+TEST(Workgroup, OneVerificationIsFast) {
+  TempFolder folder;
+  const std::string mdw = folder / "KR000.MDW";
+  CreateWorkgroupFile(mdw);
+  SetWorkgroupAccount(mdw, "u", "p", true);
+  auto start = std::chrono::steady_clock::now();
+  CheckWorkgroupAccount(mdw, "u", "p");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+}
+
+TEST(Engine, TheDefaultWorkspaceOpensWithTheEnginesAccount) {
+  TempFolder folder;
+  const std::string mdw = folder / "KR000.MDW";
+  {
+    DBEngine engine;
+    engine.SetSystemDB(mdw);
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Workspaces(0); }), ErrWorkgroupMissing);
+  }
+  CreateWorkgroupFile(mdw);
+  SetWorkgroupAccount(mdw, "KRUSUARI", "clave", true);
+  SetWorkgroupAccount(mdw, "LECTOR", "leer", false);
+  {
+    DBEngine engine;
+    engine.SetSystemDB(mdw);
+    engine.SetDefaultUser("KRUSUARI");
+    engine.SetDefaultPassword("mala");
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Workspaces(0); }), ErrAccountRefused);
+    engine.SetDefaultPassword("clave");
+    EXPECT_EQ(engine.Workspaces(0).UserName(), "KRUSUARI");
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Workspaces(1); }), ErrItemNotFound);
+    engine.Workspaces(0).CreateDatabase(folder / "KR000.MDB")->Execute("CREATE TABLE PARAM (Numero Text(3))");
+  }
+  {
+    // An account without the right to change tables reads and writes rows, and changes no table.
+    DBEngine engine;
+    engine.SetSystemDB(mdw);
+    engine.SetDefaultUser("lector");
+    engine.SetDefaultPassword("leer");
+    auto db = engine.Workspaces(0).OpenDatabase(folder / "KR000.MDB");
+    db->Execute("INSERT INTO PARAM VALUES ('004')");
+    EXPECT_EQ(ErrorNumberOf([&] { db->Execute("CREATE TABLE X (a Byte)"); }), ErrNoPermission);
+    EXPECT_EQ(ErrorNumberOf([&] { db->Execute("DROP TABLE PARAM"); }), ErrNoPermission);
+    EXPECT_EQ(ErrorNumberOf([&] { db->TableDefs("PARAM")->Fields(0).SetAllowZeroLength(true); }), ErrNoPermission);
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Workspaces(0).CreateDatabase(folder / "otra.mdb"); }), ErrNoPermission);
+  }
+  {
+    // Without a workgroup file the engine's one account is admin with no password.
+    DBEngine engine;
+    engine.SetDefaultUser("KRUSUARI");
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Workspaces(0); }), ErrAccountRefused);
+    engine.SetDefaultUser("Admin");
+    EXPECT_EQ(engine.Workspaces(0).UserName(), "admin");
+  }
+}
+
+TEST(Engine, OpeningFailures) {
+  TempFolder folder;
+  DBEngine engine;
+  Workspace& ws = engine.Workspaces(0);
+  ws.CreateDatabase(folder / "KR000.MDB")->Close();
+  std::ofstream(folder / "texto.mdb") << "SQLite? no: a plain text file that is long enough to have a header......"
+                                         "................................................................\n";
+  struct Case {
+    std::string Path;
+    int Error;
+  };
+  const Case cases[] = {
+      {folder / "NOHAY.MDB", ErrFileNotFound},
+      {folder / "nohay/KR000.MDB", ErrInvalidPath},
+      {folder / "", ErrInvalidPath},
+      {folder / "texto.mdb", ErrUnrecognizedFormat},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ErrorNumberOf([&] { ws.OpenDatabase(c.Path); }), c.Error) << c.Path;
+  EXPECT_FALSE(Exists(folder / "NOHAY.MDB"));
+  EXPECT_EQ(ErrorNumberOf([&] { ws.CreateDatabase(folder / "KR000.MDB"); }), ErrDatabaseExists);
+  EXPECT_EQ(ErrorNumberOf([&] { ws.OpenDatabase(folder / "KR000.MDB", false, false, ";pwd=x"); }), ErrNoIsam);
+
+  // The program's own path: backslashes, and a name written in another case.
+  std::string windows = folder / "kr000.mdb";
+  for (char& c : windows) c = c == '/' ? '\\' : c;
+  auto db = ws.OpenDatabase(windows);
+  EXPECT_EQ(db->Name(), windows);
+  db->Close();
+
+  auto reading = ws.OpenDatabase(folder / "KR000.MDB", false, true);
+  EXPECT_EQ(ErrorNumberOf([&] { reading->Execute("CREATE TABLE X (a Byte)"); }), ErrReadOnly);
+}
+
+class Transactions : public DbTest {
+ protected:
+  Transactions() { Run({"CREATE TABLE CAB (k Text(5), estado Byte)", "INSERT INTO CAB VALUES ('old', 0)"}); }
+  Workspace& Ws() { return Engine.Workspaces(0); }
+};
+
+TEST_F(Transactions, CommitKeepsAndRollbackUndoes) {
+  Ws().BeginTrans();
+  Db->Execute("UPDATE CAB SET estado = 9");
+  auto rs = Db->OpenRecordset("CAB");
+  rs->AddNew();
+  rs->Fields("k").SetValue("new");
+  rs->Update();
+  Db->Execute("CREATE TABLE TMP (a Byte)");
+  Ws().Rollback();
+  EXPECT_EQ(Rows("SELECT * FROM CAB"), std::vector<std::string>{"old|0"});
+  EXPECT_EQ(ErrorNumberOf([&] { Db->TableDefs("TMP"); }), ErrItemNotFound);
+
+  // Nested: the inner rollback undoes its own part only.
+  Ws().BeginTrans();
+  Db->Execute("INSERT INTO CAB VALUES ('a', 1)");
+  Ws().BeginTrans();
+  Db->Execute("INSERT INTO CAB VALUES ('b', 1)");
+  Ws().Rollback();
+  Ws().CommitTrans();
+  EXPECT_EQ(Rows("SELECT k FROM CAB ORDER BY k"), (std::vector<std::string>{"a", "old"}));
+
+  EXPECT_EQ(ErrorNumberOf([&] { Ws().CommitTrans(); }), ErrNoTransaction);
+  EXPECT_EQ(ErrorNumberOf([&] { Ws().Rollback(); }), ErrNoTransaction);
+  for (int i = 0; i < 5; ++i) Ws().BeginTrans();
+  EXPECT_EQ(ErrorNumberOf([&] { Ws().BeginTrans(); }), ErrTooManyTransactions);
+  for (int i = 0; i < 5; ++i) Ws().Rollback();
+}
+
+// A save that fails half-way, undone as a whole: the previous version stays.
+TEST_F(Transactions, AFailedSaveLeavesThePreviousVersion) {
+  Ws().BeginTrans();
+  try {
+    Db->Execute("DELETE FROM CAB", dbFailOnError);
+    Db->Execute("INSERT INTO CAB VALUES ('new', 0)", dbFailOnError);
+    Db->Execute("INSERT INTO CAB VALUES ('toolong', 0)", dbFailOnError);
+    Ws().CommitTrans();
+  } catch (const vb::Error& e) {
+    EXPECT_EQ(e.Number(), ErrFieldTooSmall);
+    Ws().Rollback();
+  }
+  EXPECT_EQ(Rows("SELECT * FROM CAB"), std::vector<std::string>{"old|0"});
+}
+
+// Runs `hold` in a child process that signals when it holds the database and
+// ends when told; `check` runs in the parent meanwhile.
+void WithOtherProgram(const std::function<void()>& hold, const std::function<void()>& check) {
+  int ready[2], done[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  ASSERT_EQ(::pipe(done), 0);
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    int status = 0;
+    try {
+      hold();
+    } catch (...) {
+      status = 1;
+    }
+    char byte = 'r';
+    (void)!::write(ready[1], &byte, 1);
+    (void)!::read(done[0], &byte, 1);
+    ::_exit(status);
+  }
+  char byte;
+  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+  check();
+  (void)!::write(done[1], "d", 1);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other program failed";
+  for (int fd : {ready[0], ready[1], done[0], done[1]}) ::close(fd);
+}
+
+TEST(OtherPrograms, ADatabaseHeldExclusivelyIsRefusedWith3051) {
+  TempFolder folder;
+  const std::string path = folder / "KR000.MDB";
+  {
+    DBEngine engine;
+    engine.Workspaces(0).CreateDatabase(path)->Execute("CREATE TABLE T (a Byte)");
+  }
+  std::shared_ptr<Database> held;
+  DBEngine childEngine;
+  WithOtherProgram(
+      [&] { held = childEngine.Workspaces(0).OpenDatabase(path, true); },
+      [&] {
+        DBEngine engine;
+        engine.SetLockWaitMs(100);
+        try {
+          engine.Workspaces(0).OpenDatabase(path);
+          ADD_FAILURE() << "opened";
+        } catch (const vb::Error& e) {
+          EXPECT_EQ(e.Number(), ErrDatabaseLocked);
+          EXPECT_NE(e.Description().find("exclusivo"), std::string::npos);
+          EXPECT_NE(e.Description().find(path), std::string::npos);
+        }
+        EXPECT_EQ(ErrorNumberOf([&] { engine.Workspaces(0).OpenDatabase(path, true); }), ErrDatabaseLocked);
+      });
+  DBEngine engine;
+  EXPECT_EQ(engine.Workspaces(0).OpenDatabase(path)->TableDefs().Count(), 1);
+}
+
+TEST(OtherPrograms, RowsLockedByAnotherProgramsTransaction) {
+  TempFolder folder;
+  const std::string path = folder / "KR000.MDB";
+  {
+    DBEngine engine;
+    auto db = engine.Workspaces(0).CreateDatabase(path);
+    db->Execute("CREATE TABLE T (a Byte)");
+    db->Execute("INSERT INTO T VALUES (1)");
+  }
+  DBEngine childEngine;
+  std::shared_ptr<Database> held;
+  WithOtherProgram(
+      [&] {
+        held = childEngine.Workspaces(0).OpenDatabase(path);
+        childEngine.Workspaces(0).BeginTrans();
+        held->Execute("INSERT INTO T VALUES (2)");
+      },
+      [&] {
+        DBEngine engine;
+        engine.SetLockWaitMs(100);
+        auto db = engine.Workspaces(0).OpenDatabase(path);
+        auto rs = db->OpenRecordset("T");
+        EXPECT_EQ(rs->RecordCount(), 1);  // reading goes on: the other program's row is not committed
+        EXPECT_EQ(ErrorNumberOf([&] { db->Execute("INSERT INTO T VALUES (3)"); }), ErrUpdateLocked);
+        rs->AddNew();
+        rs->Fields("a").SetValue(4);
+        EXPECT_EQ(ErrorNumberOf([&] { rs->Update(); }), ErrSaveLocked);
+      });
+}
+
+TEST(OtherPrograms, TwoExclusiveOpeningsInOneProgram) {
+  TempFolder folder;
+  DBEngine engine;
+  engine.SetLockWaitMs(50);
+  engine.Workspaces(0).CreateDatabase(folder / "a.mdb")->Close();
+  auto first = engine.Workspaces(0).OpenDatabase(folder / "a.mdb", true);
+  EXPECT_EQ(ErrorNumberOf([&] { engine.Workspaces(0).OpenDatabase(folder / "a.mdb"); }), ErrDatabaseLocked);
+  first->Close();
+  engine.Workspaces(0).OpenDatabase(folder / "a.mdb");
+}
+
+}  // namespace
+}  // namespace dao::testing

@@ -1,0 +1,44 @@
+#include "tests/support/SampleFixture.h"
+
+#include <filesystem>
+
+#include "app/CuentaTrabajo.h"
+
+namespace kr::testing {
+namespace {
+
+// The installation is built once per test program and copied for each test,
+// which is much faster than building it again.
+const std::string& Template() {
+  static TempFolder folder;
+  static const std::string root = [] {
+    host::CreateSampleInstallation(folder / "sample");
+    return folder / "sample";
+  }();
+  return root;
+}
+
+std::string Copied(const TempFolder& into) {
+  std::string to = into / "sample";
+  std::filesystem::copy(Template(), to, std::filesystem::copy_options::recursive);
+  return to;
+}
+
+}  // namespace
+
+SampleInstallation::SampleInstallation()
+    : Layout_(host::LayoutOf(Copied(Folder_))), WinDir_("WINDIR", Layout_.WindowsFolder.c_str()) {
+  // The copied settings name the template's folders: write them anew for this copy.
+  std::filesystem::remove(Layout_.Settings);
+  host::CreateSampleInstallation(Layout_.Root);
+}
+
+std::shared_ptr<dao::Database> SampleInstallation::Open(dao::DBEngine& engine) const {
+  app::CuentaTrabajo cuenta = app::CuentaGrupoTrabajo();
+  engine.SetSystemDB(Layout_.Workgroup);
+  engine.SetDefaultUser(cuenta.Usuario);
+  engine.SetDefaultPassword(cuenta.Clave);
+  return engine.Workspaces(0).OpenDatabase(Layout_.Database);
+}
+
+}  // namespace kr::testing
