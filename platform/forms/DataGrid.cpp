@@ -1,0 +1,222 @@
+#include "platform/forms/DataGrid.h"
+
+#include <algorithm>
+
+#include "platform/db/Collection.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/DataControl.h"
+#include "platform/text/Error.h"
+#include "platform/text/Format.h"
+
+namespace forms {
+
+void GridColumn::SetCaption(std::string_view caption) {
+  Caption_ = std::string(caption);
+  Grid_.ColumnChanged();
+}
+
+void GridColumn::SetDataField(std::string_view field) {
+  DataField_ = std::string(field);
+  Grid_.ColumnChanged();
+}
+
+void GridColumn::SetWidth(long width) {
+  if (width < 0) vb::Raise(vb::ErrInvalidProperty);
+  Width_ = width;
+  Grid_.ColumnChanged();
+}
+
+void GridColumn::SetVisible(bool visible) {
+  Visible_ = visible;
+  Grid_.ColumnChanged();
+}
+
+void GridColumn::SetNumberFormat(std::string_view format) {
+  NumberFormat_ = std::string(format);
+  Grid_.ColumnChanged();
+}
+
+void GridColumn::SetAlignment(int alignment) {
+  if (alignment < vbLeftJustify || alignment > vbCenter) vb::Raise(vb::ErrInvalidProperty);
+  Alignment_ = alignment;
+  Grid_.ColumnChanged();
+}
+
+void GridColumn::AddValueItem(ValueItem item) {
+  ValueItems_.push_back(std::move(item));
+  Grid_.ColumnChanged();
+}
+
+vb::Variant GridColumn::Value() const { return Grid_.CurrentValue(*this); }
+
+std::string GridColumn::Text() const { return Grid_.Display(*this, Value(), Grid_.Row()); }
+
+DataGrid::DataGrid(Form* form, std::string name, int index) : Control(form, std::move(name), index) {
+  SetBackColor(vbWindowBackground);
+  SetForeColor(vbWindowText);
+}
+
+DataGrid::~DataGrid() {
+  if (Source_ != nullptr) Source_->Unbind(this);
+}
+
+void DataGrid::SetDataSource(DataControl* source) {
+  if (Source_ != nullptr) Source_->Unbind(this);
+  Source_ = source;
+  if (Source_ != nullptr) Source_->Bind(this);
+  Changed(Property::Rows);
+}
+
+GridColumn& DataGrid::AddColumn(std::string_view caption, std::string_view dataField) {
+  Columns_.push_back(std::make_unique<GridColumn>(*this, ColumnCount()));
+  GridColumn& column = *Columns_.back();
+  column.Caption_ = std::string(caption);
+  column.DataField_ = std::string(dataField);
+  ColumnChanged();
+  return column;
+}
+
+GridColumn& DataGrid::Columns(int index) const {
+  if (index < 0 || index >= ColumnCount()) vb::Raise(vb::ErrSubscript);
+  return *Columns_[static_cast<std::size_t>(index)];
+}
+
+void DataGrid::SetHeadLines(int lines) {
+  if (lines < 0) vb::Raise(vb::ErrInvalidProperty);
+  HeadLines_ = lines;
+  ColumnChanged();
+}
+
+dao::Recordset* DataGrid::Rows() const {
+  return Source_ != nullptr ? Source_->Recordset().get() : nullptr;
+}
+
+long DataGrid::RowCount() const {
+  dao::Recordset* rs = Rows();
+  return rs != nullptr ? rs->RecordCount() : 0;
+}
+
+long DataGrid::Row() const {
+  dao::Recordset* rs = Rows();
+  if (rs == nullptr || rs->EOF_() || rs->BOF()) return -1;
+  return rs->AbsolutePosition();
+}
+
+void DataGrid::SetRow(long row) {
+  dao::Recordset* rs = Rows();
+  if (rs == nullptr || row < 0 || row >= rs->RecordCount()) vb::Raise(vb::ErrInvalidProperty);
+  rs->SetAbsolutePosition(row);
+  Changed(Property::Row);
+}
+
+void DataGrid::SetCol(int col) {
+  if (col < 0 || col >= ColumnCount()) vb::Raise(vb::ErrInvalidProperty);
+  Col_ = col;
+  Changed(Property::Row);
+}
+
+dao::RowBookmark DataGrid::Bookmark() const {
+  dao::Recordset* rs = Rows();
+  if (rs == nullptr) vb::Raise(91);
+  return rs->Bookmark();
+}
+
+void DataGrid::SetBookmark(const dao::RowBookmark& bookmark) {
+  dao::Recordset* rs = Rows();
+  if (rs == nullptr) vb::Raise(91);
+  rs->SetBookmark(bookmark);
+  Changed(Property::Row);
+}
+
+vb::Variant DataGrid::CurrentValue(const GridColumn& column) const {
+  dao::Recordset* rs = Rows();
+  if (rs == nullptr || rs->EOF_() || rs->BOF()) return {};
+  auto& fields = rs->Fields();
+  for (int i = 0; i < fields.Count(); ++i) {
+    if (dao::SameName(fields.Item(i).Name(), column.DataField())) return fields.Item(i).Value();
+  }
+  return {};
+}
+
+const ValueItem* DataGrid::ItemFor(const GridColumn& column, const vb::Variant& value) const {
+  if (column.ValueItems().empty() || value.IsEmpty()) return nullptr;
+  std::string text = vb::TextOf(value);
+  for (const ValueItem& item : column.ValueItems()) {
+    if (item.Value == text) return &item;
+  }
+  return nullptr;
+}
+
+std::string DataGrid::Display(const GridColumn& column, const vb::Variant& value, long row) const {
+  if (const ValueItem* item = ItemFor(column, value)) return item->DisplayValue;
+  if (column.NumberFormat() == kFormatTextEvent) {
+    vb::Variant shown = value;
+    FormatText(column.ColIndex(), shown, row);
+    return vb::TextOf(shown);
+  }
+  if (!column.NumberFormat().empty()) return vb::Format(value, column.NumberFormat());
+  return vb::TextOf(value);
+}
+
+template <class F>
+auto DataGrid::AtRow(long row, F read) const {
+  dao::Recordset* rs = Rows();
+  if (rs == nullptr || row < 0 || row >= rs->RecordCount()) vb::Raise(vb::ErrInvalidProperty);
+  struct Restore {
+    dao::Recordset* Rs;
+    long Position;
+    bool AtEnd;
+    bool AtStart;
+    ~Restore() {
+      if (Position >= 0) {
+        Rs->SetAbsolutePosition(Position);
+      } else if (AtEnd) {
+        Rs->MoveLast();
+        Rs->MoveNext();
+      } else if (AtStart) {
+        Rs->MoveFirst();
+        Rs->MovePrevious();
+      }
+    }
+  } restore{rs, Row(), rs->EOF_(), rs->BOF()};
+  rs->SetAbsolutePosition(row);
+  return read();
+}
+
+std::string DataGrid::CellText(long row, int col) const {
+  const GridColumn& column = Columns(col);
+  return AtRow(row, [&] { return Display(column, CurrentValue(column), row); });
+}
+
+std::string DataGrid::CellPicture(long row, int col) const {
+  const GridColumn& column = Columns(col);
+  return AtRow(row, [&] {
+    const ValueItem* item = ItemFor(column, CurrentValue(column));
+    return item != nullptr ? item->Picture : std::string();
+  });
+}
+
+bool DataGrid::UserMoveTo(long row) {
+  if (row < 0 || row >= RowCount()) return false;
+  long last = Row();
+  if (row == last) return true;
+  Rows()->SetAbsolutePosition(row);
+  Changed(Property::Row);
+  RowColChange(last, Col_);
+  return true;
+}
+
+void DataGrid::DefaultKeyDown(int keyCode, int /*shift*/) {
+  long rows = RowCount();
+  if (rows == 0) return;
+  long row = Row();
+  switch (keyCode) {
+    case vbKeyUp: UserMoveTo(row > 0 ? row - 1 : 0); break;
+    case vbKeyDown: UserMoveTo(row < 0 ? 0 : std::min(rows - 1, row + 1)); break;
+    case vbKeyHome: UserMoveTo(0); break;
+    case vbKeyEnd: UserMoveTo(rows - 1); break;
+    default: break;
+  }
+}
+
+}  // namespace forms

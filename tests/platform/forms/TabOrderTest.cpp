@@ -1,0 +1,94 @@
+// The focus moves by TabIndex over the controls that can take it now.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/forms/Application.h"
+#include "platform/forms/ControlArray.h"
+#include "platform/forms/Frame.h"
+#include "platform/forms/OptionButton.h"
+#include "platform/forms/TabControl.h"
+#include "platform/forms/TextBox.h"
+#include "platform/forms/testing/ScriptedUser.h"
+
+namespace forms {
+namespace {
+
+class frmOrden : public Form {
+ public:
+  frmOrden() : Form("frmOrden") {
+    t3.SetContainer(fra);
+    tabs.SetTabStop(false);
+    t4.SetContainer(tabs, 1);
+    for (int i : {0, 1}) op.Add(i).SetContainer(fraOp);
+  }
+  TextBox t0{this, "t0"};
+  TextBox t1{this, "t1"};
+  TextBox t2{this, "t2"};
+  Frame fra{this, "fra"};
+  TextBox t3{this, "t3"};
+  TabControl tabs{this, "tabs"};
+  TextBox t4{this, "t4"};  // on page 1 of tabs
+  Frame fraOp{this, "fraOp"};
+  ControlArray<OptionButton> op{this, "op"};
+};
+
+std::string NameOf(const Control* c) {
+  if (c == nullptr) return "(none)";
+  return c->Index() >= 0 ? c->Name() + "(" + std::to_string(c->Index()) + ")" : c->Name();
+}
+
+class TabOrder : public ::testing::Test {
+ protected:
+  testing::ScriptedUser User;
+  Application App{User};
+};
+
+TEST_F(TabOrder, TabVisitsWhatCanTakeTheFocusAndWraps) {
+  using Names = std::vector<std::string>;
+  struct Case {
+    const char* What;
+    std::function<void(frmOrden&)> Prepare;
+    Names Order;
+  };
+  const Case cases[] = {
+      {"as designed", [](frmOrden&) {}, {"t0", "t1", "t2", "t3", "op(0)", "op(1)"}},
+      {"a disabled box", [](frmOrden& f) { f.t1.SetEnabled(false); }, {"t0", "t2", "t3", "op(0)", "op(1)"}},
+      {"a hidden box", [](frmOrden& f) { f.t2.SetVisible(false); }, {"t0", "t1", "t3", "op(0)", "op(1)"}},
+      {"a disabled frame", [](frmOrden& f) { f.fra.SetEnabled(false); }, {"t0", "t1", "t2", "op(0)", "op(1)"}},
+      {"a hidden frame", [](frmOrden& f) { f.fra.SetVisible(false); }, {"t0", "t1", "t2", "op(0)", "op(1)"}},
+      {"no tab stop", [](frmOrden& f) { f.t1.SetTabStop(false); }, {"t0", "t2", "t3", "op(0)", "op(1)"}},
+      {"the other page", [](frmOrden& f) { f.tabs.SetTab(1); }, {"t0", "t1", "t2", "t3", "t4", "op(0)", "op(1)"}},
+      {"the page cut off", [](frmOrden& f) { f.tabs.SetTab(1); f.tabs.SetTabs(1); },
+       {"t0", "t1", "t2", "t3", "op(0)", "op(1)"}},
+      {"a chosen option", [](frmOrden& f) { f.op(1).SetValue(true); }, {"t0", "t1", "t2", "t3", "op(1)"}},
+      {"a tab index moved", [](frmOrden& f) { f.t3.SetTabIndex(0); }, {"t0", "t3", "t1", "t2", "op(0)", "op(1)"}},
+  };
+  for (const Case& c : cases) {
+    App.Reset();
+    frmOrden& f = Default<frmOrden>();
+    c.Prepare(f);
+    f.Show();
+    Names seen{NameOf(f.ActiveControl())};
+    for (std::size_t i = 0; i < c.Order.size(); ++i) {
+      User.Tab();
+      seen.push_back(NameOf(f.ActiveControl()));
+    }
+    Names expected = c.Order;
+    expected.push_back(c.Order.front());  // round again
+    EXPECT_EQ(seen, expected) << c.What;
+    User.Press(vbKeyTab, vbShiftMask);
+    EXPECT_EQ(NameOf(f.ActiveControl()), c.Order.back()) << c.What << ", backwards";
+  }
+}
+
+TEST_F(TabOrder, AWindowWithNothingToFocusKeepsNoFocus) {
+  frmOrden& f = Default<frmOrden>();
+  for (Control* c : f.Controls()) c->SetEnabled(false);
+  f.Show();
+  User.Tab();
+  EXPECT_EQ(f.ActiveControl(), nullptr);
+}
+
+}  // namespace
+}  // namespace forms
