@@ -6,20 +6,14 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <charconv>
 
 #include "platform/files/NativePath.h"
 #include "platform/files/SystemError.h"
 #include "platform/text/Error.h"
+#include "platform/text/Number.h"
 
 namespace vb {
 namespace {
-
-std::string NumberText(long n) {
-  char buffer[24];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
-  return std::string(buffer, result.ptr);
-}
 
 // Creates a fresh temporary file beside `target`; answers its descriptor and name.
 int CreateTemporary(const std::string& target, std::string& tempName) {

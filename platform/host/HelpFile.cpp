@@ -8,16 +8,11 @@
 #include "platform/files/WholeFile.h"
 #include "platform/text/Cp1252.h"
 #include "platform/text/Error.h"
+#include "platform/text/Number.h"
 #include "platform/text/Strings.h"
 
 namespace host {
 namespace {
-
-std::string NumberText(long n) {
-  char buffer[24];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
-  return std::string(buffer, result.ptr);
-}
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
@@ -86,7 +81,7 @@ HelpPage ReadHelpTopic(std::string_view path, long contextId) {
     return page;
   }
   if (contextId == kHelpContents) return NotFound("El archivo de ayuda no tiene temas: " + native);
-  return NotFound("No se encuentra el tema de ayuda " + NumberText(contextId) + " en el archivo de ayuda: " + native);
+  return NotFound("No se encuentra el tema de ayuda " + vb::NumberText(contextId) + " en el archivo de ayuda: " + native);
 }
 
 }  // namespace host

@@ -6,19 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <charconv>
 #include <cstdlib>
 
 #include "platform/text/Error.h"
+#include "platform/text/Number.h"
 
 namespace host {
 namespace {
-
-std::string NumberText(long n) {
-  char buffer[24];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
-  return std::string(buffer, result.ptr);
-}
 
 [[noreturn]] void RaiseLockError(const std::string& path) {
   vb::Raise(vb::ErrPathFileAccess, "No se puede crear el archivo de bloqueo: " + path);
@@ -28,7 +22,7 @@ std::string NumberText(long n) {
 
 std::string RuntimeFolder() {
   if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && runtime[0] == '/') return runtime;
-  std::string folder = "/tmp/kr917-" + NumberText(static_cast<long>(::getuid()));
+  std::string folder = "/tmp/kr917-" + vb::NumberText(static_cast<long>(::getuid()));
   if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) RaiseLockError(folder);
   // Another user could have made the folder first to catch our lock files.
   struct stat st {};
@@ -58,7 +52,7 @@ bool InstanceLock::TryAcquire(std::string_view programName) {
     return false;
   }
   // The holder's process id, for whoever looks at the file.
-  std::string pid = NumberText(static_cast<long>(::getpid())) + "\n";
+  std::string pid = vb::NumberText(static_cast<long>(::getpid())) + "\n";
   if (::ftruncate(fd, 0) == 0) {
     [[maybe_unused]] ssize_t written = ::write(fd, pid.data(), pid.size());
   }
