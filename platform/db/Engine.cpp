@@ -6,6 +6,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/JetError.h"
 #include "platform/files/NativePath.h"
+#include "platform/text/Error.h"
 
 namespace dao {
 namespace {
@@ -13,6 +14,23 @@ namespace {
 constexpr int kMaxDepth = 5;
 
 std::string SavepointName(int level) { return "dao_trans_" + std::to_string(level); }
+
+// A write transaction's outermost level is SQLite's own transaction, begun
+// IMMEDIATE so the write lock comes first; every other level is a savepoint.
+std::string BeginLevel(const detail::Connection& c, int level, bool write) {
+  if (level == 1 && write) return c.ReadOnly() ? "BEGIN" : "BEGIN IMMEDIATE";
+  return "SAVEPOINT " + SavepointName(level);
+}
+
+std::string CommitLevel(int level, bool write) {
+  return level == 1 && write ? "COMMIT" : "RELEASE " + SavepointName(level);
+}
+
+std::string RollbackLevel(int level, bool write) {
+  if (level == 1 && write) return "ROLLBACK";
+  const std::string name = SavepointName(level);
+  return "ROLLBACK TO " + name + "; RELEASE " + name;
+}
 
 bool IsFolder(const std::string& native) {
   struct stat st;
@@ -79,7 +97,7 @@ std::shared_ptr<Database> Workspace::Open(std::string_view path, bool exclusive,
   if (create) detail::EnsureCatalog(*connection);
   auto db = std::make_shared<Database>(connection);
   // A database opened inside a transaction takes part in it from here on.
-  for (int level = 1; level <= Depth_; ++level) connection->Exec("SAVEPOINT " + SavepointName(level));
+  for (int level = 1; level <= Depth_; ++level) connection->Exec(BeginLevel(*connection, level, WriteTrans_));
   Databases_.push_back(db);
   return db;
 }
@@ -99,21 +117,40 @@ std::vector<std::shared_ptr<Database>> Workspace::LiveDatabases() {
 
 void Workspace::BeginTrans() {
   if (Depth_ >= kMaxDepth) RaiseJet(ErrTooManyTransactions);
-  for (const auto& db : LiveDatabases()) db->Connection_->Exec("SAVEPOINT " + SavepointName(Depth_ + 1));
+  for (const auto& db : LiveDatabases()) db->Connection_->Exec(BeginLevel(*db->Connection_, Depth_ + 1, WriteTrans_));
   ++Depth_;
+}
+
+void Workspace::BeginWriteTrans() {
+  if (Depth_ > 0) {
+    BeginTrans();
+    return;
+  }
+  std::vector<std::shared_ptr<Database>> begun;
+  try {
+    for (const auto& db : LiveDatabases()) {
+      db->Connection_->Exec(BeginLevel(*db->Connection_, 1, true));
+      begun.push_back(db);
+    }
+  } catch (const vb::Error&) {
+    // Another program holds a lock: give back the ones already taken.
+    for (const auto& db : begun) db->Connection_->Exec("ROLLBACK");
+    throw;
+  }
+  WriteTrans_ = true;
+  Depth_ = 1;
 }
 
 void Workspace::CommitTrans() {
   if (Depth_ == 0) RaiseJet(ErrNoTransaction);
-  for (const auto& db : LiveDatabases()) db->Connection_->Exec("RELEASE " + SavepointName(Depth_));
-  --Depth_;
+  for (const auto& db : LiveDatabases()) db->Connection_->Exec(CommitLevel(Depth_, WriteTrans_));
+  if (--Depth_ == 0) WriteTrans_ = false;
 }
 
 void Workspace::Rollback() {
   if (Depth_ == 0) RaiseJet(ErrNoTransaction);
-  const std::string name = SavepointName(Depth_);
-  for (const auto& db : LiveDatabases()) db->Connection_->Exec("ROLLBACK TO " + name + "; RELEASE " + name);
-  --Depth_;
+  for (const auto& db : LiveDatabases()) db->Connection_->Exec(RollbackLevel(Depth_, WriteTrans_));
+  if (--Depth_ == 0) WriteTrans_ = false;
 }
 
 }  // namespace dao

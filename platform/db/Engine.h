@@ -18,7 +18,9 @@
 // finds it: platform/files' NativePath).
 //
 // Transactions (BeginTrans, CommitTrans, Rollback) span every database open
-// in the workspace and nest up to five deep.
+// in the workspace and nest up to five deep. A transaction begun with
+// BeginWriteTrans holds the write lock from its start, so what it reads
+// cannot be changed by another program before it writes.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -55,6 +57,13 @@ class Workspace {
 
   /// Starts a (nested) transaction; 3003 beyond five levels.
   void BeginTrans();
+  /// Starts a transaction that takes the write lock of every open database
+  /// at once (a reader's lock for one opened read-only): two programs that
+  /// read a maximum and insert the next value take turns instead of taking
+  /// the same one. Waits for another program's writer up to the engine's
+  /// lock wait, then 3260. Inside a transaction it is a nested BeginTrans,
+  /// under the outer one's locks. Ended by CommitTrans or Rollback.
+  void BeginWriteTrans();
   /// Keeps the changes of the innermost transaction; 3034 when there is none.
   void CommitTrans();
   /// Undoes the changes of the innermost transaction; 3034 when there is none.
@@ -71,6 +80,7 @@ class Workspace {
   WorkgroupAccount Account_;
   std::vector<std::weak_ptr<Database>> Databases_;
   int Depth_ = 0;
+  bool WriteTrans_ = false;  // the outermost level holds the write lock
 };
 
 /// The engine: its workgroup file, default account and settings path.

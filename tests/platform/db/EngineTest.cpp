@@ -184,6 +184,29 @@ TEST_F(Transactions, AFailedSaveLeavesThePreviousVersion) {
   EXPECT_EQ(Rows("SELECT * FROM CAB"), std::vector<std::string>{"old|0"});
 }
 
+// A write transaction ends like any other, and a nested level inside it is a savepoint.
+TEST_F(Transactions, AWriteTransactionCommitsAndRollsBackAsAWhole) {
+  Ws().BeginWriteTrans();
+  Db->Execute("INSERT INTO CAB VALUES ('a', 1)");
+  Ws().BeginWriteTrans();
+  Db->Execute("INSERT INTO CAB VALUES ('b', 1)");
+  Ws().Rollback();
+  Ws().CommitTrans();
+  Ws().BeginWriteTrans();
+  Db->Execute("DELETE FROM CAB");
+  Ws().Rollback();
+  EXPECT_EQ(Rows("SELECT k FROM CAB ORDER BY k"), (std::vector<std::string>{"a", "old"}));
+  EXPECT_EQ(ErrorNumberOf([&] { Ws().CommitTrans(); }), ErrNoTransaction);
+
+  // A database opened inside it joins it.
+  Ws().CreateDatabase(Folder / "second.mdb")->Execute("CREATE TABLE T (a Byte)");
+  Ws().BeginWriteTrans();
+  auto second = Ws().OpenDatabase(Folder / "second.mdb");
+  second->Execute("INSERT INTO T VALUES (1)");
+  Ws().Rollback();
+  EXPECT_EQ(second->OpenRecordset("T")->RecordCount(), 0);
+}
+
 // Runs `hold` in a child process that signals when it holds the database and
 // ends when told; `check` runs in the parent meanwhile.
 void WithOtherProgram(const std::function<void()>& hold, const std::function<void()>& check) {
@@ -270,6 +293,79 @@ TEST(OtherPrograms, RowsLockedByAnotherProgramsTransaction) {
         rs->Fields("a").SetValue(4);
         EXPECT_EQ(ErrorNumberOf([&] { rs->Update(); }), ErrSaveLocked);
       });
+}
+
+TEST(OtherPrograms, AWriteTransactionWaitsForAnotherProgramsWriter) {
+  TempFolder folder;
+  const std::string path = folder / "KR000.MDB";
+  {
+    DBEngine engine;
+    engine.Workspaces(0).CreateDatabase(path)->Execute("CREATE TABLE T (a Byte)");
+  }
+  DBEngine childEngine;
+  std::shared_ptr<Database> held;
+  WithOtherProgram(
+      [&] {
+        held = childEngine.Workspaces(0).OpenDatabase(path);
+        childEngine.Workspaces(0).BeginWriteTrans();
+      },
+      [&] {
+        DBEngine engine;
+        engine.SetLockWaitMs(100);
+        auto db = engine.Workspaces(0).OpenDatabase(path);
+        EXPECT_EQ(db->OpenRecordset("T")->RecordCount(), 0);  // readers go on
+        EXPECT_EQ(ErrorNumberOf([&] { engine.Workspaces(0).BeginWriteTrans(); }), ErrUpdateLocked);
+        EXPECT_EQ(ErrorNumberOf([&] { engine.Workspaces(0).CommitTrans(); }), ErrNoTransaction);
+      });
+}
+
+// Two programs that each read the highest number and insert the next one,
+// many times at once, never take the same number.
+TEST(OtherPrograms, WriteTransactionsOfTwoProgramsTakeTurns) {
+  TempFolder folder;
+  const std::string path = folder / "KR000.MDB";
+  {
+    DBEngine engine;
+    engine.Workspaces(0).CreateDatabase(path)->Execute("CREATE TABLE T (n Long)");
+  }
+  constexpr int kEach = 40;
+  auto takeNumbers = [&] {
+    DBEngine engine;
+    auto db = engine.Workspaces(0).OpenDatabase(path);
+    for (int i = 0; i < kEach; ++i) {
+      engine.Workspaces(0).BeginWriteTrans();
+      auto rs = db->OpenRecordset("SELECT max(n) AS m FROM T", dbOpenSnapshot);
+      const vb::Variant top = rs->Fields("m").Value();
+      const long next = (top.IsNull() ? 0 : vb::CLng(top)) + 1;
+      db->Execute("INSERT INTO T VALUES (" + std::to_string(next) + ")");
+      engine.Workspaces(0).CommitTrans();
+    }
+  };
+  pid_t children[2];
+  for (pid_t& child : children) {
+    child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      int status = 0;
+      try {
+        takeNumbers();
+      } catch (...) {
+        status = 1;
+      }
+      ::_exit(status);
+    }
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a program failed";
+  }
+  DBEngine engine;
+  auto db = engine.Workspaces(0).OpenDatabase(path);
+  auto rs = db->OpenRecordset("SELECT n FROM T ORDER BY n", dbOpenSnapshot);
+  std::vector<std::string> expected;
+  for (int n = 1; n <= 2 * kEach; ++n) expected.push_back(std::to_string(n));
+  EXPECT_EQ(RowsOf(*rs), expected);
 }
 
 TEST(OtherPrograms, TwoExclusiveOpeningsInOneProgram) {
