@@ -1,7 +1,15 @@
-// LUD917 is not built yet; this stand-in only says so.
-#include <cstdio>
+// LUD917, the table installer: prepares the shared database for form 917.
+// The command line is not used.
+#include "installer/Compartidas.h"
+#include "installer/Inicio.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/ConsoleFrontEnd.h"
 
 int main() {
-  std::fputs("LUD917: not available yet\n", stderr);
-  return 1;
+  // The front end is chosen here and only here; the installer's code shows
+  // its boxes through forms::MsgBox whichever runs.
+  forms::ConsoleFrontEnd frente;
+  forms::Application aplicacion(frente);
+  installer::ReiniciaCompartidas();
+  return installer::Ejecuta();
 }
