@@ -5,6 +5,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 SAMPLE ?= $(CURDIR)/sample
 DEMO_OUT ?= $(CURDIR)/out/demo
+SCREENSHOTS ?= $(CURDIR)/out/screenshots
 
 PACKAGES := cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev \
   libbenchmark-dev libsqlite3-dev libsodium-dev qt6-base-dev libgl-dev libx11-dev \
@@ -43,6 +44,9 @@ asan-test: deps $(ASAN_BUILD)/build.ninja
 
 demo: build
 	@scripts/demo.sh $(BUILD) $(SAMPLE) $(DEMO_OUT)
+
+screenshots: build
+	@scripts/screenshots.sh $(BUILD) $(SAMPLE) $(SCREENSHOTS)
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -1,28 +1,60 @@
-// dexlora: the stand-in for the host program. `dexlora --setup DIR` creates
-// the sample installation in DIR (whatever of it is missing) and prints where
-// its pieces lie.
+// dexlora: the stand-in for the host program.
+//
+//   dexlora --setup DIR   creates the sample installation in DIR (whatever of
+//                         it is missing) and prints where its pieces lie
+//   dexlora [DIR]         the same in DIR (./sample by default), then shows
+//                         the window titled "Dexlora" that starts KR917,
+//                         LUD917 and 0917SND with WINDIR set to DIR/WINDOWS
+#include <QApplication>
+
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <string>
 
+#include "host/HostWindow.h"
+#include "host/Programs.h"
 #include "host/SampleInstallation.h"
+#include "platform/qt/FrontEndChoice.h"
 #include "platform/text/Error.h"
 
+namespace {
+
+// The installation in `dir`, made when missing; nothing after telling why it could not be.
+bool Prepare(const char* dir, host::SampleLayout& layout) {
+  try {
+    layout = host::CreateSampleInstallation(dir);
+    return true;
+  } catch (const vb::Error& e) {
+    std::fprintf(stderr, "dexlora: %d %s\n", e.Number(), e.Description().c_str());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "dexlora: %s\n", e.what());
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  host::SampleLayout layout;
   if (argc == 3 && std::strcmp(argv[1], "--setup") == 0) {
-    try {
-      host::SampleLayout l = host::CreateSampleInstallation(argv[2]);
-      std::printf("WINDIR=%s\nSysPath=%s\nDatabase=%s\n", l.WindowsFolder.c_str(), l.ProgramFolder.c_str(),
-                  l.Database.c_str());
-      return 0;
-    } catch (const vb::Error& e) {
-      std::fprintf(stderr, "dexlora: %d %s\n", e.Number(), e.Description().c_str());
-    } catch (const std::exception& e) {
-      std::fprintf(stderr, "dexlora: %s\n", e.what());
-    }
+    if (!Prepare(argv[2], layout)) return 1;
+    std::printf("WINDIR=%s\nSysPath=%s\nDatabase=%s\n", layout.WindowsFolder.c_str(), layout.ProgramFolder.c_str(),
+                layout.Database.c_str());
+    return 0;
+  }
+  if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+    std::fprintf(stderr, "usage: dexlora [DIR] | dexlora --setup DIR\n");
+    return 2;
+  }
+  if (!Prepare(argc == 2 ? argv[1] : "sample", layout)) return 1;
+  if (!qtui::DisplayAvailable()) {
+    std::fprintf(stderr, "dexlora: no display to show the window on (DISPLAY, or QT_QPA_PLATFORM); "
+                 "the installation is ready in %s\n", layout.Root.c_str());
     return 1;
   }
-  std::fprintf(stderr, "usage: dexlora --setup DIR\n");
-  return 2;
+  auto app = qtui::StartQt(argc, argv);
+  host::HostWindow window(layout, host::BuiltPrograms());
+  window.show();
+  return app->exec();
 }

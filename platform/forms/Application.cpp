@@ -153,6 +153,8 @@ void Application::FlushRetired() {
 }
 
 void Application::Forget(Form& form) {
+  // A window destroyed while loaded: its widgets must not outlive it.
+  if (std::find(Forms_.begin(), Forms_.end(), &form) != Forms_.end()) Front().FormUnloaded(form);
   std::erase(Forms_, &form);
   std::erase(ZOrder_, &form);
   std::erase(Modal_, &form);
@@ -294,10 +296,10 @@ void Application::DropAllForms(bool notify) {
     f->Visible_ = false;
     f->Modal_ = false;
     f->ActiveControl_ = nullptr;
-    if (notify) {
-      if (wasModal) Front().EndModal(*f);
-      Front().FormUnloaded(*f);
-    }
+    if (notify && wasModal) Front().EndModal(*f);
+    // Even without events the front end lets go of the window, whose
+    // object is about to be destroyed.
+    Front().FormUnloaded(*f);
   }
   Forms_.clear();
   ZOrder_.clear();

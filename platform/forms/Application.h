@@ -197,8 +197,9 @@ class Application {
   const DatabaseOpener& Opener() const { return Opener_; }
 
   /// Back to the state of a new application, for tests: every window is
-  /// dropped without events, every default instance destroyed, App, Screen,
-  /// Clipboard and the key queue cleared.
+  /// dropped without events (the front end is told, FormUnloaded), every
+  /// default instance destroyed, App, Screen, Clipboard and the key queue
+  /// cleared.
   void Reset();
 
   /// Whether the user may act on `form` now: loaded, shown, enabled, and not

@@ -66,9 +66,10 @@ bool Input::Click(Control& control) {
   });
 }
 
-bool Input::DblClick(Control& control) {
-  if (!Click(control)) return false;
+bool Input::DblClick(Control& control, bool afterClick) {
+  if (!afterClick && !Click(control)) return false;
   return Run(control.Parent(), [&] {
+    if (afterClick && !Reachable(control)) return false;
     control.DblClick();
     return true;
   });

@@ -55,8 +55,9 @@ class Input {
   static bool Type(Form& form, std::string_view text);
   /// A left click on a control.
   static bool Click(Control& control);
-  /// A double click: the click, then DblClick.
-  static bool DblClick(Control& control);
+  /// A double click: the click, then DblClick. A front end that passed the
+  /// pair's first click on its own (`afterClick`) gets only DblClick.
+  static bool DblClick(Control& control, bool afterClick = false);
   /// A mouse button going down on a control (the right one, say), without a click.
   static bool MouseDown(Control& control, int button, int shift = 0, float x = 0, float y = 0);
   /// The user puts the focus on a control (mouse or keyboard), no click.

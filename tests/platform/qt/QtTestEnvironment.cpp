@@ -23,7 +23,7 @@ class QtEnvironment : public testing::Environment {
 
  private:
   int Argc_ = 1;
-  char Name_[16] = "test_qt_print";
+  char Name_[16] = "qt_tests";
   char* Argv_[2] = {Name_, nullptr};
   std::unique_ptr<QApplication> App_;
 };

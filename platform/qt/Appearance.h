@@ -1,0 +1,55 @@
+//===- Appearance.h - Twips, texts, fonts and colours of the model in Qt ===//
+//
+// What every control widget shares: its place in pixels from its twips, its
+// texts as QStrings, its font through the free-font aliases, and VB colour
+// numbers. System colours (&H80000000 and up) are left to the widget
+// style, so a window keeps the desktop's look; plain RGB colours are set.
+//
+//===----------------------------------------------------------------------===//
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace forms {
+struct StdFont;
+}
+
+class QWidget;
+
+namespace qtui {
+
+/// Pixels of `twips` at 15 twips per pixel, rounded.
+int Pixels(long twips);
+/// The rectangle in pixels of a place given in twips.
+QRect PixelRect(long left, long top, long width, long height);
+
+/// The model's UTF-8 text as a QString, and back.
+QString ToQt(std::string_view utf8);
+std::string FromQt(const QString& text);
+
+/// A caption for a widget that shows access keys itself (buttons, menus):
+/// the model's "&" marks already mean what Qt's do.
+QString AccessCaption(std::string_view caption);
+/// A caption for a widget that shows no access key (a label): "&&" is one
+/// "&", a single "&" is dropped.
+QString PlainCaption(std::string_view caption);
+
+/// The font of a control: the mapped family, size, bold and italic.
+QFont ControlFont(const forms::StdFont& font);
+
+/// The RGB colour of a VB colour number (0x00BBGGRR); nothing for a system colour.
+std::optional<QColor> PlainColor(long vbColor);
+
+/// Sets `role` of `widget`'s palette to a plain colour; a system colour
+/// gives the style's own back.
+void ApplyColor(QWidget& widget, QPalette::ColorRole role, long vbColor);
+
+}  // namespace qtui

@@ -1,0 +1,162 @@
+// The views of the containers: frames, picture boxes and tab controls. The
+// controls they hold are placed in twips from the container's top-left
+// corner, as in the model; those on the other pages of a tab control are
+// hidden (their window shows them again when the page changes).
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+#include "platform/forms/Frame.h"
+#include "platform/forms/Input.h"
+#include "platform/forms/PictureBox.h"
+#include "platform/forms/TabControl.h"
+#include "platform/qt/Appearance.h"
+#include "platform/qt/BuiltInViews.h"
+#include "platform/qt/PageWidget.h"
+
+namespace qtui {
+namespace {
+
+using forms::Property;
+
+class FrameView : public ControlView {
+ public:
+  FrameView(forms::Frame& frame, ViewHost& host, QWidget* parent)
+      : ControlView(frame, host, new QGroupBox(parent)), Frame_(frame), Group_(static_cast<QGroupBox*>(Widget())) {}
+
+  QWidget* ChildArea() const override { return Group_; }
+
+  void Sync(Property what) override {
+    ControlView::Sync(what);
+    if (what == Property::All || what == Property::Caption) Group_->setTitle(AccessCaption(Frame_.Caption()));
+  }
+
+  bool OnMouse(QObject*, QMouseEvent& event) override { return ReportClicks(Host(), Frame_, event); }
+
+ private:
+  forms::Frame& Frame_;
+  QGroupBox* Group_;
+};
+
+/// A framed box whose picture and drawing fill its inside.
+class PictureFrame : public QFrame {
+ public:
+  explicit PictureFrame(QWidget* parent) : QFrame(parent), Picture(new QLabel(this)), Page(new PageWidget(this)) {
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Picture->setObjectName(QStringLiteral("picture"));
+    Picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Page->setObjectName(QStringLiteral("drawing"));
+    Page->hide();
+  }
+  QLabel* Picture;
+  PageWidget* Page;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QFrame::resizeEvent(event);
+    Picture->setGeometry(contentsRect());
+    Page->setGeometry(contentsRect());
+  }
+};
+
+class PictureBoxView : public ControlView {
+ public:
+  PictureBoxView(forms::PictureBox& box, ViewHost& host, QWidget* parent)
+      : ControlView(box, host, new PictureFrame(parent)), Box_(box), Frame_(static_cast<PictureFrame*>(Widget())) {
+    Frame_->setAutoFillBackground(true);
+  }
+
+  QWidget* ChildArea() const override { return Frame_; }
+  std::vector<QWidget*> Parts() const override { return {Frame_, Frame_->Picture, Frame_->Page}; }
+
+  void Sync(Property what) override {
+    ControlView::Sync(what);
+    if (what != Property::All && what != Property::Picture) return;
+    Frame_->Picture->setPixmap(Host().Picture(Box_.Picture()));
+    Frame_->Page->SetPage(Box_.Drawing());
+    Frame_->Page->setVisible(!Box_.Drawing().Empty());
+    // What the box holds stays above its picture and drawing.
+    Frame_->Page->lower();
+    Frame_->Picture->lower();
+  }
+
+  bool OnMouse(QObject*, QMouseEvent& event) override { return ReportClicks(Host(), Box_, event); }
+
+ private:
+  forms::PictureBox& Box_;
+  PictureFrame* Frame_;
+};
+
+/// A strip of tabs over a panel; the controls of the pages sit on it directly.
+class TabStrip : public QWidget {
+ public:
+  explicit TabStrip(QWidget* parent) : QWidget(parent), Bar(new QTabBar(this)), Panel(new QFrame(this)) {
+    Bar->setFocusPolicy(Qt::NoFocus);
+    Bar->setDrawBase(false);
+    Panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    Panel->lower();
+  }
+  QTabBar* Bar;
+  QFrame* Panel;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    int barHeight = Bar->sizeHint().height();
+    Bar->setGeometry(0, 0, width(), barHeight);
+    Panel->setGeometry(0, barHeight - 1, width(), height() - barHeight + 1);
+  }
+};
+
+class TabControlView : public ControlView {
+ public:
+  TabControlView(forms::TabControl& tabs, ViewHost& host, QWidget* parent)
+      : ControlView(tabs, host, new TabStrip(parent)), Tabs_(tabs), Strip_(static_cast<TabStrip*>(Widget())) {}
+
+  QWidget* ChildArea() const override { return Strip_; }
+  std::vector<QWidget*> Parts() const override { return {Strip_, Strip_->Bar, Strip_->Panel}; }
+
+  void Sync(Property what) override {
+    ControlView::Sync(what);
+    bool all = what == Property::All;
+    QSignalBlocker block(Strip_->Bar);
+    if (all || what == Property::Tabs) {
+      QTabBar* bar = Strip_->Bar;
+      while (bar->count() > Tabs_.Tabs()) bar->removeTab(bar->count() - 1);
+      while (bar->count() < Tabs_.Tabs()) bar->addTab(QString());
+      for (int i = 0; i < Tabs_.Tabs(); ++i) {
+        bar->setTabText(i, AccessCaption(Tabs_.TabCaption(i)));
+        bar->setTabEnabled(i, Tabs_.TabEnabled(i));
+      }
+    }
+    if (all || what == Property::Tabs || what == Property::Tab) Strip_->Bar->setCurrentIndex(Tabs_.Tab());
+  }
+
+  bool OnMouse(QObject* part, QMouseEvent& event) override {
+    if (part != Strip_->Bar || event.button() != Qt::LeftButton) return false;
+    if (event.type() == QEvent::MouseButtonPress) {
+      int tab = Strip_->Bar->tabAt(event.position().toPoint());
+      if (tab >= 0) Host().Act([&] { return forms::Input::SelectTab(Tabs_, tab); });
+      Sync(Property::Tab);
+    }
+    return true;
+  }
+
+ private:
+  forms::TabControl& Tabs_;
+  TabStrip* Strip_;
+};
+
+}  // namespace
+
+void RegisterContainerViews(ViewRegistry& registry) {
+  RegisterKind<forms::Frame, FrameView>(registry, "Frame");
+  RegisterKind<forms::PictureBox, PictureBoxView>(registry, "PictureBox");
+  RegisterKind<forms::TabControl, TabControlView>(registry, "TabControl");
+}
+
+}  // namespace qtui

@@ -1,0 +1,189 @@
+// The view of the data-bound grid: a read-only table over the grid's data
+// source. Cells show what the model's display rules make of each field
+// (value items, FormatText, NumberFormat), read once per row and kept until
+// the rows or columns change. The current row is the model's.
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QTableView>
+
+#include <optional>
+#include <vector>
+
+#include "platform/forms/Constants.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/forms/Input.h"
+#include "platform/qt/Appearance.h"
+#include "platform/qt/BuiltInViews.h"
+#include "platform/text/Error.h"
+
+namespace qtui {
+namespace {
+
+using forms::Property;
+
+class GridModel : public QAbstractTableModel {
+ public:
+  GridModel(forms::DataGrid& grid, ViewHost& host, QObject* parent)
+      : QAbstractTableModel(parent), Grid_(grid), Host_(host) {}
+
+  /// Reads the rows and columns again.
+  void Reload() {
+    beginResetModel();
+    Rows_.clear();
+    RowCount_ = static_cast<int>(Grid_.RowCount());
+    ColumnCount_ = Grid_.ColumnCount();
+    Rows_.resize(static_cast<std::size_t>(RowCount_));
+    endResetModel();
+  }
+
+  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : RowCount_; }
+  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : ColumnCount_; }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || index.row() >= RowCount_ || index.column() >= ColumnCount_) return {};
+    const Cell& cell = CellAt(index.row(), index.column());
+    switch (role) {
+      case Qt::DisplayRole: return cell.Text;
+      case Qt::DecorationRole: return cell.Picture.isNull() ? QVariant() : QVariant(cell.Picture);
+      case Qt::TextAlignmentRole: return QVariant::fromValue(AlignmentOf(index.column()));
+      default: return {};
+    }
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return QString();
+    if (section < 0 || section >= ColumnCount_) return {};
+    return ToQt(Grid_.Columns(section).Caption());
+  }
+
+ private:
+  struct Cell {
+    QString Text;
+    QPixmap Picture;
+  };
+
+  Qt::Alignment AlignmentOf(int column) const {
+    switch (Grid_.Columns(column).Alignment()) {
+      case forms::vbRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
+      case forms::vbCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
+      default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+  }
+
+  const Cell& CellAt(int row, int column) const {
+    auto& cached = Rows_[static_cast<std::size_t>(row)];
+    if (!cached) {
+      cached.emplace(static_cast<std::size_t>(ColumnCount_));
+      for (int c = 0; c < ColumnCount_; ++c) {
+        Cell& cell = (*cached)[static_cast<std::size_t>(c)];
+        try {
+          cell.Text = ToQt(Grid_.CellText(row, c));
+          std::string picture = Grid_.CellPicture(row, c);
+          if (!picture.empty()) cell.Picture = Host_.Picture(picture);
+        } catch (const vb::Error&) {
+          // The recordset changed under the grid without a notice: the
+          // cell stays empty until the grid is refreshed.
+        }
+      }
+    }
+    return (*cached)[static_cast<std::size_t>(column)];
+  }
+
+  forms::DataGrid& Grid_;
+  ViewHost& Host_;
+  int RowCount_ = 0;
+  int ColumnCount_ = 0;
+  mutable std::vector<std::optional<std::vector<Cell>>> Rows_;
+};
+
+class GridView : public ControlView {
+ public:
+  GridView(forms::DataGrid& grid, ViewHost& host, QWidget* parent)
+      : ControlView(grid, host, new QTableView(parent)),
+        Grid_(grid),
+        Table_(static_cast<QTableView*>(Widget())),
+        Model_(new GridModel(grid, host, Table_)) {
+    Table_->setModel(Model_);
+    Table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table_->setSortingEnabled(false);
+    Table_->setWordWrap(false);
+    Table_->setContextMenuPolicy(Qt::NoContextMenu);
+    Table_->verticalHeader()->setDefaultSectionSize(Table_->fontMetrics().height() + 4);
+    Table_->verticalHeader()->setFixedWidth(14);  // the record selector
+    Table_->horizontalHeader()->setDefaultAlignment(
+        Qt::Alignment::fromInt(int(Qt::AlignLeft) | int(Qt::AlignVCenter) | int(Qt::TextWordWrap)));
+    Table_->horizontalHeader()->setSectionsClickable(false);
+  }
+
+  std::vector<QWidget*> Parts() const override { return {Table_, Table_->viewport()}; }
+
+  void Sync(Property what) override {
+    ControlView::Sync(what);
+    bool all = what == Property::All;
+    if (all || what == Property::Rows || what == Property::Columns) {
+      Model_->Reload();
+      ApplyColumns();
+    }
+    if (all || what == Property::Rows || what == Property::Columns || what == Property::Row) ShowCurrentRow();
+  }
+
+  bool OnMouse(QObject* part, QMouseEvent& event) override {
+    if (part != Table_->viewport() || event.button() != Qt::LeftButton) return false;
+    if (event.type() == QEvent::MouseButtonPress) {
+      int row = Table_->rowAt(static_cast<int>(event.position().y()));
+      if (row >= 0) Host().Act([&] { return forms::Input::ChooseRow(Grid_, row); });
+      ShowCurrentRow();
+      return true;
+    }
+    if (event.type() == QEvent::MouseButtonDblClick) {
+      Host().Act([&] { return forms::Input::DblClick(Grid_, true); });
+      return true;
+    }
+    return event.type() == QEvent::MouseButtonRelease;
+  }
+
+ protected:
+  QPalette::ColorRole BackRole() const override { return QPalette::Base; }
+  QPalette::ColorRole ForeRole() const override { return QPalette::Text; }
+
+ private:
+  void ApplyColumns() {
+    for (int c = 0; c < Grid_.ColumnCount(); ++c) {
+      const forms::GridColumn& column = Grid_.Columns(c);
+      Table_->setColumnHidden(c, !column.Visible());
+      Table_->setColumnWidth(c, Pixels(column.Width()));
+    }
+    QHeaderView* header = Table_->horizontalHeader();
+    header->setVisible(Grid_.HeadLines() > 0);
+    if (Grid_.HeadLines() > 0) header->setFixedHeight(Grid_.HeadLines() * header->fontMetrics().height() + 6);
+  }
+
+  void ShowCurrentRow() {
+    QItemSelectionModel* selection = Table_->selectionModel();
+    QSignalBlocker block(selection);
+    long row = Grid_.Row();
+    if (row < 0 || row >= Model_->rowCount(QModelIndex())) {
+      selection->clearSelection();
+      return;
+    }
+    QModelIndex index = Model_->index(static_cast<int>(row), std::max(0, Grid_.Col()));
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    Table_->scrollTo(index);
+  }
+
+  forms::DataGrid& Grid_;
+  QTableView* Table_;
+  GridModel* Model_;
+};
+
+}  // namespace
+
+void RegisterGridView(ViewRegistry& registry) { RegisterKind<forms::DataGrid, GridView>(registry, "DataGrid"); }
+
+}  // namespace qtui

@@ -1,0 +1,93 @@
+// What the front end shares with the desktop: the mouse pointer, the
+// clipboard both ways, the stock font's measure, help topics, screenshots.
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QImage>
+#include <QLineEdit>
+#include <QTest>
+
+#include "platform/forms/CommonDialog.h"
+#include "platform/forms/Constants.h"
+#include "platform/qt/Screenshot.h"
+#include "tests/platform/qt/QtFormsFixture.h"
+#include "tests/support/TestSupport.h"
+
+namespace qtui::test {
+namespace {
+
+using namespace forms;
+
+TEST_F(QtForms, TheHourglassIsTheDesktopsPointer) {
+  Screen().SetMousePointer(vbHourglass);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  Screen().SetMousePointer(vbArrow);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+  Screen().SetMousePointer(vbDefault);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(QtForms, TheClipboardIsTheDesktopsBothWays) {
+  Clipboard().SetText("10076543211");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("10076543211"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("copiado en otro programa"));
+  EXPECT_EQ(Clipboard().GetText(), "copiado en otro programa");
+
+  // A paste takes it, and a program that empties the clipboard empties the desktop's.
+  frmEntrada& f = Default<frmEntrada>();
+  f.Show();
+  QTest::keyClick(Widget(f.txtCodigo), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(f.txtCodigo.Text(), "copiado en otro programa");
+  Clipboard().Clear();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+TEST_F(QtForms, TheStockFontIsMeasuredAsDrawn) {
+  // A proportional font: the fixed metric without a display would make these equal.
+  EXPECT_GT(StockFontTextWidth("WWWW"), StockFontTextWidth("iiii"));
+  EXPECT_EQ(StockFontTextWidth(""), 0);
+}
+
+class frmAyuda : public Form {
+ public:
+  frmAyuda() : Form("frmAyuda") { SetCaption("Ayuda"); }
+  CommonDialog dlgAyuda{this, "dlgAyuda"};
+};
+
+TEST_F(QtForms, HelpShowsTheTopicOrWhyThereIsNone) {
+  kr::testing::TempFolder folder;
+  folder.Write("KR917.hlp", "[257] Contenido\nLas declaraciones.\n[1041] Ventana principal\nElija en los menús.\n");
+  frmAyuda& f = Default<frmAyuda>();
+  f.Show();
+  f.dlgAyuda.SetHelpFile(folder / "KR917.hlp");
+  f.dlgAyuda.SetHelpCommand(cdlHelpContext);
+  f.dlgAyuda.SetHelpContext(1041);
+  f.dlgAyuda.ShowHelp();
+  ASSERT_NE(Front.Help(), nullptr);
+  EXPECT_TRUE(Front.Help()->isVisible());
+  EXPECT_EQ(Front.Help()->windowTitle(), QStringLiteral("Ventana principal"));
+  EXPECT_EQ(Front.Help()->Text(), QStringLiteral("Elija en los menús."));
+  f.dlgAyuda.SetHelpCommand(cdlHelpContents);
+  f.dlgAyuda.ShowHelp();
+  EXPECT_EQ(Front.Help()->Text(), QStringLiteral("Las declaraciones."));
+  f.dlgAyuda.SetHelpFile(folder / "no-existe.hlp");
+  f.dlgAyuda.ShowHelp();
+  EXPECT_TRUE(Front.Help()->Text().startsWith(QStringLiteral("No se encuentra el archivo de ayuda")));
+}
+
+TEST_F(QtForms, AWindowIsSavedAsAPng) {
+  kr::testing::TempFolder folder;
+  frmEntrada& f = Default<frmEntrada>();
+  f.Show();
+  f.txtNombre.SetText("Juan");
+  QString path = QString::fromStdString(folder / "ventanas/frmEntrada.png");
+  ASSERT_TRUE(SaveWidgetPng(*Front.WindowOf(f), path));
+  QImage shot(path);
+  ASSERT_FALSE(shot.isNull());
+  EXPECT_EQ(shot.size(), Front.WindowOf(f)->size());
+  EXPECT_EQ(shot.size(), QSize(392, 213));  // 6000 x 3600 twips less the classic frame
+}
+
+}  // namespace
+}  // namespace qtui::test

@@ -1,0 +1,150 @@
+// The program's MDI frame as a QMainWindow: its menus with access keys, its
+// toolbar (texts and pictures by index), its status bar, the title-bar
+// boxes it asks for, and its modal windows above it.
+#include <QAction>
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWindow>
+
+#include "platform/forms/ImageList.h"
+#include "platform/forms/MDIForm.h"
+#include "platform/forms/Menu.h"
+#include "platform/forms/StatusBar.h"
+#include "platform/forms/Toolbar.h"
+#include "tests/platform/qt/QtFormsFixture.h"
+#include "tests/support/TestSupport.h"
+
+namespace qtui::test {
+namespace {
+
+using namespace forms;
+using Lines = std::vector<std::string>;
+
+class frmMarco : public MDIForm {
+ public:
+  frmMarco() : MDIForm("frmMarco") {
+    SetCaption("Marco");
+    Move(0, 0, 9600, 7200);
+    SetMinButton(false);
+    SetMaxButton(false);
+    mnuArchivo.SetCaption("&Archivo");
+    for (Menu* item : {&mnuNuevo, &mnuRaya, &mnuSalir}) item->SetContainer(mnuArchivo);
+    mnuNuevo.SetCaption("&Nueva");
+    mnuRaya.SetCaption("-");
+    mnuSalir.SetCaption("&Salir");
+    mnuAyuda.SetCaption("A&yuda");
+    mnuNuevo.Click = [] {
+      Note("mnuNuevo.Click");
+      Default<frmDialogo>().Show(vbModal);
+    };
+    mnuArchivo.Click = [] { Note("mnuArchivo.Click"); };
+    tlbBotones.Move(0, 0, 9600, 630);
+    tlbBotones.SetImageList(&imlDibujos);
+    tlbBotones.ButtonClick = [](ToolbarButton& Button) { Note("ButtonClick(" + std::to_string(Button.Index()) + ")"); };
+    sbrEstado.AddPanel("Listo", 3000);
+    sbrEstado.AddPanel("2002", 1500);
+    lblDentro.Move(120, 750, 3000, 255);  // just below the toolbar's 630 twips
+    lblDentro.SetCaption("Bajo la barra");
+  }
+
+  Menu mnuArchivo{this, "mnuArchivo"};
+  Menu mnuNuevo{this, "mnuNuevo"};
+  Menu mnuRaya{this, "mnuRaya"};
+  Menu mnuSalir{this, "mnuSalir"};
+  Menu mnuAyuda{this, "mnuAyuda"};
+  ImageList imlDibujos{this, "imlDibujos"};
+  Toolbar tlbBotones{this, "tlbBotones"};
+  StatusBar sbrEstado{this, "sbrEstado"};
+  Label lblDentro{this, "lblDentro"};
+};
+
+class FrameWindow : public QtForms {
+ protected:
+  FrameWindow() {
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    picture.save(QString::fromStdString(Folder / "nuevo.png"));
+  }
+  kr::testing::TempFolder Folder;
+};
+
+TEST_F(FrameWindow, IsAMainWindowWithTheModelsMenusToolbarAndStatusBar) {
+  frmMarco& f = Default<frmMarco>();
+  f.imlDibujos.Add(Folder / "nuevo.png");
+  f.tlbBotones.AddButton("Nueva", 1);
+  f.tlbBotones.AddButton("", 0, tbrSeparator);
+  f.tlbBotones.AddButton("Salir");
+  f.Show();
+  auto* window = qobject_cast<QMainWindow*>(Front.WindowOf(f));
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+
+  QList<QAction*> top = window->menuBar()->actions();
+  ASSERT_EQ(top.size(), 2);
+  EXPECT_EQ(top[0]->text(), QStringLiteral("&Archivo"));
+  ASSERT_NE(top[0]->menu(), nullptr);
+  QList<QAction*> items = top[0]->menu()->actions();
+  ASSERT_EQ(items.size(), 3);
+  EXPECT_EQ(items[0]->text(), QStringLiteral("&Nueva"));
+  EXPECT_TRUE(items[1]->isSeparator());
+  f.mnuSalir.SetEnabled(false);
+  EXPECT_FALSE(items[2]->isEnabled());
+
+  auto* toolbar = window->findChild<QToolBar*>();
+  ASSERT_NE(toolbar, nullptr);
+  EXPECT_EQ(window->toolBarArea(toolbar), Qt::TopToolBarArea);
+  QList<QAction*> buttons = toolbar->actions();
+  ASSERT_EQ(buttons.size(), 3);
+  EXPECT_EQ(buttons[0]->text(), QStringLiteral("Nueva"));
+  EXPECT_FALSE(buttons[0]->icon().isNull());
+  EXPECT_TRUE(buttons[1]->isSeparator());
+  EXPECT_TRUE(buttons[2]->icon().isNull());
+  f.tlbBotones.Buttons(3).SetCaption("Terminar");
+  EXPECT_EQ(toolbar->actions()[2]->text(), QStringLiteral("Terminar"));
+
+  QStatusBar* status = window->statusBar();
+  QList<QLabel*> panels = status->findChildren<QLabel*>();
+  ASSERT_EQ(panels.size(), 2);
+  EXPECT_EQ(panels[0]->text(), QStringLiteral("Listo"));
+  EXPECT_EQ(panels[1]->width(), 100);
+  // The controls of the client area count from its top, under the toolbar's rows.
+  EXPECT_EQ(Widget(f.lblDentro)->y(), 8);
+}
+
+TEST_F(FrameWindow, MenusAndToolbarButtonsReachTheModel) {
+  frmMarco& f = Default<frmMarco>();
+  f.tlbBotones.AddButton("Uno");
+  f.tlbBotones.AddButton("Dos");
+  f.Show();
+  auto* window = qobject_cast<QMainWindow*>(Front.WindowOf(f));
+  window->findChild<QToolBar*>()->actions()[1]->trigger();
+  f.tlbBotones.Buttons(1).SetEnabled(false);
+  window->findChild<QToolBar*>()->actions()[0]->trigger();  // disabled: nothing
+
+  QWindow* frameHandle = window->windowHandle();
+  QWindow* dialogParent = nullptr;
+  QTimer::singleShot(0, [&] {
+    frmDialogo& d = Default<frmDialogo>();
+    QWidget* dialog = Front.WindowOf(d);
+    dialogParent = dialog->windowHandle()->transientParent();
+    Front.WidgetOf(d.cmdCerrar)->setFocus();
+    static_cast<QAbstractButton*>(Front.WidgetOf(d.cmdCerrar))->click();
+  });
+  Front.ActionOf(f.mnuNuevo)->trigger();
+  EXPECT_EQ(dialogParent, frameHandle);  // the modal child stands above its frame
+  EXPECT_EQ(Log, (Lines{"ButtonClick(2)", "mnuNuevo.Click", "frmDialogo.Load", "cmdCerrar.Click",
+                        "frmDialogo.Unload"}));
+}
+
+}  // namespace
+}  // namespace qtui::test

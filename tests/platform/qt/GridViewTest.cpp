@@ -1,0 +1,119 @@
+// The data-bound grid over a query of the sample installation: headings,
+// widths, hidden columns, formats, value items with pictures, the current row.
+#include <QHeaderView>
+#include <QImage>
+#include <QTableView>
+#include <QTest>
+
+#include "platform/db/Engine.h"
+#include "platform/forms/DataControl.h"
+#include "platform/forms/DataGrid.h"
+#include "tests/platform/qt/QtFormsFixture.h"
+#include "tests/support/SampleFixture.h"
+
+namespace qtui::test {
+namespace {
+
+using namespace forms;
+
+/// The sent returns, as the print window lists them.
+class frmEnviadas : public Form {
+ public:
+  frmEnviadas() : Form("frmEnviadas") {
+    Move(0, 0, 9000, 4000);
+    grdEnviadas.Move(120, 120, 8600, 3000);
+    grdEnviadas.SetDataSource(&datEnviadas);
+    grdEnviadas.SetHeadLines(2);
+    grdEnviadas.AddColumn("RUC", "doc_id_d").SetWidth(1800);
+    grdEnviadas.AddColumn("Correlativo", "correl").SetVisible(false);
+    grdEnviadas.AddColumn("Fecha de envío", "fec_env").SetNumberFormat("dd/mm/yyyy");
+    GridColumn& tipo = grdEnviadas.AddColumn("Tipo", "rectifica");
+    tipo.AddValueItem({"0", "Original", ""});
+    tipo.AddValueItem({"1", "Rectificatoria", Picture});
+    grdEnviadas.AddColumn("Control", "control").SetAlignment(vbRightJustify);
+    grdEnviadas.RowColChange = [this](long LastRow, int) {
+      Note("RowColChange(" + std::to_string(LastRow) + " to " + std::to_string(grdEnviadas.Row()) + ")");
+    };
+  }
+  DataControl datEnviadas{this, "datEnviadas"};
+  DataGrid grdEnviadas{this, "grdEnviadas"};
+  inline static std::string Picture;
+
+ protected:
+  void Form_Load() override {
+    datEnviadas.SetDatabaseName("KR000.DB");
+    datEnviadas.SetRecordSource(
+        "SELECT doc_id_d, correl, fec_env, rectifica, control FROM HCAB ORDER BY doc_id_d DESC, correl");
+    datEnviadas.Refresh();
+  }
+};
+
+class Grid : public QtForms {
+ protected:
+  Grid() {
+    App.SetDatabaseOpener([this](const std::string&) { return Sample.Open(Engine); });
+    QImage flag(12, 12, QImage::Format_RGB32);
+    flag.fill(Qt::yellow);
+    frmEnviadas::Picture = Folder / "rectifica.png";
+    flag.save(QString::fromStdString(frmEnviadas::Picture));
+  }
+  kr::testing::SampleInstallation Sample;
+  kr::testing::TempFolder Folder;
+  dao::DBEngine Engine;
+};
+
+TEST_F(Grid, ShowsTheQueryWithTheColumnsRules) {
+  frmEnviadas& f = Default<frmEnviadas>();
+  f.Show();
+  auto* table = Widget<QTableView>(f.grdEnviadas);
+  QAbstractItemModel* rows = table->model();
+  ASSERT_EQ(rows->rowCount(), 3);
+  ASSERT_EQ(rows->columnCount(), 5);
+  auto cell = [&](int r, int c) { return rows->data(rows->index(r, c)).toString().toStdString(); };
+  struct Row {
+    const char* Ruc;
+    const char* Fecha;
+    const char* Tipo;
+    bool Flagged;
+  };
+  const Row expected[] = {
+      {"10076543211", "15/03/2003", "Original", false},
+      {"10076543211", "28/03/2003", "Rectificatoria", true},
+      {"10023456783", "20/03/2003", "Original", false},
+  };
+  for (int r = 0; r < 3; ++r) {
+    EXPECT_EQ(cell(r, 0), expected[r].Ruc) << r;
+    EXPECT_EQ(cell(r, 2), expected[r].Fecha) << r;
+    EXPECT_EQ(cell(r, 3), expected[r].Tipo) << r;
+    EXPECT_EQ(rows->data(rows->index(r, 3), Qt::DecorationRole).isValid(), expected[r].Flagged) << r;
+  }
+  EXPECT_EQ(rows->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Fecha de envío"));
+  EXPECT_TRUE(table->isColumnHidden(1));
+  EXPECT_FALSE(table->isColumnHidden(2));
+  EXPECT_EQ(table->columnWidth(0), 120);
+  EXPECT_EQ(rows->data(rows->index(0, 4), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
+            Qt::AlignRight);
+  EXPECT_GT(table->horizontalHeader()->height(), 2 * table->horizontalHeader()->fontMetrics().height());
+
+  // Hiding a column by code shows at once.
+  f.grdEnviadas.Columns(4).SetVisible(false);
+  EXPECT_TRUE(table->isColumnHidden(4));
+}
+
+TEST_F(Grid, AClickOnARowMakesItTheModelsCurrentRow) {
+  frmEnviadas& f = Default<frmEnviadas>();
+  f.Show();
+  auto* table = Widget<QTableView>(f.grdEnviadas);
+  ASSERT_EQ(f.grdEnviadas.Row(), 0);
+  QRect third = table->visualRect(table->model()->index(2, 0));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, third.center());
+  EXPECT_EQ(f.grdEnviadas.Row(), 2);
+  EXPECT_EQ(f.grdEnviadas.Columns(0).Text(), "10023456783");
+  EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 2);
+  QTest::keyClick(table, Qt::Key_Up);
+  EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 1);
+  EXPECT_EQ(Log, (std::vector<std::string>{"RowColChange(0 to 2)", "RowColChange(2 to 1)"}));
+}
+
+}  // namespace
+}  // namespace qtui::test
