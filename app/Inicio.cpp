@@ -4,6 +4,7 @@
 #include "app/ModFuncionesGenerales.h"
 #include "app/ModGen00.h"
 #include "app/Producto.h"
+#include "app/RegistroVentanas.h"
 #include "app/cValidador.h"
 #include "app/cWindows.h"
 #include "platform/forms/Application.h"
@@ -16,6 +17,7 @@ void Main(const host::WindowList& escritorio, host::InstanceLock& bloqueo) {
   const app::cWindows ventanas(escritorio);
   app::Compartidas& g = app::G();
   g.Validador = std::make_unique<app::cValidador>();
+  app::RegistraVentanas();
   g.Periodo = "2002";
   g.Semana = 0;
 

@@ -23,9 +23,11 @@ std::string NumeroDeLaUltimaFila(const std::string& sql, std::string_view campo)
 
 }  // namespace
 
-std::string LeeTasa(std::string_view codigo) {
+std::string LeeTasa(std::string_view codigo) { return LeeTasa(codigo, G().Periodo); }
+
+std::string LeeTasa(std::string_view codigo, std::string_view periodo) {
   const std::string sql = std::string("SELECT MID(ARGUMENTO,8,6) AS PER, mid(FUNCION,2,6) AS IGV") + " FROM PARAM " +
-                          "WHERE numero='998' AND" + " MID(ARGUMENTO,8,6)<= " + dao::Quote(G().Periodo) + " AND" +
+                          "WHERE numero='998' AND" + " MID(ARGUMENTO,8,6)<= " + dao::Quote(periodo) + " AND" +
                           " MID(ARGUMENTO,1,6)=" + dao::Quote(codigo) + " order by MID(ARGUMENTO,8,6)";
   return NumeroDeLaUltimaFila(sql, "IGV");
 }

@@ -18,6 +18,9 @@ namespace app {
 /// latest month that passes, as a number text ("0.19"); "" when none does.
 std::string LeeTasa(std::string_view codigo);
 
+/// The same for the period `periodo` instead of Periodo.
+std::string LeeTasa(std::string_view codigo, std::string_view periodo);
+
 /// The UIT for Periodo: the value of the latest year up to Periodo and,
 /// within that year, of the latest date; "" when there is none.
 std::string LeeUit();
