@@ -1,38 +1,23 @@
 // KR917: the program's main. It chooses the front end, starts the program
 // beside its host and runs the user's events until the program ends.
-#include <functional>
-#include <memory>
-
 #include "app/Compartidas.h"
 #include "app/FuenteDatos.h"
 #include "app/ModGen00.h"
 #include "platform/forms/Application.h"
-#include "platform/forms/ConsoleFrontEnd.h"
 #include "platform/host/InstanceLock.h"
 #include "platform/host/X11WindowList.h"
+#include "platform/qt/FrontEndChoice.h"
+#include "platform/qt/Pictures.h"
+#include "platform/qt/QtFrontEnd.h"
 #include "platform/text/Error.h"
 #include "platform/text/Number.h"
 
-namespace {
-
-// The front end and how it runs the user's events until the last window has
-// gone or End. This is the one place that chooses them.
-struct Interfaz {
-  std::unique_ptr<forms::FrontEnd> Frente;
-  std::function<void()> Bucle;
-};
-
-Interfaz EligeInterfaz(int& /*argc*/, char** /*argv*/) {
-  // Without a screen nobody can act on the windows: the program's messages
-  // go to standard error and there are no events to wait for.
-  return {std::make_unique<forms::ConsoleFrontEnd>(), [] {}};
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  Interfaz interfaz = EligeInterfaz(argc, argv);
-  forms::Application aplicacion(*interfaz.Frente);
+  // Qt when there is a screen; without one nobody can act on the windows,
+  // the program's messages go to standard error and there are no events.
+  qtui::ChosenFrontEnd interfaz = qtui::ChooseFrontEnd(argc, argv);
+  if (qtui::QtFrontEnd* qt = interfaz.Qt()) qt->SetPictureResolver(qtui::PictureFolder(KR917_PICTURES_DIR));
+  forms::Application aplicacion(interfaz.Front());
   aplicacion.App().SetTitle("KR917");
   aplicacion.SetDatabaseOpener(app::AbreFuenteDatos);
 
@@ -40,7 +25,7 @@ int main(int argc, char** argv) {
   host::InstanceLock bloqueo;
   try {
     ModGen00::Main(*escritorio, bloqueo);
-    interfaz.Bucle();
+    interfaz.Run();
   } catch (const forms::ProgramEnd&) {
   } catch (const vb::Error& e) {
     // A run-time error that no handler caught is told, and ends the program.

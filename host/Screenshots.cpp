@@ -5,13 +5,25 @@
 #include <QApplication>
 #include <QDir>
 
+#include <cstdlib>
+#include <type_traits>
+
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/Compartidas.h"
 #include "app/CuentaTrabajo.h"
+#include "app/FrmConsTasas.h"
+#include "app/MDIFrm.h"
+#include "app/FuenteDatos.h"
+#include "app/cValidador.h"
+#include "app/frmAbrirEnv.h"
+#include "app/frmAcercade.h"
+#include "app/frmBancos.h"
+#include "app/frmModFor.h"
 #include "host/ControlGallery.h"
 #include "host/HostWindow.h"
 #include "host/SampleInstallation.h"
@@ -21,6 +33,7 @@
 #include "platform/qt/FrontEndChoice.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/PageWidget.h"
+#include "platform/qt/Pictures.h"
 #include "platform/qt/QtFrontEnd.h"
 #include "platform/qt/Screenshot.h"
 #include "platform/text/Error.h"
@@ -76,6 +89,46 @@ QWidget* ShowPage(Studio& studio) {
   return studio.Keep(std::move(page));
 }
 
+// A window of KR917 over the sample installation: the main window as the
+// program shows it at start, then the window with the shared variables that
+// its command sets.
+template <class F>
+Shooter Kr917(std::function<void(app::Compartidas&)> command = {}) {
+  return [command](Studio& studio) -> QWidget* {
+    app::Compartidas& g = app::G();
+    g.Periodo = "2002";
+    g.Semana = 0;
+    if (!g.Validador) g.Validador = std::make_unique<app::cValidador>();
+    forms::Default<app::MDIFrm>().Show();
+    if constexpr (std::is_same_v<F, app::MDIFrm>) {
+      return studio.Front.WindowOf(forms::Default<app::MDIFrm>());
+    } else {
+      if (command) command(g);
+      return ShowForm<F>(studio);
+    }
+  };
+}
+
+void Modifica(app::Compartidas& g) {
+  g.Enviadas = false;
+  g.Modo = 2;
+}
+
+void EliminaEnviada(app::Compartidas& g) {
+  g.Enviadas = true;
+  g.Modo = 3;
+}
+
+void Registra(app::Compartidas& g) {
+  g.ModoRegistro = true;
+  g.Modo = 2;
+}
+
+template <std::uint8_t Tipo>
+void Consulta(app::Compartidas& g) {
+  g.TipoConsulta = Tipo;
+}
+
 // One line per window: the file's name and how to show it.
 const struct {
   const char* Name;
@@ -85,6 +138,15 @@ const struct {
     {"muestrario", ShowForm<host::frmMuestrario>},
     {"mensaje", ShowMessageBox},
     {"pagina", ShowPage},
+    {"kr917-principal", Kr917<app::MDIFrm>()},
+    {"kr917-acercade", Kr917<app::frmAcercade>()},
+    {"kr917-modificar", Kr917<app::frmModFor>(Modifica)},
+    {"kr917-eliminar-enviadas", Kr917<app::frmModFor>(EliminaEnviada)},
+    {"kr917-registrar-orden", Kr917<app::frmAbrirEnv>(Registra)},
+    {"kr917-profesiones", Kr917<app::frmBancos>(Consulta<1>)},
+    {"kr917-bancos", Kr917<app::frmBancos>(Consulta<2>)},
+    {"kr917-uit", Kr917<app::frmBancos>(Consulta<3>)},
+    {"kr917-tasas", Kr917<app::FrmConsTasas>()},
 };
 
 QtMessageHandler gStandardHandler = nullptr;
@@ -120,14 +182,17 @@ int main(int argc, char** argv) {
   qtui::QtFrontEnd front;
   forms::Application application(front);
   application.App().SetTitle("Dexlora");
+  // Every window's data source opens through KR917's engine and account.
   app::CuentaTrabajo cuenta = app::CuentaGrupoTrabajo();
-  dao::DBEngine engine;
+  dao::DBEngine& engine = app::G().Motor;
   engine.SetSystemDB(layout.Workgroup);
   engine.SetDefaultUser(cuenta.Usuario);
   engine.SetDefaultPassword(cuenta.Clave);
-  application.SetDatabaseOpener(
-      [&engine](const std::string& path) { return engine.Workspaces(0).OpenDatabase(path, false, true); });
   host::frmMuestrario::Database = layout.Database;
+  // KR917's windows read the installation's settings file and pictures.
+  ::setenv("WINDIR", layout.WindowsFolder.c_str(), 1);
+  front.SetPictureResolver(qtui::PictureFolder(KR917_PICTURES_DIR));
+  application.SetDatabaseOpener(app::AbreFuenteDatos);
 
   Studio studio{front, layout, {}};
   int failed = 0;

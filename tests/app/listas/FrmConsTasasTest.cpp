@@ -27,7 +27,7 @@ TEST_F(ConsTasas, ShowsThisMonthsRatesAndLeavesTheTaxYearAlone) {
     // 020702 holds 0.12 from July 2002, which the tax year never reads.
     EXPECT_EQ(etiquetas, (std::vector<std::string>{"0    ISC - LOTERIAS, BINGOS, RIFAS", "1    EVENTOS HIPICOS",
                                                    "2    APEND IV-LIT B-CERVEZAS", "3    APEND IV - LIT A - 10%",
-                                                   "4 Tributo", "5 12%", "6 ", "7 30%", "8 17%", "9 Tasa", "10 10%",
+                                                   "4 Tributo", "5 12%", "6 ", "7 30%", "8 10%", "9 Tasa", "10 17%",
                                                    "11    APEND IV - LIT A - 17%"}));
     User.Click(f.Command1);
   });

@@ -63,8 +63,8 @@ TEST_F(Tasas, CargaTasasSetsTheFiveRatesAndTheUit) {
   EXPECT_EQ(G().Tasa020702, "0.1");  // its 2002 rate is never read
   EXPECT_EQ(G().Tasa020704, "0.2");
   EXPECT_EQ(G().Tasa020301, "0.3");
-  EXPECT_EQ(G().Tasa020201, "0.1");
-  EXPECT_EQ(G().Tasa020501, "0.17");
+  EXPECT_EQ(G().Tasa020201, "0.17");
+  EXPECT_EQ(G().Tasa020501, "0.1");
   EXPECT_EQ(G().Uit, "3100");
 }
 
