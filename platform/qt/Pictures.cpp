@@ -14,4 +14,12 @@ QPixmap PictureFile(std::string_view name) {
   return QPixmap(path);
 }
 
+PictureResolver PictureFolder(std::string folder) {
+  return [folder = std::move(folder)](std::string_view name) {
+    QString path = ToQt(folder + "/" + std::string(name) + ".png");
+    if (!name.empty() && QFileInfo(path).isFile()) return QPixmap(path);
+    return PictureFile(name);
+  };
+}
+
 }  // namespace qtui

@@ -10,6 +10,7 @@
 #include <QPixmap>
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace qtui {
@@ -21,5 +22,9 @@ using PictureResolver = std::function<QPixmap(std::string_view name)>;
 /// (backslashes and any letter case, as the program writes it); a null
 /// pixmap when no such image can be read.
 QPixmap PictureFile(std::string_view name);
+
+/// A resolver for a program that ships its pictures in `folder`: a name is
+/// the file "<name>.png" there, else an image file as PictureFile reads it.
+PictureResolver PictureFolder(std::string folder);
 
 }  // namespace qtui
