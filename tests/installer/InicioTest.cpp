@@ -113,7 +113,7 @@ TEST_F(Instalador, DatabaseHeldExclusivelyByAnotherProgramGivesTheLockedBox) {
   const host::SampleLayout& l = Muestra.Layout();
   dao::DBEngine suyo;
   std::shared_ptr<dao::Database> retenida;
-  ConOtroPrograma(
+  WithOtherProgram(
       [&] {
         app::CuentaTrabajo cuenta = app::CuentaGrupoTrabajo();
         suyo.SetSystemDB(l.Workgroup);

@@ -7,6 +7,8 @@
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include "tests/support/OtherProgram.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -49,8 +51,5 @@ class Instalador : public ::testing::Test {
   dao::DBEngine Motor;
 };
 
-/// Runs `hold` in a child process (another program), then `check` here
-/// while the child keeps what `hold` opened.
-void ConOtroPrograma(const std::function<void()>& hold, const std::function<void()>& check);
 
 }  // namespace kr::testing

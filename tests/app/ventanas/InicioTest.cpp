@@ -16,6 +16,7 @@
 #include "platform/profile/Profile.h"
 #include "platform/text/Strings.h"
 #include "tests/app/ventanas/Programa.h"
+#include "tests/support/OtherProgram.h"
 
 namespace app::testing {
 namespace {
@@ -207,40 +208,11 @@ TEST_F(Inicio, AFailedOpeningShowsTheEngineErrorAndEnds) {
   }
 }
 
-// Runs `hold` in a child process that signals when it holds the database and
-// ends when told; `check` runs in the parent meanwhile.
-void ConOtroPrograma(const std::function<void()>& hold, const std::function<void()>& check) {
-  int ready[2], done[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  ASSERT_EQ(::pipe(done), 0);
-  pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    int status = 0;
-    try {
-      hold();
-    } catch (...) {
-      status = 1;
-    }
-    char byte = 'r';
-    (void)!::write(ready[1], &byte, 1);
-    (void)!::read(done[0], &byte, 1);
-    ::_exit(status);
-  }
-  char byte;
-  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-  check();
-  (void)!::write(done[1], "d", 1);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other program failed";
-  for (int fd : {ready[0], ready[1], done[0], done[1]}) ::close(fd);
-}
 
 TEST_F(Inicio, ADatabaseAnotherProgramHoldsExclusivelyIsTheLockedMessage) {
   dao::DBEngine motor;  // the other program's
   std::shared_ptr<dao::Database> tenida;
-  ConOtroPrograma(
+  kr::testing::WithOtherProgram(
       [&] {
         const CuentaTrabajo cuenta = CuentaGrupoTrabajo();
         motor.SetSystemDB(Instalacion.Layout().Workgroup);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/db/Engine.h"
+#include "tests/support/OtherProgram.h"
 #include "tests/support/TestSupport.h"
 #include "platform/text/Error.h"
 #include "platform/text/Variant.h"
@@ -35,6 +36,7 @@ inline std::vector<std::string> RowsOf(Recordset& rs) {
 
 using kr::testing::ErrorNumberOf;
 using kr::testing::TempFolder;
+using kr::testing::WithOtherProgram;
 
 /// A new database in a scratch folder, opened through an unsecured engine.
 class DbTest : public ::testing::Test {

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "tests/support/TestSupport.h"
+#include "tests/support/Xvfb.h"
 
 // Last: Xlib defines macros (None, Bool, Status) that other headers trip over.
 #include <X11/Xatom.h>
@@ -25,58 +26,7 @@ using kr::testing::ScopedEnv;
 
 using Titles = std::vector<std::string>;
 
-// A private Xvfb server on a display number it picks itself (-displayfd), so
-// parallel tests never collide. Display() is empty when none could start in
-// time (Xvfb missing or failing); the test is then skipped.
-class Xvfb {
- public:
-  Xvfb() {
-    int fds[2];
-    if (::pipe(fds) != 0) return;
-    Pid_ = ::fork();
-    if (Pid_ == 0) {
-      ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // no server left behind by a test that dies
-      ::close(fds[0]);
-      int null = ::open("/dev/null", O_RDWR);
-      ::dup2(null, STDOUT_FILENO);
-      ::dup2(null, STDERR_FILENO);
-      std::string fd = std::to_string(fds[1]);
-      ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "320x240x24", "-nolisten", "tcp",
-               static_cast<char*>(nullptr));
-      ::_exit(127);
-    }
-    ::close(fds[1]);
-    std::string number;
-    pollfd p{fds[0], POLLIN, 0};
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-    while (Pid_ > 0 && number.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
-      if (::poll(&p, 1, 200) <= 0) continue;
-      char buffer[16];
-      ssize_t n = ::read(fds[0], buffer, sizeof buffer);
-      if (n <= 0) break;
-      number.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fds[0]);
-    if (number.find('\n') != std::string::npos) Display_ = ":" + number.substr(0, number.find('\n'));
-  }
-
-  ~Xvfb() {
-    if (Pid_ <= 0) return;
-    ::kill(Pid_, SIGTERM);
-    for (int i = 0; i < 50; ++i) {
-      if (::waitpid(Pid_, nullptr, WNOHANG) == Pid_) return;
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    ::kill(Pid_, SIGKILL);
-    ::waitpid(Pid_, nullptr, 0);
-  }
-
-  const std::string& Display() const { return Display_; }
-
- private:
-  pid_t Pid_ = -1;
-  std::string Display_;
-};
+using kr::testing::Xvfb;
 
 // Plays the part of the applications (and of a window manager) on a display.
 class Desktop {

@@ -19,7 +19,7 @@
 #include "host/SavedReturns.h"
 #include "platform/db/Engine.h"
 #include "platform/host/X11WindowList.h"
-#include "tests/platform/qt/Xvfb.h"
+#include "tests/support/Xvfb.h"
 #include "tests/support/SampleFixture.h"
 
 extern char** environ;
@@ -128,7 +128,7 @@ TEST_F(HostWindowTest, WithoutSavedReturnsTheSummaryCannotStart) {
 // Under a real X server, the window that dexlora shows is what KR917's
 // host check looks for.
 TEST(DexloraOnX11, ItsWindowIsSeenByTheDesktopsWindowList) {
-  qtui::test::Xvfb server;
+  kr::testing::Xvfb server;
   if (server.Display().empty()) GTEST_SKIP() << "no Xvfb server could be started";
   kr::testing::TempFolder folder;
   std::string sample = folder / "sample";
@@ -156,7 +156,7 @@ TEST(DexloraOnX11, ItsWindowIsSeenByTheDesktopsWindowList) {
     seen = std::find(titles.begin(), titles.end(), kHostTitle) != titles.end();
     if (!seen) std::this_thread::sleep_for(std::chrono::milliseconds(200));
   }
-  qtui::test::Xvfb::Stop(pid);
+  kr::testing::Xvfb::Stop(pid);
   EXPECT_TRUE(seen);
 }
 

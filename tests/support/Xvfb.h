@@ -1,4 +1,4 @@
-//===- Xvfb.h - A private X server for a test ---------------------------===//
+//===- Xvfb.h - A private X server for a test ----------------------------===//
 #pragma once
 
 #include <fcntl.h>
@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-namespace qtui::test {
+namespace kr::testing {
 
 // An Xvfb server on a display number it picks itself (-displayfd), so
 // parallel tests never collide. Display() is empty when none could start in
@@ -72,4 +72,4 @@ class Xvfb {
   std::string Display_;
 };
 
-}  // namespace qtui::test
+}  // namespace kr::testing
