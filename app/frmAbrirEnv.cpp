@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/CargaLista.h"
 #include "app/Compartidas.h"
 #include "app/MDIFrm.h"
 #include "app/TipoUsuario.h"
@@ -103,16 +104,7 @@ void frmAbrirEnv::Form_Load() {
   grdContrib.Columns(kColSemana).SetAlignment(forms::vbRightJustify);
 
   g.CadenaSQL = ConsultaEnviadas(false);
-  DtaNew.SetRecordSource(g.CadenaSQL);
-  DtaNew.SetDatabaseName(g.RutaBase);
-  DtaNew.Refresh();
-  dao::Recordset& rs = *DtaNew.Recordset();
-  if (!rs.EOF_()) {
-    rs.MoveLast();
-    rs.MoveFirst();
-  } else {
-    grdContrib.SetEnabled(false);
-  }
+  CargaLista(DtaNew, grdContrib, g.CadenaSQL);
   Screen().SetMousePointer(forms::vbDefault);
 }
 

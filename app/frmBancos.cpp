@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/CargaLista.h"
 #include "app/Compartidas.h"
 #include "platform/db/Recordset.h"
 #include "platform/forms/Application.h"
@@ -81,16 +82,7 @@ void frmBancos::Form_Load() {
     for (std::string_view parte : c.Partes) g.CadenaSQL += parte;
   }
 
-  Dta1.SetRecordSource(g.CadenaSQL);
-  Dta1.SetDatabaseName(g.RutaBase);
-  Dta1.Refresh();
-  dao::Recordset& rs = *Dta1.Recordset();
-  if (!rs.EOF_()) {
-    rs.MoveLast();
-    rs.MoveFirst();
-  } else {
-    grdBancos.SetEnabled(false);
-  }
+  CargaLista(Dta1, grdBancos, g.CadenaSQL);
   grdBancos.Refresh();
   Screen().SetMousePointer(forms::vbDefault);
 }

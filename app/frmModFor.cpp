@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/CargaLista.h"
 #include "app/Compartidas.h"
 #include "app/MDIFrm.h"
 #include "app/ModGen00.h"
@@ -190,16 +191,7 @@ void frmModFor::Form_Load() {
   }
   g.CadenaSQL = ConsultaDeclaraciones(g.Enviadas);
 
-  Dta1.SetRecordSource(g.CadenaSQL);
-  Dta1.SetDatabaseName(g.RutaBase);
-  Dta1.Refresh();
-  dao::Recordset& rs = *Dta1.Recordset();
-  if (!rs.EOF_()) {
-    rs.MoveLast();
-    rs.MoveFirst();
-  } else {
-    grdContrib.SetEnabled(false);
-  }
+  CargaLista(Dta1, grdContrib, g.CadenaSQL);
 }
 
 void frmModFor::Form_Activate() {
