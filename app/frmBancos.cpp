@@ -6,7 +6,6 @@
 
 #include "app/CargaLista.h"
 #include "app/Compartidas.h"
-#include "platform/db/Recordset.h"
 #include "platform/forms/Application.h"
 
 namespace app {
