@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/CodigoControl.h"
 #include "app/CuentaTrabajo.h"
 #include "host/SampleData.h"
 #include "platform/db/Engine.h"
@@ -127,6 +128,20 @@ void FillRows(dao::Database& db) {
   }
 }
 
+// The host stores its sent rows with the control code of the programs: over
+// the key columns (HCAB's six; HDET's six and the box) and the rest but the
+// code itself.
+void SealRows(dao::Database& db, const char* table, int keyColumns) {
+  auto rs = db.OpenRecordset(table, dao::dbOpenTable);
+  while (!rs->EOF_()) {
+    rs->Edit();
+    rs->Fields("cNumero").SetValue(app::CodigoControl(*rs, keyColumns));
+    rs->Update();
+    rs->MoveNext();
+  }
+  rs->Close();
+}
+
 void MakeFolder(const std::string& path) { fs::create_directories(path); }
 
 void WriteIfMissing(const std::string& path, std::string_view utf8Text) {
@@ -169,6 +184,8 @@ void CreateDatabase(const SampleLayout& l) {
     AllowEmptyTexts(*db);
     engine.Workspaces(0).BeginTrans();
     FillRows(*db);
+    SealRows(*db, "HCAB", 6);
+    SealRows(*db, "HDET", 7);
     engine.Workspaces(0).CommitTrans();
     db->Close();
   }

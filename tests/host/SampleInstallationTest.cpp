@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/CodigoControl.h"
 #include "platform/db/Engine.h"
 #include "platform/files/WholeFile.h"
 #include "platform/profile/Profile.h"
@@ -63,6 +64,19 @@ TEST(SampleInstallation, RucRowCarriesItsSlicesAtTheirPositions) {
   EXPECT_EQ(vb::Mid(f, 81, 1), "1");
   EXPECT_EQ(vb::Mid(f, 128, 1), "5");
   EXPECT_EQ(vb::Mid(f, 130, 1), "1");
+}
+
+TEST(SampleInstallation, SentRowsCarryTheirControlCodes) {
+  SampleInstallation sample;
+  dao::DBEngine engine;
+  auto db = sample.Open(engine);
+  for (auto [table, keyColumns] : {std::pair{"HCAB", 6}, std::pair{"HDET", 7}}) {
+    auto rs = db->OpenRecordset(table, dao::dbOpenTable);
+    ASSERT_FALSE(rs->EOF_()) << table;
+    for (; !rs->EOF_(); rs->MoveNext()) {
+      EXPECT_EQ(vb::TextOf(rs->Fields("cNumero").Value()), app::CodigoControl(*rs, keyColumns)) << table;
+    }
+  }
 }
 
 TEST(SampleInstallation, RunningItAgainChangesNothing) {
