@@ -10,12 +10,12 @@
 #include <sqlite3.h>
 #include <stdlib.h>
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <string>
 
+#include "bench/BenchReport.h"
 #include "platform/db/Engine.h"
 #include "platform/db/Quote.h"
 
@@ -178,36 +178,19 @@ BENCHMARK(RawInserts)->Unit(benchmark::kMillisecond);
 BENCHMARK(LayerKeyedReads)->Unit(benchmark::kMillisecond);
 BENCHMARK(RawKeyedReads)->Unit(benchmark::kMillisecond);
 
-// The console report, keeping each benchmark's time per iteration.
-class Reporter : public benchmark::ConsoleReporter {
- public:
-  // No colours: the ratio lines below must stand alone for scripts that read them.
-  Reporter() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) Times[run.benchmark_name()] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> Times;
-};
-
-std::string Fixed2(double value) {
-  char buffer[32];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-  return std::string(buffer, result.ptr);
-}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  Reporter reporter;
+  kr::bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   std::filesystem::remove_all(Folder());
   auto ratio = [&](const char* layer, const char* raw) {
     auto l = reporter.Times.find(layer), r = reporter.Times.find(raw);
     if (l == reporter.Times.end() || r == reporter.Times.end() || r->second <= 0) return std::string("n/a");
-    return Fixed2(l->second / r->second);
+    return kr::bench::Fixed(l->second / r->second, 2);
   };
   std::printf("10,000 inserts (AddNew/Update in a transaction)  ratio layer/raw: %s\n",
               ratio("LayerInserts", "RawInserts").c_str());

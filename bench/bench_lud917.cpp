@@ -10,12 +10,12 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <string>
 
+#include "bench/BenchReport.h"
 #include "host/SampleInstallation.h"
 #include "installer/Compartidas.h"
 #include "installer/Inicio.h"
@@ -78,22 +78,6 @@ void SegundaCorrida(benchmark::State& state) {
 BENCHMARK(PrimeraCorrida)->Unit(benchmark::kMillisecond);
 BENCHMARK(SegundaCorrida)->Unit(benchmark::kMillisecond);
 
-// The console report, keeping each benchmark's time per iteration.
-class Reporter : public benchmark::ConsoleReporter {
- public:
-  Reporter() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) Times[run.benchmark_name()] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> Times;
-};
-
-std::string Fixed1(double value) {
-  char buffer[32];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-  return std::string(buffer, result.ptr);
-}
 
 }  // namespace
 
@@ -101,12 +85,12 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   forms::ConsoleFrontEnd frente;
   forms::Application aplicacion(frente);
-  Reporter reporter;
+  kr::bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   auto ms = [&](const char* name) {
     auto it = reporter.Times.find(name);
-    return it == reporter.Times.end() ? std::string("n/a") : Fixed1(it->second) + " ms";
+    return it == reporter.Times.end() ? std::string("n/a") : kr::bench::Fixed(it->second, 1) + " ms";
   };
   std::printf("LUD917 full run on the sample installation, first run:  %s\n", ms("PrimeraCorrida").c_str());
   std::printf("LUD917 full run on the sample installation, second run: %s\n", ms("SegundaCorrida").c_str());
