@@ -76,9 +76,7 @@ std::string ConsultaDeclaraciones(bool enviadas) {
           " WHERE A.DOC_ID_D=B.DOC_ID_D AND" + " A.TIP_DOC_D=6 AND B.TIP_DOC_D=6 AND" +
           " A.FORMULARIO=" + dao::Quote(g.Formulario);
     if (propias) sql += " AND B.USUARIO=" + dao::Quote(g.UsuarioSistema);
-    // The versions of one declarant in the order they were sent, so the
-    // first row after a deletion is always the same one.
-    sql += std::string(" and a.estado=1") + " ORDER BY A.DOC_ID_D ASC, A.CORREL";
+    sql += std::string(" and a.estado=1") + " ORDER BY A.DOC_ID_D ASC";
   }
   return sql;
 }

@@ -173,6 +173,38 @@ TEST_F(ModFor, ListsTheUsersOwnReturnsUnlessTheUserSeesEveryones) {
   }
 }
 
+// The list's statement, word for word.
+TEST_F(ModFor, EachListRunsItsOwnStatement) {
+  const std::string registradas =
+      "SELECT A.DOC_ID_D, B.NOMBRE, mid$(A.PERIODO,5,2) & mid$(A.PERIODO,1,4) as PERIODO, A.FORMULARIO, "
+      "a.estado,a.semana FROM CAB AS A, CONT AS B WHERE A.DOC_ID_D=B.DOC_ID_D AND A.FORMULARIO= '0917'";
+  const std::string enviadas =
+      "SELECT A.DOC_ID_D, B.NOMBRE, a.fec_env, mid(A.PERIODO,5,2) & mid(A.PERIODO,1,4) as PERIODO, "
+      "A.FORMULARIO,a.correl,a.norden,a.control,a.estado,a.rectifica,a.semana FROM HCAB AS A, CONT AS B "
+      "WHERE A.DOC_ID_D=B.DOC_ID_D AND A.TIP_DOC_D=6 AND B.TIP_DOC_D=6 AND A.FORMULARIO='0917'";
+  struct Caso {
+    forms::Menu MDIFrm::*Comando;
+    const char* Tipo;
+    std::string Consulta;
+  };
+  const Caso casos[] = {
+      {&MDIFrm::mnuModificar, "1",
+       registradas + " and B.USUARIO='ASESOR1' ORDER BY A.DOC_ID_D ASC, A.PERIODO DESC, A.FORMULARIO ASC"},
+      {&MDIFrm::mnuEliminar, "0", registradas + " ORDER BY A.DOC_ID_D ASC, A.PERIODO DESC, A.FORMULARIO ASC"},
+      {&MDIFrm::mnuEliminarE, "1", enviadas + " AND B.USUARIO='ASESOR1' and a.estado=1 ORDER BY A.DOC_ID_D ASC"},
+      {&MDIFrm::mnuEliminarE, "0", enviadas + " and a.estado=1 ORDER BY A.DOC_ID_D ASC"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.Consulta);
+    TipoDeUsuario(c.Tipo);
+    Abre(c.Comando, [&](frmModFor& f) {
+      EXPECT_EQ(G().CadenaSQL, c.Consulta);
+      EXPECT_EQ(f.Dta1.RecordSource(), c.Consulta);
+      Sale(f);
+    });
+  }
+}
+
 TEST_F(ModFor, TheCurrentRowGoesToTheStatusBarAndTheReturnKey) {
   BarradeEstadoQBX& barra = Principal().BarradeEstadoQBX1;
   G().Periodo = "1999";  // the rows set the tax year
