@@ -7,7 +7,13 @@
 #include "platform/qt/FrontEndChoice.h"
 
 int main(int argc, char** argv) {
-  qtui::ChosenFrontEnd frente = qtui::ChooseFrontEnd(argc, argv);
+  // Qt reads options of its own from the command line ("-platform", "-reverse"),
+  // which would change the run: it is given the program's name alone. It keeps
+  // the arguments for its whole life, hence static.
+  static char nombre[] = "LUD917";
+  static int qtArgc = 1;
+  static char* qtArgv[] = {argc > 0 && argv[0] ? argv[0] : nombre, nullptr};
+  qtui::ChosenFrontEnd frente = qtui::ChooseFrontEnd(qtArgc, qtArgv);
   forms::Application aplicacion(frente.Front());
   installer::ReiniciaCompartidas();
   return installer::Ejecuta();

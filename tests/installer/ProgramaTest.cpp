@@ -18,8 +18,9 @@ struct Resultado {
   std::string Errores;  // what it wrote to standard error
 };
 
-// Runs LUD917 with `argumentos`, without DISPLAY, and waits for it.
-Resultado CorreLud917(std::vector<std::string> argumentos) {
+// Runs LUD917 with `argumentos`, without DISPLAY (a Qt platform only when
+// `plataforma` names one), and waits for it.
+Resultado CorreLud917(std::vector<std::string> argumentos, const char* plataforma = nullptr) {
   int tubo[2];
   if (::pipe(tubo) != 0) return {};
   pid_t hijo = ::fork();
@@ -29,6 +30,11 @@ Resultado CorreLud917(std::vector<std::string> argumentos) {
     ::close(tubo[1]);
     ::unsetenv("DISPLAY");
     ::unsetenv("WAYLAND_DISPLAY");
+    if (plataforma) {
+      ::setenv("QT_QPA_PLATFORM", plataforma, 1);
+    } else {
+      ::unsetenv("QT_QPA_PLATFORM");
+    }
     std::vector<char*> argv;
     std::string programa = LUD917_PATH;
     argv.push_back(programa.data());
@@ -57,6 +63,15 @@ TEST(Programa, InstallsTheSampleSilentlyAndEndsWithStatus0) {
   dao::DBEngine motor;
   auto db = muestra.Open(motor);
   EXPECT_EQ(LeeFilas(*db, "SELECT * FROM PARAM WHERE Numero='884'").size(), 38u);
+  EXPECT_EQ(LeeFilas(*db, "SELECT * FROM envio_t").size(), 4u);
+}
+
+TEST(Programa, QtOptionsOnTheCommandLineChangeNothing) {
+  SampleInstallation muestra;
+  Resultado r = CorreLud917({"-platform", "nohay", "-reverse"}, "offscreen");
+  EXPECT_EQ(r.Estado, 0) << r.Errores;
+  dao::DBEngine motor;
+  auto db = muestra.Open(motor);
   EXPECT_EQ(LeeFilas(*db, "SELECT * FROM envio_t").size(), 4u);
 }
 
