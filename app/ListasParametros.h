@@ -4,7 +4,7 @@
 // their Funcion: `largo` characters from position `inicio`. The lists carry
 // the code at a fixed place of each item, where their windows read it back:
 //
-//   LlenaComboParam    "97     ABOGADO..."      the code in 2, 5 blanks, the description
+//   LlenaComboParam    "01     ABOGADO..."      the code in 2, 5 blanks, the description
 //   LlenaComboCodigo   "CUENTA...     010101"   the description, the code right-aligned in 90
 //   LlenaComboCodDesc  "001 - NUEVO SOL..."     the code in 3, " - ", the description
 //
