@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "app/CodigoControl.h"
-#include "app/CuentaTrabajo.h"
+#include "common/CodigoControl.h"
+#include "common/CuentaTrabajo.h"
 #include "host/SampleData.h"
 #include "platform/db/Engine.h"
 #include "platform/db/Quote.h"
@@ -135,7 +135,7 @@ void SealRows(dao::Database& db, const char* table, int keyColumns) {
   auto rs = db.OpenRecordset(table, dao::dbOpenTable);
   while (!rs->EOF_()) {
     rs->Edit();
-    rs->Fields("cNumero").SetValue(app::CodigoControl(*rs, keyColumns));
+    rs->Fields("cNumero").SetValue(common::CodigoControl(*rs, keyColumns));
     rs->Update();
     rs->MoveNext();
   }
@@ -163,7 +163,7 @@ void CreateSettings(const SampleLayout& l) {
 
 void CreateWorkgroup(const SampleLayout& l) {
   if (fs::exists(l.Workgroup)) return;
-  app::CuentaTrabajo cuenta = app::CuentaGrupoTrabajo();
+  common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
   dao::CreateWorkgroupFile(l.Workgroup);
   dao::SetWorkgroupAccount(l.Workgroup, cuenta.Usuario, cuenta.Clave, true);
 }
@@ -174,7 +174,7 @@ void CreateDatabase(const SampleLayout& l) {
   std::string partial = l.Database + ".partial";
   fs::remove(partial);
   {
-    app::CuentaTrabajo cuenta = app::CuentaGrupoTrabajo();
+    common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
     dao::DBEngine engine;
     engine.SetSystemDB(l.Workgroup);
     engine.SetDefaultUser(cuenta.Usuario);

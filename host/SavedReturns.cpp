@@ -1,6 +1,6 @@
 #include "host/SavedReturns.h"
 
-#include "app/CuentaTrabajo.h"
+#include "common/CuentaTrabajo.h"
 #include "platform/db/Engine.h"
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
@@ -25,7 +25,7 @@ std::optional<std::string> Fit(std::string_view text, long width, std::string_vi
 }  // namespace
 
 std::vector<SavedReturn> ReadSavedReturns(const SampleLayout& layout) {
-  app::CuentaTrabajo cuenta = app::CuentaGrupoTrabajo();
+  common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
   dao::DBEngine engine;
   engine.SetSystemDB(layout.Workgroup);
   engine.SetDefaultUser(cuenta.Usuario);

@@ -14,16 +14,16 @@
 #include <string>
 #include <vector>
 
-#include "app/Compartidas.h"
-#include "app/CuentaTrabajo.h"
-#include "app/FrmConsTasas.h"
-#include "app/MDIFrm.h"
-#include "app/FuenteDatos.h"
-#include "app/cValidador.h"
-#include "app/frmAbrirEnv.h"
-#include "app/frmAcercade.h"
-#include "app/frmBancos.h"
-#include "app/frmModFor.h"
+#include "app/inicio/Compartidas.h"
+#include "common/CuentaTrabajo.h"
+#include "app/ventanas/FrmConsTasas.h"
+#include "app/ventanas/MDIFrm.h"
+#include "app/inicio/FuenteDatos.h"
+#include "app/componentes/cValidador.h"
+#include "app/ventanas/frmAbrirEnv.h"
+#include "app/ventanas/frmAcercade.h"
+#include "app/ventanas/frmBancos.h"
+#include "app/ventanas/frmModFor.h"
 #include "host/ControlGallery.h"
 #include "host/HostWindow.h"
 #include "host/SampleInstallation.h"
@@ -183,7 +183,7 @@ int main(int argc, char** argv) {
   forms::Application application(front);
   application.App().SetTitle("Dexlora");
   // Every window's data source opens through KR917's engine and account.
-  app::CuentaTrabajo cuenta = app::CuentaGrupoTrabajo();
+  common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
   dao::DBEngine& engine = app::G().Motor;
   engine.SetSystemDB(layout.Workgroup);
   engine.SetDefaultUser(cuenta.Usuario);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/CuentaTrabajo.h"
+#include "common/CuentaTrabajo.h"
 #include "installer/Compartidas.h"
 #include "installer/EjecutaSQL.h"
 #include "installer/Parametros.h"
@@ -50,7 +50,7 @@ void Main() {
 bool AbreBaseDatos(std::string_view carpeta) {
   Compartidas& g = G();
   try {
-    app::CuentaTrabajo cuenta = app::CuentaGrupoTrabajo();
+    common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
     std::string nombreBase = LeeOpcion("DBName");
     g.Motor.SetIniPath(kArchivoConfiguracion);
     g.Motor.SetSystemDB(std::string(carpeta) + "\\KR000.MDW");

@@ -71,7 +71,20 @@ int Hour(DateTime d) { return static_cast<int>(SecondsOfDay(d) / 3600); }
 int Minute(DateTime d) { return static_cast<int>(SecondsOfDay(d) / 60 % 60); }
 int Second(DateTime d) { return static_cast<int>(SecondsOfDay(d) % 60); }
 
+namespace {
+std::optional<DateTime>& Fixed() {
+  static std::optional<DateTime> fixed;
+  return fixed;
+}
+}  // namespace
+
+void SetClock(std::optional<DateTime> at) { Fixed() = at; }
+
+FixedClock::FixedClock(DateTime at) : Before_(Fixed()) { Fixed() = at; }
+FixedClock::~FixedClock() { Fixed() = Before_; }
+
 DateTime Now() {
+  if (Fixed()) return *Fixed();
   std::time_t t = std::time(nullptr);
   std::tm local{};
   localtime_r(&t, &local);
@@ -80,6 +93,11 @@ DateTime Now() {
 }
 
 DateTime Today() { return DateTime{std::floor(Now().Serial)}; }
+
+DateTime TimeOfDay() {
+  const double serial = Now().Serial;
+  return DateTime{serial - std::floor(serial)};
+}
 
 long DateDiffDays(DateTime from, DateTime to) { return WholeDays(to) - WholeDays(from); }
 

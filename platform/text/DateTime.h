@@ -26,10 +26,28 @@ int Hour(DateTime d);
 int Minute(DateTime d);
 int Second(DateTime d);
 
-/// Today, without a time of day.
+/// Today, without a time of day (VB's Date).
 DateTime Today();
-/// The current date and time.
+/// The current date and time (VB's Now).
 DateTime Now();
+/// The current time of day, without a date (VB's Time).
+DateTime TimeOfDay();
+
+/// Fixes the clock that Now, Today and TimeOfDay read at `at`; nothing
+/// gives back the machine's clock. Tests use it through FixedClock.
+void SetClock(std::optional<DateTime> at);
+
+/// Fixes the clock for as long as it lives, then gives back the one before.
+class FixedClock {
+ public:
+  explicit FixedClock(DateTime at);
+  ~FixedClock();
+  FixedClock(const FixedClock&) = delete;
+  FixedClock& operator=(const FixedClock&) = delete;
+
+ private:
+  std::optional<DateTime> Before_;
+};
 
 /// Whole days from `from` to `to` (DateDiff "d").
 long DateDiffDays(DateTime from, DateTime to);

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/CodigoControl.h"
+#include "common/CodigoControl.h"
 #include "platform/db/Engine.h"
 #include "platform/files/WholeFile.h"
 #include "platform/profile/Profile.h"
@@ -74,7 +74,7 @@ TEST(SampleInstallation, SentRowsCarryTheirControlCodes) {
     auto rs = db->OpenRecordset(table, dao::dbOpenTable);
     ASSERT_FALSE(rs->EOF_()) << table;
     for (; !rs->EOF_(); rs->MoveNext()) {
-      EXPECT_EQ(vb::TextOf(rs->Fields("cNumero").Value()), app::CodigoControl(*rs, keyColumns)) << table;
+      EXPECT_EQ(vb::TextOf(rs->Fields("cNumero").Value()), common::CodigoControl(*rs, keyColumns)) << table;
     }
   }
 }

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/CuentaTrabajo.h"
+#include "common/CuentaTrabajo.h"
 #include "installer/Compartidas.h"
 #include "installer/EjecutaSQL.h"
 #include "platform/db/JetError.h"
@@ -115,7 +115,7 @@ TEST_F(Instalador, DatabaseHeldExclusivelyByAnotherProgramGivesTheLockedBox) {
   std::shared_ptr<dao::Database> retenida;
   WithOtherProgram(
       [&] {
-        app::CuentaTrabajo cuenta = app::CuentaGrupoTrabajo();
+        common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
         suyo.SetSystemDB(l.Workgroup);
         suyo.SetDefaultUser(cuenta.Usuario);
         suyo.SetDefaultPassword(cuenta.Clave);

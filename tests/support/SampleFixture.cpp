@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/CuentaTrabajo.h"
+#include "common/CuentaTrabajo.h"
 
 namespace kr::testing {
 namespace {
@@ -34,7 +34,7 @@ SampleInstallation::SampleInstallation()
 }
 
 std::shared_ptr<dao::Database> SampleInstallation::Open(dao::DBEngine& engine) const {
-  app::CuentaTrabajo cuenta = app::CuentaGrupoTrabajo();
+  common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
   engine.SetSystemDB(Layout_.Workgroup);
   engine.SetDefaultUser(cuenta.Usuario);
   engine.SetDefaultPassword(cuenta.Clave);

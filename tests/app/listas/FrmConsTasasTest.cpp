@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FrmConsTasas.h"
+#include "app/ventanas/Ventanas.h"
+#include "app/ventanas/FrmConsTasas.h"
 #include "tests/app/listas/ListasFixture.h"
 
 namespace app::testing {

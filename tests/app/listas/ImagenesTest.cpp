@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/frmAcercade.h"
-#include "app/frmModFor.h"
+#include "app/ventanas/frmAcercade.h"
+#include "app/ventanas/frmModFor.h"
 #include "tests/app/listas/ListasFixture.h"
 
 namespace app::testing {

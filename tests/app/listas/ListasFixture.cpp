@@ -123,7 +123,7 @@ std::string Listas::Encabezados(const forms::DataGrid& grid) {
 }
 
 void Listas::RegistraFormulario(std::function<void()> accion) {
-  G().Ventanas.Registra("Frm0917", [this, accion] {
+  G().Ventanas.Register("Frm0917", [this, accion] {
     const Compartidas& g = G();
     Entregas.push_back({"Frm0917", g.RucDeclarante, g.NombreDeclarante, g.Periodo, g.Formulario, g.Semana,
                         g.Correlativo, g.NumeroOrden, g.NumeroControl, g.Modo, g.ModoRegistro, g.OrdenModificado});

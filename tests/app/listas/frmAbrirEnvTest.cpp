@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frmAbrirEnv.h"
+#include "app/ventanas/frmAbrirEnv.h"
 #include "platform/db/JetError.h"
 #include "tests/app/listas/ListasFixture.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frmBancos.h"
+#include "app/ventanas/frmBancos.h"
 #include "platform/text/Strings.h"
 #include "tests/app/listas/ListasFixture.h"
 

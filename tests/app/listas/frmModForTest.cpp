@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frmModFor.h"
+#include "app/ventanas/frmModFor.h"
 #include "platform/db/JetError.h"
 #include "platform/db/Quote.h"
 #include "platform/forms/Label.h"

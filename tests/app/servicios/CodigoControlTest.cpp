@@ -1,7 +1,7 @@
 // The control code of a row about to be stored.
 #include <gtest/gtest.h>
 
-#include "app/CodigoControl.h"
+#include "common/CodigoControl.h"
 #include "platform/text/DateTime.h"
 #include "tests/app/servicios/ServiciosFixture.h"
 
@@ -84,7 +84,7 @@ TEST_F(CodigoControl, OfTheRowInTheEditBuffer) {
     for (std::size_t i = 0; i < c.Valores.size(); ++i) {
       if (!c.Valores[i].IsEmpty()) rs->Fields(static_cast<int>(i)).SetValue(c.Valores[i]);
     }
-    EXPECT_EQ(app::CodigoControl(*rs, c.N), c.Codigo) << c.Why;
+    EXPECT_EQ(common::CodigoControl(*rs, c.N), c.Codigo) << c.Why;
     rs->CancelUpdate();
   }
 }
@@ -94,7 +94,7 @@ TEST_F(CodigoControl, OfAStoredRow) {
       G().BaseDatos->OpenRecordset("SELECT * FROM HDET WHERE Correl='001' AND Casilla='100'", dao::dbOpenSnapshot);
   ASSERT_FALSE(rs->EOF_());
   // 6 + 10076543211 + 2002 + 917 + 0 + 1 (Correl) + 100; "24000" 730, "01" 146, 0 48.
-  EXPECT_EQ(app::CodigoControl(*rs, 7), "237924");
+  EXPECT_EQ(common::CodigoControl(*rs, 7), "237924");
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The user's type and the declarant list: who sees which taxpayers, and the item layout.
 #include <gtest/gtest.h>
 
-#include "app/Declarantes.h"
-#include "app/TipoUsuario.h"
+#include "app/servicios/Declarantes.h"
+#include "app/servicios/TipoUsuario.h"
 #include "platform/text/Strings.h"
 #include "tests/app/servicios/ServiciosFixture.h"
 

@@ -1,7 +1,7 @@
 // PARAM descriptions, the lists filled from them, and choosing an item by its code.
 #include <gtest/gtest.h>
 
-#include "app/ListasParametros.h"
+#include "app/servicios/ListasParametros.h"
 #include "platform/text/Strings.h"
 #include "tests/app/servicios/ServiciosFixture.h"
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Compartidas.h"
-#include "app/cValidador.h"
+#include "app/inicio/Compartidas.h"
+#include "app/componentes/cValidador.h"
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
 #include "platform/forms/Application.h"

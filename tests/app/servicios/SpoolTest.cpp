@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "app/Spool.h"
+#include "app/servicios/Spool.h"
 #include "platform/db/Engine.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Format.h"
@@ -99,7 +99,7 @@ TEST_F(Spool, TwoProgramsAtOnceNeverTakeTheSameNumber) {
         auto db = Sample.Open(engine);
         for (std::size_t i = 0; i < kEach; ++i) {
           const char* codigo = (i + k) % 2 == 0 ? "RP0006" : "RP0007";
-          RegistraSpool(engine.Workspaces(0), *db, "ASESOR1", codigo, 6, "10076543211");
+          common::RegistraSpool(engine.Workspaces(0), *db, "ASESOR1", codigo, 6, "10076543211");
         }
       } catch (...) {
         status = 1;

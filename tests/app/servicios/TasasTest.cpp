@@ -1,7 +1,7 @@
 // The UIT and the rates of the tax year, with the text comparisons of periods.
 #include <gtest/gtest.h>
 
-#include "app/Tasas.h"
+#include "app/servicios/Tasas.h"
 #include "tests/app/servicios/ServiciosFixture.h"
 
 namespace app::testing {

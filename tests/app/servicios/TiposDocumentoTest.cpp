@@ -1,7 +1,7 @@
 // Identity document types: names, lengths, the list items and the number check.
 #include <gtest/gtest.h>
 
-#include "app/TiposDocumento.h"
+#include "app/servicios/TiposDocumento.h"
 #include "platform/db/Quote.h"
 #include "platform/text/Strings.h"
 #include "tests/app/servicios/ServiciosFixture.h"

@@ -1,7 +1,7 @@
 // The validation component's rules, case by case.
 #include <gtest/gtest.h>
 
-#include "app/cValidador.h"
+#include "app/componentes/cValidador.h"
 #include "platform/text/Strings.h"
 #include "tests/app/servicios/ServiciosFixture.h"
 

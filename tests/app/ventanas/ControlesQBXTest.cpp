@@ -2,9 +2,9 @@
 // the payment control's properties and the user's choices in it.
 #include <gtest/gtest.h>
 
-#include "app/BarradeEstadoQBX.h"
-#include "app/Compartidas.h"
-#include "app/FormaDePagoQBX.h"
+#include "app/componentes/BarradeEstadoQBX.h"
+#include "app/inicio/Compartidas.h"
+#include "app/componentes/FormaDePagoQBX.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Input.h"
 #include "platform/forms/testing/ScriptedUser.h"

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/CuentaTrabajo.h"
-#include "app/cValidador.h"
+#include "common/CuentaTrabajo.h"
+#include "app/componentes/cValidador.h"
 #include "platform/db/Engine.h"
 #include "platform/db/JetError.h"
 #include "platform/db/Workgroup.h"
@@ -184,7 +184,7 @@ TEST_F(Inicio, AFailedOpeningShowsTheEngineErrorAndEnds) {
        }},
       {"the account with another password", 3029,
        [](const host::SampleLayout& l) {
-         dao::SetWorkgroupAccount(l.Workgroup, CuentaGrupoTrabajo().Usuario, "otra", false);
+         dao::SetWorkgroupAccount(l.Workgroup, common::CuentaGrupoTrabajo().Usuario, "otra", false);
          return std::string();
        }},
   };
@@ -214,7 +214,7 @@ TEST_F(Inicio, ADatabaseAnotherProgramHoldsExclusivelyIsTheLockedMessage) {
   std::shared_ptr<dao::Database> tenida;
   kr::testing::WithOtherProgram(
       [&] {
-        const CuentaTrabajo cuenta = CuentaGrupoTrabajo();
+        const common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
         motor.SetSystemDB(Instalacion.Layout().Workgroup);
         motor.SetDefaultUser(cuenta.Usuario);
         motor.SetDefaultPassword(cuenta.Clave);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/frmAcercade.h"
+#include "app/ventanas/frmAcercade.h"
 #include "platform/forms/Input.h"
 #include "platform/host/HelpFile.h"
 #include "tests/app/ventanas/Programa.h"
@@ -40,7 +40,7 @@ class ConPrincipal : public Programa {
   void SetUp() override {
     ASSERT_TRUE(Arranca());
     for (const char* nombre : {"Frm0917", "frmModFor", "frmAbrirEnv", "frmImprimir", "frmBancos"}) {
-      G().Ventanas.Registra(nombre, [this, nombre] {
+      G().Ventanas.Register(nombre, [this, nombre] {
         const Compartidas& g = G();
         Aperturas.push_back({nombre, g.Modo, g.Enviadas, g.ModoRegistro, g.OrdenModificado, g.TipoConsulta,
                              forms::Screen().MousePointer()});
@@ -110,7 +110,7 @@ TEST_F(Ventana, EveryActivationPutsTheWindowBackInItsFixedPlace) {
   // Dragged and resized by the user, then a modal window comes and goes.
   f.Move(1200, 900, 6000, 4000);
   f.SetWindowState(forms::vbMaximized);
-  G().Ventanas.Registra("frmBancos", [] { forms::Default<frmVentana>().Show(forms::vbModal); });
+  G().Ventanas.Register("frmBancos", [] { forms::Default<frmVentana>().Show(forms::vbModal); });
   User.ExpectModal<frmVentana>([&](frmVentana& v) {
     EXPECT_EQ(f.Left(), 1200);  // not while another window is active
     forms::Unload(v);

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Compartidas.h"
-#include "app/FuenteDatos.h"
-#include "app/MDIFrm.h"
-#include "app/ModGen00.h"
+#include "app/inicio/Compartidas.h"
+#include "app/inicio/FuenteDatos.h"
+#include "app/ventanas/MDIFrm.h"
+#include "app/ventanas/ModGen00.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/testing/ScriptedUser.h"
 #include "platform/host/InstanceLock.h"

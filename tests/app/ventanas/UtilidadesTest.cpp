@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "app/ModFuncionesGenerales.h"
-#include "app/ModGen00.h"
-#include "app/mod_Combo.h"
+#include "app/ventanas/ModFuncionesGenerales.h"
+#include "app/ventanas/ModGen00.h"
+#include "app/ventanas/mod_Combo.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/MDIForm.h"

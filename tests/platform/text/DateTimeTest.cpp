@@ -65,5 +65,24 @@ TEST(DateTime, TodayIsNowWithoutTheTime) {
   EXPECT_LE(now.Serial - today.Serial, 2.0);  // allows for a run across midnight
 }
 
+TEST(DateTime, AFixedClockIsWhatEveryReadingSees) {
+  const DateTime before = Now();
+  {
+    FixedClock clock(DateTimeSerial(2003, 4, 15, 9, 30, 5));
+    EXPECT_EQ(Now(), DateTimeSerial(2003, 4, 15, 9, 30, 5));
+    EXPECT_EQ(Today(), DateSerial(2003, 4, 15));
+    EXPECT_EQ(Hour(TimeOfDay()), 9);
+    EXPECT_EQ(Minute(TimeOfDay()), 30);
+    EXPECT_EQ(Second(TimeOfDay()), 5);
+    EXPECT_LT(TimeOfDay().Serial, 1.0);
+    {
+      FixedClock inner(DateSerial(1999, 12, 31));
+      EXPECT_EQ(Today(), DateSerial(1999, 12, 31));
+    }
+    EXPECT_EQ(Today(), DateSerial(2003, 4, 15));
+  }
+  EXPECT_GE(Now().Serial, before.Serial);  // the machine's clock again
+}
+
 }  // namespace
 }  // namespace vb

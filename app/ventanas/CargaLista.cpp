@@ -1,0 +1,22 @@
+#include "app/ventanas/CargaLista.h"
+
+#include "app/inicio/Compartidas.h"
+#include "platform/forms/DataControl.h"
+#include "platform/forms/DataGrid.h"
+
+namespace app {
+
+void CargaLista(forms::DataControl& fuente, forms::DataGrid& rejilla, const std::string& consulta) {
+  fuente.SetRecordSource(consulta);
+  fuente.SetDatabaseName(G().RutaBase);
+  fuente.Refresh();
+  dao::Recordset& rs = *fuente.Recordset();
+  if (!rs.EOF_()) {
+    rs.MoveLast();
+    rs.MoveFirst();
+  } else {
+    rejilla.SetEnabled(false);
+  }
+}
+
+}  // namespace app

@@ -1,0 +1,39 @@
+//===- Spool.h - Registering report files in the host's spool ----------===//
+//
+// Every report file that KR917 or 0917SND writes is registered in SPOOL,
+// where the host lists and prints it. A row carries its report code, its
+// sequence within that code ("000001" upwards), the file name numbered over
+// all rows ("00000042.PRN"), the moment, the user and the declarant.
+//
+// The two programs may register at the same moment: the highest numbers
+// are read and the row added inside one transaction that holds the write
+// lock from its start, so the other program waits its turn and never takes
+// the same number. Names that do not begin with eight digits (written by
+// some other program) take no part in the numbering.
+//
+//===----------------------------------------------------------------------===//
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace dao {
+class Database;
+class Workspace;
+}  // namespace dao
+
+namespace common {
+
+/// Adds the SPOOL row of a new report of code `codigo` for the declarant
+/// (`tipoDocumento`, `documento`), registered by `usuario`, through `db`
+/// opened in `ws`; answers the report's file name. The engine's errors reach
+/// the caller, and then nothing is added.
+std::string RegistraSpool(dao::Workspace& ws, dao::Database& db, std::string_view usuario, std::string_view codigo,
+                          std::int16_t tipoDocumento, std::string_view documento);
+
+/// Advances the line cursor by `paso` and answers its new value as text
+/// ("1575"); error 6, with the cursor unchanged, beyond a 16-bit integer.
+std::string SumaLinea(std::int16_t& cursor, std::int16_t paso);
+
+}  // namespace common
