@@ -30,13 +30,13 @@ namespace fs = std::filesystem;
 // database as the host leaves it kept aside.
 struct Muestra {
   std::string Carpeta;
-  host::SampleLayout Layout;
+  dexlora::SampleLayout Layout;
   std::string BaseOriginal;
   Muestra() {
     std::string pattern = (fs::temp_directory_path() / "kr-bench-lud-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) std::abort();
     Carpeta = pattern;
-    Layout = host::CreateSampleInstallation(Carpeta + "/sample");
+    Layout = dexlora::CreateSampleInstallation(Carpeta + "/sample");
     ::setenv("WINDIR", Layout.WindowsFolder.c_str(), 1);
     BaseOriginal = Carpeta + "/KR000.DB.original";
     fs::copy_file(Layout.Database, BaseOriginal);

@@ -2,7 +2,7 @@
 
 #include "platform/forms/Application.h"
 
-namespace host {
+namespace dexlora {
 
 frmMuestrario::frmMuestrario() : Form("frmMuestrario") {
   SetCaption("Muestrario de controles");
@@ -114,4 +114,4 @@ void frmMuestrario::Form_Load() {
   }
 }
 
-}  // namespace host
+}  // namespace dexlora

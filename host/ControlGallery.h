@@ -33,7 +33,7 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Toolbar.h"
 
-namespace host {
+namespace dexlora {
 
 class frmMuestrario : public forms::Form {
  public:
@@ -77,4 +77,4 @@ class frmMuestrario : public forms::Form {
   void Form_Load() override;
 };
 
-}  // namespace host
+}  // namespace dexlora

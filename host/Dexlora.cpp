@@ -21,9 +21,9 @@
 namespace {
 
 // The installation in `dir`, made when missing; nothing after telling why it could not be.
-bool Prepare(const char* dir, host::SampleLayout& layout) {
+bool Prepare(const char* dir, dexlora::SampleLayout& layout) {
   try {
-    layout = host::CreateSampleInstallation(dir);
+    layout = dexlora::CreateSampleInstallation(dir);
     return true;
   } catch (const vb::Error& e) {
     std::fprintf(stderr, "dexlora: %d %s\n", e.Number(), e.Description().c_str());
@@ -36,7 +36,7 @@ bool Prepare(const char* dir, host::SampleLayout& layout) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  host::SampleLayout layout;
+  dexlora::SampleLayout layout;
   if (argc == 3 && std::strcmp(argv[1], "--setup") == 0) {
     if (!Prepare(argv[2], layout)) return 1;
     std::printf("WINDIR=%s\nSysPath=%s\nDatabase=%s\n", layout.WindowsFolder.c_str(), layout.ProgramFolder.c_str(),
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   auto app = qtui::StartQt(argc, argv);
-  host::HostWindow window(layout, host::BuiltPrograms());
+  dexlora::HostWindow window(layout, dexlora::BuiltPrograms());
   window.show();
   return app->exec();
 }

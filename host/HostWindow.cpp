@@ -13,7 +13,7 @@
 #include "platform/text/Error.h"
 #include "platform/text/Number.h"
 
-namespace host {
+namespace dexlora {
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
@@ -147,4 +147,4 @@ void HostWindow::Start(const QString& name, const std::string& path, const QStri
   process->start();
 }
 
-}  // namespace host
+}  // namespace dexlora

@@ -22,7 +22,7 @@ class QListWidget;
 class QProcess;
 class QPushButton;
 
-namespace host {
+namespace dexlora {
 
 /// The exact title KR917 looks for.
 inline constexpr const char* kHostTitle = "Dexlora";
@@ -66,4 +66,4 @@ class HostWindow : public QWidget {
   QLabel* Status_;
 };
 
-}  // namespace host
+}  // namespace dexlora

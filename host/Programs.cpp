@@ -1,8 +1,8 @@
 #include "host/Programs.h"
 
-namespace host {
+namespace dexlora {
 
 // The build passes the paths of its targets in.
 Programs BuiltPrograms() { return {KR_PROGRAM_KR917, KR_PROGRAM_LUD917, KR_PROGRAM_SUMMARY}; }
 
-}  // namespace host
+}  // namespace dexlora

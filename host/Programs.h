@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace host {
+namespace dexlora {
 
 /// The executables the host window starts.
 struct Programs {
@@ -16,4 +16,4 @@ struct Programs {
 /// 0917SND in summary/); a program the build does not have is "".
 Programs BuiltPrograms();
 
-}  // namespace host
+}  // namespace dexlora

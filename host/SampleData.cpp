@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-namespace host {
+namespace dexlora {
 namespace {
 
 std::string Fit(std::string_view text, std::size_t width) {
@@ -164,4 +164,4 @@ std::span<const SentReturn> SentReturns() { return kSentReturns; }
 std::span<const std::string_view> SendTableLines() { return kSendTables; }
 std::string_view HelpText() { return kHelp; }
 
-}  // namespace host
+}  // namespace dexlora

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace dexlora {
 
 /// One row of the host's reference table PARAM.
 struct ParamRow {
@@ -71,4 +71,4 @@ std::span<const std::string_view> SendTableLines();
 /// The help file of the program: topics by context id.
 std::string_view HelpText();
 
-}  // namespace host
+}  // namespace dexlora

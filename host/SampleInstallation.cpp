@@ -13,7 +13,7 @@
 #include "platform/text/Cp1252.h"
 #include "platform/text/Strings.h"
 
-namespace host {
+namespace dexlora {
 namespace {
 
 namespace fs = std::filesystem;
@@ -224,4 +224,4 @@ SampleLayout CreateSampleInstallation(std::string_view dir) {
   return l;
 }
 
-}  // namespace host
+}  // namespace dexlora

@@ -21,7 +21,7 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace dexlora {
 
 /// Where the pieces of an installation lie, as native paths.
 struct SampleLayout {
@@ -41,4 +41,4 @@ SampleLayout LayoutOf(std::string_view dir);
 /// Creates whatever of the installation is missing in `dir` and answers its layout.
 SampleLayout CreateSampleInstallation(std::string_view dir);
 
-}  // namespace host
+}  // namespace dexlora

@@ -5,7 +5,7 @@
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
 
-namespace host {
+namespace dexlora {
 namespace {
 
 constexpr std::string_view kQuery =
@@ -58,4 +58,4 @@ std::optional<std::string> SummaryCommandLine(const SavedReturn& saved, std::str
   return "  " + *doc + *form + *period + std::to_string(saved.Semana) + *number;
 }
 
-}  // namespace host
+}  // namespace dexlora

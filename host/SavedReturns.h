@@ -21,7 +21,7 @@
 
 #include "host/SampleInstallation.h"
 
-namespace host {
+namespace dexlora {
 
 /// A row of CAB with its taxpayer's name.
 struct SavedReturn {
@@ -42,4 +42,4 @@ std::vector<SavedReturn> ReadSavedReturns(const SampleLayout& layout);
 /// characters, a week over 9, an NC number over 8).
 std::optional<std::string> SummaryCommandLine(const SavedReturn& saved, std::string_view nc);
 
-}  // namespace host
+}  // namespace dexlora

@@ -43,7 +43,7 @@ namespace {
 /// What a shot may use; widgets that are no form's window are kept in Owned.
 struct Studio {
   qtui::QtFrontEnd& Front;
-  host::SampleLayout Sample;
+  dexlora::SampleLayout Sample;
   std::vector<std::unique_ptr<QWidget>> Owned;
 
   QWidget* Keep(std::unique_ptr<QWidget> widget) {
@@ -65,7 +65,7 @@ QWidget* ShowForm(Studio& studio) {
 }
 
 QWidget* ShowHostWindow(Studio& studio) {
-  return studio.Keep(std::make_unique<host::HostWindow>(studio.Sample, host::BuiltPrograms()));
+  return studio.Keep(std::make_unique<dexlora::HostWindow>(studio.Sample, dexlora::BuiltPrograms()));
 }
 
 QWidget* ShowMessageBox(Studio& studio) {
@@ -135,7 +135,7 @@ const struct {
   Shooter Show;
 } kShots[] = {
     {"dexlora", ShowHostWindow},
-    {"muestrario", ShowForm<host::frmMuestrario>},
+    {"muestrario", ShowForm<dexlora::frmMuestrario>},
     {"mensaje", ShowMessageBox},
     {"pagina", ShowPage},
     {"kr917-principal", Kr917<app::MDIFrm>()},
@@ -166,9 +166,9 @@ int main(int argc, char** argv) {
   }
   QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
   std::string sample = argc == 3 ? argv[2] : "sample";
-  host::SampleLayout layout;
+  dexlora::SampleLayout layout;
   try {
-    layout = host::CreateSampleInstallation(sample);
+    layout = dexlora::CreateSampleInstallation(sample);
   } catch (const vb::Error& e) {
     std::fprintf(stderr, "screenshots: %d %s\n", e.Number(), e.Description().c_str());
     return 1;
@@ -188,7 +188,7 @@ int main(int argc, char** argv) {
   engine.SetSystemDB(layout.Workgroup);
   engine.SetDefaultUser(cuenta.Usuario);
   engine.SetDefaultPassword(cuenta.Clave);
-  host::frmMuestrario::Database = layout.Database;
+  dexlora::frmMuestrario::Database = layout.Database;
   // KR917's windows read the installation's settings file and pictures.
   ::setenv("WINDIR", layout.WindowsFolder.c_str(), 1);
   front.SetPictureResolver(qtui::PictureFolder(KR917_PICTURES_DIR));

@@ -81,11 +81,11 @@ TEST(SampleInstallation, SentRowsCarryTheirControlCodes) {
 
 TEST(SampleInstallation, RunningItAgainChangesNothing) {
   SampleInstallation sample;
-  const host::SampleLayout& l = sample.Layout();
+  const dexlora::SampleLayout& l = sample.Layout();
   std::string settings = vb::ReadFileBytes(l.Settings);
   std::string database = vb::ReadFileBytes(l.Database);
   std::string sendTables = vb::ReadFileBytes(l.SendTables);
-  host::CreateSampleInstallation(l.Root);
+  dexlora::CreateSampleInstallation(l.Root);
   EXPECT_EQ(vb::ReadFileBytes(l.Settings), settings);
   EXPECT_EQ(vb::ReadFileBytes(l.Database), database);
   EXPECT_EQ(vb::ReadFileBytes(l.SendTables), sendTables);

@@ -15,7 +15,7 @@ namespace {
 const char* const kEnvios = "SELECT * FROM envio_t";
 
 // Writes the send-table list; lines end with CR LF as the host writes them.
-void EscribeEnvios(const host::SampleLayout& layout, std::initializer_list<std::string_view> lineas) {
+void EscribeEnvios(const dexlora::SampleLayout& layout, std::initializer_list<std::string_view> lineas) {
   std::string texto;
   for (std::string_view l : lineas) texto += std::string(l) + "\r\n";
   std::filesystem::path ruta = layout.SendTables;

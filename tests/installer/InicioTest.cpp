@@ -49,20 +49,20 @@ bool HayTabla(dao::Database& db, const char* nombre) {
 
 struct CasoSinSysPath {
   const char* Nombre;
-  void (*Prepara)(const host::SampleLayout&);
+  void (*Prepara)(const dexlora::SampleLayout&);
   friend void PrintTo(const CasoSinSysPath& c, std::ostream* os) { *os << c.Nombre; }
 };
 
-void SinArchivo(const host::SampleLayout& l) { std::filesystem::remove(l.Settings); }
-void SinClave(const host::SampleLayout& l) {
+void SinArchivo(const dexlora::SampleLayout& l) { std::filesystem::remove(l.Settings); }
+void SinClave(const dexlora::SampleLayout& l) {
   std::string texto = vb::ReadFileBytes(l.Settings);
   std::size_t desde = texto.find("SysPath=");
   ASSERT_NE(desde, std::string::npos);
   texto.erase(desde, texto.find('\n', desde) + 1 - desde);
   std::ofstream(l.Settings, std::ios::binary) << texto;
 }
-void Vacia(const host::SampleLayout&) { win::WritePrivateProfileString("Options", "SysPath", "", "KR000.INI"); }
-void Blancos(const host::SampleLayout&) { win::WritePrivateProfileString("Options", "SysPath", "   ", "KR000.INI"); }
+void Vacia(const dexlora::SampleLayout&) { win::WritePrivateProfileString("Options", "SysPath", "", "KR000.INI"); }
+void Blancos(const dexlora::SampleLayout&) { win::WritePrivateProfileString("Options", "SysPath", "   ", "KR000.INI"); }
 
 class SinSysPath : public Instalador, public ::testing::WithParamInterface<CasoSinSysPath> {};
 
@@ -110,7 +110,7 @@ TEST_F(Instalador, SysPathWithoutFinalBackslashMissesTheDatabase) {
 // --- Other programs ---
 
 TEST_F(Instalador, DatabaseHeldExclusivelyByAnotherProgramGivesTheLockedBox) {
-  const host::SampleLayout& l = Muestra.Layout();
+  const dexlora::SampleLayout& l = Muestra.Layout();
   dao::DBEngine suyo;
   std::shared_ptr<dao::Database> retenida;
   WithOtherProgram(

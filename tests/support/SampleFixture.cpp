@@ -12,7 +12,7 @@ namespace {
 const std::string& Template() {
   static TempFolder folder;
   static const std::string root = [] {
-    host::CreateSampleInstallation(folder / "sample");
+    dexlora::CreateSampleInstallation(folder / "sample");
     return folder / "sample";
   }();
   return root;
@@ -27,10 +27,10 @@ std::string Copied(const TempFolder& into) {
 }  // namespace
 
 SampleInstallation::SampleInstallation()
-    : Layout_(host::LayoutOf(Copied(Folder_))), WinDir_("WINDIR", Layout_.WindowsFolder.c_str()) {
+    : Layout_(dexlora::LayoutOf(Copied(Folder_))), WinDir_("WINDIR", Layout_.WindowsFolder.c_str()) {
   // The copied settings name the template's folders: write them anew for this copy.
   std::filesystem::remove(Layout_.Settings);
-  host::CreateSampleInstallation(Layout_.Root);
+  dexlora::CreateSampleInstallation(Layout_.Root);
 }
 
 std::shared_ptr<dao::Database> SampleInstallation::Open(dao::DBEngine& engine) const {

@@ -21,7 +21,7 @@ class SampleInstallation {
  public:
   SampleInstallation();
 
-  const host::SampleLayout& Layout() const { return Layout_; }
+  const dexlora::SampleLayout& Layout() const { return Layout_; }
   /// The program folder as the settings file gives it, ending in "\".
   std::string SysPath() const { return Layout_.ProgramFolder + "\\"; }
   /// Opens the database through a new engine with the programs' account.
@@ -29,7 +29,7 @@ class SampleInstallation {
 
  private:
   TempFolder Folder_;
-  host::SampleLayout Layout_;
+  dexlora::SampleLayout Layout_;
   ScopedEnv WinDir_;
 };
 

@@ -157,33 +157,33 @@ TEST_F(Inicio, AFailedOpeningShowsTheEngineErrorAndEnds) {
     const char* Nombre;
     int Numero;
     // Spoils the installation; answers the name that the engine's text shows.
-    std::function<std::string(const host::SampleLayout&)> Prepara;
+    std::function<std::string(const dexlora::SampleLayout&)> Prepara;
   };
   const Caso casos[] = {
       {"missing database", 3024,
-       [](const host::SampleLayout& l) {
+       [](const dexlora::SampleLayout& l) {
          PonOpcion("DBName", "NOEXISTE.DB");
          return l.ProgramFolder + "\\NOEXISTE.DB";
        }},
       {"database folder without its final backslash", 3024,
-       [](const host::SampleLayout& l) {
+       [](const dexlora::SampleLayout& l) {
          PonOpcion("DBPath", l.ProgramFolder);
          return l.ProgramFolder + "KR000.DB";
        }},
       {"missing workgroup file", 3028,
-       [](const host::SampleLayout& l) {
+       [](const dexlora::SampleLayout& l) {
          std::filesystem::remove(l.Workgroup);
          return std::string();
        }},
       {"workgroup file without the program's account", 3029,
-       [](const host::SampleLayout& l) {
+       [](const dexlora::SampleLayout& l) {
          std::filesystem::remove(l.Workgroup);
          dao::CreateWorkgroupFile(l.Workgroup);
          dao::SetWorkgroupAccount(l.Workgroup, "OTRO", "clave", false);
          return std::string();
        }},
       {"the account with another password", 3029,
-       [](const host::SampleLayout& l) {
+       [](const dexlora::SampleLayout& l) {
          dao::SetWorkgroupAccount(l.Workgroup, common::CuentaGrupoTrabajo().Usuario, "otra", false);
          return std::string();
        }},

@@ -24,7 +24,7 @@
 
 extern char** environ;
 
-namespace host {
+namespace dexlora {
 namespace {
 
 void SaveReturn(const kr::testing::SampleInstallation& sample, std::string_view docId, int week) {
@@ -148,7 +148,7 @@ TEST(DexloraOnX11, ItsWindowIsSeenByTheDesktopsWindowList) {
   pid_t pid = -1;
   ASSERT_EQ(::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, env.data()), 0);
 
-  X11WindowList desktop(server.Display());
+  host::X11WindowList desktop(server.Display());
   bool seen = false;
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   while (!seen && std::chrono::steady_clock::now() < deadline) {
@@ -161,4 +161,4 @@ TEST(DexloraOnX11, ItsWindowIsSeenByTheDesktopsWindowList) {
 }
 
 }  // namespace
-}  // namespace host
+}  // namespace dexlora
