@@ -9,9 +9,16 @@
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <string_view>
+
 #include "platform/forms/Form.h"
 
 namespace app {
+
+/// The return form's caption: the form number, the product family, the tax
+/// year and the kind of taxpayer. It titles every message of the form, and
+/// the printed list of inconsistencies derives its title from it.
+inline constexpr std::string_view kTituloFrm0917 = "Formulario 917 QBX Renta Anual 2002 Personas Naturales ";
 
 class Frm0917 : public forms::Form {
  public:
