@@ -44,8 +44,8 @@ TEST(LectorComandos, ReadsEachKindOfLineAndPassesOverOthers) {
       "pNuevaHoja\r\n"
       "comentario|1|2|\r\n"
       "\r\n"
-      "pPos|1.5|2.5|x|False|8|1|\n"   // a bare LF ends a line too
-      "<!Color!>&H80000005&\r";        // no closing tag: the rest of the line
+      "pPos|1.5|2.5|x|False|8|1|\n"  // a bare LF ends a line too
+      "<!Color!>&H80000005&\r";      // no closing tag: the rest of the line
   const LecturaComandos lectura = LeeComandos(archivo);
   EXPECT_EQ(lectura.LineaNoValida, 0);
   const std::vector<Comando> esperados = {
