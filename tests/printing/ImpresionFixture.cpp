@@ -1,6 +1,5 @@
 #include "tests/printing/ImpresionFixture.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <new>
@@ -13,9 +12,8 @@ namespace app::testing {
 namespace {
 
 std::string Golden(const std::string& nombre) {
-  const char* fuentes = std::getenv("KR_SOURCE_DIR");
-  std::ifstream in(std::string(fuentes ? fuentes : ".") + "/tests/printing/data/" + nombre, std::ios::binary);
-  EXPECT_TRUE(in) << nombre << " (KR_SOURCE_DIR names the source tree)";
+  std::ifstream in(std::string(KR_PRINTING_DATA) + "/" + nombre, std::ios::binary);
+  EXPECT_TRUE(in) << nombre;
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
