@@ -4,6 +4,7 @@
 // read back and printed against the same pages drawn straight.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -88,6 +89,19 @@ TEST_F(Preview, EachPageHasItsBoxOverTheTagsColour) {
     EXPECT_EQ(std::get<print::TextItem>(cajas[2].Items()[1]), (print::TextItem{11000, 2000, "V", derecha}));
     EXPECT_EQ(std::get<print::TextItem>(cajas[2].Items()[2]), (print::TextItem{11000, 2190, "3", derecha}));
   });
+}
+
+TEST_F(Preview, TheToolbarHasItsFourButtonsAndTheirPictures) {
+  frmPreview f;
+  std::vector<std::string> botones;
+  for (int i = 2; i <= f.tlbPrevia.ButtonCount(); ++i) {
+    const forms::ToolbarButton& b = f.tlbPrevia.Buttons(i);
+    botones.push_back(b.Caption());
+    EXPECT_TRUE(std::filesystem::exists(std::string(KR917_PICTURES_DIR) + "/" + f.ImageList1.Picture(b.Image()) +
+                                        ".png"))
+        << b.Caption();
+  }
+  EXPECT_EQ(botones, (Textos_{"Pag Anterior", "Pag Sgt", "Imprimir", "Salir"}));
 }
 
 TEST_F(Preview, TagsAloneShowOneEmptyBoxInTheirColour) {
