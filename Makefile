@@ -11,7 +11,7 @@ PACKAGES := cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-de
   libbenchmark-dev libsqlite3-dev libsodium-dev qt6-base-dev libgl-dev libx11-dev \
   fonts-liberation xvfb xauth locales poppler-utils
 
-.PHONY: all deps build test asan-test demo screenshots bench clean
+.PHONY: all deps build check test asan-test release-check demo screenshots bench clean
 
 all: build
 
@@ -31,7 +31,11 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+# Everything CI asks: the suite, the suite under the sanitizers, and a
+# packager's Release build installed and run. `make check` is the suite alone.
+test: check asan-test release-check
+
+check: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
 
 $(ASAN_BUILD)/build.ninja:
@@ -41,6 +45,9 @@ asan-test: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) --timeout 600
+
+release-check: deps
+	@scripts/release-check.sh
 
 demo: build
 	@scripts/demo.sh $(BUILD) $(SAMPLE) $(DEMO_OUT)

@@ -10,7 +10,7 @@ namespace kr917 {
 void RegistraVentanas();
 
 /// The folder of the program's pictures: the installed one beside the
-/// program (../share/kr917/pictures) when there is one, else the build's.
+/// program (share/kr917/pictures of its prefix) when there is one, else the build's.
 std::string CarpetaImagenes();
 
 }  // namespace kr917
