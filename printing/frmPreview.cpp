@@ -24,7 +24,7 @@ constexpr int kAnchoHoja = 12240;
 constexpr int kAltoHoja = 15840;
 
 // The area the page boxes are seen through.
-constexpr int kFondoIzquierda = 255, kFondoArriba = 600, kFondoAncho = 12570, kFondoAlto = 9525;
+constexpr int kFondoIzquierda = 255, kFondoArriba = 780, kFondoAncho = 12570, kFondoAlto = 9345;
 
 // What a failed print tells, by the error; other errors end the run quietly.
 struct FallaImpresora {
