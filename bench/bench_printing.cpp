@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QWidget>
-
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -71,8 +70,8 @@ void EscribeHoja(common::EstadoImpresion& e, int pagina, int comandos) {
       common::ImprimeRecuadro(e, 150, y, 11000, y + 270, pagina);
     } else {
       common::ImprimePos(e, i % 3 == 1 ? 300 : 9300, y + 40,
-                         i % 3 == 1 ? std::string("Renta neta de cuarta categoría") : std::string("      19,200"), 0,
-                         8, pagina);
+                         i % 3 == 1 ? std::string("Renta neta de cuarta categoría") : std::string("      19,200"), 0, 8,
+                         pagina);
     }
   }
 }

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-
 #include <cstdio>
 #include <memory>
 #include <string>

@@ -169,11 +169,21 @@ void FrmConsist::Cabecera(int hoja, vb::DateTime momento) {
   const std::string titulo = vb::Trim(kTituloFrm0917) + " - Versión " + std::string(kVersion);
   for (const Encabezado& e : kEncabezado) {
     switch (e.Que) {
-      case Campo::Texto: pPosImprime(e.X, e.Y, std::string(e.Texto), true, 8); break;
-      case Campo::Fecha: pPosImprime(e.X, e.Y, vb::Format(momento, "dd/mm/yyyy"), true, 8); break;
-      case Campo::Pagina: pPosImprime(e.X, e.Y, "PAG. " + vb::NumberText(hoja) + " ", true, 8); break;
-      case Campo::Hora: pPosImprime(e.X, e.Y, vb::Format(momento, "hh:mm:ss"), true, 8); break;
-      case Campo::Titulo: pPosImprime(e.X, e.Y, titulo, true, 8); break;
+      case Campo::Texto:
+        pPosImprime(e.X, e.Y, std::string(e.Texto), true, 8);
+        break;
+      case Campo::Fecha:
+        pPosImprime(e.X, e.Y, vb::Format(momento, "dd/mm/yyyy"), true, 8);
+        break;
+      case Campo::Pagina:
+        pPosImprime(e.X, e.Y, "PAG. " + vb::NumberText(hoja) + " ", true, 8);
+        break;
+      case Campo::Hora:
+        pPosImprime(e.X, e.Y, vb::Format(momento, "hh:mm:ss"), true, 8);
+        break;
+      case Campo::Titulo:
+        pPosImprime(e.X, e.Y, titulo, true, 8);
+        break;
     }
   }
 }

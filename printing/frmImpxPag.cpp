@@ -117,7 +117,7 @@ void frmImpxPag::cmdAccion_Click(int Index) {
     const double desde = vb::Val(txtPagDesde.Text());
     const double hasta = vb::Val(txtPagHasta.Text());
     const bool fallas[] = {
-        vb::Trim(txtPagDesde.Text()).empty(), desde <= 0, desde > vb::Val(txtTotPaginas.Text()),
+        vb::Trim(txtPagDesde.Text()).empty(), desde <= 0,    desde > vb::Val(txtTotPaginas.Text()),
         vb::Trim(txtPagHasta.Text()).empty(), hasta < desde,
     };
     for (std::size_t i = 0; i < std::size(kMensajes); ++i) {

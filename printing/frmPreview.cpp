@@ -41,8 +41,8 @@ struct Boton {
   const char* Titulo;
   const char* Imagen;
 };
-constexpr Boton kBotones[] = {{"Pag Anterior", "anterior"}, {"Pag Sgt", "siguiente"}, {"Imprimir", "imprimir"},
-                              {"Salir", "salir"}};
+constexpr Boton kBotones[] = {
+    {"Pag Anterior", "anterior"}, {"Pag Sgt", "siguiente"}, {"Imprimir", "imprimir"}, {"Salir", "salir"}};
 
 bool DentroDelRango(int pagina) {
   const common::EstadoImpresion& rango = G().ImpLinea;
@@ -137,7 +137,7 @@ void frmPreview::pDesencripta(const std::string& archivo, const std::string& mod
     int ultimaPagina = 0;
     for (const common::Comando& c : lectura.Comandos) {
       switch (c.Tipo) {
-        case common::TipoComando::Fuente:  // 3.3: kept, it changes no drawing
+        case common::TipoComando::Fuente:       // 3.3: kept, it changes no drawing
         case common::TipoComando::NumeroHojas:  // 3.4: the pages are counted as they come
           break;
         case common::TipoComando::Color:  // 3.5
@@ -310,11 +310,20 @@ void frmPreview::AjustaBarras() {
 
 void frmPreview::tlbPrevia_ButtonClick(forms::ToolbarButton& Button) {
   switch (Button.Index()) {
-    case 2: pMostrar(-2); break;
-    case 3: pMostrar(-1); break;
-    case 4: pDesencripta(Archivo, kImprimir); break;
-    case 5: forms::Unload(*this); break;
-    default: break;
+    case 2:
+      pMostrar(-2);
+      break;
+    case 3:
+      pMostrar(-1);
+      break;
+    case 4:
+      pDesencripta(Archivo, kImprimir);
+      break;
+    case 5:
+      forms::Unload(*this);
+      break;
+    default:
+      break;
   }
 }
 

@@ -12,7 +12,7 @@ namespace forms {
 
 class HScrollBar : public ScrollBar {
  public:
-  HScrollBar(Form *form, std::string name, int index = -1)
+  HScrollBar(Form* form, std::string name, int index = -1)
       : ScrollBar(form, std::move(name), index, vbKeyLeft, vbKeyRight) {}
   std::string_view Kind() const override { return "HScrollBar"; }
 };

@@ -39,9 +39,9 @@ void ScrollBar::DefaultKeyDown(int keyCode, int /*shift*/) {
   SetValue(std::clamp(Value_ + step, std::min(Min_, Max_), std::max(Min_, Max_)));
 }
 
-void ScrollBar::CopyPropertiesFrom(const Control &other) {
+void ScrollBar::CopyPropertiesFrom(const Control& other) {
   Control::CopyPropertiesFrom(other);
-  const auto &bar = static_cast<const ScrollBar &>(other);
+  const auto& bar = static_cast<const ScrollBar&>(other);
   Value_ = bar.Value_;
   Min_ = bar.Min_;
   Max_ = bar.Max_;

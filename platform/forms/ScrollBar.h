@@ -33,11 +33,11 @@ class ScrollBar : public Control {
 
  protected:
   /// A bar whose arrow keys `lessKey` and `moreKey` move it down and up.
-  ScrollBar(Form *form, std::string name, int index, int lessKey, int moreKey)
+  ScrollBar(Form* form, std::string name, int index, int lessKey, int moreKey)
       : Control(form, std::move(name), index), LessKey_(lessKey), MoreKey_(moreKey) {}
 
   void DefaultKeyDown(int keyCode, int shift) override;
-  void CopyPropertiesFrom(const Control &other) override;
+  void CopyPropertiesFrom(const Control& other) override;
 
  private:
   int LessKey_;

@@ -13,7 +13,7 @@ namespace forms {
 
 class VScrollBar : public ScrollBar {
  public:
-  VScrollBar(Form *form, std::string name, int index = -1)
+  VScrollBar(Form* form, std::string name, int index = -1)
       : ScrollBar(form, std::move(name), index, vbKeyUp, vbKeyDown) {}
   std::string_view Kind() const override { return "VScrollBar"; }
 };

@@ -28,7 +28,7 @@ std::shared_ptr<print::Canvas> PrintJobCanvas(std::unique_ptr<QPrinter> printer)
   return std::make_shared<OwnPrinterCanvas>(std::move(printer));
 }
 
-std::shared_ptr<print::Canvas> StartPrintJob(const QString &document, QWidget *parent) {
+std::shared_ptr<print::Canvas> StartPrintJob(const QString& document, QWidget* parent) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setDocName(document);
   if (!ChoosePrinter(*printer, parent)) return nullptr;

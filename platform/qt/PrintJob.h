@@ -25,6 +25,6 @@ std::shared_ptr<print::Canvas> PrintJobCanvas(std::unique_ptr<QPrinter> printer)
 
 /// Asks for a printer with the print dialog over `parent` and answers the
 /// canvas of a job titled `document` on it; nullptr when the user cancels.
-std::shared_ptr<print::Canvas> StartPrintJob(const QString &document, QWidget *parent = nullptr);
+std::shared_ptr<print::Canvas> StartPrintJob(const QString& document, QWidget* parent = nullptr);
 
 }  // namespace qtui

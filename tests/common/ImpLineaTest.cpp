@@ -1,13 +1,12 @@
 // The report writer: the exact line of each call, the file's bytes, the page
 // length of running text, 16-bit overflow and a file written whole.
-#include "common/ImpLinea.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "common/ImpLinea.h"
 #include "platform/text/Cp1252.h"
 #include "tests/support/TestSupport.h"
 
@@ -55,40 +54,48 @@ TEST_F(Escritor, EachCallWritesItsLine) {
       {"bold -1", 1, [](auto& e) { ImprimePos(e, 150, 2900, "RUC", -1, 8, 0); }, {"pPos|150|2900|RUC|True|8|0|"}},
       {"bold 1", 1, [](auto& e) { ImprimePos(e, 150, 2900, "RUC", 1, 8, 0); }, {"pPos|150|2900|RUC|False|8|0|"}},
       {"the page break of a heading", 3, [](auto& e) { ImprimePos(e, 0, 0, "pNuevaHoja", 0, 8, 2); }, {"pNuevaHoja"}},
-      {"pNuevaHoja as data", 1,
+      {"pNuevaHoja as data",
+       1,
        [&](auto& e) { ImprimePos(e, 3850, 1450, dato, -1, 8, 1); },
        {"pPos|3850|1450|pNuevaHoja|True|8|1|"}},
-      {"a tag on page 1", 1,
+      {"a tag on page 1",
+       1,
        [](auto& e) {
          ImprimeLinea(e, "<!font!>Courier New<!/font!>");
          ImprimePos(e, 0, 0, "<!Orientacion!>V<!/Orientacion!>", 0, 8, 0);
        },
        {"<!font!>Courier New<!/font!>", "<!Orientacion!>V<!/Orientacion!>"}},
-      {"a tag on page 2", 2,
+      {"a tag on page 2",
+       2,
        [](auto& e) {
          ImprimeLinea(e, "<!font!>Courier New<!/font!>");
          ImprimePos(e, 0, 0, "<!Orientacion!>H<!/Orientacion!>", 0, 8, 1);
        },
        {}},
-      {"a tag built at run time", 1,
+      {"a tag built at run time",
+       1,
        [](auto& e) {
          e.LineaActual = "<!nHojas!>" + std::to_string(4) + "<!/nHojas!>";
          ImprimeLinea(e, Propio{e.LineaActual});
        },
        {"<!nHojas!>4<!/nHojas!>"}},
-      {"a tag's look-alike from data", 1,
+      {"a tag's look-alike from data",
+       1,
        [](auto& e) { ImprimeLinea(e, std::string("<!Color!>&H0&<!/Color!>")); },
        {"pPos|10|175|<!Color!>&H0&<!/Color!>|False|8|0|"}},
-      {"a rectangle with x1 > x2", 1,
+      {"a rectangle with x1 > x2",
+       1,
        [](auto& e) { ImprimeRecuadro(e, 11000, 3090, 150, 2820, 0); },
        {"pCuadro|11000|3090|150|2820|0|"}},
-      {"an empty ImprimeLinea", 1,
+      {"an empty ImprimeLinea",
+       1,
        [](auto& e) {
          ImprimeLinea(e, std::string());
          ImprimeLinea(e, "");
        },
        {"pPos|10|175||False|8|0|", "pPos|10|350||False|8|0|"}},
-      {"texts holding a bar, CR LF and a letter Windows-1252 lacks", 1,
+      {"texts holding a bar, CR LF and a letter Windows-1252 lacks",
+       1,
        [](auto& e) {
          ImprimePos(e, 150, 2900, std::string("SALAS | ROSA\r\nΩ"), 0, 8, 0);
          ImprimeLinea(e, std::string("  total|\n"));
@@ -121,8 +128,11 @@ TEST_F(Escritor, RunningTextBreaksThePageAtItsLength) {
     std::int16_t AnchoPagina;
     int LineasPorHoja;
   };
-  const Caso casos[] = {{kLineasKR917, 104, 83}, {kLineasKR917, 82, 85}, {kLineasKR917, 83, 83},
-                        {kLineas0917SND, 80, 80}, {kLineas0917SND, 83, 44}};
+  const Caso casos[] = {{kLineasKR917, 104, 83},
+                        {kLineasKR917, 82, 85},
+                        {kLineasKR917, 83, 83},
+                        {kLineas0917SND, 80, 80},
+                        {kLineas0917SND, 83, 44}};
   for (const Caso& c : casos) {
     SCOPED_TRACE(std::to_string(c.Largo.Angosta) + "/" + std::to_string(c.Largo.Ancha) + ", width " +
                  std::to_string(c.AnchoPagina));

@@ -1,12 +1,11 @@
 // The page-command reader: each kind of line, the lines it passes over, the
 // bad lines it refuses, and a written file read back.
-#include "common/LectorComandos.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "common/ImpLinea.h"
+#include "common/LectorComandos.h"
 #include "tests/support/TestSupport.h"
 
 namespace common {
@@ -69,14 +68,10 @@ TEST(LectorComandos, ABadLineRefusesTheWholeFile) {
     const char* Linea;
   };
   const Caso casos[] = {
-      {"missing bar", "pPos|150|2900|RUC|False|8|0"},
-      {"no fields at all", "pCuadro"},
-      {"bold Yes", "pPos|150|2900|RUC|Yes|8|0|"},
-      {"empty number", "pPos|150||RUC|False|8|0|"},
-      {"not a number", "pCuadro|150|2820|once|3090|0|"},
-      {"beyond 16 bits", "pPos|70000|2900|RUC|False|8|0|"},
-      {"negative page", "pCuadro|150|2820|11000|3090|-1|"},
-      {"page gap", "pPosVerti|150|2900|RUC|False|8|2|"},
+      {"missing bar", "pPos|150|2900|RUC|False|8|0"},       {"no fields at all", "pCuadro"},
+      {"bold Yes", "pPos|150|2900|RUC|Yes|8|0|"},           {"empty number", "pPos|150||RUC|False|8|0|"},
+      {"not a number", "pCuadro|150|2820|once|3090|0|"},    {"beyond 16 bits", "pPos|70000|2900|RUC|False|8|0|"},
+      {"negative page", "pCuadro|150|2820|11000|3090|-1|"}, {"page gap", "pPosVerti|150|2900|RUC|False|8|2|"},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.Nombre);

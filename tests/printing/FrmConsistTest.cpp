@@ -104,9 +104,9 @@ TEST_F(Consist, ShowsTheWholeListAndGoesWithAceptar) {
 TEST_F(Consist, ThreeMessagesPrintNumberedUnderTheHeadingInAFrame) {
   const std::vector<Renglones> hojas = Imprime({"Primero", "  Segundo con blancos", "Tercero"});
   ASSERT_EQ(hojas.size(), 1u);
-  EXPECT_EQ(hojas[0], Con(Encabezado(1), {"400,1000  1. Primero", "400,1270  2.   Segundo con blancos",
-                                          "400,1540  3. Tercero", "500,1810  Inconsistencias Detectadas :  3",
-                                          Marco(2080)}));
+  EXPECT_EQ(hojas[0],
+            Con(Encabezado(1), {"400,1000  1. Primero", "400,1270  2.   Segundo con blancos", "400,1540  3. Tercero",
+                                "500,1810  Inconsistencias Detectadas :  3", Marco(2080)}));
   EXPECT_EQ(forms::Screen().MousePointer(), forms::vbDefault);
 }
 
@@ -123,18 +123,17 @@ TEST_F(Consist, AMessageLongerThanARowIsCutAt89CharactersAndAHyphen) {
   ASSERT_EQ(trescientos.size(), 300u);
   const std::vector<Renglones> hojas = Imprime({noventa, noventaYUno, trescientos});
   ASSERT_EQ(hojas.size(), 1u);
-  EXPECT_EQ(hojas[0],
-            Con(Encabezado(1), {
-                                   "400,1000  1. " + noventa,
-                                   "400,1270  2. " + std::string(89, 'b') + "-",
-                                   "400,1540     cd",
-                                   "400,1810  3. " + trescientos.substr(0, 89) + "-",
-                                   "400,2080     " + trescientos.substr(89, 89) + "-",
-                                   "400,2350     " + trescientos.substr(178, 89) + "-",
-                                   "400,2620     " + trescientos.substr(267),
-                                   "500,2890  Inconsistencias Detectadas :  3",
-                                   Marco(3160),
-                               }));
+  EXPECT_EQ(hojas[0], Con(Encabezado(1), {
+                                             "400,1000  1. " + noventa,
+                                             "400,1270  2. " + std::string(89, 'b') + "-",
+                                             "400,1540     cd",
+                                             "400,1810  3. " + trescientos.substr(0, 89) + "-",
+                                             "400,2080     " + trescientos.substr(89, 89) + "-",
+                                             "400,2350     " + trescientos.substr(178, 89) + "-",
+                                             "400,2620     " + trescientos.substr(267),
+                                             "500,2890  Inconsistencias Detectadas :  3",
+                                             Marco(3160),
+                                         }));
 }
 
 TEST_F(Consist, FortyRowsFillASheetAndTheNextHasItsOwnHeadingAndFrame) {

@@ -119,7 +119,7 @@ TEST_F(Rango, TheRangeIsKeptAndPreviewedAgainAndAgain) {
       {"1", "99", 1, 99, {"P1", "P2", "P3", "P4"}},  // past the end: up to the end
       {"1.5", "4", 2, 4, {"P2", "P3", "P4"}},        // the nearest page, halves to the even one
       {"2.5", "2.5", 2, 2, {"P2"}},
-      {"3", "40000", 3, 32767, {"P3", "P4"}},        // a page no range can name
+      {"3", "40000", 3, 32767, {"P3", "P4"}},  // a page no range can name
   };
   Dialogo([&](frmImpxPag& f) {
     for (const Caso& c : casos) {

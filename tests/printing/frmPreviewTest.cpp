@@ -97,8 +97,8 @@ TEST_F(Preview, TheToolbarHasItsFourButtonsAndTheirPictures) {
   for (int i = 2; i <= f.tlbPrevia.ButtonCount(); ++i) {
     const forms::ToolbarButton& b = f.tlbPrevia.Buttons(i);
     botones.push_back(b.Caption());
-    EXPECT_TRUE(std::filesystem::exists(std::string(KR917_PICTURES_DIR) + "/" + f.ImageList1.Picture(b.Image()) +
-                                        ".png"))
+    EXPECT_TRUE(
+        std::filesystem::exists(std::string(KR917_PICTURES_DIR) + "/" + f.ImageList1.Picture(b.Image()) + ".png"))
         << b.Caption();
   }
   EXPECT_EQ(botones, (Textos_{"Pag Anterior", "Pag Sgt", "Imprimir", "Salir"}));
@@ -116,8 +116,7 @@ TEST_F(Preview, TagsAloneShowOneEmptyBoxInTheirColour) {
       "00000005.PRN");
   // The summary's system colour is the window's background: white.
   Reporte("00000006.PRN", {"<!Color!>&H80000005&<!/Color!>", "pPos|10|175|x|False|8|0|"});
-  Previsualiza([&](frmPreview& f) { EXPECT_EQ(f.picPrevia(0).Drawing().BackColor(), print::kWhite); },
-               "00000006.PRN");
+  Previsualiza([&](frmPreview& f) { EXPECT_EQ(f.picPrevia(0).Drawing().BackColor(), print::kWhite); }, "00000006.PRN");
 }
 
 TEST_F(Preview, ARangeIsPackedFromBoxZero) {
@@ -132,8 +131,8 @@ TEST_F(Preview, ARangeIsPackedFromBoxZero) {
 }
 
 TEST_F(Preview, PageZeroAfterPageOneStillLandsOnBoxZero) {
-  Reporte("00000005.PRN", {"pPos|10|175|A|False|8|0|", "pNuevaHoja", "pPos|10|175|B|False|8|1|",
-                           "pPos|10|350|C|False|8|0|"});
+  Reporte("00000005.PRN",
+          {"pPos|10|175|A|False|8|0|", "pNuevaHoja", "pPos|10|175|B|False|8|1|", "pPos|10|350|C|False|8|0|"});
   for (bool conRango : {false, true}) {
     SCOPED_TRACE(conRango ? "range 1-2" : "no range");
     if (conRango) Rango(1, 2);
@@ -222,8 +221,8 @@ TEST_F(Preview, ABadLineShowsItsNumberAndNothingIsShownOrPrinted) {
     const char* Linea;
   };
   const Caso casos[] = {
-      {"missing bar", "pPos|300|350|P2|True|16|1"},    {"bold Yes", "pPos|300|350|P2|Yes|16|1|"},
-      {"empty number", "pCuadro|150||1700|1640|1|"},   {"beyond 16 bits", "pPos|70000|350|P2|True|16|1|"},
+      {"missing bar", "pPos|300|350|P2|True|16|1"},  {"bold Yes", "pPos|300|350|P2|Yes|16|1|"},
+      {"empty number", "pCuadro|150||1700|1640|1|"}, {"beyond 16 bits", "pPos|70000|350|P2|True|16|1|"},
       {"page gap", "pPos|300|350|P2|True|16|2|"},
   };
   for (const Caso& c : casos) {
@@ -265,13 +264,17 @@ TEST_F(Preview, AFailedPrintIsToldAndItsJobEnded) {
     MessageBox Mensaje;
   };
   const Caso casos[] = {
-      {"cancelled", [&] { User.ExpectPrintCancel(); },
+      {"cancelled",
+       [&] { User.ExpectPrintCancel(); },
        {"La Impresión ha sido Cancelada.", forms::vbCritical, "Impresión"}},
-      {"no printer", [&] { User.SinImpresora = true; },
+      {"no printer",
+       [&] { User.SinImpresora = true; },
        {"No existe una impresora seleccionada.Verifique.", forms::vbCritical, "Impresión"}},
-      {"printer failing", [&] { User.Falla = std::make_shared<ImpresoraQueFalla>(3, 482); },
+      {"printer failing",
+       [&] { User.Falla = std::make_shared<ImpresoraQueFalla>(3, 482); },
        {"No existe una impresora seleccionada.Verifique.", forms::vbCritical, "Impresión"}},
-      {"memory running out", [&] { User.Falla = std::make_shared<ImpresoraQueFalla>(3, 7); },
+      {"memory running out",
+       [&] { User.Falla = std::make_shared<ImpresoraQueFalla>(3, 7); },
        {"Memoria insuficiente\nIngrese un rango de hojas menos \nvoluminoso", forms::vbCritical, " Aviso:7"}},
   };
   for (const Caso& c : casos) {
