@@ -20,6 +20,7 @@
 #include "app/ventanas/frmModFor.h"
 #include "common/ImpLinea.h"
 #include "kr917/Programa.h"
+#include "platform/files/WholeFile.h"
 #include "platform/forms/Application.h"
 #include "platform/host/InstanceLock.h"
 #include "platform/host/WindowList.h"
@@ -28,7 +29,6 @@
 #include "platform/qt/QtFrontEnd.h"
 #include "platform/qt/Screenshot.h"
 #include "platform/text/Cp1252.h"
-#include "platform/files/WholeFile.h"
 #include "printing/FrmConsist.h"
 #include "printing/frmImpxPag.h"
 #include "printing/frmPreview.h"
@@ -86,8 +86,8 @@ void EscribeMuestra(const std::string& ruta) {
   common::ImprimePos(e, 3850, 1170, "10076543211", -1, 8, 0);
   common::ImprimePos(e, 1750, 1450, "Apellidos y nombres", 0, 8, 0);
   common::ImprimePos(e, 3850, 1450, "GARCIA PEREZ JUAN CARLOS", -1, 8, 0);
-  const char* filas[][2] = {{"100", "24,000"}, {"107", "3,500"}, {"113", "19,200"}, {"120", "2,880"},
-                            {"141", "(1,200)"}, {"146", "1,680"}};
+  const char* filas[][2] = {{"100", "24,000"}, {"107", "3,500"},   {"113", "19,200"},
+                            {"120", "2,880"},  {"141", "(1,200)"}, {"146", "1,680"}};
   const char* nombres[] = {"Renta bruta de primera categoría", "Renta bruta de segunda categoría",
                            "Renta neta de cuarta categoría", "Impuesto resultante", "Saldo a favor",
                            "Saldo por regularizar"};
@@ -96,8 +96,7 @@ void EscribeMuestra(const std::string& ruta) {
     common::ImprimeRecuadro(e, 150, y, 11000, y + 270, 0);
     common::ImprimePos(e, 300, y + 40, std::string(filas[i][0]), 0, 8, 0);
     common::ImprimePos(e, 1000, y + 40, std::string(nombres[i]), 0, 8, 0);
-    common::ImprimePos(e, 9300, y + 40, std::string(15 - std::string(filas[i][1]).size(), ' ') + filas[i][1], 0, 8,
-                       0);
+    common::ImprimePos(e, 9300, y + 40, std::string(15 - std::string(filas[i][1]).size(), ' ') + filas[i][1], 0, 8, 0);
   }
   e.CierraReporte();
 }
