@@ -247,14 +247,10 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   std::error_code ec;
   std::filesystem::remove_all(Carpeta(), ec);
-  auto linea = [&](const char* que, const char* capa, const char* crudo) {
-    auto l = reporter.Times.find(capa), r = reporter.Times.find(crudo);
-    if (l == reporter.Times.end() || r == reporter.Times.end() || r->second <= 0) {
-      std::printf("%s n/a\n", que);
-      return;
-    }
-    std::printf("%s %s ms  ratio layer/raw: %s\n", que, kr::bench::Fixed(l->second, 1).c_str(),
-                kr::bench::Fixed(l->second / r->second, 2).c_str());
+  auto linea = [&](const char* que, const std::string& capa, const std::string& crudo) {
+    auto t = reporter.Times.find(capa);
+    const std::string ms = t == reporter.Times.end() ? std::string("n/a") : kr::bench::Fixed(t->second, 1) + " ms";
+    std::printf("%s %s  ratio layer/raw: %s\n", que, ms.c_str(), kr::bench::Ratio(reporter, capa, crudo).c_str());
   };
   linea("5-page 1,300-line report written, read back and recorded:", "EscritoLeidoYGrabado",
         "EscritoLeidoYGrabadoCrudo");

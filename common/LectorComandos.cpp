@@ -142,8 +142,8 @@ LecturaComandos LeeComandos(std::string_view bytes) {
   int paginaMayor = -1;
   std::size_t inicio = 0;
   while (inicio < texto.size()) {
-    std::size_t fin = texto.find_first_of("\r\n", inicio);
-    if (fin == std::string::npos) fin = texto.size();
+    std::size_t fin = inicio;
+    while (fin < texto.size() && texto[fin] != '\r' && texto[fin] != '\n') ++fin;
     const std::string_view linea = std::string_view(texto).substr(inicio, fin - inicio);
     inicio = fin + (texto.compare(fin, 2, "\r\n") == 0 ? 2 : 1);
     ++numero;
