@@ -117,6 +117,14 @@ TEST_F(Preview, TagsAloneShowOneEmptyBoxInTheirColour) {
   // The summary's system colour is the window's background: white.
   Reporte("00000006.PRN", {"<!Color!>&H80000005&<!/Color!>", "pPos|10|175|x|False|8|0|"});
   Previsualiza([&](frmPreview& f) { EXPECT_EQ(f.picPrevia(0).Drawing().BackColor(), print::kWhite); }, "00000006.PRN");
+  // A colour that cannot be read leaves the background as it was, and the preview open.
+  Reporte("00000007.PRN", {"<!Color!><!/Color!>", "<!Color!>celeste&<!/Color!>", "pPos|10|175|x|False|8|0|"});
+  Previsualiza(
+      [&](frmPreview& f) {
+        EXPECT_EQ(f.TotalPaginas, 1);
+        EXPECT_EQ(f.picPrevia(0).Drawing().BackColor(), print::kWhite);
+      },
+      "00000007.PRN");
 }
 
 TEST_F(Preview, ARangeIsPackedFromBoxZero) {
