@@ -88,8 +88,8 @@ void Frm0917::CmbRuc_Click() {
     barra.Setrazonsocial(vb::Trim(g.NombreDeclarante));
     g.RucDeclarante = ruc;
   }
-  // Closed, the list shows the RUC alone; the names stand in boxes 801-803.
-  CmbRuc.SetWidth(1340);
+  // The list stands up to the RUC's label, wide enough for the whole RUC.
+  CmbRuc.SetLeft(1340);
   if (g.Modo == 1) {
     // A saved return of this declarant: back to the first page, where the
     // identification check tells it when the user leaves or saves.

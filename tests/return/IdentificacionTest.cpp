@@ -41,7 +41,7 @@ TEST_F(Identificacion, ChoosingADeclarantFillsTheNamesTheStatusBarAndTheReturnKe
       EXPECT_EQ(G().RucDeclarante, c.Ruc);
       EXPECT_EQ(barra.numdoc(), c.Ruc);
       EXPECT_EQ(barra.razonsocial(), nombre);
-      EXPECT_EQ(f.CmbRuc.Width(), 1340);
+      EXPECT_EQ(f.CmbRuc.Left(), 1340);
     }
     for (int n : {801, 802, 803}) EXPECT_FALSE(f.txtvalor(n).Enabled()) << n;
     Cierra(f);
