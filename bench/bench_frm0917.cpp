@@ -216,6 +216,7 @@ struct Crudo {
     std::size_t total = 0;
     if (sqlite3_step(Vacia) != SQLITE_DONE) std::abort();
     sqlite3_reset(Vacia);
+    sqlite3_exec(Db, "BEGIN", nullptr, nullptr, nullptr);
     while (sqlite3_step(Anexos) == SQLITE_ROW) {
       for (int c = 0; c < 8; ++c) {
         const unsigned char* texto = sqlite3_column_text(Anexos, 4 + c);
@@ -225,6 +226,7 @@ struct Crudo {
       sqlite3_reset(Inserta);
     }
     sqlite3_reset(Anexos);
+    sqlite3_exec(Db, "COMMIT", nullptr, nullptr, nullptr);
     for (sqlite3_stmt* s : Lecturas) total += Lee(s);
     // The document-type lists: nine fillings and the lengths their choices look up.
     for (int i = 0; i < 9 + 20; ++i) total += Lee(Tipo);

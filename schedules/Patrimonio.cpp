@@ -7,6 +7,7 @@
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
 #include "platform/db/Quote.h"
+#include "platform/db/Transaction.h"
 #include "platform/text/Error.h"
 #include "platform/text/Variant.h"
 #include "return/Frm0917.h"
@@ -35,6 +36,8 @@ void Frm0917::Carga_DATA_Patrimonial() {
   }
   auto filas = g.BaseDatos->OpenRecordset(g.CadenaSQL, dao::dbOpenDynaset);
   if (!filas->EOF_()) {
+    // The work table gets the return's rows all together or none of them.
+    dao::Transaction copia(g.Motor.Workspaces(0));
     auto trabajo = g.BaseDatos->OpenRecordset("TMPF0917PATRIM", dao::dbOpenDynaset);
     for (filas->MoveFirst(); !filas->EOF_(); filas->MoveNext()) {
       trabajo->AddNew();
@@ -45,6 +48,7 @@ void Frm0917::Carga_DATA_Patrimonial() {
       trabajo->Update();
     }
     trabajo->Close();
+    copia.Commit();
   }
   filas->Close();
 }

@@ -318,7 +318,11 @@ TEST_F(Carga, ASentReturnComesUpLockedForItsOrderNumber) {
 }
 
 TEST_F(Carga, ANumberedSentReturnShowsItsNumberAndItsCheckCode) {
-  Ejecuta({"UPDATE HCAB SET norden='12345678' WHERE Doc_id_d='10076543211' AND correl='002'"});
+  Ejecuta({"UPDATE HCAB SET norden='12345678' WHERE Doc_id_d='10076543211' AND correl='002'",
+           "INSERT INTO HF0917PATRIM VALUES (6,'10076543211','2002','0917','002','01','01','06','001',Null,Null,"
+           "'500',Null,'000000')",
+           "INSERT INTO HF0917PATRIM VALUES (6,'10076543211','2002','0917','001','02','01','01','001','OTRA','1',"
+           "'2','1','000000')"});
   Compartidas& g = G();
   g.Modo = 2;
   g.ModoRegistro = true;
@@ -331,6 +335,10 @@ TEST_F(Carga, ANumberedSentReturnShowsItsNumberAndItsCheckCode) {
     EXPECT_EQ(f.txtVerifica.Text(), common::VerificadorOrden("40722190", "12345678"));
     EXPECT_EQ(f.txtvalor(100).Text(), "26,000");
     EXPECT_TRUE(f.OptRectifica(1).Value());
+    // The schedule rows of this sending only, what the host left Null as empty.
+    EXPECT_EQ(Filas("SELECT tip_informacion, des_movimiento2, mto_01012002, mto_31122002, ctd_movimiento "
+                    "FROM TMPF0917PATRIM"),
+              std::vector<std::string>{"01|||500|"});
     Cierra(f);
   });
   EXPECT_TRUE(User.Messages().empty());  // a rectifying return loads without the reminder
