@@ -70,9 +70,8 @@ int main(int argc, char** argv) {
   kr::bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const double capa = reporter.Times["Capa"], crudo = reporter.Times["Crudo"];
-  std::printf("Workgroup account check: %s ms; ratio layer/raw: %s\n", kr::bench::Fixed(capa, 1).c_str(),
-              crudo > 0 ? kr::bench::Fixed(capa / crudo, 2).c_str() : "n/a");
+  std::printf("Workgroup account check: %s ms; ratio layer/raw: %s\n", kr::bench::Fixed(reporter.Times["Capa"], 1).c_str(),
+              kr::bench::Ratio(reporter, "Capa", "Crudo").c_str());
   std::error_code ec;
   fs::remove_all(ElArchivo().Carpeta, ec);
   return 0;
