@@ -254,14 +254,10 @@ int main(int argc, char** argv) {
   kr::bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  auto tiempo = [&](const char* name) {
-    auto it = reporter.Times.find(name);
-    return it == reporter.Times.end() ? -1.0 : it->second;
-  };
-  const double formulario = tiempo("AbreFormulario"), crudo = tiempo("CargaCruda");
+  auto formulario = reporter.Times.find("AbreFormulario");
   std::printf("Opening a saved return in Frm0917 (137 boxes, 10 schedule rows): %s ms  ratio layer/raw: %s\n",
-              formulario < 0 ? "n/a" : kr::bench::Fixed(formulario, 1).c_str(),
-              formulario < 0 || crudo <= 0 ? "n/a" : kr::bench::Fixed(formulario / crudo, 2).c_str());
+              formulario == reporter.Times.end() ? "n/a" : kr::bench::Fixed(formulario->second, 1).c_str(),
+              kr::bench::Ratio(reporter, "AbreFormulario", "CargaCruda").c_str());
   aplicacion.Reset();
   app::ReiniciaCompartidas();
   std::error_code ec;
