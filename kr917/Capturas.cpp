@@ -29,9 +29,11 @@
 #include "platform/qt/QtFrontEnd.h"
 #include "platform/qt/Screenshot.h"
 #include "platform/text/Cp1252.h"
+#include "platform/text/Strings.h"
 #include "printing/FrmConsist.h"
 #include "printing/frmImpxPag.h"
 #include "printing/frmPreview.h"
+#include "return/Frm0917.h"
 
 namespace kr917 {
 namespace {
@@ -114,6 +116,33 @@ void EscribeInconsistencias(const std::string& ruta) {
   vb::WriteFileAtomically(ruta, bytes);
 }
 
+void Nueva(app::Compartidas& g) { g.Modo = 1; }
+
+// The sample's sent return GARCIA 001, to register its order number.
+void RegistraGarcia(app::Compartidas& g) {
+  Registra(g);
+  g.RucDeclarante = "10076543211";
+  g.NombreDeclarante = "GARCIA PEREZ JUAN CARLOS";
+  g.Periodo = "2002";
+  g.Correlativo = "001";
+  g.NumeroControl = "40721385";
+  g.NumeroOrden = "        ";
+}
+
+// A page of the return form: of tab0584, and of the inner strip it holds.
+struct Pagina {
+  int Exterior;
+  forms::TabControl app::Frm0917::*Tira = nullptr;
+  int Interior = 0;
+};
+
+// GARCIA chosen from the declarant list of a new return.
+void EligeGarcia(app::Frm0917& f) {
+  for (int i = 0; i < f.CmbRuc.ListCount(); ++i) {
+    if (vb::Left(f.CmbRuc.List(i), 11) == "10076543211") f.CmbRuc.SetListIndex(i);
+  }
+}
+
 class Estudio {
  public:
   Estudio(qtui::QtFrontEnd& frente, forms::Application& aplicacion, const std::string& carpetaBloqueo)
@@ -181,6 +210,22 @@ class Estudio {
             }};
   }
 
+  /// The return form after its command `orden`, on `pagina`, after `accion`.
+  qtui::Shot Declaracion(std::string nombre, Orden orden, Pagina pagina,
+                         std::function<void(app::Frm0917&)> accion = {}) {
+    return {std::move(nombre), [this, orden, pagina, accion]() -> QWidget* {
+              Arranca();
+              orden(app::G());
+              app::Frm0917& f = forms::Default<app::Frm0917>();
+              f.Show();
+              if (!f.Loaded()) return nullptr;
+              if (accion) accion(f);
+              f.tab0584.SetTab(pagina.Exterior);
+              if (pagina.Tira != nullptr) (f.*pagina.Tira).SetTab(pagina.Interior);
+              return Frente_.WindowOf(f);
+            }};
+  }
+
   /// Puts the program back before the next shot.
   void Limpia() {
     Aplicacion_.Reset();
@@ -225,6 +270,17 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.Preliminar("kr917-vista-previa"),
       estudio.RangoPaginas("kr917-rango-paginas"),
       estudio.Inconsistencias("kr917-inconsistencias"),
+      estudio.Declaracion("kr917-declaracion-identificacion", Nueva, {0}, EligeGarcia),
+      estudio.Declaracion("kr917-declaracion-primera", Nueva, {1, &app::Frm0917::SSTab2, 0}),
+      estudio.Declaracion("kr917-declaracion-segunda", Nueva, {1, &app::Frm0917::SSTab2, 1}),
+      estudio.Declaracion("kr917-declaracion-cuarta-quinta", Nueva, {1, &app::Frm0917::SSTab2, 2}),
+      estudio.Declaracion("kr917-declaracion-renta-neta", Nueva, {1, &app::Frm0917::SSTab2, 3}),
+      estudio.Declaracion("kr917-declaracion-deuda", Nueva, {2}),
+      estudio.Declaracion("kr917-declaracion-datos", Nueva, {3, &app::Frm0917::SSTab3, 0}),
+      estudio.Declaracion("kr917-declaracion-otros-ingresos", Nueva, {3, &app::Frm0917::SSTab3, 1}),
+      estudio.Declaracion("kr917-declaracion-detalles", Nueva, {3, &app::Frm0917::SSTab3, 2}),
+      estudio.Declaracion("kr917-declaracion-enviada", RegistraGarcia, {0}),
+      estudio.Declaracion("kr917-declaracion-enviada-primera", RegistraGarcia, {1, &app::Frm0917::SSTab2, 0}),
   };
   const int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
   QDir(bloqueo).removeRecursively();

@@ -6,12 +6,40 @@
 // class is declared here once, its members grouped by the folder that
 // defines them; the three folders feed one library.
 //
+// The boxes ("casillas") of the printed form are the text boxes of the
+// array txtvalor, indexed by box number (txtvalor(507) is box 507); the
+// other boxes stand as named controls (the declarant list, the document-type
+// lists cmbtipdoc(n), the option pairs, the payment control). Which boxes
+// exist, where they stand and of which kind they are is the table of
+// DisenoCasillas.h; the constructor builds the window from it.
+//
+// The window is opened by name (ventana::kFrm0917, see Registro.h), modally,
+// with the return named by the shared variables (Modo, RucDeclarante,
+// ModoRegistro, Correlativo, ...). Its load fills it; every assignment of a
+// box's text is a change of that box (txtvalor_Change), which does nothing
+// but mark the return modified while CargandoFormulario is set.
+//
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/componentes/FormaDePagoQBX.h"
+#include "platform/forms/ComboBox.h"
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Frame.h"
+#include "platform/forms/HScrollBar.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/MaskEdBox.h"
+#include "platform/forms/OptionButton.h"
+#include "platform/forms/TabControl.h"
+#include "platform/forms/TextBox.h"
 
 namespace app {
 
@@ -20,15 +48,222 @@ namespace app {
 /// the printed list of inconsistencies derives its title from it.
 inline constexpr std::string_view kTituloFrm0917 = "Formulario 917 QBX Renta Anual 2002 Personas Naturales ";
 
+enum class Contenedor : std::uint8_t;
+
 class Frm0917 : public forms::Form {
  public:
   Frm0917();
 
-  // --- return/: the window, its boxes, load, entry, groups and saving ---
+  // ======================================================================
+  // return/: the window, its boxes, load, entry, groups and saving
+  // ======================================================================
 
-  // --- computation/: the box formulas and the checks ---
+  // --- Controls (Frm0917.cpp and Diseno.cpp build them) ---
 
-  // --- schedules/: the storage of the return's schedules ---
+  // The general buttons: 0 "V&alidar", 1 "&Grabar", 2 "&Salir"; and the two help lines.
+  forms::ControlArray<forms::CommandButton> Cmdgeneral{this, "Cmdgeneral"};
+  forms::TextBox TxtAyuda{this, "TxtAyuda"};
+  forms::TextBox TxtAyuda1{this, "TxtAyuda1"};
+
+  // The outer strip (five pages, the fifth switched off at every load) and
+  // the three inner ones: SSTab2 on page 1, SSTab3 on page 3, SSTab1 on page 4.
+  forms::TabControl tab0584{this, "tab0584"};
+  forms::TabControl SSTab2{this, "SSTab2"};
+  forms::TabControl SSTab3{this, "SSTab3"};
+  forms::TabControl SSTab1{this, "SSTab1"};
+
+  // Page 0, identification.
+  forms::Frame Frame2{this, "Frame2"};
+  forms::TextBox TxtNumRuc{this, "TxtNumRuc"};  // box 002 of a saved return
+  forms::ComboBox CmbRuc{this, "CmbRuc"};       // the declarant of a new return
+  forms::TextBox TxtTelefono{this, "TxtTelefono"};  // box 028
+  forms::Frame fraProfesion{this, "fraProfesion"};
+  forms::ComboBox cboProfesion{this, "cboProfesion"};  // box 025
+  forms::TextBox txtProfesion{this, "txtProfesion"};
+  forms::Frame Frame20{this, "Frame20"};
+  forms::ControlArray<forms::OptionButton> optInmueble{this, "optInmueble"};  // box 027: 1 rented, 2 owned
+  forms::Frame Frame22{this, "Frame22"};
+  forms::ControlArray<forms::OptionButton> OptRectifica{this, "OptRectifica"};  // box 871: 0 No, 1 Si
+  forms::TextBox txtRec{this, "txtRec"};
+  forms::Frame frmOrden{this, "frmOrden"};  // shown only to register an order number
+  forms::TextBox txtOrden{this, "txtOrden"};
+  forms::TextBox txtVerifica{this, "txtVerifica"};
+
+  // Page 2, the debt: the frames 1 and 2, or 3, brought into view by hsDeuda.
+  forms::HScrollBar hsDeuda{this, "hsDeuda"};
+  FormaDePagoQBX FormaDePagoQBX1{this, "FormaDePagoQBX1"};  // boxes 599 and 598
+  forms::ControlArray<forms::Frame> fraDeuda{this, "fraDeuda"};
+
+  // SSTab3: the declarant's representative and spouse, other incomes and the
+  // investment in the Amazon region, rents paid and fourth-category clients.
+  forms::Frame Frame23{this, "Frame23"};
+  forms::Frame Frame25{this, "Frame25"};
+  forms::MaskEdBox MkeFecNac{this, "MkeFecNac"};  // box 234
+  forms::Frame fraOtros{this, "fraOtros"};
+  forms::Frame fraSolDev{this, "fraSolDev"};
+  forms::ControlArray<forms::OptionButton> optDevolucion{this, "optDevolucion"};  // box 260: 0 No, 1 Si
+  forms::Frame fraAmazonia{this, "fraAmazonia"};
+  /// The document-type lists, indexed by the box of the type (204-206,
+  /// 224-227, 235, 301); each goes with the box of the number (Identificacion.cpp).
+  forms::ControlArray<forms::ComboBox> cmbtipdoc{this, "cmbtipdoc"};
+
+  // SSTab1, the schedules of additional information: a Yes/No answer each
+  // (index 0 No, 1 Si; boxes 896 to 899) and the buttons that open them.
+  forms::Frame Frame5{this, "Frame5"};
+  forms::ControlArray<forms::OptionButton> OptAdicionalBancarias{this, "OptAdicionalBancarias"};
+  forms::ControlArray<forms::CommandButton> CmdCtasBancarias{this, "CmdCtasBancarias"};
+  forms::ControlArray<forms::Label> LblCtasBancarias{this, "LblCtasBancarias"};
+  forms::Frame Frame1{this, "Frame1"};
+  forms::ControlArray<forms::OptionButton> OptEgresos{this, "OptEgresos"};
+  forms::ControlArray<forms::CommandButton> CmdEgresos{this, "CmdEgresos"};
+  forms::ControlArray<forms::Label> LblEgresos{this, "LblEgresos"};
+  forms::Frame Frame3{this, "Frame3"};
+  forms::ControlArray<forms::OptionButton> OptIngresos{this, "OptIngresos"};
+  forms::ControlArray<forms::CommandButton> CmdIngresos{this, "CmdIngresos"};
+  forms::ControlArray<forms::Label> LblIngresos{this, "LblIngresos"};
+  forms::Frame Frame4{this, "Frame4"};
+  forms::ControlArray<forms::OptionButton> OptPrestamos{this, "OptPrestamos"};
+  forms::ControlArray<forms::CommandButton> CmdPrestamo{this, "CmdPrestamo"};
+  forms::ControlArray<forms::Label> LblPrestamos{this, "LblPrestamos"};
+
+  /// The boxes, indexed by box number: exactly the 113 of DisenoCasillas.h.
+  forms::ControlArray<forms::TextBox> txtvalor{this, "txtvalor"};
+  /// Beside each visible box its caption and its number, by box number.
+  forms::ControlArray<forms::Label> lblCasilla{this, "lblCasilla"};
+  forms::ControlArray<forms::Label> lblNumero{this, "lblNumero"};
+  /// The other fixed texts of the window (questions, field names, column headings).
+  forms::ControlArray<forms::Label> lblTexto{this, "lblTexto"};
+
+  // --- Form state ---
+
+  /// The return changed since it was loaded or saved (also the schedules'
+  /// DeclaracionModificada).
+  bool FormularioModificado = false;
+  /// The form closes after the next completed save.
+  bool SalirAlGrabar = false;
+  /// The 86 boxes the save writes one by one and DesTodo locks, in their order; set by the load.
+  std::vector<std::int16_t> ListaCasillas;
+
+  // --- Load (Carga.cpp, Cabecera.cpp) ---
+
+  /// Reads the header of the saved or sent return: box 598 into the
+  /// payment control's amount, its payment data, and the order number.
+  void CargarCab();
+
+  // --- Identification (Identificacion.cpp) ---
+
+  /// Shows the declarant list (Modo 1) or the RUC of the return (Modo 2).
+  void CargaIdent();
+  /// Boxes 801-803 from the taxpayer register, when it holds the declarant.
+  void CargaNombre();
+  void cboProfesion_Click();
+  void CmbRuc_Click();
+  void CmbRuc_KeyDown(int& KeyCode, int Shift);
+  void cmbtipdoc_Click(int Index);
+
+  // --- Box groups (Grupos.cpp) ---
+
+  /// Switches box n on: enabled, white, editable; its text stays.
+  void Habcasilla(std::int16_t n);
+  /// Empties box n (a change of the box) and switches it off.
+  void Descasilla(std::int16_t n);
+  void HabAmazonia();
+  void DesAmazonia();
+  void HabCuarta();
+  void DesCuarta();
+  void HabAlquiler();
+  void DesAlquiler();
+  /// Locks the whole form to register the order number of a sent return.
+  void DesTodo();
+  /// Chooses the option that stands for the stored box `casilla` (three
+  /// digits: "871", "260", "027") with the stored `valor`.
+  void ActivaBotonesForm(std::string_view casilla, std::string_view valor);
+
+  // --- Options (Opciones.cpp) ---
+
+  void OptAdicionalBancarias_Click(int Index);
+  void OptEgresos_Click(int Index);
+  void OptIngresos_Click(int Index);
+  void OptPrestamos_Click(int Index);
+  void optInmueble_Click(int Index);
+  void OptRectifica_Click(int Index);
+
+  // --- Box entry (Entrada.cpp) ---
+
+  /// A box's text changed, typed or set by code: the return is modified.
+  /// While the load fills the form nothing more happens; the recalculation
+  /// of the dependent boxes hangs here.
+  void txtvalor_Change(int Index);
+
+  // ======================================================================
+  // computation/: the box formulas and the checks
+  // ======================================================================
+
+  // --- Box operands (Operandos.cpp): the only way to read and show an amount box ---
+
+  /// True when the box holds nothing but blanks.
+  bool vacio(std::int16_t casilla) const;
+  /// The box's value: whole, 0 for a blank box or a text that is no number;
+  /// the boxes held negative (deductions, credits, 141) as absolute values.
+  double Vale(std::int16_t casilla) const;
+  /// Rewrites the box in its display form: "1,234", "(1,234)", or "" for a
+  /// text that is no number. The rewrite is a change of the box.
+  void Forma(std::int16_t casilla);
+
+  /// Vale's reading of `texto` as the text of box `casilla`.
+  static double ValeTexto(std::int16_t casilla, std::string_view texto);
+  /// The text that Forma puts into box `casilla` holding `texto`.
+  static std::string FormaTexto(std::int16_t casilla, std::string_view texto);
+
+  // ======================================================================
+  // schedules/: the storage of the return's schedules
+  // ======================================================================
+
+  // --- Patrimonio.cpp ---
+
+  /// Copies the return's schedule rows (F0917PATRIM, or the sent return's
+  /// HF0917PATRIM rows of its Correl) into the work table TMPF0917PATRIM.
+  /// Errors reach the caller, the load.
+  void Carga_DATA_Patrimonial();
+  /// Deletes the work rows of the schedule kind `tipo` ("01" to "04") and
+  /// marks the return modified; a failure is told and changes nothing.
+  void Elimina_Adicional(std::string_view tipo);
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  // --- Building the window (Diseno.cpp) ---
+  void DisenaMarcos();
+  void DisenaCasillas();
+  void DisenaControles();
+  void DisenaTextos();
+  /// Orders the tab stops by where the controls stand.
+  void OrdenaTabulacion();
+  /// Puts `control` into the tab page or frame `donde`.
+  void Coloca(forms::Control& control, Contenedor donde);
+  /// The frame that `donde` names.
+  forms::Frame& Marco(Contenedor donde);
+
+  // --- The load's own steps (Carga.cpp) ---
+  /// The form's whole load; a database failure leaves it half filled.
+  void CargaFormulario();
+  /// The stored box rows into the window (the load's step 16).
+  void CargaCasillas();
+  /// One stored box row.
+  void CargaCasilla(const std::string& casilla, const std::string& valor);
+  /// The box groups by the values now present (the load's step 17).
+  void ConmutaGrupos();
+  /// One information box naming what the period lacks (the rate of box
+  /// 110, the UIT), when it lacks anything.
+  void AvisaTasasFaltantes();
+  /// The form shows a sent return to register its order number: ModoRegistro
+  /// counts only for a return opened from a list (Modo 2).
+  bool EnRegistro() const;
+
+  /// A schedule answer: Si enables the buttons, No empties the schedule's
+  /// work rows (not while loading) and disables them.
+  void RespuestaAdicional(std::size_t adicional, int Index);
 };
 
 }  // namespace app

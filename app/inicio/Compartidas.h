@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/ImpLinea.h"
@@ -64,7 +65,8 @@ struct Compartidas {
 
   // The UIT and rates of the tax year.
   std::string Uit;
-  double FactorLimite110 = 0;
+  /// The rate that limits box 110; nothing when the period has none.
+  std::optional<double> FactorLimite110;
   std::string Tasa020702;
   std::string Tasa020704;
   std::string Tasa020301;

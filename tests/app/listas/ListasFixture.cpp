@@ -4,6 +4,8 @@
 #include "platform/db/Database.h"
 #include "platform/db/Engine.h"
 #include "platform/db/Quote.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/Form.h"
 #include "platform/text/Variant.h"
 
 namespace app::testing {
@@ -128,6 +130,13 @@ void Listas::RegistraFormulario(std::function<void()> accion) {
     Entregas.push_back({"Frm0917", g.RucDeclarante, g.NombreDeclarante, g.Periodo, g.Formulario, g.Semana,
                         g.Correlativo, g.NumeroOrden, g.NumeroControl, g.Modo, g.ModoRegistro, g.OrdenModificado});
     if (accion) accion();
+  });
+}
+
+void Listas::RegistraFormularioModal() {
+  G().Ventanas.Register("Frm0917", [] {
+    forms::Form formulario("Frm0917");
+    formulario.Show(forms::vbModal);
   });
 }
 

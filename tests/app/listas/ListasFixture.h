@@ -56,6 +56,8 @@ class Listas : public Programa {
   /// opening; `accion`, when given, runs then as the return form would.
   void RegistraFormulario(std::function<void()> accion = nullptr);
   std::vector<Entrega> Entregas;
+  /// Makes "Frm0917" a bare modal window of that name, for the script to act in.
+  void RegistraFormularioModal();
 
   /// Makes UsuarioSistema's CLAVES type `tipo`.
   void TipoDeUsuario(const std::string& tipo);

@@ -1,0 +1,116 @@
+#include "tests/return/DeclaracionFixture.h"
+
+#include <filesystem>
+
+#include "app/ventanas/NombresVentanas.h"
+#include "host/SampleInstallation.h"
+#include "installer/Compartidas.h"
+#include "installer/Inicio.h"
+#include "platform/db/Constants.h"
+#include "platform/db/Database.h"
+#include "platform/db/Quote.h"
+#include "platform/text/Strings.h"
+#include "platform/text/Variant.h"
+#include "return/Registro.h"
+
+namespace app::testing {
+namespace {
+
+// The database as LUD917 leaves it on the sample installation. LUD917 runs
+// once per test program, on an installation of its own, and each test
+// copies the database: a run takes longer than a test's own work.
+const std::string& BaseInstalada() {
+  static const kr::testing::TempFolder carpeta;
+  static const std::string base = [] {
+    const dexlora::SampleLayout layout = dexlora::CreateSampleInstallation(carpeta / "sample");
+    kr::testing::ScopedEnv windir("WINDIR", layout.WindowsFolder.c_str());
+    installer::ReiniciaCompartidas();
+    const int estado = installer::Ejecuta();
+    installer::ReiniciaCompartidas();
+    return estado == 0 ? layout.Database : std::string();
+  }();
+  return base;
+}
+
+}  // namespace
+
+void Declaracion::SetUp() {
+  ASSERT_FALSE(BaseInstalada().empty()) << "LUD917 did not install the form's tables";
+  const std::string& destino = Instalacion.Layout().Database;
+  for (const char* resto : {"-wal", "-shm", "-journal"}) std::filesystem::remove(destino + resto);
+  std::filesystem::copy_file(BaseInstalada(), destino, std::filesystem::copy_options::overwrite_existing);
+  ASSERT_TRUE(Arranca());
+  RegistraFrm0917();
+}
+
+void Declaracion::Ejecuta(std::initializer_list<std::string> sentencias) {
+  for (const std::string& sql : sentencias) G().BaseDatos->Execute(sql, dao::dbFailOnError);
+}
+
+std::vector<std::string> Declaracion::Filas(const std::string& sql) {
+  auto rs = G().BaseDatos->OpenRecordset(sql, dao::dbOpenSnapshot);
+  std::vector<std::string> filas;
+  for (; !rs->EOF_(); rs->MoveNext()) {
+    std::string fila;
+    for (int i = 0; i < rs->Fields().Count(); ++i) {
+      const vb::Variant v = rs->Fields(i).Value();
+      fila += (i ? "|" : "") + (v.IsNull() ? std::string("Null") : vb::CStr(v));
+    }
+    filas.push_back(fila);
+  }
+  rs->Close();
+  return filas;
+}
+
+void Declaracion::Guarda(const std::string& ruc, const std::vector<Fila>& casillas, const std::string& cheque,
+                         const std::string& banco, const std::string& nrocheque) {
+  const std::string clave = "6," + dao::Quote(ruc) + ",'2002','0917',0";
+  Ejecuta({"INSERT INTO CAB VALUES (" + clave + ",'20/03/2003'," + dao::Quote(banco) + "," + dao::Quote(nrocheque) +
+           "," + dao::Quote(cheque) + ",' ','0',0,'000000')"});
+  for (const auto& [casilla, valor] : casillas) {
+    Ejecuta({"INSERT INTO DET VALUES (" + clave + "," + dao::Quote(casilla) + "," + dao::Quote(valor) +
+             ",'01',0,'000000')"});
+  }
+}
+
+void Declaracion::GuardaAnexo(const std::string& ruc, const std::string& tipo, const std::string& moneda) {
+  Ejecuta({"INSERT INTO F0917PATRIM VALUES (6," + dao::Quote(ruc) + ",'2002','0917'," + dao::Quote(tipo) +
+           ",'01','01'," + dao::Quote(moneda) + ",'CUENTA','1000','2000','1','000000')"});
+}
+
+std::vector<std::string> Declaracion::Trabajo() {
+  return Filas(
+      "SELECT tip_informacion, tip_movimiento1, tip_movimiento2, ind_moneda, des_movimiento2 FROM TMPF0917PATRIM "
+      "ORDER BY 1, 2, 3, 4");
+}
+
+void Declaracion::AbreNueva(std::function<void(Frm0917&)> paso) {
+  User.ExpectModal<Frm0917>(std::move(paso));
+  User.ChooseMenu(Principal().mnuNueva);
+}
+
+void Declaracion::AbreGuardada(const std::string& ruc, std::function<void(Frm0917&)> paso) {
+  Compartidas& g = G();
+  g.Modo = 2;
+  g.ModoRegistro = false;
+  g.RucDeclarante = ruc;
+  g.Periodo = "2002";
+  g.Semana = 0;
+  Abre(std::move(paso));
+}
+
+void Declaracion::Abre(std::function<void(Frm0917&)> paso) {
+  User.ExpectModal<Frm0917>(std::move(paso));
+  G().Ventanas.Open(ventana::kFrm0917);
+}
+
+void Declaracion::Cierra(Frm0917& f) { User.Close(f); }
+
+int Declaracion::ItemDe(const forms::ComboBox& lista, const std::string& ruc) {
+  for (int i = 0; i < lista.ListCount(); ++i) {
+    if (vb::Left(lista.List(i), 11) == ruc) return i;
+  }
+  return -1;
+}
+
+}  // namespace app::testing
