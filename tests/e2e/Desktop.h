@@ -15,6 +15,7 @@
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,7 +76,8 @@ class Desktop {
 
   /// Moves the pointer to `at` inside `window` and clicks `button` (1 left, 3 right).
   void Click(const ScreenWindow& window, Point at, int button = 1);
-  /// Types `text` (UTF-8) key by key, with Shift where a character needs it.
+  /// Types `text` (UTF-8) key by key, with Shift where a character needs
+  /// it; a character without a key on the keyboard (ñ, á) is given one.
   void Type(std::string_view text);
   /// Presses one key with its modifiers and lets them go: "Tab", "Return",
   /// "Escape", "shift+Tab", "alt+d", "ctrl+F4", "F1", "Down", "a".
@@ -86,12 +88,14 @@ class Desktop {
     unsigned char Code = 0;
     bool Shift = false;
   };
-  KeyOf FindKey(unsigned long keysym) const;
+  KeyOf FindKey(unsigned long keysym);
+  unsigned char GiveSpareKey(unsigned long keysym);
   void SendKey(unsigned char code, bool down);
   void Flush();
 
   _XDisplay* Display_ = nullptr;
   bool HasXTest_ = false;
+  std::map<unsigned long, unsigned char> Given_;  // keysyms given a spare key
 };
 
 }  // namespace kr::e2e

@@ -46,12 +46,37 @@ KeySym NamedKeySym(std::string_view name) {
 
 }  // namespace
 
-Desktop::KeyOf Desktop::FindKey(unsigned long keysym) const {
+Desktop::KeyOf Desktop::FindKey(unsigned long keysym) {
+  if (auto given = Given_.find(keysym); given != Given_.end()) return {given->second, false};
   KeyCode code = XKeysymToKeycode(Display_, keysym);
-  if (code == 0) throw std::invalid_argument("no key of this keyboard types keysym " + std::to_string(keysym));
+  if (code == 0) return {GiveSpareKey(keysym), false};
   // The key's first level types it as is; its second needs Shift.
   bool shift = XkbKeycodeToKeysym(Display_, code, 0, 0) != keysym && XkbKeycodeToKeysym(Display_, code, 0, 1) == keysym;
   return {static_cast<unsigned char>(code), shift};
+}
+
+unsigned char Desktop::GiveSpareKey(unsigned long keysym) {
+  // A character the keyboard has no key for (ñ, á on a US keyboard) gets a
+  // key that types nothing, as a person would switch layouts; the server
+  // tells every program of the new mapping before the key arrives.
+  int min = 0, max = 0, perKey = 0;
+  XDisplayKeycodes(Display_, &min, &max);
+  KeySym* map = XGetKeyboardMapping(Display_, static_cast<KeyCode>(min), max - min + 1, &perKey);
+  int spare = 0;
+  for (int code = max; code >= min && spare == 0 && map != nullptr; --code) {
+    bool empty = true;
+    for (int level = 0; level < perKey; ++level) empty = empty && map[(code - min) * perKey + level] == NoSymbol;
+    bool taken = false;
+    for (const auto& given : Given_) taken = taken || given.second == code;
+    if (empty && !taken) spare = code;
+  }
+  if (map != nullptr) XFree(map);
+  if (spare == 0) throw std::invalid_argument("no key is free to type keysym " + std::to_string(keysym));
+  KeySym both[2] = {keysym, keysym};
+  XChangeKeyboardMapping(Display_, spare, 2, both, 1);
+  Flush();
+  Given_[keysym] = static_cast<unsigned char>(spare);
+  return static_cast<unsigned char>(spare);
 }
 
 void Desktop::SendKey(unsigned char code, bool down) { XTestFakeKeyEvent(Display_, code, down ? True : False, 0); }
