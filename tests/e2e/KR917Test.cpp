@@ -35,6 +35,7 @@ class KR917OnScreen : public ::testing::Test {
 TEST_F(KR917OnScreen, StartsFromTheHostWindowsButton) {
   EXPECT_TRUE(Road.KR917Process().has_value());
   EXPECT_TRUE(Road.Screen().Find("Dexlora").has_value()) << "the host's window stays open beside KR917";
+  EXPECT_TRUE(Road.WaitForFile(Road.Shot("kr917-y-dexlora"))) << "each step leaves a picture of the screen";
 }
 
 TEST_F(KR917OnScreen, ConsultasBancosListsTheSampleBanksAndItsButtonClosesIt) {
@@ -42,8 +43,8 @@ TEST_F(KR917OnScreen, ConsultasBancosListsTheSampleBanksAndItsButtonClosesIt) {
   ScreenWindow bancos;
   ASSERT_TRUE(Road.WaitForWindow("Consulta de Bancos", &bancos));
   Road.Shot("bancos");
-  EXPECT_FALSE(Road.Rows("SELECT ARGUMENTO FROM PARAM WHERE NUMERO='004' AND TRIM(ARGUMENTO)<>'00'").empty())
-      << "the sample has banks to list";
+  // What the grid shows (the picture): the sample's six banks.
+  EXPECT_TRUE(Road.WaitForRows("SELECT ARGUMENTO FROM PARAM WHERE NUMERO='004' AND TRIM(ARGUMENTO)<>'00'", 6));
 
   // The window's "Salir" button, where the window places it.
   Road.Screen().Click(bancos, CentreOfTwips(5640, 3240, 1215, 375));

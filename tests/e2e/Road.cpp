@@ -16,6 +16,7 @@
 #include "app/inicio/Producto.h"
 #include "host/HostWindow.h"
 #include "platform/db/Engine.h"
+#include "platform/text/Error.h"
 #include "platform/text/Variant.h"
 
 extern char** environ;
@@ -184,6 +185,32 @@ AssertionResult Road::WaitForKR917End() {
   if (!WaitUntil([this] { return !KR917Process().has_value(); })) {
     return AssertionFailure() << "KR917 is still running";
   }
+  return AssertionSuccess();
+}
+
+AssertionResult Road::WaitForFile(const std::string& path) {
+  if (!WaitUntil([&] {
+        std::error_code ec;
+        return fs::file_size(path, ec) > 0 && !ec;
+      })) {
+    return AssertionFailure() << "no file " << path << " was written";
+  }
+  return AssertionSuccess();
+}
+
+AssertionResult Road::WaitForRows(std::string_view sql, std::size_t count) {
+  std::size_t read = 0;
+  std::string last;
+  bool found = WaitUntil([&] {
+    try {
+      read = Rows(sql).size();
+    } catch (const vb::Error& e) {
+      last = e.Description();  // locked while the program writes: read again
+      return false;
+    }
+    return read == count;
+  });
+  if (!found) return AssertionFailure() << sql << " read " << read << " rows, not " << count << " " << last;
   return AssertionSuccess();
 }
 

@@ -83,6 +83,11 @@ class Road {
   ::testing::AssertionResult ClickIn(std::string_view title, Point at);
   /// Waits until the KR917 process that the host started has ended.
   ::testing::AssertionResult WaitForKR917End();
+  /// Waits until the file `path` (native) exists and is not empty.
+  ::testing::AssertionResult WaitForFile(const std::string& path);
+  /// Waits until `sql` reads `count` rows from the database (a program
+  /// writing meanwhile only delays it).
+  ::testing::AssertionResult WaitForRows(std::string_view sql, std::size_t count);
 
   /// Saves a picture of the screen as "NN-step.png" once the screen has
   /// settled (two pictures alike); answers its path.
