@@ -21,6 +21,9 @@ std::string_view ReturnFormTitle() {
   return app::kTituloFrm0917;
 }
 
+// The title of the sample help file's contents, which a window without a topic of its own shows.
+constexpr std::string_view kHelpContents = "Contenido";
+
 class KR917OnScreen : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -53,6 +56,20 @@ TEST_F(KR917OnScreen, ConsultasBancosListsTheSampleBanksAndItsButtonClosesIt) {
   // The keyboard is back with the main window: its menus open again.
   ASSERT_TRUE(Road.ChooseMenu("d", "s"));
   EXPECT_TRUE(Road.WaitForKR917End());
+}
+
+TEST_F(KR917OnScreen, HelpAskedForInALookupIsReadAndClosedBesideIt) {
+  ASSERT_TRUE(Road.ChooseMenu("c", "b"));
+  ASSERT_TRUE(Road.WaitForWindow("Consulta de Bancos"));
+  Road.Screen().Press("F1");
+  ASSERT_TRUE(Road.WaitForWindow(kHelpContents));
+  // The lookup is modal, yet the help window takes a click and its keys.
+  ASSERT_TRUE(Road.ClickIn(kHelpContents, {40, 40}));
+  Road.Shot("ayuda");
+  Road.Screen().Press("Escape");
+  EXPECT_TRUE(Road.WaitForNoWindow(kHelpContents));
+  EXPECT_TRUE(Road.Screen().Find("Consulta de Bancos").has_value());
+  Road.Shot("ayuda-cerrada");
 }
 
 TEST_F(KR917OnScreen, DeclaracionesNuevaOpensTheReturnFormAndEscapeClosesIt) {
