@@ -85,6 +85,7 @@ TEST_F(KR917OnScreen, SalirEndsTheProgram) {
   ASSERT_TRUE(Road.ChooseMenu("d", "s"));
   EXPECT_TRUE(Road.WaitForNoWindow(app::kTituloVentana));
   EXPECT_TRUE(Road.WaitForKR917End());
+  EXPECT_TRUE(Road.WaitForHostStatus("KR917 terminó con código 0."));
   Road.Shot("salir");
 }
 

@@ -112,10 +112,13 @@ AssertionResult Road::StartHost() {
   env.push_back(nullptr);
   std::string program = KR_DEXLORA;
   std::string root = Sample_.Layout().Root;
+  std::string log = (fs::path(Output_) / "host.log").string();
   Host_ = ::fork();
   if (Host_ < 0) return AssertionFailure() << "fork failed";
   if (Host_ == 0) {
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // no host left behind by a test that dies
+    int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out >= 0) ::dup2(out, STDOUT_FILENO);
     char* argv[] = {program.data(), root.data(), nullptr};
     ::execve(program.c_str(), argv, env.data());
     ::_exit(127);
@@ -185,6 +188,19 @@ AssertionResult Road::WaitForKR917End() {
   if (!WaitUntil([this] { return !KR917Process().has_value(); })) {
     return AssertionFailure() << "KR917 is still running";
   }
+  return AssertionSuccess();
+}
+
+AssertionResult Road::WaitForHostStatus(std::string_view line) {
+  const std::string log = (fs::path(Output_) / "host.log").string();
+  auto told = [&] {
+    std::ifstream in(log);
+    for (std::string read; std::getline(in, read);) {
+      if (read == line) return true;
+    }
+    return false;
+  };
+  if (!WaitUntil(told)) return AssertionFailure() << "the host never said \"" << line << "\" (see " << log << ")";
   return AssertionSuccess();
 }
 

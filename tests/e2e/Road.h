@@ -83,6 +83,9 @@ class Road {
   ::testing::AssertionResult ClickIn(std::string_view title, Point at);
   /// Waits until the KR917 process that the host started has ended.
   ::testing::AssertionResult WaitForKR917End();
+  /// Waits until the host has told `line` on its status line ("KR917
+  /// terminó con código 0."); the host's lines are kept in host.log.
+  ::testing::AssertionResult WaitForHostStatus(std::string_view line);
   /// Waits until the file `path` (native) exists and is not empty.
   ::testing::AssertionResult WaitForFile(const std::string& path);
   /// Waits until `sql` reads `count` rows from the database (a program
