@@ -18,7 +18,9 @@
 #include "app/ventanas/frmAcercade.h"
 #include "app/ventanas/frmBancos.h"
 #include "app/ventanas/frmModFor.h"
+#include "common/ImpLinea.h"
 #include "kr917/Programa.h"
+#include "platform/files/WholeFile.h"
 #include "platform/forms/Application.h"
 #include "platform/host/InstanceLock.h"
 #include "platform/host/WindowList.h"
@@ -26,6 +28,10 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/QtFrontEnd.h"
 #include "platform/qt/Screenshot.h"
+#include "platform/text/Cp1252.h"
+#include "printing/FrmConsist.h"
+#include "printing/frmImpxPag.h"
+#include "printing/frmPreview.h"
 
 namespace kr917 {
 namespace {
@@ -51,6 +57,61 @@ void Registra(app::Compartidas& g) {
 template <std::uint8_t Tipo>
 void Consulta(app::Compartidas& g) {
   g.TipoConsulta = Tipo;
+}
+
+// A report's first page as the print window writes it, for the preview.
+constexpr char kMuestra[] = "00009999.PRN";
+void EscribeMuestra(const std::string& ruta) {
+  common::EstadoImpresion e(common::kLineasKR917);
+  e.AnchoPagina = 104;
+  e.PaginaActual = 1;
+  e.AbreReporte(ruta);
+  common::ImprimeLinea(e, "<!font!>Courier New<!/font!>");
+  common::ImprimeLinea(e, "<!nHojas!>1<!/nHojas!>");
+  common::ImprimeLinea(e, "<!Orientacion!>V<!/Orientacion!>");
+  common::ImprimeLinea(e, "<!Color!>&H00FFFFC0&<!/Color!>");
+  common::ImprimePos(e, 300, 350, "VELTA", -1, 16, 0);
+  common::ImprimePos(e, 300, 750, "DECLARACION", 0, 8, 0);
+  common::ImprimePos(e, 550, 1100, "PAGO", 0, 8, 0);
+  common::ImprimePos(e, 550, 1330, "917", -1, 12, 0);
+  common::ImprimeRecuadro(e, 150, 300, 1700, 1640, 0);
+  common::ImprimeRecuadro(e, 1700, 300, 8500, 1100, 0);
+  common::ImprimeRecuadro(e, 8500, 300, 11000, 1640, 0);
+  common::ImprimePos(e, 3050, 400, "DECLARACIÓN PAGO ANUAL IMPUESTO A LA RENTA", -1, 9, 0);
+  common::ImprimePos(e, 9000, 400, "Pag. 1", 0, 8, 0);
+  common::ImprimePos(e, 4100, 670, "PERSONAS NATURALES", -1, 9, 0);
+  common::ImprimePos(e, 3750, 900, "Ejercicio Gravable 2002", 0, 8, 0);
+  common::ImprimeRecuadro(e, 1700, 1100, 8500, 1640, 0);
+  common::ImprimePos(e, 1750, 1170, "RUC", 0, 8, 0);
+  common::ImprimePos(e, 3850, 1170, "10076543211", -1, 8, 0);
+  common::ImprimePos(e, 1750, 1450, "Apellidos y nombres", 0, 8, 0);
+  common::ImprimePos(e, 3850, 1450, "GARCIA PEREZ JUAN CARLOS", -1, 8, 0);
+  const char* filas[][2] = {{"100", "24,000"}, {"107", "3,500"},   {"113", "19,200"},
+                            {"120", "2,880"},  {"141", "(1,200)"}, {"146", "1,680"}};
+  const char* nombres[] = {"Renta bruta de primera categoría", "Renta bruta de segunda categoría",
+                           "Renta neta de cuarta categoría", "Impuesto resultante", "Saldo a favor",
+                           "Saldo por regularizar"};
+  for (int i = 0; i < 6; ++i) {
+    const int y = 2820 + i * 270;
+    common::ImprimeRecuadro(e, 150, y, 11000, y + 270, 0);
+    common::ImprimePos(e, 300, y + 40, std::string(filas[i][0]), 0, 8, 0);
+    common::ImprimePos(e, 1000, y + 40, std::string(nombres[i]), 0, 8, 0);
+    common::ImprimePos(e, 9300, y + 40, std::string(15 - std::string(filas[i][1]).size(), ' ') + filas[i][1], 0, 8, 0);
+  }
+  e.CierraReporte();
+}
+
+// The list of inconsistencies as the consistency check leaves it.
+void EscribeInconsistencias(const std::string& ruta) {
+  const char* mensajes[] = {
+      "Debe ingresar el número de teléfono del declarante - Identificación",
+      "El monto de la casilla 113 no puede ser mayor que el de la casilla 107 - Rentas de cuarta categoría",
+      "Si marcó que tiene información adicional de cuentas bancarias debe registrar al menos una cuenta - "
+      "Información adicional",
+  };
+  std::string bytes;
+  for (const char* m : mensajes) bytes += vb::ToCp1252(m) + "\r\n";
+  vb::WriteFileAtomically(ruta, bytes);
 }
 
 class Estudio {
@@ -79,6 +140,44 @@ class Estudio {
                 ventana.Show();
                 return Frente_.WindowOf(ventana);
               }
+            }};
+  }
+
+  /// The preview of a report file of the sample, its first page shown.
+  qtui::Shot Preliminar(std::string nombre) {
+    return {std::move(nombre), [this]() -> QWidget* {
+              Arranca();
+              EscribeMuestra(app::G().RutaReportes + "\\" + kMuestra);
+              app::frmPreview& vista = forms::Default<app::frmPreview>();
+              vista.Archivo = kMuestra;
+              vista.Show();
+              return Frente_.WindowOf(vista);
+            }};
+  }
+
+  /// The page-range dialog as the print window opens it for a four-page report.
+  qtui::Shot RangoPaginas(std::string nombre) {
+    return {std::move(nombre), [this]() -> QWidget* {
+              Arranca();
+              app::frmImpxPag& rango = forms::Default<app::frmImpxPag>();
+              forms::Load(rango);
+              rango.SetCaption("Impresión de 4 páginas");
+              rango.txtTotPaginas.SetText("4");
+              rango.SetTag(kMuestra);
+              rango.Show();
+              return Frente_.WindowOf(rango);
+            }};
+  }
+
+  /// The inconsistencies of a return, as the consistency check lists them.
+  qtui::Shot Inconsistencias(std::string nombre) {
+    return {std::move(nombre), [this]() -> QWidget* {
+              Arranca();
+              app::G().ArchivoSalida = app::G().RutaSistema + "Mens.txt";
+              EscribeInconsistencias(app::G().ArchivoSalida);
+              app::FrmConsist& lista = forms::Default<app::FrmConsist>();
+              lista.Show();
+              return Frente_.WindowOf(lista);
             }};
   }
 
@@ -123,6 +222,9 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.Ventana<app::frmBancos>("kr917-bancos", Consulta<2>),
       estudio.Ventana<app::frmBancos>("kr917-uit", Consulta<3>),
       estudio.Ventana<app::FrmConsTasas>("kr917-tasas"),
+      estudio.Preliminar("kr917-vista-previa"),
+      estudio.RangoPaginas("kr917-rango-paginas"),
+      estudio.Inconsistencias("kr917-inconsistencias"),
   };
   const int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
   QDir(bloqueo).removeRecursively();

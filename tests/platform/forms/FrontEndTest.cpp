@@ -7,6 +7,7 @@
 
 #include "platform/forms/Application.h"
 #include "platform/forms/ConsoleFrontEnd.h"
+#include "platform/forms/Printer.h"
 #include "platform/forms/testing/ScriptedUser.h"
 #include "tests/platform/forms/ProbeWindows.h"
 #include "tests/support/TestSupport.h"
@@ -114,6 +115,26 @@ TEST_F(Scripted, WhatTheScriptDidNotExpectFailsTheTest) {
   EXPECT_NONFATAL_FAILURE(User.Click(f.txtB), "refused a click on frmProbe.txtB");
 }
 
+TEST_F(Scripted, PrintJobsAreRecordedOrCancelledByTheScript) {
+  User.ExpectPrint();
+  User.ExpectPrintCancel();
+  std::shared_ptr<print::Canvas> job = Printer("00000001.PRN");
+  job->DrawText(400, 30, "VELTA", print::Font{});
+  job->EndDocument();
+  EXPECT_EQ(ErrorNumberOf([] { Printer("00000002.PRN"); }), 20545);
+  ASSERT_EQ(User.Printed().size(), 1u);
+  EXPECT_TRUE(User.Printed()[0]->Ended());
+  ASSERT_EQ(User.Printed()[0]->Pages().size(), 1u);
+  EXPECT_EQ(std::get<print::TextItem>(User.Printed()[0]->Pages()[0].Items()[0]).Text, "VELTA");
+
+  // Unexpected, the job still goes to a recorder so the program runs on.
+  EXPECT_NONFATAL_FAILURE(Printer("00000003.PRN"), "unexpected print job \"00000003.PRN\"");
+  EXPECT_EQ(User.Printed().size(), 2u);
+  User.ExpectMsgBox("antes", vbOK);
+  EXPECT_NONFATAL_FAILURE(Printer("00000004.PRN"), "expected message box \"antes\"");
+  MsgBox("antes");
+}
+
 TEST_F(Scripted, F1AsksForTheTopicOfTheControlItsContainerOrTheWindow) {
   App.App().SetHelpFile("C:\\KR\\0917\\KR917");
   frmProbe& f = Default<frmProbe>();
@@ -150,6 +171,8 @@ TEST(ConsoleFrontEnd, WritesTitleColonTextAndAnswersTheDefault) {
   frmDialogo& d = Default<frmDialogo>();
   d.Show(vbModal);
   EXPECT_FALSE(d.Visible());
+  // Nor a printer.
+  EXPECT_EQ(ErrorNumberOf([] { Printer("00000001.PRN"); }), 482);
 }
 
 /// A front end that measures text as a display would.
