@@ -210,10 +210,10 @@ void Form::DispatchKey(int keyCode, int shift, int keyAscii) {
     if (Control* next = NextInTabOrder(ActiveControl_, (shift & vbShiftMask) != 0)) MoveFocus(next);
     return;
   }
-  // Enter clicks the default button and Escape the cancel button, unless the
-  // focus is on a command button (Enter clicks that one).
-  if ((keyCode == vbKeyReturn || keyCode == vbKeyEscape) && !ctrl &&
-      dynamic_cast<CommandButton*>(control) == nullptr) {
+  // Escape clicks the cancel button wherever the focus is; Enter clicks the
+  // default button, unless the focus is on a command button (Enter clicks that one).
+  const bool onButton = dynamic_cast<CommandButton*>(control) != nullptr;
+  if (((keyCode == vbKeyReturn && !onButton) || keyCode == vbKeyEscape) && !ctrl) {
     if (Control* button = DefaultButton(keyCode == vbKeyEscape)) {
       button->Click();
       return;
