@@ -68,4 +68,8 @@ class Database {
   TableDefList TableDefs_;
 };
 
+/// Every recordset of every database that has rows left to read reads them
+/// now, so no read lock is held while the program waits for the user.
+void FinishPendingReads();
+
 }  // namespace dao

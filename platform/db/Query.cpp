@@ -2,39 +2,98 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "platform/db/JetDdl.h"
 #include "platform/db/JetError.h"
-#include "platform/db/Values.h"
 
 namespace dao::detail {
+namespace {
 
-QueryResult RunQuery(Connection& c, std::string_view sql, bool editable) {
+// The fetches that hold a statement open, of every connection.
+std::vector<Fetch*>& Pending() {
+  static std::vector<Fetch*> pending;
+  return pending;
+}
+
+}  // namespace
+
+Fetch::Fetch(Connection& c, Lexed lexed, CompiledStatement& compiled)
+    : Connection_(&c), Lexed_(std::move(lexed)), Compiled_(&compiled) {
+  compiled.Holder = this;
+  Pending().push_back(this);
+  c.BindLiterals(compiled, Lexed_);
+  int rc = sqlite3_step(compiled.Stmt);
+  c.RefreshShape(compiled);
+  Shape_ = compiled.Shape;
+  if (rc == SQLITE_ROW) {
+    // Read inside the query's own read transaction: what these rows are of.
+    Stamp_ = c.Stamp();
+    Rows_.Append(compiled.Stmt, Shape_->Types, !Shape_->BaseTable.empty());
+    return;
+  }
+  Release();
+  if (rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
+}
+
+Fetch::~Fetch() { Release(); }
+
+void Fetch::Release() {
+  if (Compiled_ == nullptr) return;
+  sqlite3_reset(Compiled_->Stmt);
+  sqlite3_clear_bindings(Compiled_->Stmt);
+  Compiled_->Holder = nullptr;
+  Compiled_ = nullptr;
+  std::erase(Pending(), this);
+}
+
+bool Fetch::Reach(std::size_t count) {
+  while (Rows_.Size() < count && Compiled_ != nullptr) {
+    sqlite3_stmt* stmt = Compiled_->Stmt;
+    int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+      Rows_.Append(stmt, Shape_->Types, !Shape_->BaseTable.empty());
+      continue;
+    }
+    Release();
+    if (rc != SQLITE_DONE) Connection_->Fail(rc, Phase::Read);
+  }
+  return Rows_.Size() >= count;
+}
+
+void Fetch::Abandon() { Release(); }
+
+void FinishPendingFetches() {
+  while (!Pending().empty()) Pending().back()->Finish();
+}
+
+void AbandonFetches(Connection& c) {
+  std::vector<Fetch*> pending = Pending();
+  for (Fetch* f : pending) {
+    if (f->Of(c)) f->Abandon();
+  }
+}
+
+std::shared_ptr<Fetch> RunQuery(Connection& c, std::string_view sql, bool editable) {
   c.Db();
+  std::string key = (editable ? "E " : "S ") + std::string(sql);
+  if (c.HasResult(key)) {
+    if (std::shared_ptr<Fetch> same = c.LastResult(key, c.Stamp())) return same;
+  }
   Lexed lexed = Lex(sql);
   if (KindOf(lexed) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
   CompiledStatement& compiled = c.Compile(lexed, sql, editable);
-  StatementUse use(compiled.Stmt);
-  c.BindLiterals(compiled, lexed);
-  int rc = sqlite3_step(compiled.Stmt);
-  c.RefreshShape(compiled);
-  QueryResult result;
-  result.Shape = compiled.Shape;
-  const ResultShape& shape = *compiled.Shape;
-  const int columns = static_cast<int>(shape.Names.size());
-  const bool withRowid = !shape.BaseTable.empty();
-  for (; rc == SQLITE_ROW; rc = sqlite3_step(compiled.Stmt)) {
-    StoredRow row;
-    row.Values.reserve(static_cast<std::size_t>(columns));
-    for (int i = 0; i < columns; ++i) row.Values.push_back(ColumnValue(compiled.Stmt, i, shape.Types[i]));
-    if (withRowid) row.Rowid = sqlite3_column_int64(compiled.Stmt, columns);
-    result.Rows.push_back(std::move(row));
-  }
-  if (rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
-  return result;
+  auto fetch = std::make_shared<Fetch>(c, std::move(lexed), compiled);
+  // An empty result is not kept: it has no stamp, and running it again costs little.
+  if (fetch->Rows().Size() > 0) c.KeepResult(key, fetch);
+  return fetch;
 }
 
 void RunStatement(Connection& c, std::string_view sql) {
   c.Db();
+  FinishPendingFetches();
   Lexed lexed = Lex(sql);
   switch (KindOf(lexed)) {
     case StatementKind::Ddl:

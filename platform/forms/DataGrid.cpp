@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/db/Collection.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/DataControl.h"
 #include "platform/text/Error.h"
@@ -131,11 +130,8 @@ void DataGrid::SetBookmark(const dao::RowBookmark& bookmark) {
 vb::Variant DataGrid::CurrentValue(const GridColumn& column) const {
   dao::Recordset* rs = Rows();
   if (rs == nullptr || rs->EOF_() || rs->BOF()) return {};
-  auto& fields = rs->Fields();
-  for (int i = 0; i < fields.Count(); ++i) {
-    if (dao::SameName(fields.Item(i).Name(), column.DataField())) return fields.Item(i).Value();
-  }
-  return {};
+  const int field = rs->FieldIndex(column.DataField());
+  return field < 0 ? vb::Variant() : rs->Fields(field).Value();
 }
 
 const ValueItem* DataGrid::ItemFor(const GridColumn& column, const vb::Variant& value) const {
@@ -158,42 +154,22 @@ std::string DataGrid::Display(const GridColumn& column, const vb::Variant& value
   return vb::TextOf(value);
 }
 
-template <class F>
-auto DataGrid::AtRow(long row, F read) const {
+vb::Variant DataGrid::ValueAt(long row, const GridColumn& column) const {
   dao::Recordset* rs = Rows();
   if (rs == nullptr || row < 0 || row >= rs->RecordCount()) vb::Raise(vb::ErrInvalidProperty);
-  struct Restore {
-    dao::Recordset* Rs;
-    long Position;
-    bool AtEnd;
-    bool AtStart;
-    ~Restore() {
-      if (Position >= 0) {
-        Rs->SetAbsolutePosition(Position);
-      } else if (AtEnd) {
-        Rs->MoveLast();
-        Rs->MoveNext();
-      } else if (AtStart) {
-        Rs->MoveFirst();
-        Rs->MovePrevious();
-      }
-    }
-  } restore{rs, Row(), rs->EOF_(), rs->BOF()};
-  rs->SetAbsolutePosition(row);
-  return read();
+  const int field = rs->FieldIndex(column.DataField());
+  return field < 0 ? vb::Variant() : rs->ValueAt(row, field);
 }
 
 std::string DataGrid::CellText(long row, int col) const {
   const GridColumn& column = Columns(col);
-  return AtRow(row, [&] { return Display(column, CurrentValue(column), row); });
+  return Display(column, ValueAt(row, column), row);
 }
 
 std::string DataGrid::CellPicture(long row, int col) const {
   const GridColumn& column = Columns(col);
-  return AtRow(row, [&] {
-    const ValueItem* item = ItemFor(column, CurrentValue(column));
-    return item != nullptr ? item->Picture : std::string();
-  });
+  const ValueItem* item = ItemFor(column, ValueAt(row, column));
+  return item != nullptr ? item->Picture : std::string();
 }
 
 bool DataGrid::UserMoveTo(long row) {

@@ -137,9 +137,8 @@ class DataGrid : public Control {
   /// The shown text of `value` in `column`, for row `row`.
   std::string Display(const GridColumn& column, const vb::Variant& value, long row) const;
   const ValueItem* ItemFor(const GridColumn& column, const vb::Variant& value) const;
-  /// Reads row `row` with `read`, then goes back to the current row.
-  template <class F>
-  auto AtRow(long row, F read) const;
+  /// The value of a column at row `row`, read without moving there; error 380 outside the rows.
+  vb::Variant ValueAt(long row, const GridColumn& column) const;
   /// The user moves to row `row`; false outside the rows.
   bool UserMoveTo(long row);
   void ColumnChanged() { Changed(Property::Columns); }

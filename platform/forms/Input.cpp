@@ -1,5 +1,7 @@
 #include "platform/forms/Input.h"
 
+#include "platform/db/Database.h"
+
 #include <algorithm>
 
 #include "platform/forms/Application.h"
@@ -26,6 +28,8 @@ bool Input::Run(Form& form, Action&& action) {
     if (!app.AcceptsInput(form)) return false;
     bool done = action();
     app.ProcessPendingKeys();
+    // The user is waited for next: no recordset keeps a read lock meanwhile.
+    dao::FinishPendingReads();
     return done;
   } catch (const ProgramEnd&) {
     return true;

@@ -1,0 +1,183 @@
+#include "platform/db/RowStore.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "platform/db/Constants.h"
+#include "platform/db/Values.h"
+
+namespace dao::detail {
+namespace {
+
+// Tags of the stored values; a whole number and a text's length follow as varints.
+enum Tag : unsigned char { kNull = 0, kInteger = 1, kReal = 2, kText = 3 };
+
+constexpr std::size_t kBlockBytes = 64 * 1024;
+
+std::size_t g_liveRows = 0;
+
+std::size_t VarintSize(std::uint64_t v) {
+  std::size_t n = 1;
+  while (v >= 0x80) {
+    v >>= 7;
+    ++n;
+  }
+  return n;
+}
+
+unsigned char* PutVarint(unsigned char* p, std::uint64_t v) {
+  while (v >= 0x80) {
+    *p++ = static_cast<unsigned char>(v | 0x80);
+    v >>= 7;
+  }
+  *p++ = static_cast<unsigned char>(v);
+  return p;
+}
+
+const unsigned char* GetVarint(const unsigned char* p, std::uint64_t& v) {
+  v = 0;
+  for (int shift = 0;; shift += 7) {
+    unsigned char b = *p++;
+    v |= static_cast<std::uint64_t>(b & 0x7f) << shift;
+    if ((b & 0x80) == 0) return p;
+  }
+}
+
+std::uint64_t ZigZag(std::int64_t i) { return (static_cast<std::uint64_t>(i) << 1) ^ static_cast<std::uint64_t>(i >> 63); }
+std::int64_t UnZigZag(std::uint64_t u) { return static_cast<std::int64_t>(u >> 1) ^ -static_cast<std::int64_t>(u & 1); }
+
+// The size of the stored value at `p`, tag included.
+const unsigned char* Skip(const unsigned char* p) {
+  std::uint64_t v = 0;
+  switch (*p++) {
+    case kInteger:
+      return GetVarint(p, v);
+    case kReal:
+      return p + sizeof(double);
+    case kText:
+      p = GetVarint(p, v);
+      return p + v;
+    default:
+      return p;
+  }
+}
+
+// SQLite's storage class of a column, or text for a text column that holds a number.
+int StorageOf(sqlite3_stmt* stmt, int column, int type) {
+  const int storage = sqlite3_column_type(stmt, column);
+  return storage != SQLITE_NULL && (type == dbText || type == dbMemo) ? SQLITE_TEXT : storage;
+}
+
+}  // namespace
+
+RowStore::~RowStore() { g_liveRows -= Starts_.size(); }
+
+std::size_t RowStore::LiveRows() { return g_liveRows; }
+
+unsigned char* RowStore::Reserve(std::size_t bytes) {
+  if (bytes > Free_) {
+    // Small results stay small: blocks grow from 256 bytes to 64 KiB.
+    const std::size_t grown = std::min(kBlockBytes, std::size_t{256} << std::min<std::size_t>(Blocks_.size(), 8));
+    const std::size_t size = std::max(bytes, grown);
+    Blocks_.push_back(std::make_unique_for_overwrite<unsigned char[]>(size));
+    Next_ = Blocks_.back().get();
+    Free_ = size;
+  }
+  unsigned char* p = Next_;
+  Next_ += bytes;
+  Free_ -= bytes;
+  return p;
+}
+
+void RowStore::Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool withRowid) {
+  const int columns = static_cast<int>(types.size());
+  std::size_t bytes = 0;
+  for (int i = 0; i < columns; ++i) {
+    switch (StorageOf(stmt, i, types[i])) {
+      case SQLITE_INTEGER:
+        bytes += 1 + VarintSize(ZigZag(sqlite3_column_int64(stmt, i)));
+        break;
+      case SQLITE_FLOAT:
+        bytes += 1 + sizeof(double);
+        break;
+      case SQLITE_NULL:
+        bytes += 1;
+        break;
+      default: {
+        sqlite3_column_text(stmt, i);
+        const auto n = static_cast<std::size_t>(sqlite3_column_bytes(stmt, i));
+        bytes += 1 + VarintSize(n) + n;
+      }
+    }
+  }
+  unsigned char* start = Reserve(bytes);
+  unsigned char* p = start;
+  for (int i = 0; i < columns; ++i) {
+    switch (StorageOf(stmt, i, types[i])) {
+      case SQLITE_INTEGER:
+        *p++ = kInteger;
+        p = PutVarint(p, ZigZag(sqlite3_column_int64(stmt, i)));
+        break;
+      case SQLITE_FLOAT: {
+        *p++ = kReal;
+        const double d = sqlite3_column_double(stmt, i);
+        std::memcpy(p, &d, sizeof d);
+        p += sizeof d;
+        break;
+      }
+      case SQLITE_NULL:
+        *p++ = kNull;
+        break;
+      default: {
+        const auto* text = sqlite3_column_text(stmt, i);
+        const auto n = static_cast<std::size_t>(sqlite3_column_bytes(stmt, i));
+        *p++ = kText;
+        p = PutVarint(p, n);
+        if (n > 0) std::memcpy(p, text, n);
+        p += n;
+      }
+    }
+  }
+  Starts_.push_back(start);
+  if (withRowid) Rowids_.push_back(sqlite3_column_int64(stmt, columns));
+  ++g_liveRows;
+}
+
+const unsigned char* RowStore::Find(std::size_t row, int column) const {
+  const unsigned char* p = Starts_[row];
+  for (int i = 0; i < column; ++i) p = Skip(p);
+  return p;
+}
+
+bool RowStore::IsNull(std::size_t row, int column) const { return *Find(row, column) == kNull; }
+
+vb::Variant RowStore::Value(std::size_t row, int column, int type) const {
+  const unsigned char* p = Find(row, column);
+  StoredValue v;
+  std::uint64_t u = 0;
+  switch (*p++) {
+    case kInteger:
+      GetVarint(p, u);
+      v.Storage = SQLITE_INTEGER;
+      v.Integer = UnZigZag(u);
+      v.Real = static_cast<double>(v.Integer);
+      break;
+    case kReal:
+      v.Storage = SQLITE_FLOAT;
+      std::memcpy(&v.Real, p, sizeof v.Real);
+      break;
+    case kText:
+      p = GetVarint(p, u);
+      v.Storage = SQLITE_TEXT;
+      v.Text = std::string_view(reinterpret_cast<const char*>(p), u);
+      break;
+    default:
+      v.Storage = SQLITE_NULL;
+  }
+  return ValueOf(v, type);
+}
+
+}  // namespace dao::detail
