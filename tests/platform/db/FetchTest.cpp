@@ -1,0 +1,147 @@
+// Recordsets read their rows as they are asked for, share them while nothing
+// changed, and give them back when closed.
+#include <gtest/gtest.h>
+
+#include "platform/db/Database.h"
+#include "tests/platform/db/DbTestSupport.h"
+
+namespace dao::testing {
+namespace {
+
+constexpr int kRows = 1000;
+
+class Fetching : public DbTest {
+ protected:
+  Fetching() {
+    Run({"CREATE TABLE CAB (Doc_id_d Text(15), Nombre Text(60), Estado Byte)",
+         "ALTER TABLE CAB ADD CONSTRAINT PK_CAB PRIMARY KEY (Doc_id_d)"});
+    auto& ws = Engine.Workspaces(0);
+    ws.BeginTrans();
+    for (int i = 0; i < kRows; ++i) {
+      Db->Execute("INSERT INTO CAB VALUES ('" + Ruc(i) + "', 'Declarante " + std::to_string(i) + "', " +
+                  std::to_string(i % 3) + ")");
+    }
+    ws.CommitTrans();
+  }
+  static std::string Ruc(int i) { return std::to_string(20100000000LL + i); }
+  std::shared_ptr<Recordset> List() { return Db->OpenRecordset("SELECT Doc_id_d, Estado FROM CAB ORDER BY Doc_id_d"); }
+};
+
+TEST_F(Fetching, ReadsBothWaysOverManyRowsAndOnlyAsFarAsAsked) {
+  const std::size_t before = RowsInMemory();
+  auto rs = List();
+  EXPECT_EQ(RowsInMemory() - before, 1u);  // the first row only
+  for (int i = 0; i < 10; ++i) rs->MoveNext();
+  EXPECT_EQ(RowsInMemory() - before, 11u);
+  EXPECT_EQ(rs->AbsolutePosition(), 10);
+
+  rs->MoveFirst();
+  for (int i = 0; i < kRows; ++i, rs->MoveNext()) {
+    ASSERT_EQ(Show(rs->Fields(0).Value()), Ruc(i));
+    ASSERT_EQ(rs->AbsolutePosition(), i);
+  }
+  EXPECT_TRUE(rs->EOF_());
+  for (int i = kRows; i-- > 0;) {
+    rs->MovePrevious();
+    ASSERT_EQ(Show(rs->Fields(0).Value()), Ruc(i));
+    ASSERT_EQ(rs->Fields("Estado").Value(), vb::Variant::Byte(static_cast<std::uint8_t>(i % 3)));
+  }
+  rs->MovePrevious();
+  EXPECT_TRUE(rs->BOF());
+
+  rs->SetAbsolutePosition(777);
+  EXPECT_EQ(Show(rs->Fields(0).Value()), Ruc(777));
+  EXPECT_EQ(Show(rs->ValueAt(5, 0)), Ruc(5));
+  EXPECT_EQ(rs->AbsolutePosition(), 777);  // reading by position does not move
+  EXPECT_EQ(ErrorNumberOf([&] { rs->ValueAt(kRows, 0); }), ErrInvalidArgument);
+}
+
+TEST_F(Fetching, RecordCountIsTheWholeCountBeforeAndAfterMoveLast) {
+  const std::size_t before = RowsInMemory();
+  auto rs = List();
+  rs->MoveNext();
+  EXPECT_EQ(rs->AbsolutePosition(), 1);
+  EXPECT_EQ(rs->RecordCount(), kRows);
+  EXPECT_EQ(RowsInMemory() - before, static_cast<std::size_t>(kRows));
+  EXPECT_EQ(rs->AbsolutePosition(), 1);  // counting does not move
+  rs->MoveLast();
+  EXPECT_EQ(rs->RecordCount(), kRows);
+  EXPECT_EQ(rs->AbsolutePosition(), kRows - 1);
+  EXPECT_EQ(Show(rs->Fields(0).Value()), Ruc(kRows - 1));
+}
+
+TEST_F(Fetching, DeletedRowsAreSkippedByPositionAndCount) {
+  auto rs = Db->OpenRecordset("SELECT * FROM CAB ORDER BY Doc_id_d");
+  rs->SetAbsolutePosition(3);
+  rs->Delete();
+  rs->SetAbsolutePosition(1);
+  rs->Delete();
+  EXPECT_EQ(rs->RecordCount(), kRows - 2);
+  rs->SetAbsolutePosition(2);
+  EXPECT_EQ(Show(rs->Fields(0).Value()), Ruc(4));
+  EXPECT_EQ(rs->AbsolutePosition(), 2);
+  EXPECT_EQ(Show(rs->ValueAt(1, 0)), Ruc(2));
+  rs->MoveLast();
+  EXPECT_EQ(rs->AbsolutePosition(), kRows - 3);
+}
+
+// A query run again shares the rows while nothing changed; a row another
+// program (here another connection) committed, or one written here, shows.
+TEST_F(Fetching, RequeryShowsOnlyWhatChanged) {
+  auto rs = List();
+  rs->MoveLast();
+  const std::size_t held = RowsInMemory();
+  rs->Requery();
+  auto again = List();
+  EXPECT_EQ(RowsInMemory(), held);  // the same rows, read once
+  EXPECT_EQ(again->RecordCount(), kRows);
+
+  {
+    DBEngine other;
+    other.Workspaces(0).OpenDatabase(Folder / "test.mdb")->Execute("INSERT INTO CAB VALUES ('10000000001', 'Nuevo', 0)");
+  }
+  EXPECT_EQ(rs->RecordCount(), kRows);  // not until the next refresh
+  rs->Requery();
+  EXPECT_EQ(rs->RecordCount(), kRows + 1);
+  EXPECT_EQ(Show(rs->Fields(0).Value()), "10000000001");
+
+  Db->Execute("DELETE * FROM CAB WHERE Doc_id_d = '10000000001'");
+  rs->Requery();
+  EXPECT_EQ(rs->RecordCount(), kRows);
+  EXPECT_EQ(Show(rs->Fields(0).Value()), Ruc(0));
+}
+
+TEST_F(Fetching, ClosingGivesTheRowsBack) {
+  const std::size_t before = RowsInMemory();
+  auto rs = List();
+  auto other = List();
+  rs->MoveLast();
+  EXPECT_EQ(RowsInMemory() - before, static_cast<std::size_t>(kRows));
+  rs->Close();
+  EXPECT_EQ(RowsInMemory() - before, static_cast<std::size_t>(kRows));  // the other still reads them
+  other.reset();
+  EXPECT_EQ(RowsInMemory(), before);
+}
+
+// Rows left unread hold no lock once the program waits or writes: another
+// program saves meanwhile, and a write here does not change what is read.
+TEST_F(Fetching, UnreadRowsHoldNoLockWhileTheProgramWaits) {
+  auto rs = List();
+  rs->MoveNext();
+  FinishPendingReads();
+  WithOtherProgram(
+      [&] {
+        DBEngine other;
+        other.SetLockWaitMs(100);
+        other.Workspaces(0).OpenDatabase(Folder / "test.mdb")->Execute("INSERT INTO CAB VALUES ('1', 'Otro', 0)");
+      },
+      [] {});
+  auto pending = List();
+  pending->MoveNext();
+  Db->Execute("INSERT INTO CAB VALUES ('99999999999', 'Último', 0)");
+  EXPECT_EQ(pending->RecordCount(), kRows + 1);  // as it was when the write came
+  EXPECT_EQ(rs->RecordCount(), kRows);
+}
+
+}  // namespace
+}  // namespace dao::testing
