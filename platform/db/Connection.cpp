@@ -199,11 +199,11 @@ int Connection::SchemaVersion() {
 }
 
 DataStamp Connection::Stamp() {
-  sqlite3_stmt* stmt = Prepared("SELECT * FROM pragma_data_version, pragma_schema_version");
+  sqlite3_stmt* stmt = Prepared("PRAGMA data_version");
   StatementUse use(stmt);
   int rc = sqlite3_step(stmt);
   if (rc != SQLITE_ROW) Fail(rc, Phase::Read);
-  return {sqlite3_column_int64(stmt, 0), sqlite3_total_changes64(Db_), sqlite3_column_int64(stmt, 1)};
+  return {sqlite3_column_int64(stmt, 0), sqlite3_total_changes64(Db_), SchemaVersion()};
 }
 
 std::shared_ptr<Fetch> Connection::LastResult(const std::string& key, const DataStamp& stamp) {
@@ -222,7 +222,7 @@ void Connection::KeepResult(const std::string& key, const std::shared_ptr<Fetch>
   Results_.insert_or_assign(key, fetch);
 }
 
-CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql, bool editable) {
+CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql, bool editable, bool checkSchema) {
   std::string key = (editable ? "E " : "S ") + lexed.Shape;
   auto full = [&](const std::vector<int>& structural) {
     std::string k = key;
@@ -234,7 +234,7 @@ CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql,
       CompiledStatement& hit = *c->second;
       // One statement serves one reader at a time: an unfinished one reads its rest first.
       if (hit.Holder != nullptr) hit.Holder->Finish();
-      if (!hit.Info.SchemaDependent || hit.SchemaVersion == SchemaVersion()) return hit;
+      if (!hit.Info.SchemaDependent || !checkSchema || hit.SchemaVersion == SchemaVersion()) return hit;
       sqlite3_finalize(hit.Stmt);
       Compiled_.erase(c);
     }

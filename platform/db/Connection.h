@@ -122,7 +122,10 @@ class Connection {
   [[noreturn]] void Fail(int rc, Phase phase) const;
 
   /// The translated and prepared form of a Jet SELECT, INSERT, UPDATE or DELETE.
-  CompiledStatement& Compile(const Lexed& lexed, std::string_view sql, bool editable);
+  /// A cached translation that depends on a table's columns is checked
+  /// against the schema first, unless `checkSchema` is false: then the
+  /// caller checks it inside its own read (see RunQuery).
+  CompiledStatement& Compile(const Lexed& lexed, std::string_view sql, bool editable, bool checkSchema = true);
   /// After the first step of a SELECT: when SQLite prepared it again because
   /// a table changed (here or in another program), its columns are read anew.
   void RefreshShape(CompiledStatement& c) const;

@@ -8,6 +8,7 @@
 
 #include "platform/db/JetDdl.h"
 #include "platform/db/JetError.h"
+#include "platform/text/Error.h"
 
 namespace dao::detail {
 namespace {
@@ -84,8 +85,28 @@ std::shared_ptr<Fetch> RunQuery(Connection& c, std::string_view sql, bool editab
   }
   Lexed lexed = Lex(sql);
   if (KindOf(lexed) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
-  CompiledStatement& compiled = c.Compile(lexed, sql, editable);
-  auto fetch = std::make_shared<Fetch>(c, std::move(lexed), compiled);
+  std::shared_ptr<Fetch> fetch;
+  CompiledStatement& compiled = c.Compile(lexed, sql, editable, false);
+  if (!compiled.Info.SchemaDependent) {
+    fetch = std::make_shared<Fetch>(c, std::move(lexed), compiled);
+  } else {
+    // A translation made for other columns is found out inside the query's
+    // own read, without a read of the schema's version of its own.
+    const int version = compiled.SchemaVersion;
+    try {
+      fetch = std::make_shared<Fetch>(c, std::move(lexed), compiled);
+      const bool current = fetch->Rows().Size() > 0 ? fetch->Stamp().SchemaVersion == version
+                                                    : c.SchemaVersion() == version;
+      if (!current) fetch.reset();
+    } catch (const vb::Error&) {
+      fetch.reset();  // told again below, by a translation made anew when the tables changed
+    }
+    if (fetch == nullptr) {
+      Lexed again = Lex(sql);
+      CompiledStatement& fresh = c.Compile(again, sql, editable);
+      fetch = std::make_shared<Fetch>(c, std::move(again), fresh);
+    }
+  }
   // An empty result is not kept: it has no stamp, and running it again costs little.
   if (fetch->Rows().Size() > 0) c.KeepResult(key, fetch);
   return fetch;
