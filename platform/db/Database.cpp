@@ -50,9 +50,9 @@ std::shared_ptr<Recordset> Database::OpenRecordset(std::string_view source, int 
   if (type == dbOpenTable && !isTable) RaiseJet(ErrInvalidOperation);
   std::string sql = isTable ? "SELECT * FROM [" + table + "]" : std::string(source);
   const bool editable = type == dbOpenTable || type == dbOpenDynaset;
-  std::shared_ptr<detail::Fetch> rows = detail::RunQuery(Connection(), sql, editable);
+  detail::QueryRows rows = detail::RunQuery(Connection(), sql, editable);
   // A table's recordset knows its count at once, as a table does.
-  if (type == dbOpenTable) rows->Finish();
+  if (type == dbOpenTable) rows.Rows->Finish();
   return std::make_shared<Recordset>(Connection_, std::move(sql), type, editable, std::move(rows));
 }
 

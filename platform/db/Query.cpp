@@ -19,6 +19,33 @@ std::vector<Fetch*>& Pending() {
   return pending;
 }
 
+// What names a query's rows: its words ignoring case and blanks, and its literals.
+std::string ResultKey(const Lexed& lexed, bool editable) {
+  std::string key = editable ? "E " : "S ";
+  for (char ch : lexed.Shape) key += (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 32) : ch;
+  for (const Literal& l : lexed.Literals) {
+    key += '\x1f';
+    switch (l.Type) {
+      case Literal::Kind::Text:
+        key += 'T' + l.TextValue;
+        break;
+      case Literal::Kind::Integer:
+        key += 'I' + std::to_string(l.IntValue);
+        break;
+      case Literal::Kind::Real:
+        key += 'R' + std::to_string(l.RealValue);
+        break;
+    }
+  }
+  return key;
+}
+
+// Rows read under the same shape of columns, whatever the case of their names.
+bool SameColumns(const ResultShape& a, const ResultShape& b) {
+  return a.Names.size() == b.Names.size() && a.Types == b.Types && a.Sizes == b.Sizes &&
+         a.SourceColumns.size() == b.SourceColumns.size() && a.BaseTable == b.BaseTable;
+}
+
 }  // namespace
 
 Fetch::Fetch(Connection& c, Lexed lexed, CompiledStatement& compiled)
@@ -77,14 +104,17 @@ void AbandonFetches(Connection& c) {
   }
 }
 
-std::shared_ptr<Fetch> RunQuery(Connection& c, std::string_view sql, bool editable) {
+QueryRows RunQuery(Connection& c, std::string_view sql, bool editable) {
   c.Db();
-  std::string key = (editable ? "E " : "S ") + std::string(sql);
-  if (c.HasResult(key)) {
-    if (std::shared_ptr<Fetch> same = c.LastResult(key, c.Stamp())) return same;
-  }
   Lexed lexed = Lex(sql);
   if (KindOf(lexed) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
+  const std::string key = ResultKey(lexed, editable);
+  if (c.HasResult(key)) {
+    if (std::shared_ptr<Fetch> same = c.LastResult(key, c.Stamp())) {
+      CompiledStatement& compiled = c.Compile(lexed, sql, editable);
+      if (compiled.Shape && SameColumns(*compiled.Shape, *same->Shape())) return {same, compiled.Shape};
+    }
+  }
   std::shared_ptr<Fetch> fetch;
   CompiledStatement& compiled = c.Compile(lexed, sql, editable, false);
   if (!compiled.Info.SchemaDependent) {
@@ -109,7 +139,7 @@ std::shared_ptr<Fetch> RunQuery(Connection& c, std::string_view sql, bool editab
   }
   // An empty result is not kept: it has no stamp, and running it again costs little.
   if (fetch->Rows().Size() > 0) c.KeepResult(key, fetch);
-  return fetch;
+  return {fetch, fetch->Shape()};
 }
 
 void RunStatement(Connection& c, std::string_view sql) {

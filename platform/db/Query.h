@@ -8,7 +8,9 @@
 // whenever FinishPendingReads is called (the window layer calls it when it
 // waits for the user). A query run again while nothing changed in the
 // database (no change here, none committed by another program, no change of
-// tables) shares the rows it read the last time instead of running again.
+// tables) shares the rows it read the last time instead of running again; a
+// query is the same when it differs only in blanks and the case of its
+// words, its literals being equal.
 //
 // RunStatement runs one action or definition statement; SQLite undoes a
 // statement that fails part-way, so a failure leaves no half of it.
@@ -61,9 +63,16 @@ class Fetch {
   DataStamp Stamp_;
 };
 
+/// The rows of one run of a SELECT and the columns as that SELECT names them
+/// (a query written in another case may share the rows of an earlier run).
+struct QueryRows {
+  std::shared_ptr<Fetch> Rows;
+  std::shared_ptr<const ResultShape> Shape;
+};
+
 /// The rows of a Jet SELECT; with `editable`, each row's rowid when it reads one table.
 /// A statement other than SELECT is error 3219.
-std::shared_ptr<Fetch> RunQuery(Connection& c, std::string_view sql, bool editable);
+QueryRows RunQuery(Connection& c, std::string_view sql, bool editable);
 
 /// Every unfinished fetch of every connection reads its remaining rows.
 void FinishPendingFetches();

@@ -50,17 +50,17 @@ void Field::SetValue(const vb::Variant& value) {
 // --- Recordset ---
 
 Recordset::Recordset(std::shared_ptr<detail::Connection> connection, std::string sql, int type, bool editable,
-                     std::shared_ptr<detail::Fetch> rows)
+                     detail::QueryRows rows)
     : Connection_(std::move(connection)), Sql_(std::move(sql)), Type_(type), Editable_(editable) {
   Load(std::move(rows));
 }
 
 Recordset::~Recordset() = default;
 
-void Recordset::Load(std::shared_ptr<detail::Fetch> rows) {
-  const bool sameShape = Shape_ == rows->Shape();
-  Rows_ = std::move(rows);
-  Shape_ = Rows_->Shape();
+void Recordset::Load(detail::QueryRows rows) {
+  const bool sameShape = Shape_ == rows.Shape;
+  Rows_ = std::move(rows.Rows);
+  Shape_ = std::move(rows.Shape);
   Deleted_.clear();
   Edited_.clear();
   Added_.clear();

@@ -63,6 +63,7 @@ namespace dao {
 namespace detail {
 class Connection;
 class Fetch;
+struct QueryRows;
 struct ResultShape;
 }  // namespace detail
 
@@ -100,7 +101,7 @@ class Recordset {
  public:
   /// Made by Database::OpenRecordset.
   Recordset(std::shared_ptr<detail::Connection> connection, std::string sql, int type, bool editable,
-            std::shared_ptr<detail::Fetch> rows);
+            detail::QueryRows rows);
   ~Recordset();
   Recordset(const Recordset&) = delete;
   Recordset& operator=(const Recordset&) = delete;
@@ -161,7 +162,7 @@ class Recordset {
   void CheckEditable() const;
   void CheckBackwards() const;
   void CheckCurrent() const;
-  void Load(std::shared_ptr<detail::Fetch> rows);
+  void Load(detail::QueryRows rows);
   void Find(std::string_view criteria, std::size_t from);
   /// Reads rows until row `row` is there; false when the query has no such row.
   bool Has(std::size_t row) const;
