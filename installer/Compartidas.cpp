@@ -50,8 +50,11 @@ void ConfirmaTransaccion() {
 }
 
 int Mensaje(std::string_view prompt, int style, std::string_view title) {
-  const bool enCurso = G().Transaccion != nullptr;
-  ConfirmaTransaccion();
+  // A box inside a step's own unit (a table and its key, say) waits with it
+  // open: that unit must stay whole.
+  Compartidas& g = G();
+  const bool enCurso = g.Transaccion != nullptr && g.Motor.Workspaces(0).TransactionLevel() == 1;
+  if (enCurso) ConfirmaTransaccion();
   const int respuesta = forms::MsgBox(prompt, style, title);
   if (enCurso) IniciaTransaccion();
   return respuesta;
