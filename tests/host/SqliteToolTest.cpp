@@ -18,7 +18,11 @@ struct Salida {
 };
 
 Salida Sqlite3(const std::string& database, const std::string& sql, bool conExtension = true) {
+#ifdef KR_TOOL_ENV
+  std::string command = KR_TOOL_ENV "sqlite3 -bail";
+#else
   std::string command = "sqlite3 -bail";
+#endif
   if (conExtension) command += " -cmd '.load " + std::string(KR_KRJET) + "'";
   command += " '" + database + "' \"" + sql + "\" 2>&1";
   Salida s;
