@@ -22,9 +22,11 @@
 
 #include "bench/BenchReport.h"
 #include "host/SampleInstallation.h"
+#include "common/CuentaTrabajo.h"
 #include "installer/Compartidas.h"
 #include "installer/Inicio.h"
 #include "platform/db/JetFunctions.h"
+#include "platform/db/Workgroup.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ConsoleFrontEnd.h"
 
@@ -177,6 +179,15 @@ void PisoSegunda(benchmark::State& state) {
   for (auto _ : state) Piso(guion.Segunda);
 }
 
+// The account check at the opening, which a raw program does not make.
+void VerificaCuenta(benchmark::State& state) {
+  const Muestra& muestra = LaMuestra();
+  const std::string& mdw = muestra.Layout.Workgroup;
+  const common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
+  for (auto _ : state) benchmark::DoNotOptimize(dao::CheckWorkgroupAccount(mdw, cuenta.Usuario, cuenta.Clave));
+}
+
+BENCHMARK(VerificaCuenta)->Unit(benchmark::kMillisecond);
 BENCHMARK(PrimeraCorrida)->Unit(benchmark::kMillisecond);
 BENCHMARK(PisoPrimera)->Unit(benchmark::kMillisecond);
 BENCHMARK(SegundaCorrida)->Unit(benchmark::kMillisecond);
@@ -207,6 +218,16 @@ int main(int argc, char** argv) {
               ratio("PrimeraCorrida", "PisoPrimera").c_str());
   std::printf("LUD917 second run against one raw transaction doing the same  ratio layer/raw: %s\n",
               ratio("SegundaCorrida", "PisoSegunda").c_str());
+  // The same, the floor with the one account check every opening makes.
+  auto conCuenta = [&](const char* layer, const char* raw) {
+    auto l = reporter.Times.find(layer), r = reporter.Times.find(raw), v = reporter.Times.find("VerificaCuenta");
+    if (l == reporter.Times.end() || r == reporter.Times.end() || v == reporter.Times.end()) return std::string("n/a");
+    return kr::bench::Fixed(l->second / (r->second + v->second), 2);
+  };
+  std::printf("LUD917 first run, floor with its account check   ratio layer/raw: %s\n",
+              conCuenta("PrimeraCorrida", "PisoPrimera").c_str());
+  std::printf("LUD917 second run, floor with its account check  ratio layer/raw: %s\n",
+              conCuenta("SegundaCorrida", "PisoSegunda").c_str());
   installer::ReiniciaCompartidas();
   std::error_code ec;
   fs::remove_all(LaMuestra().Carpeta, ec);
