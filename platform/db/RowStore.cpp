@@ -8,6 +8,7 @@
 
 #include "platform/db/Constants.h"
 #include "platform/db/Values.h"
+#include "platform/text/Error.h"
 
 namespace dao::detail {
 namespace {
@@ -82,6 +83,7 @@ unsigned char* RowStore::Reserve(std::size_t bytes) {
     // Small results stay small: blocks grow from 256 bytes to 64 KiB.
     const std::size_t grown = std::min(kBlockBytes, std::size_t{256} << std::min<std::size_t>(Blocks_.size(), 8));
     const std::size_t size = std::max(bytes, grown);
+    if (Blocks_.size() >= 0xffff) vb::Raise(vb::ErrOutOfMemory);  // past 4 GiB of rows
     Blocks_.push_back(std::make_unique_for_overwrite<unsigned char[]>(size));
     Next_ = Blocks_.back().get();
     Free_ = size;
@@ -93,61 +95,61 @@ unsigned char* RowStore::Reserve(std::size_t bytes) {
 }
 
 void RowStore::Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool withRowid) {
+  // Each column is asked of SQLite once: its value is kept here while the row's size is counted.
   const int columns = static_cast<int>(types.size());
+  Scratch_.resize(types.size());
   std::size_t bytes = 0;
   for (int i = 0; i < columns; ++i) {
-    switch (StorageOf(stmt, i, types[i])) {
+    Column& c = Scratch_[static_cast<std::size_t>(i)];
+    c.Storage = StorageOf(stmt, i, types[static_cast<std::size_t>(i)]);
+    switch (c.Storage) {
       case SQLITE_INTEGER:
-        bytes += 1 + VarintSize(ZigZag(sqlite3_column_int64(stmt, i)));
+        c.Integer = ZigZag(sqlite3_column_int64(stmt, i));
+        bytes += 1 + VarintSize(c.Integer);
         break;
       case SQLITE_FLOAT:
+        c.Real = sqlite3_column_double(stmt, i);
         bytes += 1 + sizeof(double);
         break;
       case SQLITE_NULL:
         bytes += 1;
         break;
-      default: {
-        sqlite3_column_text(stmt, i);
-        const auto n = static_cast<std::size_t>(sqlite3_column_bytes(stmt, i));
-        bytes += 1 + VarintSize(n) + n;
-      }
+      default:
+        c.Text = sqlite3_column_text(stmt, i);
+        c.Bytes = static_cast<std::size_t>(sqlite3_column_bytes(stmt, i));
+        bytes += 1 + VarintSize(c.Bytes) + c.Bytes;
     }
   }
   unsigned char* start = Reserve(bytes);
   unsigned char* p = start;
-  for (int i = 0; i < columns; ++i) {
-    switch (StorageOf(stmt, i, types[i])) {
+  for (const Column& c : Scratch_) {
+    switch (c.Storage) {
       case SQLITE_INTEGER:
         *p++ = kInteger;
-        p = PutVarint(p, ZigZag(sqlite3_column_int64(stmt, i)));
+        p = PutVarint(p, c.Integer);
         break;
-      case SQLITE_FLOAT: {
+      case SQLITE_FLOAT:
         *p++ = kReal;
-        const double d = sqlite3_column_double(stmt, i);
-        std::memcpy(p, &d, sizeof d);
-        p += sizeof d;
+        std::memcpy(p, &c.Real, sizeof c.Real);
+        p += sizeof c.Real;
         break;
-      }
       case SQLITE_NULL:
         *p++ = kNull;
         break;
-      default: {
-        const auto* text = sqlite3_column_text(stmt, i);
-        const auto n = static_cast<std::size_t>(sqlite3_column_bytes(stmt, i));
+      default:
         *p++ = kText;
-        p = PutVarint(p, n);
-        if (n > 0) std::memcpy(p, text, n);
-        p += n;
-      }
+        p = PutVarint(p, c.Bytes);
+        if (c.Bytes > 0) std::memcpy(p, c.Text, c.Bytes);
+        p += c.Bytes;
     }
   }
-  Starts_.push_back(start);
+  Starts_.push_back(static_cast<std::uint32_t>(((Blocks_.size() - 1) << 16) | (start - Blocks_.back().get())));
   if (withRowid) Rowids_.push_back(sqlite3_column_int64(stmt, columns));
   ++g_liveRows;
 }
 
 const unsigned char* RowStore::Find(std::size_t row, int column) const {
-  const unsigned char* p = Starts_[row];
+  const unsigned char* p = Blocks_[Starts_[row] >> 16].get() + (Starts_[row] & 0xffff);
   for (int i = 0; i < column; ++i) p = Skip(p);
   return p;
 }

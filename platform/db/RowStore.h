@@ -43,10 +43,19 @@ class RowStore {
   const unsigned char* Find(std::size_t row, int column) const;
   unsigned char* Reserve(std::size_t bytes);
 
-  std::vector<const unsigned char*> Starts_;
+  // A row's start: its block in the high half, its offset in the low half.
+  std::vector<std::uint32_t> Starts_;
   std::vector<std::int64_t> Rowids_;
   std::vector<std::unique_ptr<unsigned char[]>> Blocks_;
   std::size_t Free_ = 0;
+  struct Column {
+    int Storage = 0;
+    std::uint64_t Integer = 0;  // zigzagged
+    double Real = 0;
+    const unsigned char* Text = nullptr;
+    std::size_t Bytes = 0;
+  };
+  std::vector<Column> Scratch_;
   unsigned char* Next_ = nullptr;
 };
 
