@@ -13,8 +13,18 @@
 namespace dao::detail {
 namespace {
 
-// Tags of the stored values; a whole number and a text's length follow as varints.
-enum Tag : unsigned char { kNull = 0, kInteger = 1, kReal = 2, kText = 3 };
+// The first byte of a stored value: its kind, and for a short text its
+// length and for a small whole number its value. Longer lengths and larger
+// numbers follow as varints (numbers zigzagged), a real as its 8 bytes.
+enum Tag : unsigned char {
+  kNull = 0x00,
+  kInteger = 0x01,
+  kReal = 0x02,
+  kWholeReal = 0x03,   // a real without decimals, stored as a whole number
+  kText = 0x04,
+  kSmallInteger = 0x40,  // | zigzagged value below 64
+  kShortText = 0x80,     // | length below 128
+};
 
 constexpr std::size_t kBlockBytes = 64 * 1024;
 
@@ -50,11 +60,15 @@ const unsigned char* GetVarint(const unsigned char* p, std::uint64_t& v) {
 std::uint64_t ZigZag(std::int64_t i) { return (static_cast<std::uint64_t>(i) << 1) ^ static_cast<std::uint64_t>(i >> 63); }
 std::int64_t UnZigZag(std::uint64_t u) { return static_cast<std::int64_t>(u >> 1) ^ -static_cast<std::int64_t>(u & 1); }
 
-// The size of the stored value at `p`, tag included.
+// Past the stored value at `p`.
 const unsigned char* Skip(const unsigned char* p) {
+  const unsigned char tag = *p++;
+  if (tag & kShortText) return p + (tag & 0x7f);
+  if (tag & kSmallInteger) return p;
   std::uint64_t v = 0;
-  switch (*p++) {
+  switch (tag) {
     case kInteger:
+    case kWholeReal:
       return GetVarint(p, v);
     case kReal:
       return p + sizeof(double);
@@ -65,6 +79,9 @@ const unsigned char* Skip(const unsigned char* p) {
       return p;
   }
 }
+
+// A real that a whole number holds exactly, and small enough to gain by it.
+bool IsWhole(double d) { return d == static_cast<double>(static_cast<std::int64_t>(d)) && d > -1e15 && d < 1e15; }
 
 // SQLite's storage class of a column, or text for a text column that holds a number.
 int StorageOf(sqlite3_stmt* stmt, int column, int type) {
@@ -105,11 +122,12 @@ void RowStore::Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool wi
     switch (c.Storage) {
       case SQLITE_INTEGER:
         c.Integer = ZigZag(sqlite3_column_int64(stmt, i));
-        bytes += 1 + VarintSize(c.Integer);
+        bytes += c.Integer < 64 ? 1 : 1 + VarintSize(c.Integer);
         break;
       case SQLITE_FLOAT:
         c.Real = sqlite3_column_double(stmt, i);
-        bytes += 1 + sizeof(double);
+        if (IsWhole(c.Real)) c.Integer = ZigZag(static_cast<std::int64_t>(c.Real));
+        bytes += IsWhole(c.Real) ? 1 + VarintSize(c.Integer) : 1 + sizeof(double);
         break;
       case SQLITE_NULL:
         bytes += 1;
@@ -117,7 +135,7 @@ void RowStore::Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool wi
       default:
         c.Text = sqlite3_column_text(stmt, i);
         c.Bytes = static_cast<std::size_t>(sqlite3_column_bytes(stmt, i));
-        bytes += 1 + VarintSize(c.Bytes) + c.Bytes;
+        bytes += (c.Bytes < 128 ? 1 : 1 + VarintSize(c.Bytes)) + c.Bytes;
     }
   }
   unsigned char* start = Reserve(bytes);
@@ -125,20 +143,33 @@ void RowStore::Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool wi
   for (const Column& c : Scratch_) {
     switch (c.Storage) {
       case SQLITE_INTEGER:
-        *p++ = kInteger;
-        p = PutVarint(p, c.Integer);
+        if (c.Integer < 64) {
+          *p++ = static_cast<unsigned char>(kSmallInteger | c.Integer);
+        } else {
+          *p++ = kInteger;
+          p = PutVarint(p, c.Integer);
+        }
         break;
       case SQLITE_FLOAT:
-        *p++ = kReal;
-        std::memcpy(p, &c.Real, sizeof c.Real);
-        p += sizeof c.Real;
+        if (IsWhole(c.Real)) {
+          *p++ = kWholeReal;
+          p = PutVarint(p, c.Integer);
+        } else {
+          *p++ = kReal;
+          std::memcpy(p, &c.Real, sizeof c.Real);
+          p += sizeof c.Real;
+        }
         break;
       case SQLITE_NULL:
         *p++ = kNull;
         break;
       default:
-        *p++ = kText;
-        p = PutVarint(p, c.Bytes);
+        if (c.Bytes < 128) {
+          *p++ = static_cast<unsigned char>(kShortText | c.Bytes);
+        } else {
+          *p++ = kText;
+          p = PutVarint(p, c.Bytes);
+        }
         if (c.Bytes > 0) std::memcpy(p, c.Text, c.Bytes);
         p += c.Bytes;
     }
@@ -158,26 +189,41 @@ bool RowStore::IsNull(std::size_t row, int column) const { return *Find(row, col
 
 vb::Variant RowStore::Value(std::size_t row, int column, int type) const {
   const unsigned char* p = Find(row, column);
+  const unsigned char tag = *p++;
   StoredValue v;
   std::uint64_t u = 0;
-  switch (*p++) {
-    case kInteger:
-      GetVarint(p, u);
-      v.Storage = SQLITE_INTEGER;
-      v.Integer = UnZigZag(u);
-      v.Real = static_cast<double>(v.Integer);
-      break;
-    case kReal:
-      v.Storage = SQLITE_FLOAT;
-      std::memcpy(&v.Real, p, sizeof v.Real);
-      break;
-    case kText:
-      p = GetVarint(p, u);
-      v.Storage = SQLITE_TEXT;
-      v.Text = std::string_view(reinterpret_cast<const char*>(p), u);
-      break;
-    default:
-      v.Storage = SQLITE_NULL;
+  if (tag & kShortText) {
+    v.Storage = SQLITE_TEXT;
+    v.Text = std::string_view(reinterpret_cast<const char*>(p), tag & 0x7f);
+  } else if (tag & kSmallInteger) {
+    v.Storage = SQLITE_INTEGER;
+    v.Integer = UnZigZag(tag & 0x3f);
+    v.Real = static_cast<double>(v.Integer);
+  } else {
+    switch (tag) {
+      case kInteger:
+        GetVarint(p, u);
+        v.Storage = SQLITE_INTEGER;
+        v.Integer = UnZigZag(u);
+        v.Real = static_cast<double>(v.Integer);
+        break;
+      case kWholeReal:
+        GetVarint(p, u);
+        v.Storage = SQLITE_FLOAT;
+        v.Real = static_cast<double>(UnZigZag(u));
+        break;
+      case kReal:
+        v.Storage = SQLITE_FLOAT;
+        std::memcpy(&v.Real, p, sizeof v.Real);
+        break;
+      case kText:
+        p = GetVarint(p, u);
+        v.Storage = SQLITE_TEXT;
+        v.Text = std::string_view(reinterpret_cast<const char*>(p), u);
+        break;
+      default:
+        v.Storage = SQLITE_NULL;
+    }
   }
   return ValueOf(v, type);
 }

@@ -143,5 +143,35 @@ TEST_F(Fetching, UnreadRowsHoldNoLockWhileTheProgramWaits) {
   EXPECT_EQ(rs->RecordCount(), kRows);
 }
 
+// Values are kept as compactly as they allow and read back as they were.
+TEST_F(Fetching, ValuesComeBackAsStored) {
+  const std::string largo(300, 'x');
+  struct Case {
+    std::string Expression;
+    vb::Variant Expected;
+  } cases[] = {
+      {"0", vb::Variant::Long(0)},
+      {"-31", vb::Variant::Long(-31)},
+      {"32", vb::Variant::Long(32)},
+      {"2147483647", vb::Variant::Long(2147483647)},
+      {"-2147483648", vb::Variant::Long(-2147483647 - 1)},
+      {"5000000000", vb::Variant(5000000000.0)},
+      {"2.5", vb::Variant(2.5)},
+      {"37695.0", vb::Variant(37695.0)},
+      {"-1.0", vb::Variant(-1.0)},
+      {"1e300", vb::Variant(1e300)},
+      {"''", vb::Variant(std::string())},
+      {"'Ñandú'", vb::Variant(std::string("Ñandú"))},
+      {"'" + largo + "'", vb::Variant(largo)},
+      {"Null", vb::Variant::Null()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Expression);
+    auto rs = Db->OpenRecordset("SELECT " + c.Expression + " AS v, Estado FROM CAB WHERE Doc_id_d = '" + Ruc(4) + "'");
+    EXPECT_EQ(rs->Fields(0).Value(), c.Expected);
+    EXPECT_EQ(rs->Fields(1).Value(), vb::Variant::Byte(1));
+  }
+}
+
 }  // namespace
 }  // namespace dao::testing
