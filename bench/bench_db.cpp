@@ -212,11 +212,7 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   std::filesystem::remove_all(Folder());
-  auto ratio = [&](const char* layer, const char* raw) {
-    auto l = reporter.Times.find(layer), r = reporter.Times.find(raw);
-    if (l == reporter.Times.end() || r == reporter.Times.end() || r->second <= 0) return std::string("n/a");
-    return kr::bench::Fixed(l->second / r->second, 2);
-  };
+  auto ratio = [&](const char* layer, const char* raw) { return kr::bench::Ratio(reporter, layer, raw); };
   std::printf("10,000 inserts (AddNew/Update in a transaction)  ratio layer/raw: %s\n",
               ratio("LayerInserts", "RawInserts").c_str());
   std::printf("10,000 keyed reads (OpenRecordset + 3 fields)     ratio layer/raw: %s\n",

@@ -351,10 +351,7 @@ int main(int argc, char** argv) {
     auto it = reporter.Times.find(name);
     return it == reporter.Times.end() ? 0.0 : it->second;
   };
-  auto ratio = [&](const std::string& layer, const std::string& raw) {
-    double l = tiempo(layer), r = tiempo(raw);
-    return r > 0 && l > 0 ? kr::bench::Fixed(l / r, 2) : std::string("n/a");
-  };
+  auto ratio = [&](const std::string& layer, const std::string& raw) { return kr::bench::Ratio(reporter, layer, raw); };
   for (const Lista& l : kListas) {
     for (int t : kTamanos) {
       const std::string arg = "/" + std::to_string(t);

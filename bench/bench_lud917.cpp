@@ -209,11 +209,7 @@ int main(int argc, char** argv) {
   };
   std::printf("LUD917 full run on the sample installation, first run:  %s\n", ms("PrimeraCorrida").c_str());
   std::printf("LUD917 full run on the sample installation, second run: %s\n", ms("SegundaCorrida").c_str());
-  auto ratio = [&](const char* layer, const char* raw) {
-    auto l = reporter.Times.find(layer), r = reporter.Times.find(raw);
-    if (l == reporter.Times.end() || r == reporter.Times.end() || r->second <= 0) return std::string("n/a");
-    return kr::bench::Fixed(l->second / r->second, 2);
-  };
+  auto ratio = [&](const char* layer, const char* raw) { return kr::bench::Ratio(reporter, layer, raw); };
   std::printf("LUD917 first run against one raw transaction doing the same   ratio layer/raw: %s\n",
               ratio("PrimeraCorrida", "PisoPrimera").c_str());
   std::printf("LUD917 second run against one raw transaction doing the same  ratio layer/raw: %s\n",

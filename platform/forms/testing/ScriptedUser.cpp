@@ -84,7 +84,9 @@ std::string ScriptedUser::Describe(const Expectation& e) {
 void ScriptedUser::VerifyDone() {
   for (const Expectation& e : Queue_) ADD_FAILURE() << "expected but never shown: " << Describe(e);
   Queue_.clear();
-  InsertPoints_.clear();
+  // Called inside a modal step, the steps under way still pop their points
+  // when they end: keep one per step, all at the (now only) end.
+  for (Queue::iterator& point : InsertPoints_) point = Queue_.end();
 }
 
 int ScriptedUser::ShowMessage(const MessageBox& box) {

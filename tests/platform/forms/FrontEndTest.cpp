@@ -73,6 +73,23 @@ TEST_F(Scripted, AStepScriptsWhatItsOwnActionsBringBeforeWhatWaitsAfterIt) {
   EXPECT_EQ(User.Messages().size(), 2u);
 }
 
+TEST_F(Scripted, VerifyDoneInsideAStepLeavesTheScriptUsable) {
+  User.ExpectModal<frmDialogo>([&](frmDialogo& d) {
+    User.ExpectMsgBox("dentro", vbOK);
+    MsgBox("dentro");
+    User.VerifyDone();
+    User.ExpectMsgBox("después del control", vbOK);
+    MsgBox("después del control");
+    User.Click(d.cmdAceptar);
+  });
+  Default<frmDialogo>().Show(vbModal);
+  User.ExpectModal<frmDialogo>([&](frmDialogo& d) { User.Click(d.cmdAceptar); });
+  User.ExpectMsgBox("al final", vbOK);
+  Default<frmDialogo>().Show(vbModal);
+  MsgBox("al final");
+  EXPECT_EQ(User.Messages().size(), 3u);
+}
+
 TEST_F(Scripted, WhatTheScriptDidNotExpectFailsTheTest) {
   int answer = 0;
   EXPECT_NONFATAL_FAILURE(answer = MsgBox("sorpresa", vbYesNo + vbDefaultButton2), "unexpected message box");
