@@ -236,8 +236,8 @@ void Piso(benchmark::State& state, const Lista& l, bool alFinal) {
   Arranca(static_cast<int>(state.range(0)));
   const std::string jet = ConsultaDe(l);
   dao::detail::Lexed lexed = dao::detail::Lex(jet);
-  dao::detail::Translation t =
-      dao::detail::Translate(lexed, jet, [](std::string_view) { return std::nullopt; }, false);
+  dao::detail::Translation t = dao::detail::Translate(
+      lexed, jet, [](std::string_view) { return std::nullopt; }, false);
   sqlite3* db = nullptr;
   sqlite3_open_v2(LaMuestra().Layout.Database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
   dao::detail::RegisterJetFunctions(db);
@@ -282,8 +282,8 @@ void Registra() {
   for (const Lista& l : kListas) {
     const std::string n = l.Nombre;
     auto* abre = benchmark::RegisterBenchmark(("Abre " + n).c_str(), [&l](benchmark::State& s) { AbreLista(s, l); });
-    auto* piso = benchmark::RegisterBenchmark(("Piso " + n).c_str(),
-                                              [&l](benchmark::State& s) { Piso(s, l, l.AlFinal); });
+    auto* piso =
+        benchmark::RegisterBenchmark(("Piso " + n).c_str(), [&l](benchmark::State& s) { Piso(s, l, l.AlFinal); });
     auto* fin = benchmark::RegisterBenchmark(("Fin " + n).c_str(), [&l](benchmark::State& s) { TeclaFin(s, l); });
     auto* pisoFin =
         benchmark::RegisterBenchmark(("PisoFin " + n).c_str(), [&l](benchmark::State& s) { Piso(s, l, true); });
@@ -329,10 +329,11 @@ void Memoria(int n) {
     });
     forms::Input::Key(forms::Default<app::MDIFrm>(), 0);  // the closed window goes at the next user action
     const long despues = RssKb();
-    std::printf("%s over %d returns: %.0f bytes a row while open (%zu rows held), peak RSS %+ld KiB over the "
-                "started program's, %+ld KiB and %zu rows held after closing\n",
-                l.Nombre, n, (abierta - antes) * 1024.0 / n, filas, PicoKb() - picoInicial, despues - antes,
-                dao::RowsInMemory());
+    std::printf(
+        "%s over %d returns: %.0f bytes a row while open (%zu rows held), peak RSS %+ld KiB over the "
+        "started program's, %+ld KiB and %zu rows held after closing\n",
+        l.Nombre, n, (abierta - antes) * 1024.0 / n, filas, PicoKb() - picoInicial, despues - antes,
+        dao::RowsInMemory());
   }
 }
 
@@ -358,8 +359,7 @@ int main(int argc, char** argv) {
       std::printf("%s opened and painted over %d returns  ratio layer/raw: %s\n", l.Nombre, t,
                   ratio(std::string("Abre ") + l.Nombre + arg, std::string("Piso ") + l.Nombre + arg).c_str());
       std::printf("%s End key over %d returns  ratio layer/raw: %s\n", l.Nombre, t,
-                  ratio(std::string("Fin ") + l.Nombre + arg + "/manual_time",
-                        std::string("PisoFin ") + l.Nombre + arg)
+                  ratio(std::string("Fin ") + l.Nombre + arg + "/manual_time", std::string("PisoFin ") + l.Nombre + arg)
                       .c_str());
     }
   }

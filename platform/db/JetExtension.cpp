@@ -14,7 +14,7 @@
 SQLITE_EXTENSION_INIT1
 
 extern "C" __attribute__((visibility("default"))) int sqlite3_krjet_init(sqlite3* db, char** /*error*/,
-                                                                           const sqlite3_api_routines* api) {
+                                                                         const sqlite3_api_routines* api) {
   SQLITE_EXTENSION_INIT2(api);
   dao::detail::RegisterJetFunctions(db);
   return SQLITE_OK;

@@ -125,8 +125,8 @@ QueryRows RunQuery(Connection& c, std::string_view sql, bool editable) {
     const int version = compiled.SchemaVersion;
     try {
       fetch = std::make_shared<Fetch>(c, std::move(lexed), compiled);
-      const bool current = fetch->Rows().Size() > 0 ? fetch->Stamp().SchemaVersion == version
-                                                    : c.SchemaVersion() == version;
+      const bool current =
+          fetch->Rows().Size() > 0 ? fetch->Stamp().SchemaVersion == version : c.SchemaVersion() == version;
       if (!current) fetch.reset();
     } catch (const vb::Error&) {
       fetch.reset();  // told again below, by a translation made anew when the tables changed

@@ -20,7 +20,7 @@ enum Tag : unsigned char {
   kNull = 0x00,
   kInteger = 0x01,
   kReal = 0x02,
-  kWholeReal = 0x03,   // a real without decimals, stored as a whole number
+  kWholeReal = 0x03,  // a real without decimals, stored as a whole number
   kText = 0x04,
   kSmallInteger = 0x40,  // | zigzagged value below 64
   kShortText = 0x80,     // | length below 128
@@ -57,7 +57,9 @@ const unsigned char* GetVarint(const unsigned char* p, std::uint64_t& v) {
   }
 }
 
-std::uint64_t ZigZag(std::int64_t i) { return (static_cast<std::uint64_t>(i) << 1) ^ static_cast<std::uint64_t>(i >> 63); }
+std::uint64_t ZigZag(std::int64_t i) {
+  return (static_cast<std::uint64_t>(i) << 1) ^ static_cast<std::uint64_t>(i >> 63);
+}
 std::int64_t UnZigZag(std::uint64_t u) { return static_cast<std::int64_t>(u >> 1) ^ -static_cast<std::int64_t>(u & 1); }
 
 // Past the stored value at `p`.

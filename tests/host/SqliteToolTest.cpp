@@ -50,8 +50,7 @@ TEST(SqliteTool, ReadsWritesAndChecksTheDatabaseAsTheProgramsDo) {
   } cases[] = {
       {"select count(*) from CLAVES", "2\n"},
       {"select Usuario from CLAVES where Usuario = 'asesor1'", "ASESOR1\n"},
-      {"insert into CLAVES values ('ñandu', '1', 'x'), ('NUBE', '1', 'y'), ('oso', '1', 'z'), ('Ñato', '1', 'w')",
-       ""},
+      {"insert into CLAVES values ('ñandu', '1', 'x'), ('NUBE', '1', 'y'), ('oso', '1', 'z'), ('Ñato', '1', 'w')", ""},
       {"select Usuario from CLAVES order by Usuario", "ASESOR1\nNUBE\nñandu\nÑato\noso\nSUPERV\n"},
       {"select count(*) from CLAVES where jet_like(Usuario, 'ñ*')", "2\n"},
       {"select jet_mid('Declarante', 3, 4), jet_val('  12abc')", "clar|12.0\n"},

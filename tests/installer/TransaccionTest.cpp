@@ -39,10 +39,9 @@ class Transaccion : public ::testing::Test {
 };
 
 TEST_F(Transaccion, AnotherProgramSavesWhileABoxIsUpAndSeesWhatCameBefore) {
-  std::ofstream(Muestra.Layout().SendTables, std::ios::binary)
-      << "1|CAB|CAB0917|TXT|1|1|1|2|3|4|5|0|6|\r\n"
-      << "2|DET|DET0917|TXT|2|1|\r\n"
-      << "6|F0917PATRIM|PAT0917|TXT|3|0|1|2|3|4|0|0|0|\r\n";
+  std::ofstream(Muestra.Layout().SendTables, std::ios::binary) << "1|CAB|CAB0917|TXT|1|1|1|2|3|4|5|0|6|\r\n"
+                                                               << "2|DET|DET0917|TXT|2|1|\r\n"
+                                                               << "6|F0917PATRIM|PAT0917|TXT|3|0|1|2|3|4|0|0|0|\r\n";
   Usuario.ExpectMsgBox("La línea 2 del archivo " + Muestra.SysPath() + "tmp\\env917.txt" +
                            " tiene menos de 13 campos terminados en \"|\"; no se cargó:\n2|DET|DET0917|TXT|2|1|",
                        forms::vbOK);

@@ -98,7 +98,9 @@ TEST_F(Fetching, RequeryShowsOnlyWhatChanged) {
 
   {
     DBEngine other;
-    other.Workspaces(0).OpenDatabase(Folder / "test.mdb")->Execute("INSERT INTO CAB VALUES ('10000000001', 'Nuevo', 0)");
+    other.Workspaces(0)
+        .OpenDatabase(Folder / "test.mdb")
+        ->Execute("INSERT INTO CAB VALUES ('10000000001', 'Nuevo', 0)");
   }
   EXPECT_EQ(rs->RecordCount(), kRows);  // not until the next refresh
   rs->Requery();
