@@ -61,7 +61,11 @@ TableDefList& Database::TableDefs() {
   return TableDefs_;
 }
 
-void FinishPendingReads() { detail::FinishPendingFetches(); }
+void ReleaseReadLocks() {
+  // A screen of rows and more: what a window shows next needs no new run.
+  constexpr std::size_t kReadAhead = 64;
+  detail::SuspendPendingFetches(kReadAhead);
+}
 
 const std::string& Database::Name() const { return Connection_->Path(); }
 

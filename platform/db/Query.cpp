@@ -1,6 +1,7 @@
 #include "platform/db/Query.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <string>
@@ -13,9 +14,16 @@
 namespace dao::detail {
 namespace {
 
-// The fetches that hold a statement open, of every connection.
+// The fetches of this process that hold a statement open or will go on
+// reading, of every connection. A child process (a fork) starts with none:
+// the statements are its parent's.
 std::vector<Fetch*>& Pending() {
   static std::vector<Fetch*> pending;
+  static pid_t owner = ::getpid();
+  if (owner != ::getpid()) {
+    owner = ::getpid();
+    pending.clear();
+  }
   return pending;
 }
 
@@ -48,8 +56,8 @@ bool SameColumns(const ResultShape& a, const ResultShape& b) {
 
 }  // namespace
 
-Fetch::Fetch(Connection& c, Lexed lexed, CompiledStatement& compiled)
-    : Connection_(&c), Lexed_(std::move(lexed)), Compiled_(&compiled) {
+Fetch::Fetch(Connection& c, std::string sql, bool editable, Lexed lexed, CompiledStatement& compiled)
+    : Connection_(&c), Sql_(std::move(sql)), Editable_(editable), Lexed_(std::move(lexed)), Compiled_(&compiled) {
   compiled.Holder = this;
   Pending().push_back(this);
   c.BindLiterals(compiled, Lexed_);
@@ -68,17 +76,76 @@ Fetch::Fetch(Connection& c, Lexed lexed, CompiledStatement& compiled)
 
 Fetch::~Fetch() { Release(); }
 
-void Fetch::Release() {
+void Fetch::Unbind() {
   if (Compiled_ == nullptr) return;
   sqlite3_reset(Compiled_->Stmt);
   sqlite3_clear_bindings(Compiled_->Stmt);
   Compiled_->Holder = nullptr;
   Compiled_ = nullptr;
+}
+
+void Fetch::Release() {
+  Unbind();
+  Suspended_ = false;
   std::erase(Pending(), this);
 }
 
+void Fetch::Suspend(std::size_t ahead) {
+  if (Compiled_ == nullptr) return;
+  Reach(Rows_.Size() + ahead);
+  if (Compiled_ == nullptr) return;
+  Unbind();
+  Suspended_ = true;
+}
+
+// Runs the query again and steps past the rows already read. When another
+// program changed the database meanwhile, it goes on after the row equal to
+// the last one read (rows it added before that one stay out, as they would
+// have had the rows been read at once); only when that row is gone does it
+// go on by count.
+bool Fetch::Resume() {
+  Suspended_ = false;
+  std::erase(Pending(), this);  // nothing finishes this fetch while it starts again
+  const bool changed = !(Connection_->Stamp() == Stamp_);
+  Lexed lexed = Lex(Sql_);
+  CompiledStatement& compiled = Connection_->Compile(lexed, Sql_, Editable_);
+  const ResultShape& now = *compiled.Shape;
+  if (now.Names.size() != Shape_->Names.size() || now.Types != Shape_->Types || now.BaseTable != Shape_->BaseTable) {
+    return false;  // the tables changed: the rows read are all there will be
+  }
+  Lexed_ = std::move(lexed);
+  Compiled_ = &compiled;
+  compiled.Holder = this;
+  Pending().push_back(this);
+  sqlite3_stmt* stmt = compiled.Stmt;
+  Connection_->BindLiterals(compiled, Lexed_);
+  int rc = SQLITE_ROW;
+  if (changed) {
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+      if (Rows_.MatchesLast(stmt, Shape_->Types)) return true;
+    }
+    if (rc != SQLITE_DONE) {
+      Release();
+      Connection_->Fail(rc, Phase::Read);
+    }
+    sqlite3_reset(stmt);
+  }
+  for (std::size_t skipped = 0; skipped < Rows_.Size(); ++skipped) {
+    rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) continue;
+    Release();
+    if (rc != SQLITE_DONE) Connection_->Fail(rc, Phase::Read);
+    break;
+  }
+  return true;
+}
+
 bool Fetch::Reach(std::size_t count) {
-  while (Rows_.Size() < count && Compiled_ != nullptr) {
+  while (Rows_.Size() < count) {
+    if (Compiled_ == nullptr) {
+      if (!Suspended_ || !Resume()) break;
+      continue;
+    }
     sqlite3_stmt* stmt = Compiled_->Stmt;
     int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW) {
@@ -97,6 +164,11 @@ void FinishPendingFetches() {
   while (!Pending().empty()) Pending().back()->Finish();
 }
 
+void SuspendPendingFetches(std::size_t ahead) {
+  std::vector<Fetch*> pending = Pending();
+  for (Fetch* f : pending) f->Suspend(ahead);
+}
+
 void AbandonFetches(Connection& c) {
   std::vector<Fetch*> pending = Pending();
   for (Fetch* f : pending) {
@@ -111,6 +183,7 @@ QueryRows RunQuery(Connection& c, std::string_view sql, bool editable) {
   const std::string key = ResultKey(lexed, editable);
   if (c.HasResult(key)) {
     if (std::shared_ptr<Fetch> same = c.LastResult(key, c.Stamp())) {
+      if (same->Sql() == sql) return {same, same->Shape()};
       CompiledStatement& compiled = c.Compile(lexed, sql, editable);
       if (compiled.Shape && SameColumns(*compiled.Shape, *same->Shape())) return {same, compiled.Shape};
     }
@@ -118,13 +191,13 @@ QueryRows RunQuery(Connection& c, std::string_view sql, bool editable) {
   std::shared_ptr<Fetch> fetch;
   CompiledStatement& compiled = c.Compile(lexed, sql, editable, false);
   if (!compiled.Info.SchemaDependent) {
-    fetch = std::make_shared<Fetch>(c, std::move(lexed), compiled);
+    fetch = std::make_shared<Fetch>(c, std::string(sql), editable, std::move(lexed), compiled);
   } else {
     // A translation made for other columns is found out inside the query's
     // own read, without a read of the schema's version of its own.
     const int version = compiled.SchemaVersion;
     try {
-      fetch = std::make_shared<Fetch>(c, std::move(lexed), compiled);
+      fetch = std::make_shared<Fetch>(c, std::string(sql), editable, std::move(lexed), compiled);
       const bool current =
           fetch->Rows().Size() > 0 ? fetch->Stamp().SchemaVersion == version : c.SchemaVersion() == version;
       if (!current) fetch.reset();
@@ -134,7 +207,7 @@ QueryRows RunQuery(Connection& c, std::string_view sql, bool editable) {
     if (fetch == nullptr) {
       Lexed again = Lex(sql);
       CompiledStatement& fresh = c.Compile(again, sql, editable);
-      fetch = std::make_shared<Fetch>(c, std::move(again), fresh);
+      fetch = std::make_shared<Fetch>(c, std::string(sql), editable, std::move(again), fresh);
     }
   }
   // An empty result is not kept: it has no stamp, and running it again costs little.

@@ -74,6 +74,7 @@ void Recordset::Load(detail::QueryRows rows) {
   Mode_ = EditMode::None;
   NoMatch_ = false;
   Row_ = 0;
+  PendingLast_ = false;
   Bof_ = Eof_ = !Has(0);
 }
 
@@ -103,7 +104,19 @@ void Recordset::CheckBackwards() const {
   if (Type_ == dbOpenForwardOnly) RaiseJet(ErrNotForThisObject);
 }
 
+void Recordset::Settle() const {
+  if (!PendingLast_) return;
+  PendingLast_ = false;
+  for (std::size_t i = AllRows(); i-- > 0;) {
+    if (Live(i)) {
+      Row_ = i;
+      return;
+    }
+  }
+}
+
 void Recordset::CheckCurrent() const {
+  Settle();
   if (Bof_ || Eof_) RaiseJet(ErrNoCurrentRecord);
   if (std::binary_search(Deleted_.begin(), Deleted_.end(), Row_)) RaiseJet(ErrRecordDeleted);
 }
@@ -152,6 +165,7 @@ std::int64_t Recordset::Rowid(std::size_t row) const {
 }
 
 void Recordset::GoTo(std::size_t row) {
+  PendingLast_ = false;
   Row_ = row;
   Bof_ = Eof_ = false;
 }
@@ -178,6 +192,12 @@ void Recordset::MoveFirst() {
 void Recordset::MoveLast() {
   CheckOpen();
   Mode_ = EditMode::None;
+  if (!Rows_->Done() && Added_.empty() && Deleted_.empty() && Has(0)) {
+    // There is a last row; it is read when it is looked at.
+    GoTo(0);
+    PendingLast_ = true;
+    return;
+  }
   for (std::size_t i = AllRows(); i-- > 0;) {
     if (Live(i)) return GoTo(i);
   }
@@ -188,6 +208,7 @@ void Recordset::MoveNext() {
   CheckOpen();
   if (Eof_) RaiseJet(ErrNoCurrentRecord);
   Mode_ = EditMode::None;
+  Settle();
   std::size_t i = Bof_ ? 0 : Row_ + 1;
   for (; Has(i); ++i) {
     if (Live(i)) return GoTo(i);
@@ -201,6 +222,7 @@ void Recordset::MovePrevious() {
   CheckBackwards();
   if (Bof_) RaiseJet(ErrNoCurrentRecord);
   Mode_ = EditMode::None;
+  Settle();
   for (std::size_t i = Eof_ ? AllRows() : Row_; i-- > 0;) {
     if (Live(i)) return GoTo(i);
   }
@@ -216,6 +238,7 @@ long Recordset::RecordCount() const {
 
 long Recordset::AbsolutePosition() const {
   CheckOpen();
+  Settle();
   if (Bof_ || Eof_ || !Live(Row_)) return -1;
   auto before = std::lower_bound(Deleted_.begin(), Deleted_.end(), Row_) - Deleted_.begin();
   return static_cast<long>(Row_) - static_cast<long>(before);
@@ -234,6 +257,22 @@ vb::Variant Recordset::ValueAt(long position, int field) {
   std::size_t row = 0;
   if (!RowAt(position, row)) RaiseJet(ErrInvalidArgument);
   return Value(row, field);
+}
+
+bool Recordset::HasPosition(long position) {
+  CheckOpen();
+  std::size_t row = 0;
+  return RowAt(position, row);
+}
+
+long Recordset::RowsRead() const {
+  CheckOpen();
+  return static_cast<long>(Rows_->Rows().Size() + Added_.size() - Deleted_.size());
+}
+
+bool Recordset::MoreRows() const {
+  CheckOpen();
+  return !Rows_->Done() && Added_.empty();
 }
 
 int Recordset::FieldIndex(std::string_view name) const {
@@ -260,6 +299,7 @@ void Recordset::FindFirst(std::string_view criteria) { Find(criteria, 0); }
 
 void Recordset::FindNext(std::string_view criteria) {
   CheckOpen();
+  Settle();
   Find(criteria, Bof_ ? 0 : Row_ + 1);
 }
 
@@ -327,6 +367,7 @@ void Recordset::Update() {
   }
   // Nothing reads while this writes; a new row goes after the last one read.
   detail::FinishPendingFetches();
+  Settle();
   sqlite3* db = Connection_->Db();
   if (LastWrite_.Stmt == nullptr || LastWrite_.Mode != Mode_ || LastWrite_.Fields != Assigned_ ||
       LastWrite_.Generation != Connection_->Generation()) {

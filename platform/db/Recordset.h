@@ -26,6 +26,9 @@
 // query, a snapshot (dbOpenSnapshot) and a forward-only recordset
 // (dbOpenForwardOnly) are read-only (3027); a forward-only one moves only
 // forward (3251). RecordCount is always the full count (it reads the rest).
+// MoveLast reads the rest only when the last row is looked at: a MoveLast
+// followed by MoveFirst (to make the count complete, as the programs do)
+// reads nothing.
 //
 // Fields come in the query's column order (a table's own order for
 // "SELECT *" and for a table), by position or by name ignoring case. A
@@ -124,6 +127,12 @@ class Recordset {
   vb::Variant ValueAt(long position, int field);
   /// The index of the field named `name` (ignoring case); -1 when there is none.
   int FieldIndex(std::string_view name) const;
+  /// True when there is a row at `position`, reading up to it.
+  bool HasPosition(long position);
+  /// The rows read so far (what a grid can show without reading on), and
+  /// whether the query has more.
+  long RowsRead() const;
+  bool MoreRows() const;
   /// The current row's place; 3021 when there is none.
   RowBookmark Bookmark() const;
   void SetBookmark(const RowBookmark& bookmark);
@@ -162,6 +171,8 @@ class Recordset {
   void CheckEditable() const;
   void CheckBackwards() const;
   void CheckCurrent() const;
+  /// A MoveLast not carried out yet is carried out.
+  void Settle() const;
   void Load(detail::QueryRows rows);
   void Find(std::string_view criteria, std::size_t from);
   /// Reads rows until row `row` is there; false when the query has no such row.
@@ -197,7 +208,8 @@ class Recordset {
   std::vector<AddedRow> Added_;  // after the query's rows
   mutable std::vector<int> Types_;  // 0 until known for a computed field
   Collection<Field> Fields_;
-  std::size_t Row_ = 0;
+  mutable std::size_t Row_ = 0;
+  mutable bool PendingLast_ = false;  // moved to the last row, not read up to it yet
   bool Bof_ = true;
   bool Eof_ = true;
   bool NoMatch_ = false;

@@ -114,7 +114,26 @@ unsigned char* RowStore::Reserve(std::size_t bytes) {
 }
 
 void RowStore::Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool withRowid) {
-  // Each column is asked of SQLite once: its value is kept here while the row's size is counted.
+  const std::size_t bytes = Measure(stmt, types);
+  unsigned char* start = Reserve(bytes);
+  Write(start);
+  Starts_.push_back(static_cast<std::uint32_t>(((Blocks_.size() - 1) << 16) | (start - Blocks_.back().get())));
+  if (withRowid) Rowids_.push_back(sqlite3_column_int64(stmt, static_cast<int>(types.size())));
+  ++g_liveRows;
+}
+
+bool RowStore::MatchesLast(sqlite3_stmt* stmt, const std::vector<int>& types) {
+  if (Starts_.empty()) return false;
+  const std::size_t bytes = Measure(stmt, types);
+  const unsigned char* last = Find(Starts_.size() - 1, 0);
+  if (static_cast<std::size_t>(Find(Starts_.size() - 1, static_cast<int>(types.size())) - last) != bytes) return false;
+  Row_.resize(bytes);
+  Write(Row_.data());
+  return std::memcmp(Row_.data(), last, bytes) == 0;
+}
+
+// Each column is asked of SQLite once: its value is kept while the row's size is counted.
+std::size_t RowStore::Measure(sqlite3_stmt* stmt, const std::vector<int>& types) {
   const int columns = static_cast<int>(types.size());
   Scratch_.resize(types.size());
   std::size_t bytes = 0;
@@ -140,8 +159,10 @@ void RowStore::Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool wi
         bytes += (c.Bytes < 128 ? 1 : 1 + VarintSize(c.Bytes)) + c.Bytes;
     }
   }
-  unsigned char* start = Reserve(bytes);
-  unsigned char* p = start;
+  return bytes;
+}
+
+void RowStore::Write(unsigned char* p) const {
   for (const Column& c : Scratch_) {
     switch (c.Storage) {
       case SQLITE_INTEGER:
@@ -176,9 +197,6 @@ void RowStore::Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool wi
         p += c.Bytes;
     }
   }
-  Starts_.push_back(static_cast<std::uint32_t>(((Blocks_.size() - 1) << 16) | (start - Blocks_.back().get())));
-  if (withRowid) Rowids_.push_back(sqlite3_column_int64(stmt, columns));
-  ++g_liveRows;
 }
 
 const unsigned char* RowStore::Find(std::size_t row, int column) const {

@@ -33,6 +33,8 @@ class RowStore {
   void Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool withRowid);
   /// Column `column` of row `row` as a value of Jet type `type` (0: by what SQLite holds).
   vb::Variant Value(std::size_t row, int column, int type) const;
+  /// True when the statement's current row is the last row kept, value for value.
+  bool MatchesLast(sqlite3_stmt* stmt, const std::vector<int>& types);
   bool IsNull(std::size_t row, int column) const;
   std::int64_t Rowid(std::size_t row) const { return Rowids_[row]; }
 
@@ -41,6 +43,10 @@ class RowStore {
 
  private:
   const unsigned char* Find(std::size_t row, int column) const;
+  /// Takes the statement's current row into Scratch_; answers its stored size.
+  std::size_t Measure(sqlite3_stmt* stmt, const std::vector<int>& types);
+  /// Writes the row in Scratch_ at `p`.
+  void Write(unsigned char* p) const;
   unsigned char* Reserve(std::size_t bytes);
 
   // A row's start: its block in the high half, its offset in the low half.
@@ -56,6 +62,7 @@ class RowStore {
     std::size_t Bytes = 0;
   };
   std::vector<Column> Scratch_;
+  std::vector<unsigned char> Row_;  // a row written for a comparison
   unsigned char* Next_ = nullptr;
 };
 

@@ -250,7 +250,7 @@ bool Application::AcceptsInput(const Form& form) const {
 
 int Application::MsgBox(std::string_view prompt, int style, std::string_view title) {
   MessageButtons(style);  // error 5 for buttons the system never asks for
-  dao::FinishPendingReads();
+  dao::ReleaseReadLocks();
   Busy busy(*this);
   return Front().ShowMessage(MessageBox{std::string(prompt), style, std::string(title)});
 }
@@ -278,7 +278,7 @@ int Application::DoEvents() {
   {
     Busy busy(*this);
     ProcessPendingKeys();
-    dao::FinishPendingReads();
+    dao::ReleaseReadLocks();
     Front().DoEvents();
   }
   if (Ended_) throw ProgramEnd{};

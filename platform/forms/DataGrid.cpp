@@ -1,5 +1,7 @@
 #include "platform/forms/DataGrid.h"
 
+#include "platform/db/Database.h"
+
 #include <algorithm>
 
 #include "platform/forms/Constants.h"
@@ -95,6 +97,30 @@ long DataGrid::RowCount() const {
   return rs != nullptr ? rs->RecordCount() : 0;
 }
 
+long DataGrid::RowsRead() const {
+  dao::Recordset* rs = Rows();
+  return rs != nullptr ? rs->RowsRead() : 0;
+}
+
+bool DataGrid::MoreRows() const {
+  dao::Recordset* rs = Rows();
+  return rs != nullptr && rs->MoreRows();
+}
+
+long DataGrid::ReadRows(long count) {
+  dao::Recordset* rs = Rows();
+  if (rs == nullptr) return 0;
+  if (count > 0) rs->HasPosition(count - 1);
+  // Read for the screen, between the user's actions: no read lock stays behind.
+  dao::ReleaseReadLocks();
+  return rs->RowsRead();
+}
+
+bool DataGrid::HasRow(long row) const {
+  dao::Recordset* rs = Rows();
+  return rs != nullptr && row >= 0 && rs->HasPosition(row);
+}
+
 long DataGrid::Row() const {
   dao::Recordset* rs = Rows();
   if (rs == nullptr || rs->EOF_() || rs->BOF()) return -1;
@@ -103,7 +129,7 @@ long DataGrid::Row() const {
 
 void DataGrid::SetRow(long row) {
   dao::Recordset* rs = Rows();
-  if (rs == nullptr || row < 0 || row >= rs->RecordCount()) vb::Raise(vb::ErrInvalidProperty);
+  if (!HasRow(row)) vb::Raise(vb::ErrInvalidProperty);
   rs->SetAbsolutePosition(row);
   Changed(Property::Row);
 }
@@ -156,7 +182,7 @@ std::string DataGrid::Display(const GridColumn& column, const vb::Variant& value
 
 vb::Variant DataGrid::ValueAt(long row, const GridColumn& column) const {
   dao::Recordset* rs = Rows();
-  if (rs == nullptr || row < 0 || row >= rs->RecordCount()) vb::Raise(vb::ErrInvalidProperty);
+  if (!HasRow(row)) vb::Raise(vb::ErrInvalidProperty);
   const int field = rs->FieldIndex(column.DataField());
   return field < 0 ? vb::Variant() : rs->ValueAt(row, field);
 }
@@ -173,7 +199,7 @@ std::string DataGrid::CellPicture(long row, int col) const {
 }
 
 bool DataGrid::UserMoveTo(long row) {
-  if (row < 0 || row >= RowCount()) return false;
+  if (!HasRow(row)) return false;
   long last = Row();
   if (row == last) return true;
   Rows()->SetAbsolutePosition(row);
@@ -183,14 +209,13 @@ bool DataGrid::UserMoveTo(long row) {
 }
 
 void DataGrid::DefaultKeyDown(int keyCode, int /*shift*/) {
-  long rows = RowCount();
-  if (rows == 0) return;
+  if (!HasRow(0)) return;
   long row = Row();
   switch (keyCode) {
     case vbKeyUp: UserMoveTo(row > 0 ? row - 1 : 0); break;
-    case vbKeyDown: UserMoveTo(row < 0 ? 0 : std::min(rows - 1, row + 1)); break;
+    case vbKeyDown: UserMoveTo(row < 0 ? 0 : (HasRow(row + 1) ? row + 1 : row)); break;
     case vbKeyHome: UserMoveTo(0); break;
-    case vbKeyEnd: UserMoveTo(rows - 1); break;
+    case vbKeyEnd: UserMoveTo(RowCount() - 1); break;
     default: break;
   }
 }

@@ -98,8 +98,16 @@ class DataGrid : public Control {
   int HeadLines() const { return HeadLines_; }
   void SetHeadLines(int lines);
 
-  /// The number of rows of the recordset (0 without one).
+  /// The number of rows of the recordset (0 without one); it reads them all.
   long RowCount() const;
+  /// The rows the recordset has read so far (what a screen can show without
+  /// reading on), and whether it has more.
+  long RowsRead() const;
+  bool MoreRows() const;
+  /// Reads on until `count` rows are there or there are no more; answers RowsRead.
+  long ReadRows(long count);
+  /// True when there is a row `row`, reading up to it.
+  bool HasRow(long row) const;
   /// The 0-based position of the current row; -1 when there is none.
   long Row() const;
   /// Makes row `row` current; error 380 outside the rows.

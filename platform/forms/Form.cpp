@@ -99,7 +99,7 @@ void Form::Show(int modal) {
   Changed(Property::Visible);
   app.Activate(*this);
   // The window is up and waits for the user: no recordset keeps a read lock meanwhile.
-  dao::FinishPendingReads();
+  dao::ReleaseReadLocks();
   if (!Modal_) return;
 
   struct EndOfRun {

@@ -56,6 +56,23 @@ TEST_F(Fetching, ReadsBothWaysOverManyRowsAndOnlyAsFarAsAsked) {
   EXPECT_EQ(ErrorNumberOf([&] { rs->ValueAt(kRows, 0); }), ErrInvalidArgument);
 }
 
+// MoveLast reads up to the last row only when that row is looked at.
+TEST_F(Fetching, MoveLastThenMoveFirstReadsNothing) {
+  const std::size_t before = RowsInMemory();
+  auto rs = List();
+  rs->MoveLast();
+  EXPECT_FALSE(rs->EOF_());
+  rs->MoveFirst();
+  EXPECT_EQ(RowsInMemory() - before, 1u);
+  EXPECT_EQ(Show(rs->Fields(0).Value()), Ruc(0));
+  rs->MoveLast();
+  EXPECT_EQ(Show(rs->Fields(0).Value()), Ruc(kRows - 1));
+  EXPECT_EQ(rs->AbsolutePosition(), kRows - 1);
+  rs->MoveLast();
+  rs->MovePrevious();
+  EXPECT_EQ(Show(rs->Fields(0).Value()), Ruc(kRows - 2));
+}
+
 TEST_F(Fetching, RecordCountIsTheWholeCountBeforeAndAfterMoveLast) {
   const std::size_t before = RowsInMemory();
   auto rs = List();
@@ -89,7 +106,7 @@ TEST_F(Fetching, DeletedRowsAreSkippedByPositionAndCount) {
 // program (here another connection) committed, or one written here, shows.
 TEST_F(Fetching, RequeryShowsOnlyWhatChanged) {
   auto rs = List();
-  rs->MoveLast();
+  ASSERT_EQ(rs->RecordCount(), kRows);
   const std::size_t held = RowsInMemory();
   rs->Requery();
   auto again = List();
@@ -117,7 +134,7 @@ TEST_F(Fetching, ClosingGivesTheRowsBack) {
   const std::size_t before = RowsInMemory();
   auto rs = List();
   auto other = List();
-  rs->MoveLast();
+  ASSERT_EQ(rs->RecordCount(), kRows);
   EXPECT_EQ(RowsInMemory() - before, static_cast<std::size_t>(kRows));
   rs->Close();
   EXPECT_EQ(RowsInMemory() - before, static_cast<std::size_t>(kRows));  // the other still reads them
@@ -130,7 +147,7 @@ TEST_F(Fetching, ClosingGivesTheRowsBack) {
 TEST_F(Fetching, UnreadRowsHoldNoLockWhileTheProgramWaits) {
   auto rs = List();
   rs->MoveNext();
-  FinishPendingReads();
+  ReleaseReadLocks();
   WithOtherProgram(
       [&] {
         DBEngine other;
@@ -143,6 +160,36 @@ TEST_F(Fetching, UnreadRowsHoldNoLockWhileTheProgramWaits) {
   Db->Execute("INSERT INTO CAB VALUES ('99999999999', 'Último', 0)");
   EXPECT_EQ(pending->RecordCount(), kRows + 1);  // as it was when the write came
   EXPECT_EQ(rs->RecordCount(), kRows);
+}
+
+// Rows read after the program let go of its read lock go on where the rows
+// read end: a row another program added before them stays out, one added
+// after them shows, and none shows twice.
+TEST_F(Fetching, ReadingGoesOnWhereItStoppedAfterTheLockWasLetGo) {
+  auto rs = List();
+  ReleaseReadLocks();  // reads a few rows ahead and lets go
+  const long read = rs->RowsRead();
+  ASSERT_GT(read, 1);
+  ASSERT_LT(read, kRows);
+  ASSERT_TRUE(rs->MoreRows());
+  WithOtherProgram(
+      [&] {
+        DBEngine other;
+        auto db = other.Workspaces(0).OpenDatabase(Folder / "test.mdb");
+        db->Execute("INSERT INTO CAB VALUES ('10000000000', 'Antes', 0)");
+        db->Execute("INSERT INTO CAB VALUES ('29999999999', 'Después', 0)");
+      },
+      [] {});
+  rs->MoveLast();
+  EXPECT_EQ(Show(rs->Fields(0).Value()), "29999999999");
+  EXPECT_EQ(rs->RecordCount(), kRows + 1);
+  rs->MoveFirst();
+  for (int i = 0; i < kRows; ++i, rs->MoveNext()) ASSERT_EQ(Show(rs->Fields(0).Value()), Ruc(i));
+
+  // Unchanged, it simply goes on by count.
+  auto again = Db->OpenRecordset("SELECT Doc_id_d FROM CAB WHERE Estado = 1 ORDER BY Doc_id_d");
+  ReleaseReadLocks();
+  EXPECT_EQ(again->RecordCount(), kRows / 3);
 }
 
 // Values are kept as compactly as they allow and read back as they were.
