@@ -6,7 +6,8 @@
 // compactly; moving to a row by its position, AbsolutePosition and a known
 // RecordCount cost the same whatever the number of rows. No read lock
 // outlives the work at hand: the rows left are read before the program
-// writes anything and when it waits for the user (see Query.h). AddNew/Edit/
+// writes anything, and when it waits for the user the recordset lets go of
+// its statement and reads on later where it stopped (see Query.h). AddNew/Edit/
 // Update and Delete write through to the table at once (one prepared
 // INSERT, UPDATE or DELETE by row, cached) and keep the rows in step. Rows
 // that other programs add or change after the opening show after Requery; a
