@@ -1,7 +1,7 @@
 #include "platform/db/Query.h"
 
 #include <sqlite3.h>
-#include <unistd.h>
+#include <pthread.h>
 
 #include <algorithm>
 #include <string>
@@ -19,11 +19,8 @@ namespace {
 // the statements are its parent's.
 std::vector<Fetch*>& Pending() {
   static std::vector<Fetch*> pending;
-  static pid_t owner = ::getpid();
-  if (owner != ::getpid()) {
-    owner = ::getpid();
-    pending.clear();
-  }
+  static const int forgetInChild = ::pthread_atfork(nullptr, nullptr, [] { Pending().clear(); });
+  (void)forgetInChild;
   return pending;
 }
 
