@@ -1,5 +1,7 @@
 #include "platform/forms/Form.h"
 
+#include "platform/db/Database.h"
+
 #include <algorithm>
 
 #include "platform/forms/Application.h"
@@ -96,6 +98,8 @@ void Form::Show(int modal) {
   if (Modal_) app.Modal_.push_back(this);
   Changed(Property::Visible);
   app.Activate(*this);
+  // The window is up and waits for the user: no recordset keeps a read lock meanwhile.
+  dao::ReleaseReadLocks();
   if (!Modal_) return;
 
   struct EndOfRun {
