@@ -167,9 +167,6 @@ void ResumenCrudo(benchmark::State& state) {
     if (sqlite3_step(inserta) != SQLITE_DONE) std::abort();
     sqlite3_finalize(inserta);
     sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    leido += Lee(db,
-                 "SELECT MID(ARGUMENTO,1,2), mid(FUNCION,1,36) FROM PARAM WHERE NUMERO='004' AND "
-                 "TRIM(ARGUMENTO)='02'");
     const std::string reporte = carpeta + "/RPT/" + nombre;
     Reemplaza(reporte, leido + std::string(1800, 'x'));
     // The copies, and the temporary text deleted.

@@ -21,6 +21,7 @@ echo "LUD917 installed the form's tables and reference rows (exit status $status
 # are the key that names the copies.
 printed="$out/printed"
 mkdir -p "$printed"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 : > "$out/0917SND.log"
 summaries=0
 while IFS= read -r line; do
