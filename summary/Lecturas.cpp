@@ -1,5 +1,7 @@
 #include "summary/Lecturas.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "common/DescBanco.h"
@@ -56,9 +58,7 @@ void LeeCasillas() {
     const double b = vb::Val(vb::TextOf(rs->Fields("CASILLA").Value()));
     if (b < 1 || b > 999 || b != vb::Int(b)) continue;  // no box has that number
     const int casilla = static_cast<int>(b);
-    bool omitida = false;
-    for (int c : kCasillasOmitidas) omitida = omitida || casilla == c;
-    if (omitida) continue;
+    if (std::ranges::find(kCasillasOmitidas, casilla) != std::end(kCasillasOmitidas)) continue;
     if (std::string* elemento = ElementoDe(casilla)) *elemento = vb::TextOf(rs->Fields("I_VALOR").Value());
   }
   rs->Close();
