@@ -23,6 +23,7 @@ void Frm0917::txtvalor_Change(int Index) {
 }
 
 void Frm0917::ConmutaPerdidas() {
+  // A typed 0 closes the box, though the load leaves it open for any stored text.
   if (Vale(100) > 0 || Vale(102) > 0) {
     Habcasilla(114);
   } else {
