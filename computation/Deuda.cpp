@@ -22,8 +22,8 @@ void Frm0917::Calcular120() {
   const double x = Vale(515);
   const double U = *uit;
   // A loss (x below 0) falls in the first band and gives a negative tax;
-  // only an investment of box 117 beyond its limit gets here, and the check
-  // then refuses the return.
+  // only a box 110 or 117 beyond its limit gets here, and the check then
+  // refuses the return.
   if (x <= 27 * U) {
     EscribeNumero(120, x * 0.15);
   } else if (x <= 54 * U) {
