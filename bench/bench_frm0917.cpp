@@ -8,6 +8,11 @@
 // database work on a copy of the same database. The last lines give the
 // time and the ratio.
 //
+// Then one keystroke in box 100 of that return, open and focused on the box:
+// the whole recalculation it sets off, against as many assignments of the
+// same texts to a bare text box. The last lines also give the number of box
+// assignments one keystroke makes.
+//
 //===----------------------------------------------------------------------===//
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -34,6 +39,10 @@
 #include "platform/db/Quote.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ConsoleFrontEnd.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Input.h"
+#include "platform/forms/TextBox.h"
 #include "return/DisenoCasillas.h"
 #include "return/Frm0917.h"
 #include "return/Registro.h"
@@ -241,8 +250,79 @@ void CargaCruda(benchmark::State& state) {
   benchmark::DoNotOptimize(total);
 }
 
+// The saved return open (modeless, to be typed into from here) with the
+// focus in box 100, its caret at the end.
+app::Frm0917& AbreEnCasilla100() {
+  LaInstalacion();
+  app::Compartidas& g = app::G();
+  g.Modo = 2;
+  g.ModoRegistro = false;
+  g.RucDeclarante = kRuc;
+  forms::Application& a = forms::Application::Current();
+  if (a.HasInstance<app::Frm0917>()) a.Release<app::Frm0917>();
+  app::Frm0917& f = a.Instance<app::Frm0917>();
+  f.Show();
+  forms::TextBox& caja = f.txtvalor(100);
+  if (!forms::Input::SelectTab(f.tab0584, 1) || !forms::Input::SelectTab(f.SSTab2, 0) ||
+      !forms::Input::Select(caja, static_cast<long>(caja.Text().size()), 0)) {
+    std::abort();
+  }
+  return f;
+}
+
+// A digit typed at the end of box 100, and on the next round taken back
+// with Backspace: each round is one keystroke and one whole recalculation.
+void Tecla(app::Frm0917& f, bool escribe) {
+  if (escribe) {
+    forms::Input::Key(f, '7', 0, '7');
+  } else {
+    forms::Input::Key(f, forms::vbKeyBack, 0);
+  }
+}
+
+void TeclaEnCasilla100(benchmark::State& state) {
+  app::Frm0917& f = AbreEnCasilla100();
+  bool escribe = true;
+  for (auto _ : state) {
+    Tecla(f, escribe);
+    escribe = !escribe;
+  }
+  if (f.txtvalor(501).Text().empty()) state.SkipWithError("box 100 recomputed nothing");
+  forms::Unload(f);
+}
+
+// The box assignments one keystroke makes.
+int AsignacionesPorTecla() {
+  app::Frm0917& f = AbreEnCasilla100();
+  int asignaciones = 0;
+  f.txtvalor.On(&forms::TextBox::Change, [&](int Index) {
+    ++asignaciones;
+    f.txtvalor_Change(Index);
+  });
+  Tecla(f, true);
+  forms::Unload(f);
+  return asignaciones;
+}
+
+// The floor: as many assignments of amount texts to one text box of a bare
+// window, each raising a change that does nothing.
+void AsignacionesDesnudas(benchmark::State& state) {
+  const int asignaciones = AsignacionesPorTecla();
+  forms::Form ventana("Desnuda");
+  forms::TextBox caja(&ventana, "caja");
+  caja.Change = [] {};
+  ventana.Show();
+  const std::string textos[] = {"1100", "1,100", "-220", "(220)", "880", "880"};
+  for (auto _ : state) {
+    for (int i = 0; i < asignaciones; ++i) caja.SetText(textos[i % 6]);
+  }
+  forms::Unload(ventana);
+}
+
 BENCHMARK(AbreFormulario)->Unit(benchmark::kMillisecond);
 BENCHMARK(CargaCruda)->Unit(benchmark::kMillisecond);
+BENCHMARK(TeclaEnCasilla100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AsignacionesDesnudas)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
@@ -258,6 +338,10 @@ int main(int argc, char** argv) {
   std::printf("Opening a saved return in Frm0917 (137 boxes, 10 schedule rows): %s ms  ratio layer/raw: %s\n",
               formulario == reporter.Times.end() ? "n/a" : kr::bench::Fixed(formulario->second, 1).c_str(),
               kr::bench::Ratio(reporter, "AbreFormulario", "CargaCruda").c_str());
+  auto tecla = reporter.Times.find("TeclaEnCasilla100");
+  std::printf("One keystroke in box 100, every box filled: %s ms, %d box assignments  ratio cascade/bare: %s\n",
+              tecla == reporter.Times.end() ? "n/a" : kr::bench::Fixed(tecla->second / 1000, 3).c_str(),
+              AsignacionesPorTecla(), kr::bench::Ratio(reporter, "TeclaEnCasilla100", "AsignacionesDesnudas").c_str());
   aplicacion.Reset();
   app::ReiniciaCompartidas();
   std::error_code ec;

@@ -56,7 +56,12 @@ void Frm0917::Forma(std::int16_t casilla) {
 
 double Frm0917::ValeTexto(std::int16_t casilla, std::string_view texto) {
   if (vb::Trim(texto).empty()) return 0;
-  const double valor = NumeroInicial(vb::Format(vb::Variant(texto), "##############0"));
+  // A whole number would come back from the pattern as its own digits: most
+  // boxes hold one, and every change reads many of them.
+  const std::optional<double> numero = vb::ParseNumber(texto);
+  const double valor = numero && *numero == std::trunc(*numero) && std::fabs(*numero) < 1e15
+                           ? *numero + 0.0
+                           : NumeroInicial(vb::Format(vb::Variant(texto), "##############0"));
   return Es(std::begin(kAbsolutas), std::end(kAbsolutas), casilla) ? std::fabs(valor) : valor;
 }
 

@@ -24,6 +24,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -143,6 +145,11 @@ class Frm0917 : public forms::Form {
   bool SalirAlGrabar = false;
   /// The 86 boxes the save writes one by one and DesTodo locks, in their order; set by the load.
   std::vector<std::int16_t> ListaCasillas;
+  /// Box changes since the last focus entry or since box 200's (201's) own
+  /// recomputation; they keep a change made by Calcular200 (Calcular201)
+  /// from running it again. Only "below 2" is asked, so they stop at 2.
+  std::int16_t Reingreso200 = 0;
+  std::int16_t Reingreso201 = 0;
 
   // --- Load (Carga.cpp, Cabecera.cpp) ---
 
@@ -188,6 +195,22 @@ class Frm0917 : public forms::Form {
   void optInmueble_Click(int Index);
   void OptRectifica_Click(int Index);
 
+  // --- Box change: the steps of the recalculation besides the formulas (Entrada.cpp) ---
+
+  /// Box 114 on while box 100 or 102 holds an income, off (emptied) otherwise.
+  void ConmutaPerdidas();
+  /// The Amazonia group on while box 117 holds an investment, off otherwise.
+  void ConmutaAmazonia();
+  /// Box 145 off (emptied) when box 141 holds a balance in favour, or when
+  /// neither 141 nor 142 holds a balance.
+  void ConmutaInteresPor141();
+  /// Box 145 on when box 142 holds a balance owed, off when neither 141
+  /// nor 142 holds a balance.
+  void ConmutaInteresPor142();
+  /// Calcular200 (Calcular201), unless this change is one that its own run made.
+  void Reingresa200();
+  void Reingresa201();
+
   // --- Box entry (Entrada.cpp) ---
 
   /// A box's text changed, typed or set by code: the return is modified.
@@ -214,6 +237,49 @@ class Frm0917 : public forms::Form {
   static double ValeTexto(std::int16_t casilla, std::string_view texto);
   /// The text that Forma puts into box `casilla` holding `texto`.
   static std::string FormaTexto(std::int16_t casilla, std::string_view texto);
+
+  // --- The taxable income (RentaImponible.cpp) ---
+  // Each writes its box from others, blank when all of those are blank; the
+  // write is a change of that box, so the chain goes on from it.
+
+  void CalcularA();    // 501, gross first-category income
+  void CalcularB();    // 502, its deduction of 20 %
+  void CalcularC();    // 503, first-category income
+  void CalcularD();    // 504, gross second-category income
+  void CalcularE();    // 505, its deduction of 10 %
+  void CalcularF();    // 506, second-category income
+  void CalcularG();    // 507, deduction on box 107: 20 %, at most 24 UIT
+  void CalcularH();    // 508, net income from individual work
+  void CalcularI();    // 509, fourth-category income
+  void CalcularJ();    // 510, fourth- and fifth-category income
+  void CalcularK();    // 511, deduction of 7 UIT
+  void CalcularL();    // 512, net fourth- and fifth-category income
+  void Calcular113();  // 113, net domestic-source income
+  void CalcularM();    // 513, after the losses; never below 0
+  void CalcularN();    // 514, with the foreign-source income
+  void CalcularO();    // 515, net taxable income
+
+  // --- The debt (Deuda.cpp) ---
+
+  void Calcular120();     // 120, the tax by the UIT bands
+  void CalcularP();       // 516, after the credits without refund; never below 0
+  /// Boxes 141 (in favour, negative) and 142 (owed); box 140 on only for a
+  /// balance in favour.
+  void Calcular141142();
+  void Calcular146();     // 146, the balance of the debt; never below 0
+  /// Box 518, the year's total income. The breakdown windows call it.
+  void CalcularR();
+  /// Box 200, the sum of its parts 535-539. Its breakdown window calls it.
+  void Calcular200();
+  /// Box 201, the sum of its parts 530-534 and 540. Its breakdown window calls it.
+  void Calcular201();
+  /// Box 180 into the payment control's amount, in display form; "" when
+  /// box 180 is blank or no number.
+  void CalcularImporteTotal();
+  /// The upper limit of the credit of box 122 (123) as whole-number text,
+  /// "" when it cannot be computed. Writes no box.
+  std::string Calcular122();
+  std::string Calcular123();
 
   // ======================================================================
   // schedules/: the storage of the return's schedules
@@ -264,6 +330,16 @@ class Frm0917 : public forms::Form {
   /// A schedule answer: Si enables the buttons, No empties the schedule's
   /// work rows (not while loading) and disables them.
   void RespuestaAdicional(std::size_t adicional, int Index);
+
+  // --- The steps every formula shares (computation/PasosComunes.cpp) ---
+  /// True when every box of `presencia` is blank.
+  bool TodasVacias(std::initializer_list<std::int16_t> presencia) const;
+  /// Writes `valor` into the box as plain number text ("-100.5").
+  void EscribeNumero(std::int16_t casilla, double valor);
+  /// Writes the empty text into the box.
+  void Blanquea(std::int16_t casilla);
+  /// The UIT of the tax year; nothing when Uit holds no number.
+  static std::optional<double> ValorUit();
 };
 
 }  // namespace app

@@ -1,6 +1,8 @@
 #include "tests/return/DeclaracionFixture.h"
 
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "app/ventanas/NombresVentanas.h"
 #include "host/SampleInstallation.h"
@@ -9,6 +11,10 @@
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
 #include "platform/db/Quote.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/Input.h"
+#include "platform/forms/TabControl.h"
+#include "platform/forms/TextBox.h"
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
 #include "tests/support/Filas.h"
@@ -93,6 +99,41 @@ void Declaracion::Abre(std::function<void(Frm0917&)> paso) {
 }
 
 void Declaracion::Cierra(Frm0917& f) { User.Close(f); }
+
+void Declaracion::MuestraPaginas(forms::Control& control) {
+  std::vector<std::pair<forms::TabControl*, int>> paginas;
+  for (forms::Control* c = &control; c->Container() != nullptr; c = c->Container()) {
+    if (auto* pestanas = dynamic_cast<forms::TabControl*>(c->Container())) {
+      paginas.emplace_back(pestanas, c->ContainerPage());
+    }
+  }
+  for (auto p = paginas.rbegin(); p != paginas.rend(); ++p) {
+    if (p->first->Tab() != p->second) User.SelectTab(*p->first, p->second);
+  }
+}
+
+void Declaracion::Teclea(Frm0917& f, std::int16_t casilla, std::string_view texto) {
+  forms::TextBox& caja = f.txtvalor(casilla);
+  MuestraPaginas(caja);
+  // The debt tab shows frames 1 and 2, or frame 3, as its scroll bar says;
+  // where the bar has no handler the frame is brought up as it would be.
+  for (int i = 1; i <= 3; ++i) {
+    if (caja.Container() != &f.fraDeuda(i)) continue;
+    const int posicion = i == 3 ? 2 : 1;
+    if (f.hsDeuda.Value() != posicion) User.Scroll(f.hsDeuda, posicion);
+    if (!f.fraDeuda(i).Visible()) {
+      for (int j = 1; j <= 3; ++j) f.fraDeuda(j).SetVisible((j == 3) == (i == 3));
+    }
+  }
+  User.Focus(caja);
+  EXPECT_TRUE(forms::Input::Select(caja, 0, vb::Len(caja.Text()))) << casilla;
+  if (texto.empty()) {
+    User.Press(forms::vbKeyBack);
+  } else {
+    User.Type(texto);
+  }
+  User.Tab();
+}
 
 int Declaracion::ItemDe(const forms::ComboBox& lista, const std::string& ruc) {
   for (int i = 0; i < lista.ListCount(); ++i) {

@@ -12,9 +12,11 @@
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -55,6 +57,12 @@ class Declaracion : public Programa {
   void Abre(std::function<void(Frm0917&)> paso);
   /// Closes the form with its close box.
   void Cierra(Frm0917& f);
+
+  /// Brings forward the tab pages that hold `control`, outermost first.
+  void MuestraPaginas(forms::Control& control);
+  /// The user types `texto` over what box `casilla` holds (focus in, all of
+  /// it selected, the keys; Backspace for "") and leaves it with Tab.
+  void Teclea(Frm0917& f, std::int16_t casilla, std::string_view texto);
 
   /// The item of the declarant list that starts with `ruc`.
   static int ItemDe(const forms::ComboBox& lista, const std::string& ruc);

@@ -69,13 +69,13 @@ TEST_F(Opciones, AFailedDeleteIsToldAndTheReturnIsNotTakenForChanged) {
   });
 }
 
-TEST_F(Opciones, TypingInABoxMarksTheReturnChangedAndComputesNothingYet) {
+TEST_F(Opciones, TypingInABoxMarksTheReturnChangedAndRecomputesIt) {
   AbreNueva([&](Frm0917& f) {
     User.SelectTab(f.tab0584, 1);
     User.Type(f.txtvalor(100), "1000");
     EXPECT_EQ(f.txtvalor(100).Text(), "1000");
     EXPECT_TRUE(f.FormularioModificado);
-    EXPECT_EQ(f.txtvalor(501).Text(), "");
+    EXPECT_EQ(f.txtvalor(501).Text(), "1,000");
     Cierra(f);
   });
 }
