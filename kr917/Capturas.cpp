@@ -19,6 +19,7 @@
 #include "app/ventanas/frmBancos.h"
 #include "app/ventanas/frmModFor.h"
 #include "common/ImpLinea.h"
+#include "computation/Inconsistencias.h"
 #include "kr917/Programa.h"
 #include "platform/files/WholeFile.h"
 #include "platform/forms/Application.h"
@@ -103,16 +104,17 @@ void EscribeMuestra(const std::string& ruta) {
   e.CierraReporte();
 }
 
-// The list of inconsistencies as the consistency check leaves it.
+// The list of inconsistencies as the consistency check leaves it for a new
+// return with its declarant chosen and nothing else.
 void EscribeInconsistencias(const std::string& ruta) {
-  const char* mensajes[] = {
-      "Debe ingresar el número de teléfono del declarante - Identificación",
-      "El monto de la casilla 113 no puede ser mayor que el de la casilla 107 - Rentas de cuarta categoría",
-      "Si marcó que tiene información adicional de cuentas bancarias debe registrar al menos una cuenta - "
-      "Información adicional",
+  const app::Inconsistencia mensajes[] = {
+      app::Inconsistencia::Inmueble,
+      app::Inconsistencia::SinImporte,
+      app::Inconsistencia::SinRentas,
+      app::Inconsistencia::SinFormaPago,
   };
   std::string bytes;
-  for (const char* m : mensajes) bytes += vb::ToCp1252(m) + "\r\n";
+  for (app::Inconsistencia m : mensajes) bytes += vb::ToCp1252(app::TextoDe(m)) + "\r\n";
   vb::WriteFileAtomically(ruta, bytes);
 }
 
@@ -141,6 +143,13 @@ void EligeGarcia(app::Frm0917& f) {
   for (int i = 0; i < f.CmbRuc.ListCount(); ++i) {
     if (vb::Left(f.CmbRuc.List(i), 11) == "10076543211") f.CmbRuc.SetListIndex(i);
   }
+}
+
+// The identification of a new return answered (GARCIA, not a rectification),
+// so that its other pages open without the identification check's message.
+void IdentificaGarcia(app::Frm0917& f) {
+  EligeGarcia(f);
+  f.OptRectifica(0).SetValue(true);
 }
 
 class Estudio {
@@ -271,14 +280,14 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.RangoPaginas("kr917-rango-paginas"),
       estudio.Inconsistencias("kr917-inconsistencias"),
       estudio.Declaracion("kr917-declaracion-identificacion", Nueva, {0}, EligeGarcia),
-      estudio.Declaracion("kr917-declaracion-primera", Nueva, {1, &app::Frm0917::SSTab2, 0}),
-      estudio.Declaracion("kr917-declaracion-segunda", Nueva, {1, &app::Frm0917::SSTab2, 1}),
-      estudio.Declaracion("kr917-declaracion-cuarta-quinta", Nueva, {1, &app::Frm0917::SSTab2, 2}),
-      estudio.Declaracion("kr917-declaracion-renta-neta", Nueva, {1, &app::Frm0917::SSTab2, 3}),
-      estudio.Declaracion("kr917-declaracion-deuda", Nueva, {2}),
-      estudio.Declaracion("kr917-declaracion-datos", Nueva, {3, &app::Frm0917::SSTab3, 0}),
-      estudio.Declaracion("kr917-declaracion-otros-ingresos", Nueva, {3, &app::Frm0917::SSTab3, 1}),
-      estudio.Declaracion("kr917-declaracion-detalles", Nueva, {3, &app::Frm0917::SSTab3, 2}),
+      estudio.Declaracion("kr917-declaracion-primera", Nueva, {1, &app::Frm0917::SSTab2, 0}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-segunda", Nueva, {1, &app::Frm0917::SSTab2, 1}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-cuarta-quinta", Nueva, {1, &app::Frm0917::SSTab2, 2}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-renta-neta", Nueva, {1, &app::Frm0917::SSTab2, 3}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-deuda", Nueva, {2}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-datos", Nueva, {3, &app::Frm0917::SSTab3, 0}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-otros-ingresos", Nueva, {3, &app::Frm0917::SSTab3, 1}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-detalles", Nueva, {3, &app::Frm0917::SSTab3, 2}, IdentificaGarcia),
       estudio.Declaracion("kr917-declaracion-enviada", RegistraGarcia, {0}),
       estudio.Declaracion("kr917-declaracion-enviada-primera", RegistraGarcia, {1, &app::Frm0917::SSTab2, 0}),
   };

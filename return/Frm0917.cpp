@@ -27,6 +27,8 @@ Frm0917::Frm0917() : Form("Frm0917") {
   OptPrestamos.On(&forms::OptionButton::Click, [this](int Index) { OptPrestamos_Click(Index); });
   optInmueble.On(&forms::OptionButton::Click, [this](int Index) { optInmueble_Click(Index); });
   OptRectifica.On(&forms::OptionButton::Click, [this](int Index) { OptRectifica_Click(Index); });
+  Cmdgeneral.On(&forms::CommandButton::Click, [this](int Index) { Cmdgeneral_Click(Index); });
+  tab0584.Click = [this](int PreviousTab) { tab0584_Click(PreviousTab); };
 }
 
 }  // namespace app

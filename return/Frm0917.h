@@ -42,6 +42,7 @@
 #include "platform/forms/OptionButton.h"
 #include "platform/forms/TabControl.h"
 #include "platform/forms/TextBox.h"
+#include "platform/text/Error.h"
 
 namespace app {
 
@@ -186,6 +187,20 @@ class Frm0917 : public forms::Form {
   /// digits: "871", "260", "027") with the stored `valor`.
   void ActivaBotonesForm(std::string_view casilla, std::string_view valor);
 
+  // --- The general buttons (Botones.cpp) ---
+
+  /// 0 "V&alidar" lists the return's inconsistencies.
+  void Cmdgeneral_Click(int Index);
+
+  // --- Leaving the identification page (SalidaIdentificacion.cpp) ---
+
+  /// The outer strip's page changed: leaving page 0 checks the identification.
+  void tab0584_Click(int PreviousTab);
+  /// Page `PreviousTab` was left: when it was page 0 the identification is
+  /// checked, its failure shown and page 0 brought back. False when the
+  /// check failed.
+  bool CompruebaSalidaIdentificacion(int PreviousTab);
+
   // --- Options (Opciones.cpp) ---
 
   void OptAdicionalBancarias_Click(int Index);
@@ -278,8 +293,36 @@ class Frm0917 : public forms::Form {
   void CalcularImporteTotal();
   /// The upper limit of the credit of box 122 (123) as whole-number text,
   /// "" when it cannot be computed. Writes no box.
-  std::string Calcular122();
-  std::string Calcular123();
+  std::string Calcular122() const;
+  std::string Calcular123() const;
+
+  // --- The consistency check (ValidaTodo.cpp, ValIdent.cpp, SaldoAPagar.cpp;
+  // its groups of checks in computation/, Inconsistencias.h) ---
+
+  /// Checks the whole return. Mode "0" lists every inconsistency in
+  /// RutaSistema & "Mens.txt" and shows the list, or says there is none;
+  /// mode "2" stops at the first. Either shows first the warnings on the
+  /// amount paid and on the spouse's age. True when nothing failed.
+  bool ValidaTodo(std::string_view modo);
+  /// Checks the identification page: a new return not saved already, its
+  /// declarant, the rectification answer, the telephone. Mode "0" lists
+  /// its failures in the open inconsistency list; any other mode shows the
+  /// first in a box, on page 0. True when nothing failed.
+  bool ValIdent(std::string_view modo);
+  /// The warning on the amount `pagado` against the balance `adeudado`
+  /// (texts as the boxes show them), or "" when they agree.
+  static std::string SaldoaPagar(std::string_view adeudado, std::string_view pagado, std::string_view etiqueta);
+  /// Writes one line into the open inconsistency list. A failure to write
+  /// is kept in Mens and ends the writing.
+  void EscribeMens(std::string_view linea);
+
+  /// The inconsistency list while a check writes it: its file number (0
+  /// when none is open), the lines written, and what failed writing it.
+  struct ListaInconsistencias {
+    int Archivo = 0;
+    long Lineas = 0;
+    std::optional<vb::Error> Fallo;
+  } Mens;
 
   // ======================================================================
   // schedules/: the storage of the return's schedules
