@@ -188,6 +188,40 @@ class Frm0917 : public forms::Form {
   void optInmueble_Click(int Index);
   void OptRectifica_Click(int Index);
 
+  // --- Working in the boxes: focus, keys, tabs, the debt frames, the birth
+  // date (Foco.cpp, Teclas.cpp, Pestanas.cpp, Deuda.cpp, FechaNacimiento.cpp) ---
+
+  /// Box changes since a box last took the focus, or since the recomputation
+  /// of box 200 (201) itself; only "below 2" is ever asked of them.
+  std::int16_t Reingreso200 = 0;
+  std::int16_t Reingreso201 = 0;
+
+  /// The box shows its raw number for editing, and takes its typing limit.
+  void txtvalor_GotFocus(int Index);
+  /// The box shows its display form; leaving 107 or 108 switches the
+  /// fourth-category detail on or off.
+  void txtvalor_LostFocus(int Index);
+  /// The key rules of the box's family; Enter moves on, or opens the
+  /// breakdown of box 200 or 201.
+  void txtvalor_KeyPress(int Index, int& KeyAscii);
+  void TxtTelefono_KeyPress(int& KeyAscii);
+  void txtOrden_KeyPress(int& KeyAscii);
+  void txtVerifica_KeyPress(int& KeyAscii);
+
+  /// Each strip's page gives its help topic.
+  void SSTab1_Click(int PreviousTab);
+  void SSTab2_Click(int PreviousTab);
+  void SSTab3_Click(int PreviousTab);
+  void tab0584_Click(int PreviousTab);
+
+  void hsDeuda_Change();
+  void hsDeuda_Scroll();
+  /// The debt frames for the scroll bar's value: 1 the tax and credits, 2 the balance.
+  void Arregla(int Posicion);
+
+  /// A birth date that is no date from 1850 to 2500 empties the box.
+  void MkeFecNac_LostFocus();
+
   // --- Box entry (Entrada.cpp) ---
 
   /// A box's text changed, typed or set by code: the return is modified.
@@ -244,6 +278,10 @@ class Frm0917 : public forms::Form {
   void Coloca(forms::Control& control, Contenedor donde);
   /// The frame that `donde` names.
   forms::Frame& Marco(Contenedor donde);
+
+  // --- The help topics (Pestanas.cpp) ---
+  /// Sets the help topic of the strip's current page, when it has one.
+  void TemaDePagina(forms::TabControl& tira);
 
   // --- The load's own steps (Carga.cpp) ---
   /// The form's whole load; a database failure leaves it half filled.
