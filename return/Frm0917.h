@@ -143,6 +143,11 @@ class Frm0917 : public forms::Form {
   bool SalirAlGrabar = false;
   /// The 86 boxes the save writes one by one and DesTodo locks, in their order; set by the load.
   std::vector<std::int16_t> ListaCasillas;
+  /// Box changes since the last focus entry or since box 200's (201's) own
+  /// recomputation; they keep a change made by Calcular200 (Calcular201)
+  /// from running it again. Only "below 2" is asked, so they stop at 2.
+  std::int16_t Reingreso200 = 0;
+  std::int16_t Reingreso201 = 0;
 
   // --- Load (Carga.cpp, Cabecera.cpp) ---
 
@@ -179,22 +184,8 @@ class Frm0917 : public forms::Form {
   /// digits: "871", "260", "027") with the stored `valor`.
   void ActivaBotonesForm(std::string_view casilla, std::string_view valor);
 
-  // --- Options (Opciones.cpp) ---
-
-  void OptAdicionalBancarias_Click(int Index);
-  void OptEgresos_Click(int Index);
-  void OptIngresos_Click(int Index);
-  void OptPrestamos_Click(int Index);
-  void optInmueble_Click(int Index);
-  void OptRectifica_Click(int Index);
-
   // --- Working in the boxes: focus, keys, tabs, the debt frames, the birth
-  // date (Foco.cpp, Teclas.cpp, Pestanas.cpp, Deuda.cpp, FechaNacimiento.cpp) ---
-
-  /// Box changes since a box last took the focus, or since the recomputation
-  /// of box 200 (201) itself; only "below 2" is ever asked of them.
-  std::int16_t Reingreso200 = 0;
-  std::int16_t Reingreso201 = 0;
+  // date (Foco.cpp, Teclas.cpp, Pestanas.cpp, MarcosDeuda.cpp, FechaNacimiento.cpp) ---
 
   /// The box shows its raw number for editing, and takes its typing limit.
   void txtvalor_GotFocus(int Index);
@@ -221,6 +212,15 @@ class Frm0917 : public forms::Form {
 
   /// A birth date that is no date from 1850 to 2500 empties the box.
   void MkeFecNac_LostFocus();
+
+  // --- Options (Opciones.cpp) ---
+
+  void OptAdicionalBancarias_Click(int Index);
+  void OptEgresos_Click(int Index);
+  void OptIngresos_Click(int Index);
+  void OptPrestamos_Click(int Index);
+  void optInmueble_Click(int Index);
+  void OptRectifica_Click(int Index);
 
   // --- Box entry (Entrada.cpp) ---
 

@@ -1,6 +1,8 @@
 #include "tests/return/DeclaracionFixture.h"
 
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "app/ventanas/NombresVentanas.h"
 #include "host/SampleInstallation.h"
@@ -9,6 +11,7 @@
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
 #include "platform/db/Quote.h"
+#include "platform/forms/TabControl.h"
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
 #include "return/Registro.h"
@@ -105,6 +108,18 @@ void Declaracion::Abre(std::function<void(Frm0917&)> paso) {
 }
 
 void Declaracion::Cierra(Frm0917& f) { User.Close(f); }
+
+void Declaracion::MuestraPaginas(forms::Control& control) {
+  std::vector<std::pair<forms::TabControl*, int>> paginas;
+  for (forms::Control* c = &control; c->Container() != nullptr; c = c->Container()) {
+    if (auto* pestanas = dynamic_cast<forms::TabControl*>(c->Container())) {
+      paginas.emplace_back(pestanas, c->ContainerPage());
+    }
+  }
+  for (auto p = paginas.rbegin(); p != paginas.rend(); ++p) {
+    if (p->first->Tab() != p->second) User.SelectTab(*p->first, p->second);
+  }
+}
 
 int Declaracion::ItemDe(const forms::ComboBox& lista, const std::string& ruc) {
   for (int i = 0; i < lista.ListCount(); ++i) {

@@ -56,6 +56,9 @@ class Declaracion : public Programa {
   /// Closes the form with its close box.
   void Cierra(Frm0917& f);
 
+  /// Brings forward the tab pages that hold `control`, outermost first.
+  void MuestraPaginas(forms::Control& control);
+
   /// The item of the declarant list that starts with `ruc`.
   static int ItemDe(const forms::ComboBox& lista, const std::string& ruc);
 };
