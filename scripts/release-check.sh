@@ -3,8 +3,9 @@
 # (the machine's compiler, warnings not errors), installed into a scratch
 # prefix; then, with the build tree moved away, the installed host stand-in
 # makes a sample installation, the installed LUD917 installs the form's
-# tables in it, the installed KR917 draws its windows from its installed
-# pictures and the sqlite3 tool checks the database with the installed libkrjet.
+# tables in it, the installed 0917SND writes the summary of a saved return,
+# the installed KR917 draws its windows from its installed pictures and the
+# sqlite3 tool checks the database with the installed libkrjet.
 set -euo pipefail
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/kr-release-XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
@@ -27,6 +28,10 @@ test -f "$scratch/sample/KR/0917/KR917"
 export WINDIR="$scratch/sample/WINDOWS" XDG_RUNTIME_DIR="$scratch"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/LUD917" 2> "$scratch/LUD917.log" \
   || { cat "$scratch/LUD917.log"; exit 1; }
+line=$("$prefix/bin/dexlora" --summary-lines "$scratch/sample" | sed -n 1p)
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/0917SND" "$line" 2> "$scratch/0917SND.log" \
+  || { cat "$scratch/0917SND.log"; exit 1; }
+test -f "$scratch/sample/KR/RPT/${line:17:19}.PRN" && test -f "$scratch/sample/KR/TMP/${line:17:19}.txt"
 QT_QPA_PLATFORM=offscreen "$prefix/bin/KR917" --screenshots "$scratch/shots" > /dev/null 2> "$scratch/KR917.log" \
   || { cat "$scratch/KR917.log"; exit 1; }
 test -f "$scratch/shots/kr917-principal.png"

@@ -62,6 +62,8 @@ void Listas::SetUp() {
   dao::Workspace& espacio = G().Motor.Workspaces(0);
   espacio.BeginTrans();
   for (const char* sql : kTablasPatrimonio) G().BaseDatos->Execute(sql, dao::dbFailOnError);
+  // The returns below are all there are: the sample's own saved ones go.
+  Ejecuta({"DELETE * FROM DET", "DELETE * FROM CAB"});
   for (const char* sql : kProfesiones) G().BaseDatos->Execute(sql, dao::dbFailOnError);
   for (const Guardada& r : kGuardadas) {
     const std::string clave = Clave(r.Ruc, r.Formulario);
