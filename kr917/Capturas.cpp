@@ -143,6 +143,9 @@ void EligeGarcia(app::Frm0917& f) {
   }
 }
 
+// The debt page's scroll bar moved on to the balance and the payment.
+void MuestraSaldo(app::Frm0917& f) { f.hsDeuda.SetValue(2); }
+
 class Estudio {
  public:
   Estudio(qtui::QtFrontEnd& frente, forms::Application& aplicacion, const std::string& carpetaBloqueo)
@@ -276,6 +279,7 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.Declaracion("kr917-declaracion-cuarta-quinta", Nueva, {1, &app::Frm0917::SSTab2, 2}),
       estudio.Declaracion("kr917-declaracion-renta-neta", Nueva, {1, &app::Frm0917::SSTab2, 3}),
       estudio.Declaracion("kr917-declaracion-deuda", Nueva, {2}),
+      estudio.Declaracion("kr917-declaracion-deuda-saldo", Nueva, {2}, MuestraSaldo),
       estudio.Declaracion("kr917-declaracion-datos", Nueva, {3, &app::Frm0917::SSTab3, 0}),
       estudio.Declaracion("kr917-declaracion-otros-ingresos", Nueva, {3, &app::Frm0917::SSTab3, 1}),
       estudio.Declaracion("kr917-declaracion-detalles", Nueva, {3, &app::Frm0917::SSTab3, 2}),

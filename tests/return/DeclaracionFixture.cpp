@@ -115,15 +115,11 @@ void Declaracion::MuestraPaginas(forms::Control& control) {
 void Declaracion::Teclea(Frm0917& f, std::int16_t casilla, std::string_view texto) {
   forms::TextBox& caja = f.txtvalor(casilla);
   MuestraPaginas(caja);
-  // The debt tab shows frames 1 and 2, or frame 3, as its scroll bar says;
-  // where the bar has no handler the frame is brought up as it would be.
+  // The debt tab shows frames 1 and 2, or frame 3, as its scroll bar says.
   for (int i = 1; i <= 3; ++i) {
     if (caja.Container() != &f.fraDeuda(i)) continue;
     const int posicion = i == 3 ? 2 : 1;
     if (f.hsDeuda.Value() != posicion) User.Scroll(f.hsDeuda, posicion);
-    if (!f.fraDeuda(i).Visible()) {
-      for (int j = 1; j <= 3; ++j) f.fraDeuda(j).SetVisible((j == 3) == (i == 3));
-    }
   }
   User.Focus(caja);
   EXPECT_TRUE(forms::Input::Select(caja, 0, vb::Len(caja.Text()))) << casilla;
