@@ -9,7 +9,7 @@ SCREENSHOTS ?= $(CURDIR)/out/screenshots
 
 PACKAGES := cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev \
   libbenchmark-dev libsqlite3-dev libsodium-dev qt6-base-dev libgl-dev libx11-dev \
-  fonts-liberation xvfb xauth locales poppler-utils
+  fonts-liberation xvfb xauth locales poppler-utils libxtst-dev sqlite3
 
 .PHONY: all deps build check test asan-test release-check demo screenshots bench clean
 

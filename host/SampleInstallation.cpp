@@ -28,6 +28,8 @@ constexpr std::string_view kTables[] = {
     "[Apellido_p] Text(40), [Apellido_m] Text(40), [Nombre_1] Text(40), [nombre_2] Text(40), [USUARIO] Text(20), "
     "[Tipo_Ingreso] Integer)",
     "ALTER TABLE CONT ADD CONSTRAINT PK_CONT PRIMARY KEY ([tip_doc_d],[Doc_id_d])",
+    // The return lists join their headers to CONT by the document number alone.
+    "CREATE INDEX IX_CONT_DOC_ID_D ON CONT ([Doc_id_d])",
     "CREATE TABLE CLAVES ([Usuario] Text(20), [Tipo] Text(1), [Nombre] Text(60))",
     "ALTER TABLE CLAVES ADD CONSTRAINT PK_CLAVES PRIMARY KEY ([Usuario])",
     "CREATE TABLE SPOOL ([CodRep] Text(6), [Secuencia] Text(6), [Archivo] Text(12), [Fecha] DateTime, "

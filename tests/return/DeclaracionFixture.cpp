@@ -6,6 +6,7 @@
 #include "platform/db/Quote.h"
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
+#include "tests/support/Filas.h"
 #include "return/Registro.h"
 #include "tests/support/BaseInstalada.h"
 
@@ -22,20 +23,7 @@ void Declaracion::Ejecuta(std::initializer_list<std::string> sentencias) {
   for (const std::string& sql : sentencias) G().BaseDatos->Execute(sql, dao::dbFailOnError);
 }
 
-std::vector<std::string> Declaracion::Filas(const std::string& sql) {
-  auto rs = G().BaseDatos->OpenRecordset(sql, dao::dbOpenSnapshot);
-  std::vector<std::string> filas;
-  for (; !rs->EOF_(); rs->MoveNext()) {
-    std::string fila;
-    for (int i = 0; i < rs->Fields().Count(); ++i) {
-      const vb::Variant v = rs->Fields(i).Value();
-      fila += (i ? "|" : "") + (v.IsNull() ? std::string("Null") : vb::CStr(v));
-    }
-    filas.push_back(fila);
-  }
-  rs->Close();
-  return filas;
-}
+std::vector<std::string> Declaracion::Filas(const std::string& sql) { return kr::testing::Filas(*G().BaseDatos, sql); }
 
 void Declaracion::Guarda(const std::string& ruc, const std::vector<Fila>& casillas, const std::string& cheque,
                          const std::string& banco, const std::string& nrocheque) {

@@ -7,6 +7,7 @@
 #include "platform/forms/Constants.h"
 #include "platform/forms/Form.h"
 #include "platform/text/Variant.h"
+#include "tests/support/Filas.h"
 
 namespace app::testing {
 namespace {
@@ -87,20 +88,7 @@ void Listas::Ejecuta(std::initializer_list<std::string> sentencias) {
   for (const std::string& sql : sentencias) G().BaseDatos->Execute(sql, dao::dbFailOnError);
 }
 
-std::vector<std::string> Listas::Filas(const std::string& sql) {
-  auto rs = G().BaseDatos->OpenRecordset(sql, dao::dbOpenSnapshot);
-  std::vector<std::string> filas;
-  for (; !rs->EOF_(); rs->MoveNext()) {
-    std::string fila;
-    for (int i = 0; i < rs->Fields().Count(); ++i) {
-      const vb::Variant v = rs->Fields(i).Value();
-      fila += (i ? "|" : "") + (v.IsNull() ? std::string("Null") : vb::CStr(v));
-    }
-    filas.push_back(fila);
-  }
-  rs->Close();
-  return filas;
-}
+std::vector<std::string> Listas::Filas(const std::string& sql) { return kr::testing::Filas(*G().BaseDatos, sql); }
 
 std::vector<std::string> Listas::Vista(const forms::DataGrid& grid) {
   std::vector<std::string> filas;

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include "platform/forms/CommonDialog.h"
 #include "platform/forms/Constants.h"
@@ -74,6 +76,47 @@ TEST_F(QtForms, HelpShowsTheTopicOrWhyThereIsNone) {
   f.dlgAyuda.SetHelpFile(folder / "no-existe.hlp");
   f.dlgAyuda.ShowHelp();
   EXPECT_TRUE(Front.Help()->Text().startsWith(QStringLiteral("No se encuentra el archivo de ayuda")));
+}
+
+// Counts the presses of the mouse that reach a window's widgets.
+class PressesOf : public QObject {
+ public:
+  explicit PressesOf(QWidget* window) : Window_(window) { qApp->installEventFilter(this); }
+  ~PressesOf() override { qApp->removeEventFilter(this); }
+  int Count = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::MouseButtonPress && widget != nullptr && widget->window() == Window_) ++Count;
+    return false;
+  }
+
+ private:
+  QWidget* Window_;
+};
+
+TEST_F(QtForms, HelpAskedForInAModalWindowCanBeUsedBesideIt) {
+  kr::testing::TempFolder folder;
+  folder.Write("KR917.hlp", "[257] Contenido\nLas declaraciones.\n");
+  frmEntrada& f = Default<frmEntrada>();
+  f.Show();
+  int presses = -1;
+  QTimer::singleShot(0, [&] {
+    frmDialogo& d = Default<frmDialogo>();
+    Front.ShowHelp(HelpRequest{folder / "KR917.hlp", cdlHelpContents, "", 0});
+    HelpWindow* help = Front.Help();
+    if (help != nullptr) {
+      PressesOf reached(help);
+      QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, QPoint(60, 40));
+      presses = reached.Count;
+    }
+    QTest::mouseClick(Front.WidgetOf(d.cmdCerrar), Qt::LeftButton);
+  });
+  QTest::mouseClick(Widget(f.cmdDialogo), Qt::LeftButton);
+  EXPECT_GT(presses, 0) << "the dialog's modality kept the click from the help window";
+  ASSERT_NE(Front.Help(), nullptr);
+  EXPECT_TRUE(Front.Help()->isVisible());
 }
 
 TEST_F(QtForms, AWindowIsSavedAsAPng) {
