@@ -6,9 +6,9 @@
 #include "platform/db/Quote.h"
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
-#include "tests/support/Filas.h"
 #include "return/Registro.h"
 #include "tests/support/BaseInstalada.h"
+#include "tests/support/Filas.h"
 
 namespace app::testing {
 
