@@ -62,6 +62,12 @@ struct Compartidas {
   std::string MovimientoFijo;
   std::string ModoDetalle;
   bool AdicionalModificado = false;
+  // What the return form's schedule buttons give the schedule list window,
+  // which applies them at its load: its caption, its frame's caption and its
+  // help topic.
+  std::string TituloAdicional;
+  std::string TituloMarcoAdicional;
+  long AyudaAdicional = 0;
 
   // The UIT and rates of the tax year.
   std::string Uit;
