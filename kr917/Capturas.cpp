@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <type_traits>
@@ -18,9 +19,12 @@
 #include "app/ventanas/frmAcercade.h"
 #include "app/ventanas/frmBancos.h"
 #include "app/ventanas/frmModFor.h"
-#include "common/ImpLinea.h"
 #include "computation/Inconsistencias.h"
 #include "kr917/Programa.h"
+#include "platform/db/Constants.h"
+#include "platform/db/Database.h"
+#include "platform/db/Quote.h"
+#include "platform/db/Recordset.h"
 #include "platform/files/WholeFile.h"
 #include "platform/forms/Application.h"
 #include "platform/host/InstanceLock.h"
@@ -30,8 +34,11 @@
 #include "platform/qt/QtFrontEnd.h"
 #include "platform/qt/Screenshot.h"
 #include "platform/text/Cp1252.h"
+#include "platform/text/Number.h"
 #include "platform/text/Strings.h"
+#include "platform/text/Variant.h"
 #include "printing/FrmConsist.h"
+#include "printing/ImpRep.h"
 #include "printing/frmImpxPag.h"
 #include "printing/frmPreview.h"
 #include "return/Frm0917.h"
@@ -62,46 +69,46 @@ void Consulta(app::Compartidas& g) {
   g.TipoConsulta = Tipo;
 }
 
-// A report's first page as the print window writes it, for the preview.
+// The report file of the preview's shot.
 constexpr char kMuestra[] = "00009999.PRN";
-void EscribeMuestra(const std::string& ruta) {
-  common::EstadoImpresion e(common::kLineasKR917);
-  e.AnchoPagina = 104;
-  e.PaginaActual = 1;
-  e.AbreReporte(ruta);
-  common::ImprimeLinea(e, "<!font!>Courier New<!/font!>");
-  common::ImprimeLinea(e, "<!nHojas!>1<!/nHojas!>");
-  common::ImprimeLinea(e, "<!Orientacion!>V<!/Orientacion!>");
-  common::ImprimeLinea(e, "<!Color!>&H00FFFFC0&<!/Color!>");
-  common::ImprimePos(e, 300, 350, "VELTA", -1, 16, 0);
-  common::ImprimePos(e, 300, 750, "DECLARACION", 0, 8, 0);
-  common::ImprimePos(e, 550, 1100, "PAGO", 0, 8, 0);
-  common::ImprimePos(e, 550, 1330, "917", -1, 12, 0);
-  common::ImprimeRecuadro(e, 150, 300, 1700, 1640, 0);
-  common::ImprimeRecuadro(e, 1700, 300, 8500, 1100, 0);
-  common::ImprimeRecuadro(e, 8500, 300, 11000, 1640, 0);
-  common::ImprimePos(e, 3050, 400, "DECLARACIÓN PAGO ANUAL IMPUESTO A LA RENTA", -1, 9, 0);
-  common::ImprimePos(e, 9000, 400, "Pag. 1", 0, 8, 0);
-  common::ImprimePos(e, 4100, 670, "PERSONAS NATURALES", -1, 9, 0);
-  common::ImprimePos(e, 3750, 900, "Ejercicio Gravable 2002", 0, 8, 0);
-  common::ImprimeRecuadro(e, 1700, 1100, 8500, 1640, 0);
-  common::ImprimePos(e, 1750, 1170, "RUC", 0, 8, 0);
-  common::ImprimePos(e, 3850, 1170, "10076543211", -1, 8, 0);
-  common::ImprimePos(e, 1750, 1450, "Apellidos y nombres", 0, 8, 0);
-  common::ImprimePos(e, 3850, 1450, "GARCIA PEREZ JUAN CARLOS", -1, 8, 0);
-  const char* filas[][2] = {{"100", "24,000"}, {"107", "3,500"},   {"113", "19,200"},
-                            {"120", "2,880"},  {"141", "(1,200)"}, {"146", "1,680"}};
-  const char* nombres[] = {"Renta bruta de primera categoría", "Renta bruta de segunda categoría",
-                           "Renta neta de cuarta categoría", "Impuesto resultante", "Saldo a favor",
-                           "Saldo por regularizar"};
-  for (int i = 0; i < 6; ++i) {
-    const int y = 2820 + i * 270;
-    common::ImprimeRecuadro(e, 150, y, 11000, y + 270, 0);
-    common::ImprimePos(e, 300, y + 40, std::string(filas[i][0]), 0, 8, 0);
-    common::ImprimePos(e, 1000, y + 40, std::string(nombres[i]), 0, 8, 0);
-    common::ImprimePos(e, 9300, y + 40, std::string(15 - std::string(filas[i][1]).size(), ' ') + filas[i][1], 0, 8, 0);
+
+// The report of the sample's sent return GARCIA 001, every page and the
+// annex, written to `ruta` as the print window has it written: the return's
+// boxes and header loaded, then the report driver. Answers whether it was.
+bool EscribeReporteEnviado(const std::string& ruta) {
+  app::Compartidas& g = app::G();
+  g.Enviadas = true;
+  g.RucDeclarante = "10076543211";
+  g.NombreDeclarante = "GARCIA PEREZ JUAN CARLOS";
+  g.Periodo = "2002";
+  g.Semana = 0;
+  g.Correlativo = "001";
+  const std::string clave = " WHERE DOC_ID_D=" + dao::Quote(g.RucDeclarante) + " AND PERIODO=" + dao::Quote(g.Periodo) +
+                            " AND FORMULARIO=" + dao::Quote(g.Formulario) +
+                            " AND SEMANA=0 AND Correl=" + dao::Quote(g.Correlativo);
+  auto casillas = g.BaseDatos->OpenRecordset("SELECT CASILLA, I_VALOR FROM HDET" + clave, dao::dbOpenSnapshot);
+  for (; !casillas->EOF_(); casillas->MoveNext()) {
+    const int casilla = static_cast<int>(vb::Val(vb::TextOf(casillas->Fields("CASILLA").Value())));
+    const std::string valor = vb::TextOf(casillas->Fields("I_VALOR").Value());
+    if (casilla >= 1 && casilla <= 700) g.ImpRep.ValorCasilla[casilla - 1] = valor;
+    if (casilla >= 800 && casilla <= 999) g.ImpRep.ValorCasilla800[casilla - 800] = valor;
   }
-  e.CierraReporte();
+  casillas->Close();
+  auto cabecera = g.BaseDatos->OpenRecordset("SELECT * FROM HCAB" + clave, dao::dbOpenSnapshot);
+  if (!cabecera->EOF_()) {
+    auto texto = [&](const char* campo) { return vb::Trim(vb::TextOf(cabecera->Fields(campo).Value())); };
+    g.BancoCheque = texto("bcolibrad");
+    g.NumeroCheque = texto("nrocheque");
+    g.Rectificatoria = texto("rectifica");
+    g.NumeroOrden = texto("norden");
+    g.NumeroControl = texto("control");
+  }
+  cabecera->Close();
+  g.Modo = 2;
+  g.ModoImpresion = 2;
+  g.ImpRep.ImpLinea.DestinoImpresion = "ARCHIVO";
+  g.ArchivoSalida = ruta;
+  return ImpRep::ImprimeReporte({.Declaracion = true, .RentasExoneradas = true, .InfAdicional = true});
 }
 
 // The list of inconsistencies as the consistency check leaves it for a new
@@ -152,6 +159,12 @@ void IdentificaGarcia(app::Frm0917& f) {
   f.OptRectifica(0).SetValue(true);
 }
 
+// The debt page's scroll bar moved on to the balance and the payment.
+void MuestraSaldo(app::Frm0917& f) {
+  IdentificaGarcia(f);
+  f.hsDeuda.SetValue(2);
+}
+
 class Estudio {
  public:
   Estudio(qtui::QtFrontEnd& frente, forms::Application& aplicacion, const std::string& carpetaBloqueo)
@@ -181,11 +194,11 @@ class Estudio {
             }};
   }
 
-  /// The preview of a report file of the sample, its first page shown.
+  /// The preview of the report of a sent return of the sample, its first page shown.
   qtui::Shot Preliminar(std::string nombre) {
     return {std::move(nombre), [this]() -> QWidget* {
               Arranca();
-              EscribeMuestra(app::G().RutaReportes + "\\" + kMuestra);
+              if (!EscribeReporteEnviado(app::G().RutaReportes + "\\" + kMuestra)) return nullptr;
               app::frmPreview& vista = forms::Default<app::frmPreview>();
               vista.Archivo = kMuestra;
               vista.Show();
@@ -285,13 +298,25 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.Declaracion("kr917-declaracion-cuarta-quinta", Nueva, {1, &app::Frm0917::SSTab2, 2}, IdentificaGarcia),
       estudio.Declaracion("kr917-declaracion-renta-neta", Nueva, {1, &app::Frm0917::SSTab2, 3}, IdentificaGarcia),
       estudio.Declaracion("kr917-declaracion-deuda", Nueva, {2}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-deuda-saldo", Nueva, {2}, MuestraSaldo),
       estudio.Declaracion("kr917-declaracion-datos", Nueva, {3, &app::Frm0917::SSTab3, 0}, IdentificaGarcia),
       estudio.Declaracion("kr917-declaracion-otros-ingresos", Nueva, {3, &app::Frm0917::SSTab3, 1}, IdentificaGarcia),
       estudio.Declaracion("kr917-declaracion-detalles", Nueva, {3, &app::Frm0917::SSTab3, 2}, IdentificaGarcia),
       estudio.Declaracion("kr917-declaracion-enviada", RegistraGarcia, {0}),
       estudio.Declaracion("kr917-declaracion-enviada-primera", RegistraGarcia, {1, &app::Frm0917::SSTab2, 0}),
   };
-  const int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
+  int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
+
+  // The same report as a file, which DibujaReporte draws to a PDF and a PNG a page.
+  estudio.Arranca();
+  const std::string reporte = carpeta + "/kr917-reporte.PRN";
+  if (EscribeReporteEnviado(reporte)) {
+    std::printf("%s\n", reporte.c_str());
+  } else {
+    std::fprintf(stderr, "%s: the report was not written\n", reporte.c_str());
+    ++fallidas;
+  }
+  estudio.Limpia();
   QDir(bloqueo).removeRecursively();
   return fallidas == 0 ? 0 : 1;
 }

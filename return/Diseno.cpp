@@ -265,6 +265,8 @@ void Frm0917::DisenaCasillas() {
                       : c.Inicio == Estado::Resaltada   ? kResaltada
                                                         : kBlanco);
     caja.SetEnabled(c.Inicio != Estado::Deshabilitada);
+    // Only what is typed gets into a box, so only the key rules' characters.
+    caja.SetRefusesPaste(true);
     if (lugar.Oculto || c.Tipo == Clase::Oculta) {
       caja.Move(0, 0, lugar.CajaAncho, lugar.AltoCaja);
       caja.SetVisible(false);
@@ -333,6 +335,7 @@ void Frm0917::DisenaControles() {
   Coloca(txtVerifica, Contenedor::frmOrden);
   txtVerifica.Move(2160, 360, 600, 285);
   txtVerifica.SetMaxLength(2);
+  for (forms::TextBox* caja : {&TxtTelefono, &txtOrden, &txtVerifica}) caja->SetRefusesPaste(true);
 
   // The debt page: the bar that brings the frames into view, the payment.
   Coloca(hsDeuda, Contenedor::Deuda);

@@ -192,14 +192,35 @@ class Frm0917 : public forms::Form {
   /// 0 "V&alidar" lists the return's inconsistencies.
   void Cmdgeneral_Click(int Index);
 
-  // --- Leaving the identification page (SalidaIdentificacion.cpp) ---
+  // --- Working in the boxes: focus, keys, tabs, the debt frames, the birth
+  // date (Foco.cpp, Teclas.cpp, Pestanas.cpp, MarcosDeuda.cpp, FechaNacimiento.cpp) ---
 
-  /// The outer strip's page changed: leaving page 0 checks the identification.
+  /// The box shows its raw number for editing, and takes its typing limit.
+  void txtvalor_GotFocus(int Index);
+  /// The box shows its display form; leaving 107 or 108 switches the
+  /// fourth-category detail on or off.
+  void txtvalor_LostFocus(int Index);
+  /// The key rules of the box's family; Enter moves on, or opens the
+  /// breakdown of box 200 or 201.
+  void txtvalor_KeyPress(int Index, int& KeyAscii);
+  void TxtTelefono_KeyPress(int& KeyAscii);
+  void txtOrden_KeyPress(int& KeyAscii);
+  void txtVerifica_KeyPress(int& KeyAscii);
+
+  /// Each strip's page gives its help topic.
+  void SSTab1_Click(int PreviousTab);
+  void SSTab2_Click(int PreviousTab);
+  void SSTab3_Click(int PreviousTab);
+  /// Leaving page 0 of the outer strip checks the identification first.
   void tab0584_Click(int PreviousTab);
-  /// Page `PreviousTab` was left: when it was page 0 the identification is
-  /// checked, its failure shown and page 0 brought back. False when the
-  /// check failed.
-  bool CompruebaSalidaIdentificacion(int PreviousTab);
+
+  void hsDeuda_Change();
+  void hsDeuda_Scroll();
+  /// The debt frames for the scroll bar's value: 1 the tax and credits, 2 the balance.
+  void Arregla(int Posicion);
+
+  /// A birth date that is no date from 1850 to 2500 empties the box.
+  void MkeFecNac_LostFocus();
 
   // --- Options (Opciones.cpp) ---
 
@@ -353,6 +374,10 @@ class Frm0917 : public forms::Form {
   void Coloca(forms::Control& control, Contenedor donde);
   /// The frame that `donde` names.
   forms::Frame& Marco(Contenedor donde);
+
+  // --- The help topics (Pestanas.cpp) ---
+  /// Sets the help topic of the strip's current page, when it has one.
+  void TemaDePagina(forms::TabControl& tira);
 
   // --- The load's own steps (Carga.cpp) ---
   /// The form's whole load; a database failure leaves it half filled.

@@ -1,13 +1,9 @@
 #include "tests/return/DeclaracionFixture.h"
 
-#include <filesystem>
 #include <utility>
 #include <vector>
 
 #include "app/ventanas/NombresVentanas.h"
-#include "host/SampleInstallation.h"
-#include "installer/Compartidas.h"
-#include "installer/Inicio.h"
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
 #include "platform/db/Quote.h"
@@ -19,35 +15,15 @@
 #include "platform/forms/TextBox.h"
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
-#include "tests/support/Filas.h"
 #include "return/Registro.h"
+#include "tests/support/BaseInstalada.h"
+#include "tests/support/Filas.h"
 
 namespace app::testing {
-namespace {
-
-// The database as LUD917 leaves it on the sample installation. LUD917 runs
-// once per test program, on an installation of its own, and each test
-// copies the database: a run takes longer than a test's own work.
-const std::string& BaseInstalada() {
-  static const kr::testing::TempFolder carpeta;
-  static const std::string base = [] {
-    const dexlora::SampleLayout layout = dexlora::CreateSampleInstallation(carpeta / "sample");
-    kr::testing::ScopedEnv windir("WINDIR", layout.WindowsFolder.c_str());
-    installer::ReiniciaCompartidas();
-    const int estado = installer::Ejecuta();
-    installer::ReiniciaCompartidas();
-    return estado == 0 ? layout.Database : std::string();
-  }();
-  return base;
-}
-
-}  // namespace
 
 void Declaracion::SetUp() {
-  ASSERT_FALSE(BaseInstalada().empty()) << "LUD917 did not install the form's tables";
-  const std::string& destino = Instalacion.Layout().Database;
-  for (const char* resto : {"-wal", "-shm", "-journal"}) std::filesystem::remove(destino + resto);
-  std::filesystem::copy_file(BaseInstalada(), destino, std::filesystem::copy_options::overwrite_existing);
+  ASSERT_FALSE(kr::testing::BaseInstalada().empty()) << "LUD917 did not install the form's tables";
+  kr::testing::CopiaBaseInstalada(Instalacion.Layout().Database);
   ASSERT_TRUE(Arranca());
   RegistraFrm0917();
   G().Ventanas.Register(ventana::kFrmConsist, [this] {
@@ -124,15 +100,11 @@ void Declaracion::MuestraPaginas(forms::Control& control) {
 void Declaracion::Teclea(Frm0917& f, std::int16_t casilla, std::string_view texto) {
   forms::TextBox& caja = f.txtvalor(casilla);
   MuestraPaginas(caja);
-  // The debt tab shows frames 1 and 2, or frame 3, as its scroll bar says;
-  // where the bar has no handler the frame is brought up as it would be.
+  // The debt tab shows frames 1 and 2, or frame 3, as its scroll bar says.
   for (int i = 1; i <= 3; ++i) {
     if (caja.Container() != &f.fraDeuda(i)) continue;
     const int posicion = i == 3 ? 2 : 1;
     if (f.hsDeuda.Value() != posicion) User.Scroll(f.hsDeuda, posicion);
-    if (!f.fraDeuda(i).Visible()) {
-      for (int j = 1; j <= 3; ++j) f.fraDeuda(j).SetVisible((j == 3) == (i == 3));
-    }
   }
   User.Focus(caja);
   EXPECT_TRUE(forms::Input::Select(caja, 0, vb::Len(caja.Text()))) << casilla;

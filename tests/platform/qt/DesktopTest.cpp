@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -43,6 +44,61 @@ TEST_F(QtForms, TheClipboardIsTheDesktopsBothWays) {
   EXPECT_EQ(f.txtCodigo.Text(), "copiado en otro programa");
   Clipboard().Clear();
   EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+TEST_F(QtForms, ABoxThatRefusesPastingTakesNothingFromTheKeysOrItsMenu) {
+  frmEntrada& f = Default<frmEntrada>();
+  f.txtCodigo.SetRefusesPaste(true);
+  f.Show();
+  QGuiApplication::clipboard()->setText(QStringLiteral("999"));
+  auto* edit = Widget<QLineEdit>(f.txtCodigo);
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(f.txtCodigo.Text(), "");
+  EXPECT_TRUE(edit->text().isEmpty());
+
+  // The context menu offers Paste only where the box takes it; chosen, it pastes.
+  struct Case {
+    forms::TextBox* Box;
+    bool Offered;
+    const char* Result;
+  };
+  for (const Case& c : {Case{&f.txtCodigo, false, ""}, Case{&f.txtNombre, true, "999"}}) {
+    SCOPED_TRACE(c.Box->Name());
+    bool shown = false, offered = false;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr || menu->actions().isEmpty()) return;
+      shown = true;
+      QAction* paste = menu->actions().front();
+      offered = paste->isEnabled();
+      if (offered) {
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+      } else {
+        menu->close();
+      }
+    });
+    QTest::mousePress(Widget(*c.Box), Qt::RightButton);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(offered, c.Offered);
+    EXPECT_EQ(c.Box->Text(), c.Result);
+  }
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("999"));
+}
+
+TEST_F(QtForms, TheMiddleButtonLeavesAnEditorAsTheModelHasIt) {
+  // On X11 a middle click pastes the selection into an editor behind the
+  // model's back; the editor must not see it. Where there is no selection,
+  // the caret it would move shows whether it did.
+  frmEntrada& f = Default<frmEntrada>();
+  f.Show();
+  f.txtCodigo.SetText("12345");
+  auto* edit = Widget<QLineEdit>(f.txtCodigo);
+  ASSERT_EQ(edit->cursorPosition(), 0);
+  QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
+  EXPECT_EQ(edit->cursorPosition(), 0);
+  EXPECT_EQ(f.txtCodigo.SelStart(), 0);
+  EXPECT_EQ(edit->text(), QStringLiteral("12345"));
 }
 
 TEST_F(QtForms, TheStockFontIsMeasuredAsDrawn) {
