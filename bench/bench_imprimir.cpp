@@ -28,6 +28,7 @@
 
 #include "app/componentes/cValidador.h"
 #include "app/inicio/Compartidas.h"
+#include "app/inicio/FuenteDatos.h"
 #include "app/ventanas/MDIFrm.h"
 #include "bench/BenchReport.h"
 #include "common/CuentaTrabajo.h"
@@ -241,6 +242,7 @@ int main(int argc, char** argv) {
   Consola consola;
   LaConsola = &consola;
   forms::Application aplicacion(consola);
+  aplicacion.SetDatabaseOpener(app::AbreFuenteDatos);
   benchmark::Initialize(&argc, argv);
   kr::bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -40,7 +40,7 @@ constexpr ColumnaLista kColumnas[] = {
     {"Correlativo", "Correl", "", 1000},
     {"Estado", "estado", "", 700},
     {"Rectifica", "rectifica", "", 900},
-    {"Semana", "semana", "", 800},
+    {"Semana", "semana", "", 700},
 };
 constexpr int kColRuc = 0, kColNombre = 1, kColFormulario = 4, kColOrden = 5, kColControl = 7, kColCorrel = 8,
               kColEstado = 9, kColRectifica = 10, kColSemana = 11;
@@ -77,14 +77,14 @@ bool SeImprime(int casilla) { return casilla != 721 && casilla != 722; }
 
 frmImprimir::frmImprimir() : Form("frmImprimir") {
   SetCaption("Imprimir ");
-  Move(0, 0, 9330, 5340);
+  Move(0, 0, 9690, 5340);
   SetMinButton(false);
   SetMaxButton(false);
 
   Frame2.SetCaption("Declaraciones registradas");
-  Frame2.Move(120, 120, 8940, 2895);
+  Frame2.Move(120, 120, 9300, 2895);
   grdContrib.SetContainer(Frame2);
-  grdContrib.Move(120, 240, 8700, 2535);
+  grdContrib.Move(120, 240, 9060, 2535);
   grdContrib.SetTabIndex(0);
   grdContrib.SetDataSource(&Dta1);
   Dta1.SetVisible(false);
@@ -130,7 +130,7 @@ frmImprimir::frmImprimir() : Form("frmImprimir") {
   for (int i = 0; i < static_cast<int>(std::size(kBotones)); ++i) {
     forms::CommandButton& boton = CmdImprimir.Add(i);
     boton.SetCaption(kBotones[i]);
-    boton.Move(7740, 3180 + 440L * i, 1215, 375);
+    boton.Move(8100, 3180 + 440L * i, 1215, 375);
     boton.SetTabIndex(1 + i);
   }
 
