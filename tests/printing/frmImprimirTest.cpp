@@ -423,6 +423,21 @@ TEST_F(Imprimir, ASentReturnIsLoadedFromTheHistoryByItsCorrelativo) {
   });
 }
 
+TEST_F(Imprimir, QuotesInTheUserAndTheRucReachTheQueriesAsText) {
+  Ejecuta({
+      "INSERT INTO CONT (tip_doc_d, Doc_id_d, NOMBRE, USUARIO) VALUES (6,'10''7','D''ANGELO','O''HARA')",
+      "INSERT INTO CAB VALUES (6,'10''7','2002','0917',0,'05/04/2003',' ',' ',' ','700','0',0,'000000')",
+      "INSERT INTO DET VALUES (6,'10''7','2002','0917',0,'100','1500','01',0,'000000')",
+  });
+  G().UsuarioSistema = "O'HARA";
+  Abre(false, [&](frmImprimir& f) {
+    EXPECT_EQ(Vista(f.grdContrib), std::vector<std::string>{"10'7|D'ANGELO|2002|0917|NO|0"});
+    EXPECT_EQ(Imprime(f, 0).size(), 3u);
+  });
+  EXPECT_EQ(CasillasCargadas(), (std::map<int, std::string>{{100, "1500"}}));
+  EXPECT_EQ(Spool().back().substr(0, 7), "RP0006|");
+}
+
 TEST_F(Imprimir, ABlankWeekPrintsAsWeekZero) {
   // The week is part of CAB's key, so a header without one needs a table without the key.
   Ejecuta({
