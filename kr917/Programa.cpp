@@ -7,6 +7,7 @@
 #include "app/ventanas/Ventanas.h"
 #include "platform/files/FileSystem.h"
 #include "printing/FrmConsist.h"
+#include "printing/frmImprimir.h"
 #include "return/Registro.h"
 
 namespace kr917 {
@@ -15,6 +16,7 @@ void RegistraVentanas() {
   app::RegistraFrm0917();
   forms::WindowRegistry& ventanas = app::G().Ventanas;
   ventanas.Register(app::ventana::kFrmConsist, [] { app::AbreNueva<app::FrmConsist>(); });
+  ventanas.Register(app::ventana::kFrmImprimir, [] { app::AbreNueva<app::frmImprimir>(); });
 }
 
 std::string CarpetaImagenes() {
