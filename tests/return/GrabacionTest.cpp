@@ -224,6 +224,29 @@ TEST_F(Grabacion, ASaveThatFailsMidwayLeavesThePreviousVersionWhole) {
   EXPECT_EQ(Filas("SELECT count(*) FROM F0917PATRIM WHERE Doc_id_d='10076543211'"), std::vector<std::string>{"0"});
 }
 
+TEST_F(Grabacion, TheWorkTableReplacesTheStoredSchedules) {
+  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}});
+  GuardaAnexo(kGarcia, "01", "001");
+  GuardaAnexo(kGarcia, "02", "001");
+  GuardaAnexo(kQuispe, "01", "001");
+  AbreGuardada(kGarcia, [&](Frm0917& f) {
+    // One row edited and its free currency, which is not stored; one row added.
+    Ejecuta({"UPDATE TMPF0917PATRIM SET mto_31122002='2500', des_moneda='SOLES ORO' WHERE tip_informacion='01'",
+             "INSERT INTO TMPF0917PATRIM VALUES ('04','02','01','002','','','0','900','1')"});
+    Graba(f);
+    Cierra(f);
+  });
+  EXPECT_EQ(Filas("SELECT doc_id_d, tip_informacion, tip_movimiento1, tip_movimiento2, ind_moneda, des_movimiento2, "
+                  "mto_01012002, mto_31122002, ctd_movimiento FROM F0917PATRIM ORDER BY doc_id_d, tip_informacion"),
+            (std::vector<std::string>{
+                "10076543211|01|01|01|001|CUENTA|1000|2500|1",
+                "10076543211|02|01|01|001|CUENTA|1000|2000|1",
+                "10076543211|04|02|01|002||0|900|1",
+                "10401234565|01|01|01|001|CUENTA|1000|2000|1",
+            }));
+  EXPECT_EQ(CodigosErrados("F0917PATRIM", 8), std::vector<std::string>{"10401234565 01 000000"});
+}
+
 TEST_F(Grabacion, ASentReturnTakesItsOrderNumber) {
   const std::string control =
       Filas("SELECT control FROM HCAB WHERE Doc_id_d=" + dao::Quote(kGarcia) + " AND correl='001'")[0];
