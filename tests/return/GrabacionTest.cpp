@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -28,6 +29,10 @@ namespace app::testing {
 namespace {
 
 constexpr char kConsistente[] = "Toda la información del formulario fue grabada satisfactoriamente.";
+constexpr char kInconsistente[] =
+    "La información del formulario fue grabada con inconsistencias.\nEn estas condiciones no podrá ser enviado a VELTA.";
+constexpr char kOrdenDePago[] = "VELTA generará una orden de pago por impuesto a la renta \n";
+constexpr char kExceso[] = "El importe a pagar por impuesto a la renta  tiene un exceso\n";
 constexpr char kOrdenGrabado[] = "El número de orden y el digito verificador fueron grabados satisfactoriamente.";
 constexpr char kSinEnviada[] = "No se encontró el formulario enviado; el número de orden no fue grabado.";
 
@@ -69,17 +74,26 @@ class Grabacion : public Declaracion {
   }
   /// The declarant GARCIA chosen on a new return, not rectifying, paying in cash.
   void Garcia(Frm0917& f) {
-    User.Choose(f.CmbRuc, ItemDe(f.CmbRuc, kGarcia));
-    User.Click(f.OptRectifica(0));
+    Identifica(f);
     Paga(f, f.FormaDePagoQBX1.optEfectivo);
+  }
+  /// As Garcia, working in premises of their own, with an income of 10,000
+  /// and its tax of 1,200 paid: a consistent return.
+  void Consistente(Frm0917& f) {
+    Identifica(f);
+    User.Click(f.optInmueble(2));
+    Paga(f, f.FormaDePagoQBX1.optEfectivo);
+    Teclea(f, 100, "10000");
+    Teclea(f, 180, "1200");
   }
   void Paga(Frm0917& f, forms::OptionButton& forma) {
     User.SelectTab(f.tab0584, 2);
     if (f.hsDeuda.Value() != 2) User.Scroll(f.hsDeuda, 2);
     User.Click(forma);
   }
-  void Graba(Frm0917& f, const std::string& mensaje = kConsistente) {
-    User.ExpectMsgBox(mensaje, forms::vbOK);
+  /// Grabar, answering the boxes `mensajes` in order (by default the result of an inconsistent return).
+  void Graba(Frm0917& f, std::initializer_list<const char*> mensajes = {kInconsistente}) {
+    for (const char* mensaje : mensajes) User.ExpectMsgBox(mensaje, forms::vbOK);
     User.Click(f.Cmdgeneral(1));
   }
   /// Runs `sql` on the database file through SQLite itself, beside the program.
@@ -98,13 +112,15 @@ TEST_F(Grabacion, ANewCashReturnStoresItsHeaderItsBoxesAndTheirControlCodes) {
     Garcia(f);
     Teclea(f, 100, "10000");
     Teclea(f, 180, "350");
-    Graba(f);
+    Graba(f, {kOrdenDePago, kInconsistente});
     EXPECT_FALSE(f.FormularioModificado);
     EXPECT_EQ(G().Modo, 2);
     EXPECT_TRUE(f.TxtNumRuc.Visible());
     Cierra(f);
   });
-  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|" + Hoy() + "| | | |350|0|0"}));
+  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|" + Hoy() + "| | | |350|0|9"}));
+  EXPECT_EQ(User.Messages()[0].Style, forms::vbInformation);
+  EXPECT_EQ(User.Messages()[1].Style, forms::vbExclamation);
   // The typed boxes, what they computed, and the boxes stored apart; only
   // the amount to pay (180) is of kind "05".
   EXPECT_EQ(Det(), (std::vector<std::string>{
@@ -119,19 +135,28 @@ TEST_F(Grabacion, ANewCashReturnStoresItsHeaderItsBoxesAndTheirControlCodes) {
   EXPECT_EQ(CodigosErrados("DET", 6), std::vector<std::string>{});
 }
 
+TEST_F(Grabacion, AConsistentReturnIsStoredInState0WithoutAWarning) {
+  AbreNueva([&](Frm0917& f) {
+    Consistente(f);
+    Graba(f, {kConsistente});
+    Cierra(f);
+  });
+  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|" + Hoy() + "| | | |1200|0|0"}));
+  EXPECT_EQ(User.Messages().size(), 1u);
+}
+
 TEST_F(Grabacion, AChequeStoresItsBankAndNumberInTheHeaderAndTwoBoxes) {
   AbreNueva([&](Frm0917& f) {
-    User.Choose(f.CmbRuc, ItemDe(f.CmbRuc, kGarcia));
-    User.Click(f.OptRectifica(0));
+    Identifica(f);
     Paga(f, f.FormaDePagoQBX1.optCheque);
     f.FormaDePagoQBX1.Setbanco("02");
     User.Type(f.FormaDePagoQBX1.txtCheque, "123");
     Teclea(f, 100, "10000");
     Teclea(f, 180, "350");
-    Graba(f);
+    Graba(f, {kOrdenDePago, kInconsistente});
     Cierra(f);
   });
-  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|" + Hoy() + "|02|123|350||0|0"}));
+  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|" + Hoy() + "|02|123|350||0|9"}));
   const std::vector<std::string> det = Det();
   for (const char* fila : {"015|02|01", "012|123|01", "599|C|01", "598|350|01"}) {
     EXPECT_NE(std::find(det.begin(), det.end(), fila), det.end()) << fila;
@@ -170,7 +195,7 @@ TEST_F(Grabacion, TextBoxesKeepTheirTextAndAmountsLoseTheirPattern) {
 }
 
 TEST_F(Grabacion, AnEmptiedBoxLosesItsRowAndAMaskAloneGetsNone) {
-  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}, {"105", "700"}, {"234", "01/02/1960"}});
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}, {"105", "700"}, {"234", "01/02/1960"}});
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     Teclea(f, 100, "");
     f.MkeFecNac.SetText("__/__/____");
@@ -201,7 +226,7 @@ TEST_F(Grabacion, ASecondSaveEditsTheHeader) {
 }
 
 TEST_F(Grabacion, ASaveThatFailsMidwayLeavesThePreviousVersionWhole) {
-  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}, {"599", "E"}});
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}, {"599", "E"}});
   GuardaAnexo(kGarcia, "01", "001");
   // A box row refused by the database after the header and other rows went in.
   Directo("CREATE TRIGGER rechaza BEFORE INSERT ON DET WHEN NEW.Casilla = '105' "
@@ -225,7 +250,7 @@ TEST_F(Grabacion, ASaveThatFailsMidwayLeavesThePreviousVersionWhole) {
 }
 
 TEST_F(Grabacion, TheWorkTableReplacesTheStoredSchedules) {
-  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}});
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}});
   GuardaAnexo(kGarcia, "01", "001");
   GuardaAnexo(kGarcia, "02", "001");
   GuardaAnexo(kQuispe, "01", "001");
@@ -353,13 +378,13 @@ TEST_F(Grabacion, EveryShownTextAndChoiceComesBackAfterASave) {
   };
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     antes = foto(f);
-    Graba(f);
+    Graba(f, {kExceso, kInconsistente});
     Cierra(f);
   });
   const std::vector<std::string> guardadas = Det();
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     // Saved again, the same rows.
-    Graba(f);
+    Graba(f, {kExceso, kInconsistente});
     EXPECT_EQ(Det(), guardadas);
     const std::vector<std::string> despues = foto(f);
     ASSERT_EQ(despues.size(), antes.size());
