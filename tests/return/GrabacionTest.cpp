@@ -249,6 +249,28 @@ TEST_F(Grabacion, ASaveThatFailsMidwayLeavesThePreviousVersionWhole) {
   EXPECT_EQ(Filas("SELECT count(*) FROM F0917PATRIM WHERE Doc_id_d='10076543211'"), std::vector<std::string>{"0"});
 }
 
+TEST_F(Grabacion, ADatabaseHeldByAnotherProgramIsToldAfterTheChecksAndNothingIsWritten) {
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}});
+  const std::vector<std::string> antes = Todo();
+  sqlite3* otro = nullptr;
+  ASSERT_EQ(sqlite3_open(Instalacion.Layout().Database.c_str(), &otro), SQLITE_OK);
+  AbreGuardada(kGarcia, [&](Frm0917& f) {
+    Teclea(f, 100, "6000");
+    ASSERT_EQ(sqlite3_exec(otro, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    User.ExpectMsgBox("Registro bloqueado. Intente luego", forms::vbOK);
+    User.Click(f.Cmdgeneral(1));
+    sqlite3_exec(otro, "ROLLBACK", nullptr, nullptr, nullptr);
+    EXPECT_TRUE(f.Loaded());
+    EXPECT_TRUE(f.FormularioModificado);
+    EXPECT_EQ(Todo(), antes);
+    Graba(f);
+    Cierra(f);
+  });
+  sqlite3_close(otro);
+  EXPECT_EQ(Filas("SELECT i_valor FROM DET WHERE Doc_id_d='10076543211' AND Casilla='100'"),
+            std::vector<std::string>{"6000"});
+}
+
 TEST_F(Grabacion, TheWorkTableReplacesTheStoredSchedules) {
   Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}});
   GuardaAnexo(kGarcia, "01", "001");
