@@ -104,7 +104,8 @@ class Grabacion : public Declaracion {
     EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
     sqlite3_close(db);
   }
-  static std::string Hoy() { return vb::Format(vb::Today(), "dd/mm/yyyy"); }
+  /// The day of every save here: fec_pro is "20/03/2003", with slashes whatever the locale.
+  const vb::FixedClock Reloj{vb::DateSerial(2003, 3, 20)};
 };
 
 TEST_F(Grabacion, ANewCashReturnStoresItsHeaderItsBoxesAndTheirControlCodes) {
@@ -118,7 +119,7 @@ TEST_F(Grabacion, ANewCashReturnStoresItsHeaderItsBoxesAndTheirControlCodes) {
     EXPECT_TRUE(f.TxtNumRuc.Visible());
     Cierra(f);
   });
-  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|" + Hoy() + "| | | |350|0|9"}));
+  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|20/03/2003| | | |350|0|9"}));
   EXPECT_EQ(User.Messages()[0].Style, forms::vbInformation);
   EXPECT_EQ(User.Messages()[1].Style, forms::vbExclamation);
   // The typed boxes, what they computed, and the boxes stored apart; only
@@ -141,7 +142,7 @@ TEST_F(Grabacion, AConsistentReturnIsStoredInState0WithoutAWarning) {
     Graba(f, {kConsistente});
     Cierra(f);
   });
-  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|" + Hoy() + "| | | |1200|0|0"}));
+  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|20/03/2003| | | |1200|0|0"}));
   EXPECT_EQ(User.Messages().size(), 1u);
 }
 
@@ -156,7 +157,7 @@ TEST_F(Grabacion, AChequeStoresItsBankAndNumberInTheHeaderAndTwoBoxes) {
     Graba(f, {kOrdenDePago, kInconsistente});
     Cierra(f);
   });
-  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|" + Hoy() + "|02|123|350||0|9"}));
+  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|20/03/2003|02|123|350||0|9"}));
   const std::vector<std::string> det = Det();
   for (const char* fila : {"015|02|01", "012|123|01", "599|C|01", "598|350|01"}) {
     EXPECT_NE(std::find(det.begin(), det.end(), fila), det.end()) << fila;
