@@ -18,7 +18,9 @@
 #include "platform/db/Quote.h"
 #include "platform/db/Recordset.h"
 #include "return/DisenoCasillas.h"
+#include "platform/forms/Application.h"
 #include "platform/forms/Constants.h"
+#include "platform/forms/Input.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Format.h"
 #include "platform/text/Strings.h"
@@ -323,16 +325,21 @@ TEST_F(Grabacion, ASentReturnTakesItsOrderNumber) {
   Abre([&](Frm0917& f) {
     for (const Caso& c : casos) {
       SCOPED_TRACE(std::string(c.Orden) + " " + c.Verifica);
-      f.txtOrden.SetText(c.Orden);
+      User.Focus(f.txtOrden);
+      EXPECT_TRUE(forms::Input::Select(f.txtOrden, 0, vb::Len(f.txtOrden.Text())));
+      User.Type(c.Orden);
       f.txtVerifica.SetText(c.Verifica);
       EXPECT_EQ(hcab(), antes);
       User.ExpectMsgBox(c.Mensaje, forms::vbOK);
       User.Click(f.Cmdgeneral(1));
       EXPECT_TRUE(f.Loaded());
     }
+    // Recorded, the number is no longer a change: Salir closes without asking.
     EXPECT_FALSE(G().OrdenModificado);
-    Cierra(f);
+    User.Click(f.Cmdgeneral(2));
   });
+  EXPECT_FALSE(forms::Application::Current().HasInstance<Frm0917>());
+  ASSERT_EQ(User.Messages().size(), 3u);
   EXPECT_EQ(User.Messages()[0].Style, forms::vbCritical);
   EXPECT_EQ(User.Messages()[2].Style, forms::vbExclamation);
   EXPECT_EQ(hcab(), (std::vector<std::string>{"001|00001234", antes[1]}));
