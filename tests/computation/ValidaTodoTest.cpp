@@ -55,9 +55,9 @@ TEST_F(ValidaTodo, ANewReturnListsWhatItLacksInItsWindowAndTheNextRunReplacesThe
     Valida(f);
     EXPECT_EQ(Bytes(), "");
     EXPECT_EQ(ListasMostradas, 1);
+    EXPECT_EQ(User.Messages().size(), 1u);
     Cierra(f);
   });
-  EXPECT_EQ(User.Messages().size(), 1u);
 }
 
 TEST_F(ValidaTodo, TheIdentificationComesFirstInTheList) {
@@ -77,11 +77,11 @@ TEST_F(ValidaTodo, ANewReturnSavedMeanwhileIsToldInItsOwnBoxAndNoListOpens) {
     User.ExpectMsgBox({kYaExiste, forms::vbCritical, kTitulo}, forms::vbOK);
     EXPECT_FALSE(f.ValidaTodo("0"));
     EXPECT_EQ(f.tab0584.Tab(), 0);
+    EXPECT_EQ(User.Messages().size(), 1u);
     Cierra(f);
   });
   EXPECT_EQ(Bytes(), "");
   EXPECT_EQ(ListasMostradas, 0);
-  EXPECT_EQ(User.Messages().size(), 1u);
 }
 
 TEST_F(ValidaTodo, TheSilentRunShowsOnlyTheWarningsAndAnswersWhetherTheReturnIsConsistent) {

@@ -77,9 +77,9 @@ TEST_F(Carga, NuevaOpensTheFormWithFourPagesItsListsAndEveryBoxEmpty) {
     Identifica(f);
     for (int pagina = 3; pagina >= 0; --pagina) User.SelectTab(f.tab0584, pagina);
     EXPECT_FALSE(forms::Input::SelectTab(f.tab0584, 4));
+    EXPECT_TRUE(User.Messages().empty());
     Cierra(f);
   });
-  EXPECT_TRUE(User.Messages().empty());
 }
 
 TEST_F(Carga, ASavedReturnShowsItsAmountsInDisplayFormAndItsTextsAsStored) {
