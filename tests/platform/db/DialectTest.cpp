@@ -367,6 +367,10 @@ TEST_F(Dialect, StatementErrors) {
       {"SELECT NoHay FROM PARAM", ErrTooFewParameters},
       {"SELECT val(z) FROM UNO", vb::ErrInvalidNull},
       {"SELECT 1 / 0 FROM UNO", vb::ErrDivisionByZero},
+      // The smallest Long has no quotient by -1: VB's overflow, never the processor's trap.
+      {"SELECT -2147483648 \\ -1 FROM UNO", vb::ErrOverflow},
+      {"SELECT -2147483648 Mod -1 FROM UNO", vb::ErrOverflow},
+      {"SELECT -2147483647 \\ -1 FROM UNO", 0},
       {"SELECT mid(t, 0) FROM UNO", vb::ErrInvalidCall},
       {"EXPLAIN SELECT 1", ErrInvalidStatement},
   };
