@@ -248,6 +248,21 @@ TEST_F(Transactions, AWriteTransactionCommitsAndRollsBackAsAWhole) {
 }
 
 
+// The statement hook sees each statement before it runs; one that stops
+// there (as a crash would) leaves the statement unrun.
+TEST_F(Transactions, TheStatementHookSeesEachStatementBeforeItRuns) {
+  std::vector<std::string> seen;
+  Db->SetStatementHook([&](std::string_view sql) {
+    seen.emplace_back(sql);
+    if (sql.find("'stop'") != std::string_view::npos) throw std::runtime_error("stopped");
+  });
+  Run({"INSERT INTO CAB VALUES ('a', 1)"});
+  EXPECT_THROW(Db->Execute("INSERT INTO CAB VALUES ('stop', 2)"), std::runtime_error);
+  EXPECT_EQ(seen, (std::vector<std::string>{"INSERT INTO CAB VALUES ('a', 1)", "INSERT INTO CAB VALUES ('stop', 2)"}));
+  Db->SetStatementHook({});
+  EXPECT_EQ(Rows("SELECT k FROM CAB ORDER BY k"), (std::vector<std::string>{"a", "old"}));
+}
+
 TEST(OtherPrograms, ADatabaseHeldExclusivelyIsRefusedWith3051) {
   TempFolder folder;
   const std::string path = folder / "KR000.MDB";
