@@ -37,6 +37,7 @@ constexpr const char* kNumericas[] = {"indice",       "obliga",    "c_tip_doc_d"
 const std::string& Archivo() {
   static const std::string archivo = [] {
     dexlora::SampleLayout muestra = dexlora::CreateSampleInstallation(kr::fuzz::ScratchFolder() + "/muestra");
+    kr::fuzz::UseWriteAheadLog(muestra.Database);
     installer::G().BaseDatos = kr::fuzz::ScratchEngine().Workspaces(0).OpenDatabase(muestra.Database);
     return kr::fuzz::ScratchFolder() + "/env917.txt";
   }();

@@ -29,7 +29,7 @@ bool Same(std::string_view a, std::string_view b) { return vb::UCase(Trimmed(a))
 // file has is harmless, each pair is only looked up.
 void Names(std::string_view bytes, std::vector<std::string>& sections, std::vector<std::string>& keys) {
   const bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
-  while (!bytes.empty() && sections.size() < 8 && keys.size() < 8) {
+  while (!bytes.empty() && sections.size() < 5 && keys.size() < 5) {
     std::size_t end = bytes.find('\n');
     std::string_view raw = bytes.substr(0, end);
     bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);

@@ -1,5 +1,7 @@
 #include "tests/fuzz/ScratchDatabase.h"
 
+#include <sqlite3.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -35,9 +37,22 @@ dao::DBEngine& ScratchEngine() {
 }
 
 std::shared_ptr<dao::Database> MakeDatabase(std::string_view name, std::initializer_list<std::string_view> statements) {
-  auto db = ScratchEngine().Workspaces(0).CreateDatabase(ScratchFolder() + "/" + std::string(name));
-  for (std::string_view sql : statements) db->Execute(sql, dao::dbFailOnError);
-  return db;
+  const std::string path = ScratchFolder() + "/" + std::string(name);
+  {
+    auto db = ScratchEngine().Workspaces(0).CreateDatabase(path);
+    for (std::string_view sql : statements) db->Execute(sql, dao::dbFailOnError);
+  }
+  UseWriteAheadLog(path);
+  return ScratchEngine().Workspaces(0).OpenDatabase(path);
+}
+
+void UseWriteAheadLog(const std::string& path) {
+  sqlite3* db = nullptr;
+  if (sqlite3_open(path.c_str(), &db) != SQLITE_OK ||
+      sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    std::abort();
+  }
+  sqlite3_close(db);
 }
 
 }  // namespace kr::fuzz

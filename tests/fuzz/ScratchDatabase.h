@@ -27,6 +27,11 @@ dao::DBEngine& ScratchEngine();
 /// A new database named `name` in the scratch folder, made by `statements`.
 std::shared_ptr<dao::Database> MakeDatabase(std::string_view name, std::initializer_list<std::string_view> statements);
 
+/// Puts the database file at `path` (closed) in write-ahead-log mode: a
+/// transaction rolled back then costs no file of its own, which makes the
+/// targets several times faster and changes nothing the layer does.
+void UseWriteAheadLog(const std::string& path);
+
 /// Runs `body` inside a transaction of the scratch engine that is rolled back.
 template <class F>
 void Undone(F&& body) {
