@@ -14,7 +14,7 @@ PACKAGES := cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-de
   libbenchmark-dev libsqlite3-dev libsodium-dev qt6-base-dev libgl-dev libx11-dev \
   fonts-liberation xvfb xauth locales poppler-utils clang libclang-rt-14-dev
 
-.PHONY: all deps build test asan-test fuzz crash-test demo screenshots bench clean
+.PHONY: all deps build check test asan-test fuzz crash-test release-check demo screenshots bench clean
 
 all: build
 
@@ -29,16 +29,20 @@ deps:
 	@locale -a 2>/dev/null | grep -qi '^de_DE.utf8$$' || localedef -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || true
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKR_WERROR=ON
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+# Everything CI asks: the suite, the suite under the sanitizers, and a
+# packager's Release build installed and run. `make check` is the suite alone.
+test: check asan-test release-check
+
+check: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
 
 $(ASAN_BUILD)/build.ninja:
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKR_SANITIZE=ON -DKR_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKR_SANITIZE=ON -DKR_BENCH=OFF -DKR_WERROR=ON
 
 asan-test: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
@@ -57,6 +61,9 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 # LUD917 killed at CRASH_KILLS random moments (make test kills it 20 times).
 crash-test: build
 	KR_CRASH_KILLS=$(CRASH_KILLS) $(BUILD)/tests/installer/test_crash --gtest_brief=1
+
+release-check: deps
+	@scripts/release-check.sh
 
 demo: build
 	@scripts/demo.sh $(BUILD) $(SAMPLE) $(DEMO_OUT)

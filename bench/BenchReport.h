@@ -30,4 +30,11 @@ inline std::string Fixed(double value, int decimals) {
   return std::string(buffer, result.ptr);
 }
 
+/// The time of `layer` over that of `raw` as "1.23"; "n/a" when either is missing.
+inline std::string Ratio(const TimesReporter& reporter, const std::string& layer, const std::string& raw) {
+  auto l = reporter.Times.find(layer), r = reporter.Times.find(raw);
+  if (l == reporter.Times.end() || r == reporter.Times.end() || r->second <= 0) return "n/a";
+  return Fixed(l->second / r->second, 2);
+}
+
 }  // namespace kr::bench

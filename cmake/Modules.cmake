@@ -16,7 +16,7 @@ function(kr_test name)
   target_link_libraries(${name} PRIVATE ${T_DEPS} kr_test_main)
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "KR_TEST_LOCALE=de_DE.UTF-8;KR_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+    PROPERTIES ENVIRONMENT "KR_TEST_LOCALE=de_DE.UTF-8"
                SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]"
                TIMEOUT ${T_TIMEOUT})
 endfunction()

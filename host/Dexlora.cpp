@@ -2,6 +2,9 @@
 //
 //   dexlora --setup DIR   creates the sample installation in DIR (whatever of
 //                         it is missing) and prints where its pieces lie
+//   dexlora --screenshots OUT DIR
+//                         the installation in DIR, then pictures of the
+//                         stand-in's windows into OUT (make screenshots)
 //   dexlora [DIR]         the same in DIR (./sample by default), then shows
 //                         the window titled "Dexlora" that starts KR917,
 //                         LUD917 and 0917SND with WINDIR set to DIR/WINDOWS
@@ -15,6 +18,7 @@
 #include "host/HostWindow.h"
 #include "host/Programs.h"
 #include "host/SampleInstallation.h"
+#include "host/Screenshots.h"
 #include "platform/qt/FrontEndChoice.h"
 #include "platform/text/Error.h"
 
@@ -43,8 +47,13 @@ int main(int argc, char** argv) {
                 layout.Database.c_str());
     return 0;
   }
+  if (argc == 4 && std::strcmp(argv[1], "--screenshots") == 0) {
+    if (!Prepare(argv[3], layout)) return 1;
+    int qtArgc = 1;
+    return dexlora::SaveScreenshots(qtArgc, argv, layout, argv[2]);
+  }
   if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
-    std::fprintf(stderr, "usage: dexlora [DIR] | dexlora --setup DIR\n");
+    std::fprintf(stderr, "usage: dexlora [DIR] | dexlora --setup DIR | dexlora --screenshots OUT DIR\n");
     return 2;
   }
   if (!Prepare(argc == 2 ? argv[1] : "sample", layout)) return 1;

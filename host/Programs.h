@@ -12,8 +12,8 @@ struct Programs {
   std::string Summary;  // 0917SND
 };
 
-/// The programs of this build tree (KR917 in app/, LUD917 in installer/,
-/// 0917SND in summary/); a program the build does not have is "".
+/// The programs installed beside this one (cmake --install puts them in one
+/// folder), else those of this build tree; a program that is neither is "".
 Programs BuiltPrograms();
 
 }  // namespace dexlora

@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "host/TextoAyuda.h"
+
 namespace dexlora {
 namespace {
 
@@ -130,26 +132,6 @@ constexpr std::array<std::string_view, 4> kSendTables = {{
     "4|HF0917PATRIM| |TXT|4|0|1|2|3|4|0|0|0|",
 }};
 
-constexpr std::string_view kHelp =
-    "Ayuda del formulario 917: declaración anual del impuesto a la renta de personas naturales, ejercicio 2002.\n"
-    "[257] Contenido\n"
-    "Declaraciones: Nueva, Modificar, Eliminar e Imprimir trabajan con las declaraciones registradas.\n"
-    "Declaraciones Enviadas: registre el número de orden asignado, elimine o imprima una declaración enviada.\n"
-    "Consultas: códigos de profesión, bancos y valores de la UIT.\n"
-    "[1041] Ventana principal\n"
-    "Elija en los menús o en la barra de herramientas la tarea que desea realizar.\n"
-    "[1044] Declaraciones enviadas\n"
-    "Seleccione la declaración enviada y pulse el botón de la acción.\n"
-    "[1045] Información adicional\n"
-    "Registre las cuentas bancarias, egresos, ingresos y préstamos de la declaración.\n"
-    "[1052] Identificación\n"
-    "Elija el declarante e ingrese sus datos de identificación.\n"
-    "[1067] Rentas\n"
-    "Ingrese las rentas del ejercicio por categoría.\n"
-    "[1046] Determinación de la renta imponible\n"
-    "El sistema calcula las casillas dependientes al ingresar cada importe.\n"
-    "[1069] Determinación de la deuda\n"
-    "El impuesto se calcula por tramos de UIT; ingrese los créditos y pagos a cuenta.\n";
 
 }  // namespace
 
@@ -162,6 +144,6 @@ std::span<const Taxpayer> Taxpayers() { return kTaxpayers; }
 std::span<const User> Users() { return kUsers; }
 std::span<const SentReturn> SentReturns() { return kSentReturns; }
 std::span<const std::string_view> SendTableLines() { return kSendTables; }
-std::string_view HelpText() { return kHelp; }
+std::string_view HelpText() { return kTextoAyuda; }
 
 }  // namespace dexlora

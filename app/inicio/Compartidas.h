@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "common/ImpLinea.h"
 #include "platform/db/Engine.h"
 #include "platform/files/Files.h"
 #include "platform/forms/WindowRegistry.h"
@@ -70,9 +71,11 @@ struct Compartidas {
   std::string Tasa020201;
   std::string Tasa020501;
 
-  // Printing.
+  // Printing: what is printed, the report file being written, the report
+  // writer's state and the page range the preview applies.
   std::int16_t ModoImpresion = 0;
   std::string ArchivoSalida;
+  common::EstadoImpresion ImpLinea{common::kLineasKR917};
 
   // Scratch: the statement being built and the shared snapshot.
   std::string CadenaSQL;

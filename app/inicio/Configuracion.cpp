@@ -1,4 +1,5 @@
 // ModFuncionesGenerales: the settings file and the opening of the database.
+#include "app/ventanas/ModGen00.h"
 #include "app/inicio/Compartidas.h"
 #include "common/CuentaTrabajo.h"
 #include "app/ventanas/ModFuncionesGenerales.h"
@@ -55,9 +56,11 @@ bool AbreBaseDatos() {
     g.BaseDatos = g.Motor.Workspaces(0).OpenDatabase(g.RutaBase, false, false);
     return true;
   } catch (const vb::Error& e) {
-    std::string texto = e.Number() == kBaseBloqueada ? vb::Str(e.Number()) + "- Base esta bloqueda"
-                                                      : e.Description() + vb::Chr(10) + vb::Str(e.Number());
-    forms::MsgBox(texto, forms::vbOKOnly, "Error de Conección");
+    if (e.Number() == kBaseBloqueada) {
+      forms::MsgBox(vb::Str(e.Number()) + "- Base esta bloqueda", forms::vbOKOnly, "Error de Conección");
+    } else {
+      ModGen00::MuestraErrorMotor(e, "Error de Conección");
+    }
     forms::End();
   }
 }

@@ -9,6 +9,9 @@ namespace app {
 /// start-up's second-copy message and the about box show it.
 inline constexpr std::string_view kTituloProducto = "Declaración Pago Anual Impuesto a la Renta";
 
+/// The program's version.
+inline constexpr std::string_view kVersion = "1.0";
+
 /// The main window's caption: the title, the form number and the version.
 inline constexpr std::string_view kTituloVentana =
     "Declaración Pago Anual Impuesto a la Renta - Formulario 917 - Versión 1.0";

@@ -6,6 +6,14 @@
 
 namespace app {
 
+void AgregaColumnas(forms::DataGrid& rejilla, std::span<const ColumnaLista> columnas) {
+  for (const ColumnaLista& c : columnas) {
+    forms::GridColumn& columna = rejilla.AddColumn(c.Caption, c.Campo);
+    columna.SetNumberFormat(c.Formato);
+    columna.SetWidth(c.Ancho);
+  }
+}
+
 void CargaLista(forms::DataControl& fuente, forms::DataGrid& rejilla, const std::string& consulta) {
   fuente.SetRecordSource(consulta);
   fuente.SetDatabaseName(G().RutaBase);

@@ -1,7 +1,9 @@
 //===- CargaLista.h - The list windows' grid over a data source ---------===//
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace forms {
 class DataControl;
@@ -9,6 +11,18 @@ class DataGrid;
 }  // namespace forms
 
 namespace app {
+
+/// One column of a list window's grid: its heading, the field it shows, its
+/// display format and its design width (twips).
+struct ColumnaLista {
+  std::string_view Caption;
+  std::string_view Campo;
+  std::string_view Formato;
+  long Ancho;
+};
+
+/// Adds the columns of `columnas` to `rejilla`, in order.
+void AgregaColumnas(forms::DataGrid& rejilla, std::span<const ColumnaLista> columnas);
 
 /// The common load of the list windows: `fuente` runs `consulta` over the
 /// database `RutaBase`; when it has rows it moves to its last and then its

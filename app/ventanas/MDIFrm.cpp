@@ -144,7 +144,7 @@ void MDIFrm::Form_Load() {
     g.RsError->Close();
     g.RsError.reset();
   } catch (const vb::Error& e) {
-    forms::MsgBox(e.Description() + vb::Chr(10) + vb::Str(e.Number()), forms::vbOKOnly, "Error de Conección");
+    ModGen00::MuestraErrorMotor(e, "Error de Conección");
     forms::End();
   }
 

@@ -3,6 +3,7 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/MDIForm.h"
 #include "platform/text/Error.h"
+#include "platform/text/Number.h"
 #include "platform/text/Strings.h"
 
 namespace ModGen00 {
@@ -36,6 +37,39 @@ int MensajeError(std::string_view mensaje, std::string_view titulo) {
 
 int MensajeInfo(std::string_view mensaje, std::string_view titulo) {
   return forms::MsgBox(mensaje, forms::vbOKOnly + forms::vbInformation, titulo);
+}
+
+void MuestraErrorMotor(const vb::Error& e, std::string_view titulo) {
+  forms::MsgBox(e.Description() + vb::Chr(10) + vb::Str(e.Number()), forms::vbOKOnly, titulo);
+}
+
+void ErrorBaseDatos(const vb::Error& e, std::int16_t& bandera) {
+  struct Texto {
+    int Numero;
+    std::string_view Mensaje;
+  };
+  static constexpr Texto kTextos[] = {
+      {3020, "Registro ha sido eliminado por otro usuario"},
+      {3022, "Registro ya existe lo ingresaron en ese momento"},
+      {3167, "Registro ha sido modificado o eliminado por otro usuario"},
+      {3186, "No puede grabarlo. Actualmente bloqueado"},
+      {3197, "La data ha cambiado"},
+      {3260, "Registro bloqueado. Intente luego"},
+  };
+  if (e.Number() > 0) {
+    std::string mensaje = "Error tecnico: " + vb::Str(e.Number()) + vb::Chr(10) + e.Description() + vb::Chr(10) +
+                          "Intente nuevamente por favor.";
+    for (const Texto& t : kTextos) {
+      if (t.Numero == e.Number()) mensaje = std::string(t.Mensaje);
+    }
+    forms::MsgBox(mensaje, forms::vbOKOnly + forms::vbInformation, "Mensaje");
+  }
+  if (bandera != 0) bandera = 0;
+}
+
+void ErrorBaseDatos(const vb::Error& e) {
+  std::int16_t bandera = 0;
+  ErrorBaseDatos(e, bandera);
 }
 
 }  // namespace ModGen00

@@ -8,8 +8,11 @@
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "platform/text/Error.h"
 
 namespace host {
 class InstanceLock;
@@ -39,5 +42,18 @@ int MensajeError(std::string_view mensaje, std::string_view titulo);
 
 /// An information box (OK) with `mensaje` and `titulo`; its answer.
 int MensajeInfo(std::string_view mensaje, std::string_view titulo);
+
+/// The box of a trapped engine or run-time error: its description, a line
+/// feed and its number as Str writes it (with a leading blank), OK, no icon,
+/// titled `titulo`.
+void MuestraErrorMotor(const vb::Error& e, std::string_view titulo);
+
+/// The box of an error met while storing rows (information icon, "Mensaje"):
+/// the known engine errors in words (3020, 3022, 3167, 3186, 3197, 3260),
+/// any other as "Error tecnico: " and its number, the engine's text and
+/// "Intente nuevamente por favor."; nothing for an error number of 0 or
+/// below. A non-zero `bandera` is set to 0.
+void ErrorBaseDatos(const vb::Error& e, std::int16_t& bandera);
+void ErrorBaseDatos(const vb::Error& e);
 
 }  // namespace ModGen00

@@ -1,3 +1,4 @@
+#include "app/ventanas/ModGen00.h"
 #include "app/ventanas/NombresVentanas.h"
 #include "app/ventanas/frmAbrirEnv.h"
 
@@ -20,13 +21,7 @@ namespace {
 using forms::Screen;
 
 // The grid's columns, by index: heading, bound field, display format and design width.
-struct Columna {
-  std::string_view Caption;
-  std::string_view Campo;
-  std::string_view Formato;
-  long Ancho;
-};
-constexpr Columna kColumnas[] = {
+constexpr ColumnaLista kColumnas[] = {
     {"RUC", "doc_id_d", "", 1200},          {"Razón Social", "Nombre", "", 2400},
     {"Ejercicio", "Periodof", "####", 900}, {"Formulario", "Formulario", "", 1000},
     {"N. Orden", "norden", "", 1000},       {"Fecha Env.", "fec_env", "dd/mm/yyyy", 1100},
@@ -55,7 +50,7 @@ std::string ConsultaEnviadas(bool activacion) {
 
 // The error box of the trapped procedures: the error's text, then its number.
 void MuestraError(const vb::Error& e) {
-  forms::MsgBox(e.Description() + vb::Chr(10) + vb::Str(e.Number()), forms::vbOKOnly, "Error");
+  ModGen00::MuestraErrorMotor(e, "Error");
 }
 
 }  // namespace
@@ -75,11 +70,7 @@ frmAbrirEnv::frmAbrirEnv() : Form("frmAbrirEnv") {
   grdContrib.SetTabIndex(0);
   grdContrib.SetDataSource(&DtaNew);
   DtaNew.SetVisible(false);
-  for (const Columna& c : kColumnas) {
-    forms::GridColumn& columna = grdContrib.AddColumn(c.Caption, c.Campo);
-    columna.SetNumberFormat(c.Formato);
-    columna.SetWidth(c.Ancho);
-  }
+  AgregaColumnas(grdContrib, kColumnas);
   grdContrib.Columns(kColSemana).AddValueItem({"0", " ", ""});
 
   forms::CommandButton& registrar = CmdOpciones.Add(0);

@@ -24,13 +24,7 @@ namespace app {
 namespace {
 
 // The grid's columns, by index: heading, bound field, display format and design width.
-struct Columna {
-  std::string_view Caption;
-  std::string_view Campo;
-  std::string_view Formato;
-  long Ancho;
-};
-constexpr Columna kColumnas[] = {
+constexpr ColumnaLista kColumnas[] = {
     {"Ruc", "doc_id_d", "", 1200},
     {"Razón social", "Nombre", "", 2400},
     {"Ejercicio", "periodo", "####", 900},
@@ -132,11 +126,7 @@ frmModFor::frmModFor() : Form("frmModFor") {
   grdContrib.SetTabIndex(0);
   grdContrib.SetDataSource(&Dta1);
   Dta1.SetVisible(false);
-  for (const Columna& c : kColumnas) {
-    forms::GridColumn& columna = grdContrib.AddColumn(c.Caption, c.Campo);
-    columna.SetNumberFormat(c.Formato);
-    columna.SetWidth(c.Ancho);
-  }
+  AgregaColumnas(grdContrib, kColumnas);
   forms::GridColumn& estado = grdContrib.Columns(kColEstado);
   estado.AddValueItem({"0", "", std::string(kImagenConsistente)});
   estado.AddValueItem({"1", "", std::string(kImagenGrabada)});

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <climits>
+#include <filesystem>
+#include <string>
 
 #include "platform/files/NativePath.h"
 #include "platform/files/SystemError.h"
@@ -60,6 +62,12 @@ std::string CurDir() {
   char buffer[PATH_MAX];
   if (::getcwd(buffer, sizeof buffer) == nullptr) detail::RaiseFileError(errno, ".");
   return buffer;
+}
+
+std::string ExecutableFolder() {
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.parent_path().string();
 }
 
 }  // namespace vb

@@ -1,6 +1,7 @@
 //===- FileSystem.h - VB's statements on files and folders ----------------===//
 //
-// `Kill`, `FileCopy`, `Name`, `MkDir`, `ChDir` and `CurDir` over program paths
+// `Kill`, `FileCopy`, `Name`, `MkDir`, `ChDir` and `CurDir` over program paths,
+// and the folder of the program itself
 // (see NativePath.h), failing with VB's error numbers.
 //
 //===----------------------------------------------------------------------===//
@@ -34,5 +35,9 @@ void ChDir(std::string_view path);
 
 /// The current folder as a native path (with "/").
 std::string CurDir();
+
+/// The native folder of the running program's executable file (VB's
+/// App.Path); "" when the system does not tell.
+std::string ExecutableFolder();
 
 }  // namespace vb

@@ -23,4 +23,6 @@ int DefaultAnswer(int style) {
 
 int MessageIcon(int style) { return style & 0x70; }
 
+std::shared_ptr<print::Canvas> FrontEnd::StartPrintJob(std::string_view /*document*/) { vb::Raise(vb::ErrPrinter); }
+
 }  // namespace forms

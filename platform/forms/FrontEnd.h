@@ -22,12 +22,17 @@
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/forms/Property.h"
+
+namespace print {
+class Canvas;
+}
 
 namespace forms {
 
@@ -81,6 +86,11 @@ class FrontEnd {
   /// The width in pixels of `text` in the stock variable-pitch font, or
   /// nothing to take the model's fixed metric (no display).
   virtual std::optional<int> StockFontTextWidth(std::string_view /*text*/) { return std::nullopt; }
+  /// Starts a print job titled `document` on the printer the user chooses
+  /// (VB's Printer): the canvas its sheets are drawn on, or nullptr when the
+  /// user cancelled the choice. Error 482 when there is no printer, as the
+  /// default says.
+  virtual std::shared_ptr<print::Canvas> StartPrintJob(std::string_view document);
 
   // --- What changed in the model ---
 

@@ -7,10 +7,10 @@
 #include "platform/forms/Control.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Form.h"
-#include "platform/forms/HScrollBar.h"
 #include "platform/forms/Keys.h"
 #include "platform/forms/ListControl.h"
 #include "platform/forms/Menu.h"
+#include "platform/forms/ScrollBar.h"
 #include "platform/forms/TabControl.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Toolbar.h"
@@ -130,7 +130,7 @@ bool Input::SelectTab(TabControl& tabs, int tab) {
   });
 }
 
-bool Input::Scroll(HScrollBar& bar, int value, bool dragging) {
+bool Input::Scroll(ScrollBar& bar, int value, bool dragging) {
   return Run(bar.Parent(), [&] {
     if (!Reachable(bar) || value < std::min(bar.Min(), bar.Max()) || value > std::max(bar.Min(), bar.Max())) {
       return false;

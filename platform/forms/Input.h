@@ -39,7 +39,7 @@ namespace forms {
 class Control;
 class DataGrid;
 class Form;
-class HScrollBar;
+class ScrollBar;
 class ListControl;
 class Menu;
 class TabControl;
@@ -72,7 +72,7 @@ class Input {
   static bool SelectTab(TabControl& tabs, int tab);
   /// The user moves a scroll bar to `value`; dragging the thumb raises
   /// Scroll before Change.
-  static bool Scroll(HScrollBar& bar, int value, bool dragging = false);
+  static bool Scroll(ScrollBar& bar, int value, bool dragging = false);
   /// The user chooses a menu item.
   static bool ChooseMenu(Menu& item);
   /// The user clicks toolbar button `index` (from 1).

@@ -26,8 +26,8 @@ enum class Property {
   Selection,
   MaxLength,
   Alignment,
-  Value,          // OptionButton, CheckBox, HScrollBar
-  Range,          // HScrollBar Min, Max, SmallChange, LargeChange
+  Value,          // OptionButton, CheckBox, scroll bars
+  Range,          // scroll bars: Min, Max, SmallChange, LargeChange
   List,           // items of a list, their texts or data
   ListIndex,
   DroppedWidth,

@@ -53,13 +53,17 @@ class Canvas {
 class Recorder : public Canvas {
  public:
   const std::vector<Page>& Pages() const { return Pages_; }
+  /// Whether the document has been ended (EndDocument).
+  bool Ended() const { return Ended_; }
 
  protected:
   void BeginPage(Orientation o) override;
   void Draw(const Item& item) override;
+  void Finish() override { Ended_ = true; }
 
  private:
   std::vector<Page> Pages_;
+  bool Ended_ = false;
 };
 
 }  // namespace print

@@ -1,5 +1,5 @@
 // The views of the bars: toolbars (buttons by 1-based index, pictures from
-// their image list), status bars of text panels and horizontal scroll bars.
+// their image list), status bars of text panels and scroll bars.
 #include <QAction>
 #include <QLabel>
 #include <QScrollBar>
@@ -15,6 +15,7 @@
 #include "platform/forms/Input.h"
 #include "platform/forms/StatusBar.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/forms/VScrollBar.h"
 #include "platform/qt/Appearance.h"
 #include "platform/qt/BuiltInViews.h"
 
@@ -107,10 +108,11 @@ class StatusBarView : public ControlView {
   std::vector<QLabel*> Panels_;
 };
 
+template <class Bar, Qt::Orientation kOrientation>
 class ScrollBarView : public ControlView {
  public:
-  ScrollBarView(forms::HScrollBar& bar, ViewHost& host, QWidget* parent)
-      : ControlView(bar, host, new QScrollBar(Qt::Horizontal, parent)),
+  ScrollBarView(Bar& bar, ViewHost& host, QWidget* parent)
+      : ControlView(bar, host, new QScrollBar(kOrientation, parent)),
         Bar_(bar),
         Scroll_(static_cast<QScrollBar*>(Widget())) {
     QObject::connect(Scroll_, &QScrollBar::valueChanged, Guard(), [this](int value) {
@@ -137,7 +139,7 @@ class ScrollBarView : public ControlView {
   }
 
  private:
-  forms::HScrollBar& Bar_;
+  forms::ScrollBar& Bar_;
   QScrollBar* Scroll_;
 };
 
@@ -146,7 +148,8 @@ class ScrollBarView : public ControlView {
 void RegisterBarViews(ViewRegistry& registry) {
   RegisterKind<forms::Toolbar, ToolbarView>(registry, "Toolbar");
   RegisterKind<forms::StatusBar, StatusBarView>(registry, "StatusBar");
-  RegisterKind<forms::HScrollBar, ScrollBarView>(registry, "HScrollBar");
+  RegisterKind<forms::HScrollBar, ScrollBarView<forms::HScrollBar, Qt::Horizontal>>(registry, "HScrollBar");
+  RegisterKind<forms::VScrollBar, ScrollBarView<forms::VScrollBar, Qt::Vertical>>(registry, "VScrollBar");
 }
 
 }  // namespace qtui

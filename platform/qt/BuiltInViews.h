@@ -39,7 +39,7 @@ void RegisterListViews(ViewRegistry& registry);
 void RegisterContainerViews(ViewRegistry& registry);
 /// Label, Image and Line (GraphicViews.cpp).
 void RegisterGraphicViews(ViewRegistry& registry);
-/// Toolbar, StatusBar and HScrollBar (BarViews.cpp).
+/// Toolbar, StatusBar, HScrollBar and VScrollBar (BarViews.cpp).
 void RegisterBarViews(ViewRegistry& registry);
 /// DataGrid (GridView.cpp).
 void RegisterGridView(ViewRegistry& registry);

@@ -19,6 +19,7 @@
 #include "platform/qt/FormView.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/MessageBoxes.h"
+#include "platform/qt/PrintJob.h"
 #include "platform/text/Error.h"
 #include "platform/text/Number.h"
 
@@ -165,6 +166,10 @@ std::optional<int> QtFrontEnd::StockFontTextWidth(std::string_view text) {
   QFont stock(FontFamily("MS Sans Serif"));
   stock.setPointSizeF(8);
   return QFontMetrics(stock).horizontalAdvance(ToQt(text));
+}
+
+std::shared_ptr<print::Canvas> QtFrontEnd::StartPrintJob(std::string_view document) {
+  return qtui::StartPrintJob(ToQt(document), DialogParent());
 }
 
 // --- What changed in the model ---

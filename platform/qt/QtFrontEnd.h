@@ -3,7 +3,8 @@
 // The front end of a program with a display: every loaded forms::Form is a
 // real window (FormView.h), message boxes are QMessageBox (MessageBoxes.h),
 // a modal show runs a nested event loop until the model ends it, help
-// topics open in a help window, and the mouse pointer and the clipboard are
+// topics open in a help window, print jobs go to the printer the print
+// dialog picks (PrintJob.h), and the mouse pointer and the clipboard are
 // the desktop's. A QApplication must exist before it (see FrontEndChoice.h).
 //
 //   qtui::QtFrontEnd front;
@@ -75,6 +76,7 @@ class QtFrontEnd : public forms::FrontEnd {
   void DoEvents() override;
   void ShowHelp(const forms::HelpRequest& request) override;
   std::optional<int> StockFontTextWidth(std::string_view text) override;
+  std::shared_ptr<print::Canvas> StartPrintJob(std::string_view document) override;
   void FormLoaded(forms::Form& form) override;
   void FormUnloaded(forms::Form& form) override;
   void FormChanged(forms::Form& form, forms::Property what) override;

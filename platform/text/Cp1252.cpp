@@ -118,7 +118,16 @@ std::string ToCp1252(std::string_view utf8) {
 std::string FromCp1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
-  for (char c : bytes) AppendUtf8(out, CodePointOf(static_cast<std::uint8_t>(c)));
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    // Runs of ASCII, most of any text, are the same bytes in UTF-8.
+    std::size_t ascii = i;
+    while (ascii < bytes.size() && static_cast<std::uint8_t>(bytes[ascii]) < 0x80) ++ascii;
+    out.append(bytes.substr(i, ascii - i));
+    if (ascii == bytes.size()) break;
+    AppendUtf8(out, CodePointOf(static_cast<std::uint8_t>(bytes[ascii])));
+    i = ascii + 1;
+  }
   return out;
 }
 

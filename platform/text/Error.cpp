@@ -30,6 +30,7 @@ const std::map<int, std::string> kTexts{
     {94, "Uso no válido de Null"},
     {380, "El valor de la propiedad no es válido"},
     {482, "Error de impresora"},
+    {20545, "Se canceló la impresión"},
 };
 
 }  // namespace

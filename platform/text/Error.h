@@ -51,5 +51,6 @@ inline constexpr int ErrPathNotFound = 76;
 inline constexpr int ErrInvalidNull = 94;
 inline constexpr int ErrInvalidProperty = 380;
 inline constexpr int ErrPrinter = 482;
+inline constexpr int ErrPrintCancelled = 20545;
 
 }  // namespace vb

@@ -159,6 +159,22 @@ void Salir(QPainter& p, QSize) {
   p.drawLine(QPointF(17.5, 16), QPointF(21, 12.5));
 }
 
+// A sheet with a blue arrow across it: the preview's previous and next page.
+void Pasa(QPainter& p, bool adelante) {
+  Hoja(p, QRectF(5.5, 2.5, 13, 19));
+  Renglones(p, QRectF(8, 5, 8, 14), 4);
+  QPolygonF flecha;
+  const double s = adelante ? 1 : -1;
+  flecha << QPointF(12 - s * 9, 10) << QPointF(12 + s * 2, 10) << QPointF(12 + s * 2, 6.5)
+         << QPointF(12 + s * 9, 13) << QPointF(12 + s * 2, 19.5) << QPointF(12 + s * 2, 16)
+         << QPointF(12 - s * 9, 16);
+  p.setPen(Trazo(QColor(20, 40, 80), 1));
+  p.setBrush(kAzul);
+  p.drawPolygon(flecha);
+}
+void Anterior(QPainter& p, QSize) { Pasa(p, false); }
+void Siguiente(QPainter& p, QSize) { Pasa(p, true); }
+
 void Orden(QPainter& p, QSize) {
   // A tag with a number sign: the order number of a sent return.
   QPolygonF etiqueta;
@@ -266,6 +282,7 @@ const Imagen kImagenes[] = {
     {"nueva", 24, 24, Nueva},       {"modificar", 24, 24, Modificar}, {"eliminar", 24, 24, Eliminar},
     {"imprimir", 24, 24, Imprimir}, {"salir", 24, 24, Salir},         {"orden", 24, 24, Orden},
     {"ayuda", 24, 24, Ayuda},       {"fondo917", 640, 480, Fondo917}, {"acercade", 488, 119, Acercade},
+    {"anterior", 24, 24, Anterior}, {"siguiente", 24, 24, Siguiente},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/forms/Input.h"
 #include "platform/forms/ListControl.h"
 #include "platform/forms/Menu.h"
+#include "platform/forms/ScrollBar.h"
 #include "platform/forms/TabControl.h"
 #include "platform/forms/Toolbar.h"
 
@@ -59,10 +60,23 @@ void ScriptedUser::ExpectModal(std::string formName, std::function<void(Form&)> 
 
 void ScriptedUser::AddModal(std::string name, std::function<bool(Form&)> matches, std::function<void(Form&)> step) {
   Expectation e;
-  e.IsModal = true;
+  e.Kind = Expectation::What::Modal;
   e.FormName = std::move(name);
   e.Matches = std::move(matches);
   e.Step = std::move(step);
+  Add(std::move(e));
+}
+
+void ScriptedUser::ExpectPrint() {
+  Expectation e;
+  e.Kind = Expectation::What::Print;
+  Add(std::move(e));
+}
+
+void ScriptedUser::ExpectPrintCancel() {
+  Expectation e;
+  e.Kind = Expectation::What::Print;
+  e.Cancel = true;
   Add(std::move(e));
 }
 
@@ -77,19 +91,24 @@ ScriptedUser::Expectation ScriptedUser::TakeFront() {
 }
 
 std::string ScriptedUser::Describe(const Expectation& e) {
-  if (e.IsModal) return "modal window " + (e.FormName.empty() ? std::string("(by class)") : e.FormName);
+  if (e.Kind == Expectation::What::Modal) {
+    return "modal window " + (e.FormName.empty() ? std::string("(by class)") : e.FormName);
+  }
+  if (e.Kind == Expectation::What::Print) return e.Cancel ? "print job, cancelled" : "print job";
   return "message box " + (e.WholeBox ? Quote(e.Box) : "\"" + e.Box.Prompt + "\"");
 }
 
 void ScriptedUser::VerifyDone() {
   for (const Expectation& e : Queue_) ADD_FAILURE() << "expected but never shown: " << Describe(e);
   Queue_.clear();
-  InsertPoints_.clear();
+  // Called inside a modal step, the steps under way still pop their points
+  // when they end: keep one per step, all at the (now only) end.
+  for (Queue::iterator& point : InsertPoints_) point = Queue_.end();
 }
 
 int ScriptedUser::ShowMessage(const MessageBox& box) {
   Messages_.push_back(box);
-  if (Queue_.empty() || Queue_.front().IsModal) {
+  if (Queue_.empty() || Queue_.front().Kind != Expectation::What::MessageBox) {
     ADD_FAILURE() << "unexpected message box " << Quote(box)
                   << (Queue_.empty() ? std::string() : "; expected " + Describe(Queue_.front()));
     return DefaultAnswer(box.Style);
@@ -103,7 +122,7 @@ int ScriptedUser::ShowMessage(const MessageBox& box) {
 void ScriptedUser::RunModal(Form& form) {
   Modals_.push_back(form.Name());
   auto matches = [&](const Expectation& e) {
-    return e.IsModal && (e.Matches ? e.Matches(form) : e.FormName == form.Name());
+    return e.Kind == Expectation::What::Modal && (e.Matches ? e.Matches(form) : e.FormName == form.Name());
   };
   if (Queue_.empty() || !matches(Queue_.front())) {
     ADD_FAILURE() << "unexpected modal window " << form.Name()
@@ -122,6 +141,17 @@ void ScriptedUser::RunModal(Form& form) {
     ADD_FAILURE() << "modal window " << form.Name() << " is still open after its step";
     form.Hide();
   }
+}
+
+std::shared_ptr<print::Canvas> ScriptedUser::StartPrintJob(std::string_view document) {
+  if (Queue_.empty() || Queue_.front().Kind != Expectation::What::Print) {
+    ADD_FAILURE() << "unexpected print job \"" << document << "\""
+                  << (Queue_.empty() ? std::string() : "; expected " + Describe(Queue_.front()));
+  } else if (TakeFront().Cancel) {
+    return nullptr;
+  }
+  Printed_.push_back(std::make_shared<print::Recorder>());
+  return Printed_.back();
 }
 
 void ScriptedUser::Refused(std::string_view action, const Control& control) {
@@ -197,6 +227,10 @@ void ScriptedUser::ClickButton(Toolbar& toolbar, int index) {
   if (!Input::ClickButton(toolbar, index)) {
     Refused("button " + std::to_string(index), toolbar);
   }
+}
+
+void ScriptedUser::Scroll(ScrollBar& bar, int value) {
+  if (!Input::Scroll(bar, value)) Refused("scrolling to " + std::to_string(value), bar);
 }
 
 void ScriptedUser::SelectTab(TabControl& tabs, int tab) {

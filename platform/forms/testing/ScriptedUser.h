@@ -9,8 +9,8 @@
 //   ...run the window code...
 //   EXPECT_EQ(user.Messages().size(), 1u);
 //
-// Message boxes and modal windows are expected in the order they come, in
-// one list; an expectation added while a modal step runs goes before those
+// Message boxes, modal windows and print jobs are expected in the order
+// they come, in one list; an expectation added while a modal step runs goes before those
 // that were waiting when the step began, so a step can script what its own
 // actions bring. A message box answers with its expectation's answer and is
 // recorded (text, style, title). A modal window runs its step, which acts
@@ -18,8 +18,10 @@
 // ends. Anything unexpected, a mismatch, an action the window refuses, a
 // modal window still open after its step, or expectations left over when
 // the user is destroyed (or at VerifyDone) fail the test (ADD_FAILURE);
-// an unexpected box then gets its default answer, and an unexpected or
-// unfinished modal window is hidden so the program goes on.
+// an unexpected box then gets its default answer, an unexpected or
+// unfinished modal window is hidden, and an unexpected print job is
+// recorded, so the program goes on. A print job the script lets through is
+// drawn on a print::Recorder, kept in Printed().
 //
 // Production code never links this.
 //
@@ -28,12 +30,14 @@
 
 #include <functional>
 #include <list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/forms/FrontEnd.h"
+#include "platform/print/Canvas.h"
 
 namespace forms {
 class Control;
@@ -41,6 +45,7 @@ class DataGrid;
 class Form;
 class ListControl;
 class Menu;
+class ScrollBar;
 class TabControl;
 class Toolbar;
 }  // namespace forms
@@ -66,6 +71,10 @@ class ScriptedUser : public FrontEnd {
     AddModal("", [](Form& f) { return dynamic_cast<F*>(&f) != nullptr; },
              [step = std::move(step)](Form& f) { step(dynamic_cast<F&>(f)); });
   }
+  /// A print job starts next: the user picks a printer, and the job is recorded.
+  void ExpectPrint();
+  /// A print job starts next: the user cancels the printer's choice.
+  void ExpectPrintCancel();
   /// Fails the test for each expectation not met yet, and forgets them.
   void VerifyDone();
 
@@ -75,6 +84,8 @@ class ScriptedUser : public FrontEnd {
   const std::vector<MessageBox>& Messages() const { return Messages_; }
   /// The names of the windows shown modally, in order.
   const std::vector<std::string>& ModalWindows() const { return Modals_; }
+  /// The print jobs that were let through, in order: what each drew.
+  const std::vector<std::shared_ptr<print::Recorder>>& Printed() const { return Printed_; }
   /// Every help request.
   const std::vector<HelpRequest>& HelpShown() const { return Help_; }
   /// The program ran End.
@@ -101,6 +112,8 @@ class ScriptedUser : public FrontEnd {
   void ChooseRow(DataGrid& grid, long row);
   void ChooseMenu(Menu& item);
   void ClickButton(Toolbar& toolbar, int index);
+  /// Moves a scroll bar to `value`, as a click on its arrows or track does.
+  void Scroll(ScrollBar& bar, int value);
   void SelectTab(TabControl& tabs, int tab);
   /// The close box of `form`.
   void Close(Form& form);
@@ -109,11 +122,12 @@ class ScriptedUser : public FrontEnd {
   int ShowMessage(const MessageBox& box) override;
   void RunModal(Form& form) override;
   void ShowHelp(const HelpRequest& request) override { Help_.push_back(request); }
+  std::shared_ptr<print::Canvas> StartPrintJob(std::string_view document) override;
   void ProgramEnded() override { Ended_ = true; }
 
  private:
   struct Expectation {
-    bool IsModal = false;
+    enum class What { MessageBox, Modal, Print } Kind = What::MessageBox;
     // Message box
     MessageBox Box;
     bool WholeBox = false;
@@ -122,6 +136,8 @@ class ScriptedUser : public FrontEnd {
     std::string FormName;
     std::function<bool(Form&)> Matches;
     std::function<void(Form&)> Step;
+    // Print job
+    bool Cancel = false;
   };
   using Queue = std::list<Expectation>;
 
@@ -136,6 +152,7 @@ class ScriptedUser : public FrontEnd {
   std::vector<Queue::iterator> InsertPoints_;
   std::vector<MessageBox> Messages_;
   std::vector<std::string> Modals_;
+  std::vector<std::shared_ptr<print::Recorder>> Printed_;
   std::vector<HelpRequest> Help_;
   bool Ended_ = false;
 };

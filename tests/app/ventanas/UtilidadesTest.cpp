@@ -84,6 +84,37 @@ TEST_F(Ventanas, TheTwoMessageBoxesTellByTheirIcon) {
   EXPECT_EQ(ModGen00::MensajeInfo("Registro grabado", "Mensaje"), forms::vbOK);
 }
 
+TEST_F(Ventanas, ErrorBaseDatosTellsTheKnownEngineErrorsInWords) {
+  struct Case {
+    int Numero;
+    const char* Texto;
+  };
+  const Case cases[] = {
+      {3020, "Registro ha sido eliminado por otro usuario"},
+      {3022, "Registro ya existe lo ingresaron en ese momento"},
+      {3167, "Registro ha sido modificado o eliminado por otro usuario"},
+      {3186, "No puede grabarlo. Actualmente bloqueado"},
+      {3197, "La data ha cambiado"},
+      {3260, "Registro bloqueado. Intente luego"},
+      {3078, "Error tecnico:  3078\nNo se encuentra la tabla\nIntente nuevamente por favor."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Numero);
+    User.ExpectMsgBox({c.Texto, forms::vbInformation, "Mensaje"}, forms::vbOK);
+    std::int16_t bandera = -1;
+    ModGen00::ErrorBaseDatos(vb::Error(c.Numero, "No se encuentra la tabla"), bandera);
+    EXPECT_EQ(bandera, 0);
+    User.VerifyDone();
+  }
+  // No error, no box.
+  ModGen00::ErrorBaseDatos(vb::Error(0, ""));
+}
+
+TEST_F(Ventanas, AnEngineErrorBoxGivesTheTextThenTheNumber) {
+  User.ExpectMsgBox({"No se encuentra la tabla\n 3078", forms::vbOKOnly, "Error"}, forms::vbOK);
+  ModGen00::MuestraErrorMotor(vb::Error(3078, "No se encuentra la tabla"), "Error");
+}
+
 TEST_F(Ventanas, PosicionaFormPutsTheWindowInItsNormalStateFirst) {
   frmEntrada& f = forms::Default<frmEntrada>();
   f.Show();

@@ -16,6 +16,7 @@
 #include "platform/forms/TabControl.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/forms/VScrollBar.h"
 #include "platform/forms/testing/ScriptedUser.h"
 #include "tests/support/TestSupport.h"
 
@@ -74,6 +75,7 @@ class frmControles : public Form {
   MaskEdBox mkeFecha{this, "mkeFecha"};
   TabControl tabs{this, "tabs"};
   HScrollBar hsBarra{this, "hsBarra"};
+  VScrollBar vsBarra{this, "vsBarra"};
   CheckBox chkMarca{this, "chkMarca"};
   CommandButton cmdAceptar{this, "cmdAceptar"};
   CommandButton cmdCancelar{this, "cmdCancelar"};
@@ -303,6 +305,33 @@ TEST_F(Controls, TabPagesClickWithThePreviousPageAndCutPagesAreOutOfReach) {
   EXPECT_EQ(f.tabs.Tab(), 2);
 }
 
+TEST_F(Controls, ScrollBarsMoveWithTheArrowKeysAlongThem) {
+  frmControles& f = Shown();
+  struct Case {
+    ScrollBar* Bar;
+    int Less, More, Across;
+  };
+  f.hsBarra.SetRange(0, 10);
+  f.vsBarra.SetRange(0, 10);
+  const Case cases[] = {{&f.hsBarra, vbKeyLeft, vbKeyRight, vbKeyDown}, {&f.vsBarra, vbKeyUp, vbKeyDown, vbKeyRight}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Bar->Kind());
+    c.Bar->SetSmallChange(2);
+    c.Bar->SetValue(5);
+    User.Focus(*c.Bar);
+    User.Press(c.More);
+    EXPECT_EQ(c.Bar->Value(), 7);
+    User.Press(c.Across);
+    EXPECT_EQ(c.Bar->Value(), 7);
+    User.Press(c.Less);
+    User.Press(c.Less);
+    EXPECT_EQ(c.Bar->Value(), 3);
+    User.Scroll(*c.Bar, 10);
+    User.Press(c.More);  // stops at Max
+    EXPECT_EQ(c.Bar->Value(), 10);
+  }
+}
+
 TEST_F(Controls, ScrollBarsAndCheckBoxesRaiseTheirEventsOnlyOnChange) {
   frmControles& f = Shown();
   f.hsBarra.SetValue(2);
@@ -310,6 +339,11 @@ TEST_F(Controls, ScrollBarsAndCheckBoxesRaiseTheirEventsOnlyOnChange) {
   EXPECT_EQ(ErrorNumberOf([&] { f.hsBarra.SetValue(3); }), 380);
   EXPECT_TRUE(Input::Scroll(f.hsBarra, 1, true));
   EXPECT_EQ(f.Events, (std::vector<std::string>{"Change", "Scroll", "Change"}));
+
+  f.vsBarra.SetRange(0, 5);
+  f.vsBarra.SetValue(4);
+  f.vsBarra.SetRange(0, 3);  // the value is brought inside
+  EXPECT_EQ(f.vsBarra.Value(), 3);
 
   f.chkMarca.SetValue(vbChecked);
   f.chkMarca.SetValue(vbChecked);

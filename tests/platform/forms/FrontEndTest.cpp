@@ -7,6 +7,7 @@
 
 #include "platform/forms/Application.h"
 #include "platform/forms/ConsoleFrontEnd.h"
+#include "platform/forms/Printer.h"
 #include "platform/forms/testing/ScriptedUser.h"
 #include "tests/platform/forms/ProbeWindows.h"
 #include "tests/support/TestSupport.h"
@@ -73,6 +74,23 @@ TEST_F(Scripted, AStepScriptsWhatItsOwnActionsBringBeforeWhatWaitsAfterIt) {
   EXPECT_EQ(User.Messages().size(), 2u);
 }
 
+TEST_F(Scripted, VerifyDoneInsideAStepLeavesTheScriptUsable) {
+  User.ExpectModal<frmDialogo>([&](frmDialogo& d) {
+    User.ExpectMsgBox("dentro", vbOK);
+    MsgBox("dentro");
+    User.VerifyDone();
+    User.ExpectMsgBox("después del control", vbOK);
+    MsgBox("después del control");
+    User.Click(d.cmdAceptar);
+  });
+  Default<frmDialogo>().Show(vbModal);
+  User.ExpectModal<frmDialogo>([&](frmDialogo& d) { User.Click(d.cmdAceptar); });
+  User.ExpectMsgBox("al final", vbOK);
+  Default<frmDialogo>().Show(vbModal);
+  MsgBox("al final");
+  EXPECT_EQ(User.Messages().size(), 3u);
+}
+
 TEST_F(Scripted, WhatTheScriptDidNotExpectFailsTheTest) {
   int answer = 0;
   EXPECT_NONFATAL_FAILURE(answer = MsgBox("sorpresa", vbYesNo + vbDefaultButton2), "unexpected message box");
@@ -95,6 +113,26 @@ TEST_F(Scripted, WhatTheScriptDidNotExpectFailsTheTest) {
   f.Show();
   f.txtB.SetEnabled(false);
   EXPECT_NONFATAL_FAILURE(User.Click(f.txtB), "refused a click on frmProbe.txtB");
+}
+
+TEST_F(Scripted, PrintJobsAreRecordedOrCancelledByTheScript) {
+  User.ExpectPrint();
+  User.ExpectPrintCancel();
+  std::shared_ptr<print::Canvas> job = Printer("00000001.PRN");
+  job->DrawText(400, 30, "VELTA", print::Font{});
+  job->EndDocument();
+  EXPECT_EQ(ErrorNumberOf([] { Printer("00000002.PRN"); }), 20545);
+  ASSERT_EQ(User.Printed().size(), 1u);
+  EXPECT_TRUE(User.Printed()[0]->Ended());
+  ASSERT_EQ(User.Printed()[0]->Pages().size(), 1u);
+  EXPECT_EQ(std::get<print::TextItem>(User.Printed()[0]->Pages()[0].Items()[0]).Text, "VELTA");
+
+  // Unexpected, the job still goes to a recorder so the program runs on.
+  EXPECT_NONFATAL_FAILURE(Printer("00000003.PRN"), "unexpected print job \"00000003.PRN\"");
+  EXPECT_EQ(User.Printed().size(), 2u);
+  User.ExpectMsgBox("antes", vbOK);
+  EXPECT_NONFATAL_FAILURE(Printer("00000004.PRN"), "expected message box \"antes\"");
+  MsgBox("antes");
 }
 
 TEST_F(Scripted, F1AsksForTheTopicOfTheControlItsContainerOrTheWindow) {
@@ -133,6 +171,8 @@ TEST(ConsoleFrontEnd, WritesTitleColonTextAndAnswersTheDefault) {
   frmDialogo& d = Default<frmDialogo>();
   d.Show(vbModal);
   EXPECT_FALSE(d.Visible());
+  // Nor a printer.
+  EXPECT_EQ(ErrorNumberOf([] { Printer("00000001.PRN"); }), 482);
 }
 
 /// A front end that measures text as a display would.

@@ -11,7 +11,9 @@ TEST(Canvas, PageBreakIsTakenLazily) {
   r.NewPage();
   r.DrawText(10, 175, "second", Font{});
   r.NewPage();  // a break followed by the end adds no blank sheet
+  EXPECT_FALSE(r.Ended());
   r.EndDocument();
+  EXPECT_TRUE(r.Ended());
   ASSERT_EQ(r.Pages().size(), 2u);
   EXPECT_EQ(std::get<TextItem>(r.Pages()[1].Items()[0]).Text, "second");
 }

@@ -35,6 +35,7 @@
 #include "platform/forms/StatusBar.h"
 #include "platform/forms/TabControl.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/forms/VScrollBar.h"
 #include "platform/qt/Appearance.h"
 #include "platform/qt/PageWidget.h"
 #include "tests/platform/qt/QtFormsFixture.h"
@@ -76,6 +77,8 @@ class frmTodos : public Form {
     txtPagina1.Move(240, 600, 1500, 300);
     hsbValor.Move(120, 3720, 3000, 255);
     hsbValor.SetRange(0, 10);
+    vsbValor.Move(8000, 120, 255, 3000);
+    vsbValor.SetRange(0, 10);
     mskFecha.Move(4800, 120, 1500, 300);
     mskFecha.SetMask("##/##/####");
     txtNotas.SetMultiLine(true);
@@ -90,6 +93,7 @@ class frmTodos : public Form {
     optGrupo.On(&OptionButton::Click, [](int Index) { Note("optGrupo(" + std::to_string(Index) + ").Click"); });
     tabPaginas.Click = [](int PreviousTab) { Note("tabPaginas.Click(" + std::to_string(PreviousTab) + ")"); };
     hsbValor.Change = [this] { Note("hsbValor.Change(" + std::to_string(hsbValor.Value()) + ")"); };
+    vsbValor.Change = [this] { Note("vsbValor.Change(" + std::to_string(vsbValor.Value()) + ")"); };
   }
 
   ListBox lstLista{this, "lstLista"};
@@ -101,6 +105,7 @@ class frmTodos : public Form {
   TextBox txtPagina0{this, "txtPagina0"};
   TextBox txtPagina1{this, "txtPagina1"};
   HScrollBar hsbValor{this, "hsbValor"};
+  VScrollBar vsbValor{this, "vsbValor"};
   MaskEdBox mskFecha{this, "mskFecha"};
   TextBox txtNotas{this, "txtNotas"};
   PictureBox picHoja{this, "picHoja"};
@@ -204,6 +209,14 @@ TEST_F(QtForms, ScrollBarMaskedAndMultiLineBoxesFollowTheModel) {
   Widget<QScrollBar>(f.hsbValor)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(f.hsbValor.Value(), 1);
   EXPECT_EQ(Log, (Lines{"hsbValor.Change(1)"}));
+  auto* upright = Widget<QScrollBar>(f.vsbValor);
+  EXPECT_EQ(upright->orientation(), Qt::Vertical);
+  EXPECT_EQ(Widget<QScrollBar>(f.hsbValor)->orientation(), Qt::Horizontal);
+  upright->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(f.vsbValor.Value(), 1);
+  f.vsbValor.SetValue(7);  // the model leads, the bar follows
+  EXPECT_EQ(upright->value(), 7);
+  EXPECT_EQ(Log, (Lines{"hsbValor.Change(1)", "vsbValor.Change(1)", "vsbValor.Change(7)"}));
 
   auto* mask = Widget<QLineEdit>(f.mskFecha);
   EXPECT_EQ(mask->text(), QStringLiteral("__/__/____"));

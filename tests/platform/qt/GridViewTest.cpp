@@ -1,15 +1,16 @@
-// The data-bound grid over a query of the sample installation: headings,
+// The data-bound grid over a query of a small database of its own: headings,
 // widths, hidden columns, formats, value items with pictures, the current row.
 #include <QHeaderView>
 #include <QImage>
 #include <QTableView>
 #include <QTest>
 
+#include "platform/db/Database.h"
 #include "platform/db/Engine.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "tests/platform/qt/QtFormsFixture.h"
-#include "tests/support/SampleFixture.h"
+#include "tests/support/TestSupport.h"
 
 namespace qtui::test {
 namespace {
@@ -51,13 +52,20 @@ class frmEnviadas : public Form {
 class Grid : public QtForms {
  protected:
   Grid() {
-    App.SetDatabaseOpener([this](const std::string&) { return Sample.Open(Engine); });
+    // Three sent returns, inserted out of the order the query asks for.
+    auto db = Engine.Workspaces(0).CreateDatabase(Folder / "KR000.DB");
+    db->Execute("CREATE TABLE HCAB (doc_id_d Text(15), correl Text(3), fec_env DateTime, rectifica Text(1), "
+                "control Text(8))");
+    db->Execute("INSERT INTO HCAB VALUES ('10023456783','001',#03/20/2003#,'0','12345678')");
+    db->Execute("INSERT INTO HCAB VALUES ('10076543211','002',#03/28/2003#,'1','23456789')");
+    db->Execute("INSERT INTO HCAB VALUES ('10076543211','001',#03/15/2003#,'0','34567890')");
+    db->Close();
+    App.SetDatabaseOpener([this](const std::string&) { return Engine.Workspaces(0).OpenDatabase(Folder / "KR000.DB"); });
     QImage flag(12, 12, QImage::Format_RGB32);
     flag.fill(Qt::yellow);
     frmEnviadas::Picture = Folder / "rectifica.png";
     flag.save(QString::fromStdString(frmEnviadas::Picture));
   }
-  kr::testing::SampleInstallation Sample;
   kr::testing::TempFolder Folder;
   dao::DBEngine Engine;
 };

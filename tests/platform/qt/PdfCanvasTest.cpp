@@ -1,4 +1,5 @@
 #include "platform/qt/PdfCanvas.h"
+#include "platform/qt/PrintJob.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -108,6 +109,25 @@ TEST(PdfCanvas, UnwritableFileIsAPrinterError) {
       EXPECT_EQ(e.Number(), 482);
     }
   }
+}
+
+// The print dialog's print to a file: the job writes a PDF, as PdfCanvas does.
+TEST_F(PdfCanvasTest, AJobPrintedToAFileIsAPdf) {
+  auto printer = std::make_unique<QPrinter>();
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(Path);
+  std::shared_ptr<print::Canvas> job = PrintJobCanvas(std::move(printer));
+  test::DrawSampleReport(*job);
+  job.reset();
+  const std::string info = Poppler("pdfinfo", {Path});
+  EXPECT_NE(info.find("Pages: 3 "), std::string::npos) << info;
+}
+
+TEST(StartPrintJob, CancelledDialogStartsNoJob) {
+  QTimer::singleShot(0, [] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+  });
+  EXPECT_EQ(StartPrintJob("00000001.PRN"), nullptr);
 }
 
 TEST(ChoosePrinter, CancelledDialogAnswersFalse) {

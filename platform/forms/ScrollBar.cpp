@@ -1,13 +1,12 @@
-#include "platform/forms/HScrollBar.h"
+#include "platform/forms/ScrollBar.h"
 
 #include <algorithm>
 
-#include "platform/forms/Constants.h"
 #include "platform/text/Error.h"
 
 namespace forms {
 
-void HScrollBar::SetValue(int value) {
+void ScrollBar::SetValue(int value) {
   if (value < std::min(Min_, Max_) || value > std::max(Min_, Max_)) vb::Raise(vb::ErrInvalidProperty);
   if (value == Value_) return;
   Value_ = value;
@@ -15,34 +14,34 @@ void HScrollBar::SetValue(int value) {
   Change();
 }
 
-void HScrollBar::SetRange(int min, int max) {
+void ScrollBar::SetRange(int min, int max) {
   Min_ = min;
   Max_ = max;
   Changed(Property::Range);
   SetValue(std::clamp(Value_, std::min(min, max), std::max(min, max)));
 }
 
-void HScrollBar::SetSmallChange(int step) {
+void ScrollBar::SetSmallChange(int step) {
   if (step < 1) vb::Raise(vb::ErrInvalidProperty);
   SmallChange_ = step;
   Changed(Property::Range);
 }
 
-void HScrollBar::SetLargeChange(int step) {
+void ScrollBar::SetLargeChange(int step) {
   if (step < 1) vb::Raise(vb::ErrInvalidProperty);
   LargeChange_ = step;
   Changed(Property::Range);
 }
 
-void HScrollBar::DefaultKeyDown(int keyCode, int /*shift*/) {
-  int step = keyCode == vbKeyLeft ? -SmallChange_ : keyCode == vbKeyRight ? SmallChange_ : 0;
+void ScrollBar::DefaultKeyDown(int keyCode, int /*shift*/) {
+  int step = keyCode == LessKey_ ? -SmallChange_ : keyCode == MoreKey_ ? SmallChange_ : 0;
   if (step == 0) return;
   SetValue(std::clamp(Value_ + step, std::min(Min_, Max_), std::max(Min_, Max_)));
 }
 
-void HScrollBar::CopyPropertiesFrom(const Control& other) {
+void ScrollBar::CopyPropertiesFrom(const Control& other) {
   Control::CopyPropertiesFrom(other);
-  const auto& bar = static_cast<const HScrollBar&>(other);
+  const auto& bar = static_cast<const ScrollBar&>(other);
   Value_ = bar.Value_;
   Min_ = bar.Min_;
   Max_ = bar.Max_;

@@ -1,0 +1,27 @@
+#include "printing/ModObjetos.h"
+
+#include "app/inicio/Compartidas.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Constants.h"
+#include "printing/frmPreview.h"
+
+namespace ModObjetos {
+
+void VistaPrevia(const std::string& archivo, const std::string& modo) {
+  // 1.
+  app::frmPreview vista;
+  vista.Archivo = archivo;
+  if (modo == "Vprevia") {
+    // 2.
+    vista.Show(forms::vbModal);
+  } else {
+    // 3. A print of its own is of the whole report: a range chosen for an
+    // earlier preview no longer applies.
+    app::G().ImpLinea.RangoPaginas = false;
+    vista.pDesencripta(archivo, modo);
+  }
+  // 4.
+  forms::Unload(vista);
+}
+
+}  // namespace ModObjetos
