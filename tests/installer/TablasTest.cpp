@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -184,6 +185,7 @@ struct CasoSinClave {
   std::vector<std::string> Prepara;
   int Error;
   std::size_t Filas;
+  friend void PrintTo(const CasoSinClave& c, std::ostream* os) { *os << c.Nombre; }
 };
 
 class SinClave : public Instalador, public ::testing::WithParamInterface<CasoSinClave> {};
