@@ -30,8 +30,8 @@ namespace {
 
 using kr::fuzz::Require;
 
-constexpr const char* kNumericas[] = {"indice",       "obliga",    "c_tip_doc_d", "c_doc_id_d", "c_Formulario",
-                                      "c_periodo",    "c_estado",  "c_envio",     "c_semana"};
+constexpr const char* kNumericas[] = {"indice",    "obliga",   "c_tip_doc_d", "c_doc_id_d", "c_Formulario",
+                                      "c_periodo", "c_estado", "c_envio",     "c_semana"};
 
 // The sample installation's database, as BaseDatos of the installer.
 const std::string& Archivo() {
@@ -65,8 +65,8 @@ void CompruebaFila(const installer::LineaEnvio& linea) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string& archivo = Archivo();
-  std::ofstream(archivo, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                    static_cast<std::streamsize>(size));
+  std::ofstream(archivo, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   vb::Files archivos;
   archivos.Open(archivo, vb::OpenMode::Input, 1);
   kr::fuzz::Undone([&] {

@@ -24,7 +24,8 @@ long Setting(const char* name, long otherwise) {
 }
 
 // LUD917 as the host starts it, with no display.
-const ProgramRun kLud917{LUD917_PATH, {}, {{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"QT_QPA_PLATFORM", nullptr}}};
+const ProgramRun kLud917{
+    LUD917_PATH, {}, {{"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"QT_QPA_PLATFORM", nullptr}}};
 
 TEST(Crash, LUD917KilledAtAnyMomentLeavesWhatTheNextRunCompletes) {
   const int kills = static_cast<int>(Setting("KR_CRASH_KILLS", 20));
@@ -58,8 +59,8 @@ TEST(Crash, LUD917KilledAtAnyMomentLeavesWhatTheNextRunCompletes) {
     EXPECT_EQ(Differences(reference, ReadImage(database)), std::vector<std::string>{});
     if (::testing::Test::HasFailure()) break;
   }
-  std::cout << during << " of " << kills << " kills fell while LUD917 ran (a full run took "
-            << span.count() / 1000 << " ms)\n";
+  std::cout << during << " of " << kills << " kills fell while LUD917 ran (a full run took " << span.count() / 1000
+            << " ms)\n";
 }
 
 }  // namespace

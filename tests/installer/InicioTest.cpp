@@ -124,9 +124,9 @@ TEST_F(Instalador, AnEmptyDatabaseFileIsToldAsNoDatabase) {
 // The workgroup file was cut short: the engine cannot start, the account is not to blame.
 TEST_F(Instalador, ATruncatedWorkgroupFileIsToldAsOneThatCannotBeUsed) {
   std::filesystem::resize_file(Muestra.Layout().Workgroup, std::filesystem::file_size(Muestra.Layout().Workgroup) / 2);
-  Usuario.ExpectMsgBox(forms::MessageBox{dao::JetErrorText(dao::ErrWorkgroupMissing) + "\n 3028", forms::vbOKOnly,
-                                         "Error de Conección"},
-                       forms::vbOK);
+  Usuario.ExpectMsgBox(
+      forms::MessageBox{dao::JetErrorText(dao::ErrWorkgroupMissing) + "\n 3028", forms::vbOKOnly, "Error de Conección"},
+      forms::vbOK);
   EXPECT_EQ(Ejecuta(), installer::kSalidaSinBaseDatos);
   Usuario.VerifyDone();
 }

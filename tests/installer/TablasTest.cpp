@@ -172,8 +172,7 @@ TEST_F(Instalador, ATableInAnotherCaseIsNotMadeAgainAndGetsTheKeyItLacks) {
   auto db = Abre();
   EXPECT_EQ(db->TableDefs("F0917PATRIM")->Name(), "f0917patrim");
   EXPECT_TRUE(TieneClavePrimaria(*db, "F0917PATRIM"));
-  EXPECT_EQ(LeeFilas(*db, "SELECT ind_moneda, mto_01012002 FROM F0917PATRIM"),
-            (Filas{{"001", "100"}, {"002", "200"}}));
+  EXPECT_EQ(LeeFilas(*db, "SELECT ind_moneda, mto_01012002 FROM F0917PATRIM"), (Filas{{"001", "100"}, {"002", "200"}}));
   EXPECT_EQ(ErrorNumberOf([&] { db->Execute(FilaPatrimonio("001", "300"), dao::dbFailOnError); }),
             dao::ErrDuplicateKey);
 }
@@ -213,11 +212,14 @@ TEST_P(SinClave, ATableThatCannotTakeItsKeyIsToldAndKeptWithItsRows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Instalador, SinClave,
-    ::testing::Values(
-        CasoSinClave{"DuplicateRows", {kSinClaveF0917, FilaPatrimonio("001", "100"), FilaPatrimonio("001", "200")},
-                     dao::ErrDuplicateKey, 2},
-        CasoSinClave{"AnotherLayout", {"CREATE TABLE f0917patrim ([a] Text(5))", "INSERT INTO F0917PATRIM VALUES ('x')"},
-                     dao::ErrItemNotFound, 1}),
+    ::testing::Values(CasoSinClave{"DuplicateRows",
+                                   {kSinClaveF0917, FilaPatrimonio("001", "100"), FilaPatrimonio("001", "200")},
+                                   dao::ErrDuplicateKey,
+                                   2},
+                      CasoSinClave{"AnotherLayout",
+                                   {"CREATE TABLE f0917patrim ([a] Text(5))", "INSERT INTO F0917PATRIM VALUES ('x')"},
+                                   dao::ErrItemNotFound,
+                                   1}),
     [](const auto& caso) { return std::string(caso.param.Nombre); });
 
 // A stop at the moment a key statement starts (the program killed there, in

@@ -165,7 +165,9 @@ DatabaseImage ReadImage(const std::string& path) {
 std::string IntegrityCheck(const std::string& path) {
   Handle db(path);
   std::string result;
-  for (const std::string& row : db.Rows("PRAGMA integrity_check")) result += (result.empty() ? "" : "\n") + row.substr(2);
+  for (const std::string& row : db.Rows("PRAGMA integrity_check")) {
+    result += (result.empty() ? "" : "\n") + row.substr(2);
+  }
   return result;
 }
 

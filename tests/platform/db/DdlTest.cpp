@@ -206,15 +206,22 @@ TEST_F(Ddl, ANulInATextCountsWhereverItStands) {
     int Error;
   };
   const Case cases[] = {
-      {"\0abc"s, 0}, {"a\0b"s, 0}, {"abc\0"s, 0}, {"\0"s, 0}, {"\0\0\0\0\0"s, 0},
-      {"\0abcde"s, ErrFieldTooSmall}, {"a\0bcde"s, ErrFieldTooSmall}, {"abcde\0"s, ErrFieldTooSmall},
+      {"\0abc"s, 0},
+      {"a\0b"s, 0},
+      {"abc\0"s, 0},
+      {"\0"s, 0},
+      {"\0\0\0\0\0"s, 0},
+      {"\0abcde"s, ErrFieldTooSmall},
+      {"a\0bcde"s, ErrFieldTooSmall},
+      {"abcde\0"s, ErrFieldTooSmall},
   };
   long k = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.Text));
     ++k;
-    EXPECT_EQ(ErrorNumberOf([&] { Db->Execute("INSERT INTO N VALUES (" + std::to_string(k) + ", " + Quote(c.Text) + ")"); }),
-              c.Error);
+    EXPECT_EQ(
+        ErrorNumberOf([&] { Db->Execute("INSERT INTO N VALUES (" + std::to_string(k) + ", " + Quote(c.Text) + ")"); }),
+        c.Error);
     auto rs = Db->OpenRecordset("N", dbOpenTable);
     EXPECT_EQ(ErrorNumberOf([&] {
                 rs->AddNew();

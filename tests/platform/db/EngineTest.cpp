@@ -275,7 +275,6 @@ TEST_F(Transactions, AWriteTransactionCommitsAndRollsBackAsAWhole) {
   EXPECT_EQ(second->OpenRecordset("T")->RecordCount(), 0);
 }
 
-
 // The statement hook sees each statement before it runs; one that stops
 // there (as a crash would) leaves the statement unrun.
 TEST_F(Transactions, TheStatementHookSeesEachStatementBeforeItRuns) {
