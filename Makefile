@@ -50,7 +50,8 @@ asan-test: deps $(ASAN_BUILD)/build.ninja
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) --timeout 600
 
 # The fuzz targets alone, built by clang with libFuzzer, ASan and UBSan; each
-# runs FUZZ_RUNS executions (make test replays their corpora without libFuzzer).
+# (or each named in FUZZ_TARGETS) runs FUZZ_RUNS executions (make test replays
+# their corpora without libFuzzer).
 $(FUZZ_BUILD)/build.ninja:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKR_FUZZ=ON
 
