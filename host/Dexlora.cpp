@@ -2,6 +2,9 @@
 //
 //   dexlora --setup DIR   creates the sample installation in DIR (whatever of
 //                         it is missing) and prints where its pieces lie
+//   dexlora --summary-lines DIR
+//                         the 0917SND command line of each saved return in
+//                         DIR, one a line, NC numbers 00000001 upwards
 //   dexlora --screenshots OUT DIR
 //                         the installation in DIR, then pictures of the
 //                         stand-in's windows into OUT (make screenshots)
@@ -18,6 +21,7 @@
 #include "host/HostWindow.h"
 #include "host/Programs.h"
 #include "host/SampleInstallation.h"
+#include "host/SavedReturns.h"
 #include "host/Screenshots.h"
 #include "platform/qt/FrontEndChoice.h"
 #include "platform/text/Error.h"
@@ -47,13 +51,29 @@ int main(int argc, char** argv) {
                 layout.Database.c_str());
     return 0;
   }
+  if (argc == 3 && std::strcmp(argv[1], "--summary-lines") == 0) {
+    if (!Prepare(argv[2], layout)) return 1;
+    try {
+      int nc = 0;
+      for (const dexlora::SavedReturn& r : dexlora::ReadSavedReturns(layout)) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%08d", ++nc);
+        if (auto line = dexlora::SummaryCommandLine(r, number)) std::printf("%s\n", line->c_str());
+      }
+    } catch (const vb::Error& e) {
+      std::fprintf(stderr, "dexlora: %d %s\n", e.Number(), e.Description().c_str());
+      return 1;
+    }
+    return 0;
+  }
   if (argc == 4 && std::strcmp(argv[1], "--screenshots") == 0) {
     if (!Prepare(argv[3], layout)) return 1;
     int qtArgc = 1;
     return dexlora::SaveScreenshots(qtArgc, argv, layout, argv[2]);
   }
   if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
-    std::fprintf(stderr, "usage: dexlora [DIR] | dexlora --setup DIR | dexlora --screenshots OUT DIR\n");
+    std::fprintf(stderr, "usage: dexlora [DIR] | dexlora --setup DIR | dexlora --summary-lines DIR | "
+                 "dexlora --screenshots OUT DIR\n");
     return 2;
   }
   if (!Prepare(argc == 2 ? argv[1] : "sample", layout)) return 1;

@@ -10,6 +10,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 #include "platform/text/Error.h"
 #include "platform/text/Number.h"
 
@@ -103,7 +105,12 @@ const SavedReturn* HostWindow::Chosen() const {
 
 QString HostWindow::Status() const { return Status_->text(); }
 
-void HostWindow::SetStatus(const QString& text) { Status_->setText(text); }
+void HostWindow::SetStatus(const QString& text) {
+  Status_->setText(text);
+  // Also on standard output, so a script or a test that started the host reads how each program ended.
+  std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stdout);
+  std::fflush(stdout);
+}
 
 void HostWindow::StartSummaryOfChosen() {
   const SavedReturn* chosen = Chosen();

@@ -3,7 +3,8 @@
 // KR917 starts only while a window of this title is on screen. The window
 // lists the returns KR917 has saved and starts KR917, LUD917 and 0917SND
 // (with the chosen return and an NC number) with WINDIR pointing at the
-// installation's Windows folder; it shows how each program ended.
+// installation's Windows folder; it shows how each program ended, and
+// prints each line of its status on standard output too.
 //
 //===----------------------------------------------------------------------===//
 #pragma once

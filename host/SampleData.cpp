@@ -124,6 +124,26 @@ constexpr std::array<SentReturn, 3> kSentReturns = {{
     {"10023456783", "001", "20/03/2003", "        ", "40721877", "0", kVargas},
 }};
 
+// TORRES pays in cash, CHAVEZ by a cheque of bank 02 and rectifies.
+constexpr std::array<SentBox, 16> kTorres = {{
+    {"002", "10433221104"}, {"007", "2002"}, {"100", "48000"}, {"501", "48000"}, {"502", "-9600"},
+    {"503", "38400"},       {"113", "38400"}, {"146", "1250"}, {"180", "1250"},  {"598", "1250"},
+    {"871", "0"},           {"896", "0"},    {"897", "0"},    {"898", "0"},     {"899", "0"},
+    {"721", "1.0"},
+}};
+
+constexpr std::array<SentBox, 16> kChavez = {{
+    {"002", "10455667785"}, {"007", "2002"}, {"100", "84000"}, {"501", "84000"}, {"502", "-16800"},
+    {"503", "67200"},       {"113", "67200"}, {"146", "3480"}, {"180", "3480"},  {"598", "3480"},
+    {"871", "1"},           {"896", "0"},    {"897", "0"},    {"898", "0"},     {"899", "0"},
+    {"721", "1.0"},
+}};
+
+constexpr std::array<SavedSample, 2> kSavedSamples = {{
+    {"10433221104", "02/04/2003", " ", " ", "1250", "0", 0, kTorres},
+    {"10455667785", "03/04/2003", "02", "00458712", "3480", "1", 0, kChavez},
+}};
+
 // The tables that the host sends for this form: 13 fields, each ended by "|".
 constexpr std::array<std::string_view, 4> kSendTables = {{
     "1|CAB|CAB0917|TXT|1|1|1|2|3|4|5|0|6|",
@@ -143,6 +163,7 @@ std::span<const ParamRow> ParamRows() {
 std::span<const Taxpayer> Taxpayers() { return kTaxpayers; }
 std::span<const User> Users() { return kUsers; }
 std::span<const SentReturn> SentReturns() { return kSentReturns; }
+std::span<const SavedSample> SavedSamples() { return kSavedSamples; }
 std::span<const std::string_view> SendTableLines() { return kSendTables; }
 std::string_view HelpText() { return kTextoAyuda; }
 

@@ -1,8 +1,9 @@
 //===- SampleData.h - The rows of the sample installation ---------------===//
 //
 // Realistic host data for a fresh installation: document types, banks, UIT
-// values and rates, two users and a dozen taxpayers of theirs, and a few
-// returns the host has already sent. Names and numbers are invented.
+// values and rates, two users and a dozen taxpayers of theirs, two returns
+// saved in KR917 and not sent yet, and a few returns the host has already
+// sent. Names and numbers are invented.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -39,7 +40,7 @@ struct User {
   std::string_view Tipo;
 };
 
-/// A box of a sent return.
+/// A box of a saved or sent return.
 struct SentBox {
   std::string_view Casilla;
   std::string_view Valor;
@@ -56,11 +57,25 @@ struct SentReturn {
   std::span<const SentBox> Boxes;
 };
 
+/// A return saved in KR917 (CAB with its DET rows), week 0 of 2002.
+struct SavedSample {
+  std::string_view DocId;
+  std::string_view FecPro;  // dd/mm/yyyy
+  std::string_view Bank;    // bcolibrad; blank when paid in cash
+  std::string_view Cheque;  // nrocheque; blank when paid in cash
+  std::string_view Paid;    // the amount, in CAB's cheque or efectivo column
+  std::string_view Rectifica;
+  int Estado;  // 0 consistent, 9 with inconsistencies
+  std::span<const SentBox> Boxes;
+};
+
 /// The PARAM rows of the host: groups 044, 004, 404 and 998.
 std::span<const ParamRow> ParamRows();
 std::span<const Taxpayer> Taxpayers();
 std::span<const User> Users();
 std::span<const SentReturn> SentReturns();
+/// One return paid in cash and one by cheque.
+std::span<const SavedSample> SavedSamples();
 
 /// The user that the settings file names (SysUser): a user of type "1".
 inline constexpr std::string_view kSettingsUser = "ASESOR1";

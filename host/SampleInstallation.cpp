@@ -28,6 +28,8 @@ constexpr std::string_view kTables[] = {
     "[Apellido_p] Text(40), [Apellido_m] Text(40), [Nombre_1] Text(40), [nombre_2] Text(40), [USUARIO] Text(20), "
     "[Tipo_Ingreso] Integer)",
     "ALTER TABLE CONT ADD CONSTRAINT PK_CONT PRIMARY KEY ([tip_doc_d],[Doc_id_d])",
+    // The return lists join their headers to CONT by the document number alone.
+    "CREATE INDEX IX_CONT_DOC_ID_D ON CONT ([Doc_id_d])",
     "CREATE TABLE CLAVES ([Usuario] Text(20), [Tipo] Text(1), [Nombre] Text(60))",
     "ALTER TABLE CLAVES ADD CONSTRAINT PK_CLAVES PRIMARY KEY ([Usuario])",
     "CREATE TABLE SPOOL ([CodRep] Text(6), [Secuencia] Text(6), [Archivo] Text(12), [Fecha] DateTime, "
@@ -126,11 +128,25 @@ void FillRows(dao::Database& db) {
                  dao::dbFailOnError);
     }
   }
+  for (const SavedSample& r : SavedSamples()) {
+    const bool cash = r.Cheque == " ";
+    std::string key = "6," + dao::Quote(r.DocId) + ",'2002','0917',0";
+    db.Execute("INSERT INTO CAB VALUES (" + key + "," + dao::Quote(r.FecPro) + "," + dao::Quote(r.Bank) + "," +
+                   dao::Quote(r.Cheque) + "," + dao::Quote(cash ? " " : r.Paid) + "," +
+                   dao::Quote(cash ? r.Paid : " ") + "," + dao::Quote(r.Rectifica) + "," + Num(r.Estado) +
+                   ",'000000')",
+               dao::dbFailOnError);
+    for (const SentBox& b : r.Boxes) {
+      db.Execute("INSERT INTO DET VALUES (" + key + "," + dao::Quote(b.Casilla) + "," + dao::Quote(b.Valor) + "," +
+                     (b.Casilla == "180" ? "'05'" : "'01'") + ",0,'000000')",
+                 dao::dbFailOnError);
+    }
+  }
 }
 
-// The host stores its sent rows with the control code of the programs: over
-// the key columns (HCAB's six; HDET's six and the box) and the rest but the
-// code itself.
+// The saved and the sent rows carry the control code of the programs: over
+// the key columns (CAB's five, DET's five and the box, HCAB's six, HDET's six
+// and the box) and the rest but the code itself.
 void SealRows(dao::Database& db, const char* table, int keyColumns) {
   auto rs = db.OpenRecordset(table, dao::dbOpenTable);
   while (!rs->EOF_()) {
@@ -184,6 +200,8 @@ void CreateDatabase(const SampleLayout& l) {
     AllowEmptyTexts(*db);
     engine.Workspaces(0).BeginTrans();
     FillRows(*db);
+    SealRows(*db, "CAB", 5);
+    SealRows(*db, "DET", 6);
     SealRows(*db, "HCAB", 6);
     SealRows(*db, "HDET", 7);
     engine.Workspaces(0).CommitTrans();

@@ -11,8 +11,10 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/db/Engine.h"
+#include "platform/db/Transaction.h"
 #include "platform/files/Files.h"
 
 namespace installer {
@@ -28,6 +30,9 @@ struct Compartidas {
   // AbreBaseDatos to the end of the import.
   dao::DBEngine Motor;
   std::shared_ptr<dao::Database> BaseDatos;
+  // The run writes in one transaction (one commit, not one per statement);
+  // it is committed before every message box and begun again after it.
+  std::unique_ptr<dao::Transaction> Transaccion;
 
   // The program folder from the settings, ending in "\".
   std::string RutaSistema;
@@ -45,8 +50,18 @@ Compartidas& G();
 /// Replaces the shared variables by new, empty ones (at start and between tests).
 void ReiniciaCompartidas();
 
-/// Closes and releases BaseDatos when it is open.
+/// Closes and releases BaseDatos when it is open, keeping what the run wrote.
 void CierraBaseDatos();
+
+/// Begins the run's transaction on the open database. When another program
+/// holds the write lock too long, the run goes on statement by statement.
+void IniciaTransaccion();
+/// Commits the run's transaction when one is open.
+void ConfirmaTransaccion();
+
+/// A message box, shown with nothing of the run left uncommitted, so no
+/// other program waits on LUD917 while the user reads it.
+int Mensaje(std::string_view prompt, int style, std::string_view title);
 
 /// Records that a statement or a line failed; a worse status already set stays.
 void MarcaFalla();

@@ -4,6 +4,7 @@
 
 #include "installer/Compartidas.h"
 #include "platform/db/JetError.h"
+#include "platform/db/Transaction.h"
 #include "platform/forms/Application.h"
 
 namespace installer {
@@ -16,13 +17,14 @@ constexpr std::string_view kTablasExisten = "\nLas tablas ya existen. Desea Sobr
 }  // namespace
 
 void MuestraErrorSQL(const vb::Error& error) {
-  forms::MsgBox("Error Número : " + std::to_string(error.Number()) + "\n" + error.Description(), forms::vbCritical,
+  Mensaje("Error Número : " + std::to_string(error.Number()) + "\n" + error.Description(), forms::vbCritical,
                 kTituloError);
 }
 
 void EjecutaSQL(std::string_view sql) {
   try {
-    G().BaseDatos->Execute(sql, dao::dbInconsistent);
+    // Its own savepoint: a statement that fails undoes itself alone.
+    dao::Atomically(G().Motor.Workspaces(0), [&] { G().BaseDatos->Execute(sql, dao::dbInconsistent); });
   } catch (const vb::Error& e) {
     switch (e.Number()) {
       case dao::ErrPrimaryKeyExists:
@@ -30,7 +32,7 @@ void EjecutaSQL(std::string_view sql) {
       case dao::ErrTableExists:
         // The question was always asked and its answer never acted on: the
         // existing table is kept whatever the user says.
-        forms::MsgBox(kTablasExisten, forms::vbYesNo + forms::vbQuestion + forms::vbDefaultButton2, kTituloPregunta);
+        Mensaje(kTablasExisten, forms::vbYesNo + forms::vbQuestion + forms::vbDefaultButton2, kTituloPregunta);
         MarcaFalla();
         return;
       default:

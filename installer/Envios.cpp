@@ -44,7 +44,7 @@ std::string SentenciaEnvio(const LineaEnvio& l) {
 namespace {
 
 void MuestraLineaErrada(const std::string& archivo, long numero, std::string_view linea, std::string_view motivo) {
-  forms::MsgBox("La línea " + std::to_string(numero) + " del archivo " + archivo + " " + std::string(motivo) +
+  Mensaje("La línea " + std::to_string(numero) + " del archivo " + archivo + " " + std::string(motivo) +
                     "; no se cargó:\n" + std::string(linea),
                 forms::vbCritical, kTituloArchivo);
   MarcaFalla();
@@ -70,7 +70,7 @@ void CargaEnvios() {
   try {
     g.Archivos.Open(archivo, vb::OpenMode::Input, numeroArchivo);
   } catch (const vb::Error& e) {
-    forms::MsgBox("No se pudo leer el archivo " + archivo + "\n" + e.Description(), forms::vbCritical, kTituloArchivo);
+    Mensaje("No se pudo leer el archivo " + archivo + "\n" + e.Description(), forms::vbCritical, kTituloArchivo);
     MarcaFalla();
     CierraBaseDatos();
     return;

@@ -57,6 +57,7 @@ bool AbreBaseDatos(std::string_view carpeta) {
     g.Motor.SetDefaultUser(cuenta.Usuario);
     g.Motor.SetDefaultPassword(cuenta.Clave);
     g.BaseDatos = g.Motor.Workspaces(0).OpenDatabase(std::string(carpeta) + nombreBase, false, false, "");
+    IniciaTransaccion();
     return true;
   } catch (const vb::Error& e) {
     if (e.Number() == dao::ErrDatabaseLocked) {

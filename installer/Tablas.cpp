@@ -116,9 +116,9 @@ void CompletaClave(const Tabla& tabla) {
   try {
     G().BaseDatos->Execute(tabla.Clave, dao::dbFailOnError);
   } catch (const vb::Error& e) {
-    forms::MsgBox("La tabla " + std::string(tabla.Nombre) + " no tiene su clave primaria y no se le pudo agregar; " +
-                      "sus filas se conservan.\nError Número : " + std::to_string(e.Number()) + "\n" + e.Description(),
-                  forms::vbCritical, kTituloError);
+    Mensaje("La tabla " + std::string(tabla.Nombre) + " no tiene su clave primaria y no se le pudo agregar; " +
+                "sus filas se conservan.\nError Número : " + std::to_string(e.Number()) + "\n" + e.Description(),
+            forms::vbCritical, kTituloError);
     MarcaFalla();
   }
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <type_traits>
@@ -18,8 +19,11 @@
 #include "app/ventanas/frmAcercade.h"
 #include "app/ventanas/frmBancos.h"
 #include "app/ventanas/frmModFor.h"
-#include "common/ImpLinea.h"
 #include "kr917/Programa.h"
+#include "platform/db/Constants.h"
+#include "platform/db/Database.h"
+#include "platform/db/Quote.h"
+#include "platform/db/Recordset.h"
 #include "platform/files/WholeFile.h"
 #include "platform/forms/Application.h"
 #include "platform/host/InstanceLock.h"
@@ -29,9 +33,14 @@
 #include "platform/qt/QtFrontEnd.h"
 #include "platform/qt/Screenshot.h"
 #include "platform/text/Cp1252.h"
+#include "platform/text/Number.h"
+#include "platform/text/Strings.h"
+#include "platform/text/Variant.h"
 #include "printing/FrmConsist.h"
+#include "printing/ImpRep.h"
 #include "printing/frmImpxPag.h"
 #include "printing/frmPreview.h"
+#include "return/Frm0917.h"
 
 namespace kr917 {
 namespace {
@@ -59,46 +68,46 @@ void Consulta(app::Compartidas& g) {
   g.TipoConsulta = Tipo;
 }
 
-// A report's first page as the print window writes it, for the preview.
+// The report file of the preview's shot.
 constexpr char kMuestra[] = "00009999.PRN";
-void EscribeMuestra(const std::string& ruta) {
-  common::EstadoImpresion e(common::kLineasKR917);
-  e.AnchoPagina = 104;
-  e.PaginaActual = 1;
-  e.AbreReporte(ruta);
-  common::ImprimeLinea(e, "<!font!>Courier New<!/font!>");
-  common::ImprimeLinea(e, "<!nHojas!>1<!/nHojas!>");
-  common::ImprimeLinea(e, "<!Orientacion!>V<!/Orientacion!>");
-  common::ImprimeLinea(e, "<!Color!>&H00FFFFC0&<!/Color!>");
-  common::ImprimePos(e, 300, 350, "VELTA", -1, 16, 0);
-  common::ImprimePos(e, 300, 750, "DECLARACION", 0, 8, 0);
-  common::ImprimePos(e, 550, 1100, "PAGO", 0, 8, 0);
-  common::ImprimePos(e, 550, 1330, "917", -1, 12, 0);
-  common::ImprimeRecuadro(e, 150, 300, 1700, 1640, 0);
-  common::ImprimeRecuadro(e, 1700, 300, 8500, 1100, 0);
-  common::ImprimeRecuadro(e, 8500, 300, 11000, 1640, 0);
-  common::ImprimePos(e, 3050, 400, "DECLARACIÓN PAGO ANUAL IMPUESTO A LA RENTA", -1, 9, 0);
-  common::ImprimePos(e, 9000, 400, "Pag. 1", 0, 8, 0);
-  common::ImprimePos(e, 4100, 670, "PERSONAS NATURALES", -1, 9, 0);
-  common::ImprimePos(e, 3750, 900, "Ejercicio Gravable 2002", 0, 8, 0);
-  common::ImprimeRecuadro(e, 1700, 1100, 8500, 1640, 0);
-  common::ImprimePos(e, 1750, 1170, "RUC", 0, 8, 0);
-  common::ImprimePos(e, 3850, 1170, "10076543211", -1, 8, 0);
-  common::ImprimePos(e, 1750, 1450, "Apellidos y nombres", 0, 8, 0);
-  common::ImprimePos(e, 3850, 1450, "GARCIA PEREZ JUAN CARLOS", -1, 8, 0);
-  const char* filas[][2] = {{"100", "24,000"}, {"107", "3,500"},   {"113", "19,200"},
-                            {"120", "2,880"},  {"141", "(1,200)"}, {"146", "1,680"}};
-  const char* nombres[] = {"Renta bruta de primera categoría", "Renta bruta de segunda categoría",
-                           "Renta neta de cuarta categoría", "Impuesto resultante", "Saldo a favor",
-                           "Saldo por regularizar"};
-  for (int i = 0; i < 6; ++i) {
-    const int y = 2820 + i * 270;
-    common::ImprimeRecuadro(e, 150, y, 11000, y + 270, 0);
-    common::ImprimePos(e, 300, y + 40, std::string(filas[i][0]), 0, 8, 0);
-    common::ImprimePos(e, 1000, y + 40, std::string(nombres[i]), 0, 8, 0);
-    common::ImprimePos(e, 9300, y + 40, std::string(15 - std::string(filas[i][1]).size(), ' ') + filas[i][1], 0, 8, 0);
+
+// The report of the sample's sent return GARCIA 001, every page and the
+// annex, written to `ruta` as the print window has it written: the return's
+// boxes and header loaded, then the report driver. Answers whether it was.
+bool EscribeReporteEnviado(const std::string& ruta) {
+  app::Compartidas& g = app::G();
+  g.Enviadas = true;
+  g.RucDeclarante = "10076543211";
+  g.NombreDeclarante = "GARCIA PEREZ JUAN CARLOS";
+  g.Periodo = "2002";
+  g.Semana = 0;
+  g.Correlativo = "001";
+  const std::string clave = " WHERE DOC_ID_D=" + dao::Quote(g.RucDeclarante) + " AND PERIODO=" + dao::Quote(g.Periodo) +
+                            " AND FORMULARIO=" + dao::Quote(g.Formulario) +
+                            " AND SEMANA=0 AND Correl=" + dao::Quote(g.Correlativo);
+  auto casillas = g.BaseDatos->OpenRecordset("SELECT CASILLA, I_VALOR FROM HDET" + clave, dao::dbOpenSnapshot);
+  for (; !casillas->EOF_(); casillas->MoveNext()) {
+    const int casilla = static_cast<int>(vb::Val(vb::TextOf(casillas->Fields("CASILLA").Value())));
+    const std::string valor = vb::TextOf(casillas->Fields("I_VALOR").Value());
+    if (casilla >= 1 && casilla <= 700) g.ImpRep.ValorCasilla[casilla - 1] = valor;
+    if (casilla >= 800 && casilla <= 999) g.ImpRep.ValorCasilla800[casilla - 800] = valor;
   }
-  e.CierraReporte();
+  casillas->Close();
+  auto cabecera = g.BaseDatos->OpenRecordset("SELECT * FROM HCAB" + clave, dao::dbOpenSnapshot);
+  if (!cabecera->EOF_()) {
+    auto texto = [&](const char* campo) { return vb::Trim(vb::TextOf(cabecera->Fields(campo).Value())); };
+    g.BancoCheque = texto("bcolibrad");
+    g.NumeroCheque = texto("nrocheque");
+    g.Rectificatoria = texto("rectifica");
+    g.NumeroOrden = texto("norden");
+    g.NumeroControl = texto("control");
+  }
+  cabecera->Close();
+  g.Modo = 2;
+  g.ModoImpresion = 2;
+  g.ImpRep.ImpLinea.DestinoImpresion = "ARCHIVO";
+  g.ArchivoSalida = ruta;
+  return ImpRep::ImprimeReporte({.Declaracion = true, .RentasExoneradas = true, .InfAdicional = true});
 }
 
 // The list of inconsistencies as the consistency check leaves it.
@@ -113,6 +122,36 @@ void EscribeInconsistencias(const std::string& ruta) {
   for (const char* m : mensajes) bytes += vb::ToCp1252(m) + "\r\n";
   vb::WriteFileAtomically(ruta, bytes);
 }
+
+void Nueva(app::Compartidas& g) { g.Modo = 1; }
+
+// The sample's sent return GARCIA 001, to register its order number.
+void RegistraGarcia(app::Compartidas& g) {
+  Registra(g);
+  g.RucDeclarante = "10076543211";
+  g.NombreDeclarante = "GARCIA PEREZ JUAN CARLOS";
+  g.Periodo = "2002";
+  g.Correlativo = "001";
+  g.NumeroControl = "40721385";
+  g.NumeroOrden = "        ";
+}
+
+// A page of the return form: of tab0584, and of the inner strip it holds.
+struct Pagina {
+  int Exterior;
+  forms::TabControl app::Frm0917::*Tira = nullptr;
+  int Interior = 0;
+};
+
+// GARCIA chosen from the declarant list of a new return.
+void EligeGarcia(app::Frm0917& f) {
+  for (int i = 0; i < f.CmbRuc.ListCount(); ++i) {
+    if (vb::Left(f.CmbRuc.List(i), 11) == "10076543211") f.CmbRuc.SetListIndex(i);
+  }
+}
+
+// The debt page's scroll bar moved on to the balance and the payment.
+void MuestraSaldo(app::Frm0917& f) { f.hsDeuda.SetValue(2); }
 
 class Estudio {
  public:
@@ -143,11 +182,11 @@ class Estudio {
             }};
   }
 
-  /// The preview of a report file of the sample, its first page shown.
+  /// The preview of the report of a sent return of the sample, its first page shown.
   qtui::Shot Preliminar(std::string nombre) {
     return {std::move(nombre), [this]() -> QWidget* {
               Arranca();
-              EscribeMuestra(app::G().RutaReportes + "\\" + kMuestra);
+              if (!EscribeReporteEnviado(app::G().RutaReportes + "\\" + kMuestra)) return nullptr;
               app::frmPreview& vista = forms::Default<app::frmPreview>();
               vista.Archivo = kMuestra;
               vista.Show();
@@ -178,6 +217,22 @@ class Estudio {
               app::FrmConsist& lista = forms::Default<app::FrmConsist>();
               lista.Show();
               return Frente_.WindowOf(lista);
+            }};
+  }
+
+  /// The return form after its command `orden`, on `pagina`, after `accion`.
+  qtui::Shot Declaracion(std::string nombre, Orden orden, Pagina pagina,
+                         std::function<void(app::Frm0917&)> accion = {}) {
+    return {std::move(nombre), [this, orden, pagina, accion]() -> QWidget* {
+              Arranca();
+              orden(app::G());
+              app::Frm0917& f = forms::Default<app::Frm0917>();
+              f.Show();
+              if (!f.Loaded()) return nullptr;
+              if (accion) accion(f);
+              f.tab0584.SetTab(pagina.Exterior);
+              if (pagina.Tira != nullptr) (f.*pagina.Tira).SetTab(pagina.Interior);
+              return Frente_.WindowOf(f);
             }};
   }
 
@@ -225,8 +280,31 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.Preliminar("kr917-vista-previa"),
       estudio.RangoPaginas("kr917-rango-paginas"),
       estudio.Inconsistencias("kr917-inconsistencias"),
+      estudio.Declaracion("kr917-declaracion-identificacion", Nueva, {0}, EligeGarcia),
+      estudio.Declaracion("kr917-declaracion-primera", Nueva, {1, &app::Frm0917::SSTab2, 0}),
+      estudio.Declaracion("kr917-declaracion-segunda", Nueva, {1, &app::Frm0917::SSTab2, 1}),
+      estudio.Declaracion("kr917-declaracion-cuarta-quinta", Nueva, {1, &app::Frm0917::SSTab2, 2}),
+      estudio.Declaracion("kr917-declaracion-renta-neta", Nueva, {1, &app::Frm0917::SSTab2, 3}),
+      estudio.Declaracion("kr917-declaracion-deuda", Nueva, {2}),
+      estudio.Declaracion("kr917-declaracion-deuda-saldo", Nueva, {2}, MuestraSaldo),
+      estudio.Declaracion("kr917-declaracion-datos", Nueva, {3, &app::Frm0917::SSTab3, 0}),
+      estudio.Declaracion("kr917-declaracion-otros-ingresos", Nueva, {3, &app::Frm0917::SSTab3, 1}),
+      estudio.Declaracion("kr917-declaracion-detalles", Nueva, {3, &app::Frm0917::SSTab3, 2}),
+      estudio.Declaracion("kr917-declaracion-enviada", RegistraGarcia, {0}),
+      estudio.Declaracion("kr917-declaracion-enviada-primera", RegistraGarcia, {1, &app::Frm0917::SSTab2, 0}),
   };
-  const int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
+  int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
+
+  // The same report as a file, which DibujaReporte draws to a PDF and a PNG a page.
+  estudio.Arranca();
+  const std::string reporte = carpeta + "/kr917-reporte.PRN";
+  if (EscribeReporteEnviado(reporte)) {
+    std::printf("%s\n", reporte.c_str());
+  } else {
+    std::fprintf(stderr, "%s: the report was not written\n", reporte.c_str());
+    ++fallidas;
+  }
+  estudio.Limpia();
   QDir(bloqueo).removeRecursively();
   return fallidas == 0 ? 0 : 1;
 }

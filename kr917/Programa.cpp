@@ -7,10 +7,12 @@
 #include "app/ventanas/Ventanas.h"
 #include "platform/files/FileSystem.h"
 #include "printing/FrmConsist.h"
+#include "return/Registro.h"
 
 namespace kr917 {
 
 void RegistraVentanas() {
+  app::RegistraFrm0917();
   forms::WindowRegistry& ventanas = app::G().Ventanas;
   ventanas.Register(app::ventana::kFrmConsist, [] { app::AbreNueva<app::FrmConsist>(); });
 }

@@ -17,7 +17,7 @@ void VistaPrevia(const std::string& archivo, const std::string& modo) {
   } else {
     // 3. A print of its own is of the whole report: a range chosen for an
     // earlier preview no longer applies.
-    app::G().ImpLinea.RangoPaginas = false;
+    app::G().ImpRep.ImpLinea.RangoPaginas = false;
     vista.pDesencripta(archivo, modo);
   }
   // 4.

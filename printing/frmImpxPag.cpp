@@ -125,7 +125,7 @@ void frmImpxPag::cmdAccion_Click(int Index) {
       forms::MsgBox(kMensajes[i], forms::vbCritical, Caption());
       return;
     }
-    common::EstadoImpresion& rango = G().ImpLinea;
+    common::EstadoImpresion& rango = G().ImpRep.ImpLinea;
     rango.PaginaDesde = vb::CInt(desde);
     // A range past the report's end previews up to its end.
     rango.PaginaHasta = vb::CInt(std::min(hasta, kUltimaPagina));

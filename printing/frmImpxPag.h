@@ -2,7 +2,7 @@
 //
 // The print window fills the caption ("Impresión de 4 páginas"), the page
 // count and the tag (the report's file name) and shows it modally. Each
-// "&Preliminar" checks the range, keeps it in G().ImpLinea and previews the
+// "&Preliminar" checks the range, keeps it in G().ImpRep.ImpLinea and previews the
 // report within it; the dialog stays until "&Cancelar".
 //
 //===----------------------------------------------------------------------===//

@@ -45,7 +45,7 @@ constexpr Boton kBotones[] = {
     {"Pag Anterior", "anterior"}, {"Pag Sgt", "siguiente"}, {"Imprimir", "imprimir"}, {"Salir", "salir"}};
 
 bool DentroDelRango(int pagina) {
-  const common::EstadoImpresion& rango = G().ImpLinea;
+  const common::EstadoImpresion& rango = G().ImpRep.ImpLinea;
   return rango.PaginaDesde <= pagina + 1 && pagina + 1 <= rango.PaginaHasta;
 }
 
@@ -158,7 +158,7 @@ void frmPreview::pDesencripta(const std::string& archivo, const std::string& mod
           ultimaPagina = c.Pagina;
           int destino = c.Pagina;
           if (imprimiendo) {
-            if (G().ImpLinea.RangoPaginas && !DentroDelRango(c.Pagina)) break;
+            if (G().ImpRep.ImpLinea.RangoPaginas && !DentroDelRango(c.Pagina)) break;
           } else {
             destino = CajaDe(c.Pagina);
             if (destino < 0) break;
@@ -170,7 +170,7 @@ void frmPreview::pDesencripta(const std::string& archivo, const std::string& mod
           break;
         }
         case common::TipoComando::NuevaHoja:  // 3.8
-          if (imprimiendo && !(G().ImpLinea.RangoPaginas && !DentroDelRango(ultimaPagina))) Impresora_->NewPage();
+          if (imprimiendo && !(G().ImpRep.ImpLinea.RangoPaginas && !DentroDelRango(ultimaPagina))) Impresora_->NewPage();
           break;
       }
     }
@@ -209,7 +209,7 @@ void frmPreview::Falla(int numero, const std::string& descripcion) {
 }
 
 int frmPreview::CajaDe(int pagina) {
-  const common::EstadoImpresion& rango = G().ImpLinea;
+  const common::EstadoImpresion& rango = G().ImpRep.ImpLinea;
   if (rango.RangoPaginas && !DentroDelRango(pagina)) return -1;
   // A range is packed from box 0: its first page is drawn on box 0.
   const int caja = pagina - (rango.RangoPaginas ? std::max(rango.PaginaDesde - 1, 0) : 0);

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # make demo: the main job on the bundled sample installation. The host's
 # part first (the installation, then the table installer LUD917, as the host
-# runs it after installing); then, with a display, the "Dexlora" window from
-# which KR917 is started; without one, a headless run that saves a picture
-# of every window into the output folder.
+# runs it after installing, then 0917SND's summary of each saved return,
+# drawn into the output folder); then, with a display, the "Dexlora" window
+# from which KR917 is started; without one, a headless run that saves a
+# picture of every window into the output folder.
 set -euo pipefail
 build=$1 sample=$2 out=$3
 mkdir -p "$out"
@@ -14,6 +15,29 @@ echo "Sample installation in $sample (WINDIR=$WINDIR)."
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY "$build/installer/LUD917" 2> "$out/LUD917.log" || status=$?
 echo "LUD917 installed the form's tables and reference rows (exit status $status; messages in $out/LUD917.log)."
+
+# The summary of each saved return, as the host starts 0917SND: its text and
+# its report drawn beside the printed returns. Positions 18-36 of the line
+# are the key that names the copies.
+printed="$out/printed"
+mkdir -p "$printed"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+: > "$out/0917SND.log"
+summaries=0
+while IFS= read -r line; do
+  summaries=$((summaries + 1))
+  key=${line:17:19} doc=${line:2:15}
+  status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$build/summary/0917SND" "$line" 2>> "$out/0917SND.log" || status=$?
+  if [ "$status" -ne 0 ]; then
+    echo "0917SND ended with status $status for \"$line\" (messages in $out/0917SND.log)."
+    continue
+  fi
+  cp "$sample/KR/TMP/$key.txt" "$printed/$key.txt"
+  "$build/kr917/DibujaReporte" "$sample/KR/RPT/$key.PRN" "$printed" > /dev/null
+  echo "0917SND wrote the summary of ${doc%% *}: $printed/$key.txt and $printed/$key-1.png."
+done < <("$build/host/dexlora" --summary-lines "$sample")
+[ "$summaries" -gt 0 ] || echo "The installation in $sample has no saved return for 0917SND to summarise."
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Starting the Dexlora window: start KR917 from it."

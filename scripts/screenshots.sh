@@ -11,4 +11,6 @@ export WINDIR="$sample/WINDOWS"
 # KR917's return form reads the work tables that LUD917 makes.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$build/installer/LUD917" > /dev/null 2>&1 || true
 "$build/kr917/KR917" --screenshots "$out"
+# The printed return of a sent return of the sample, as paper (PDF) and as the preview's pages (PNG).
+"$build/kr917/DibujaReporte" "$out/kr917-reporte.PRN" "$out"
 echo "Screenshots in $out"

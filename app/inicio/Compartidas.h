@@ -12,9 +12,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "common/ImpLinea.h"
+#include "common/EstadoReporte.h"
 #include "platform/db/Engine.h"
 #include "platform/files/Files.h"
 #include "platform/forms/WindowRegistry.h"
@@ -61,10 +62,17 @@ struct Compartidas {
   std::string MovimientoFijo;
   std::string ModoDetalle;
   bool AdicionalModificado = false;
+  // What the return form's schedule buttons give the schedule list window,
+  // which applies them at its load: its caption, its frame's caption and its
+  // help topic.
+  std::string TituloAdicional;
+  std::string TituloMarcoAdicional;
+  long AyudaAdicional = 0;
 
   // The UIT and rates of the tax year.
   std::string Uit;
-  double FactorLimite110 = 0;
+  /// The rate that limits box 110; nothing when the period has none.
+  std::optional<double> FactorLimite110;
   std::string Tasa020702;
   std::string Tasa020704;
   std::string Tasa020301;
@@ -72,10 +80,14 @@ struct Compartidas {
   std::string Tasa020501;
 
   // Printing: what is printed, the report file being written, the report
-  // writer's state and the page range the preview applies.
+  // module (the writer's state, the page range the preview applies and the
+  // printed return's boxes) and the printed return's header fields.
   std::int16_t ModoImpresion = 0;
   std::string ArchivoSalida;
-  common::EstadoImpresion ImpLinea{common::kLineasKR917};
+  common::EstadoReporte ImpRep{common::kLineasKR917};
+  std::string BancoCheque;
+  std::string NumeroCheque;
+  std::string Rectificatoria;
 
   // Scratch: the statement being built and the shared snapshot.
   std::string CadenaSQL;

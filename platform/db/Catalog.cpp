@@ -337,8 +337,29 @@ void CreateTable(Connection& c, const TableDefinition& table) {
   });
 }
 
+// True when `name` holds no row.
+bool IsEmpty(Connection& c, std::string_view name) {
+  const std::string sql = "SELECT 1 FROM " + QuoteName(name) + " LIMIT 1";
+  sqlite3_stmt* stmt = nullptr;
+  int rc = sqlite3_prepare_v2(c.Db(), sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr);
+  if (rc == SQLITE_OK) rc = sqlite3_step(stmt);
+  sqlite3_finalize(stmt);
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
+  return rc == SQLITE_DONE;
+}
+
 void RebuildTable(Connection& c, const TableDefinition& table) {
   Atomically(c, [&] {
+    if (IsEmpty(c, table.Name)) {
+      // Nothing to carry over: made again in place, since a rename rewrites the whole schema.
+      c.Exec("DROP TABLE " + QuoteName(table.Name));
+      c.Exec(CreateSql(table, table.Name));
+      for (const IndexDef& index : table.Indexes) {
+        if (!index.Primary) c.Exec(IndexSql(table.Name, index));
+      }
+      WriteDefinition(c, table);
+      return;
+    }
     c.Exec(CreateSql(table, "_dao_rebuild"));
     c.Exec("INSERT INTO \"_dao_rebuild\" SELECT * FROM " + QuoteName(table.Name));
     c.Exec("DROP TABLE " + QuoteName(table.Name));

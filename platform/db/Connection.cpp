@@ -8,6 +8,7 @@
 #include "platform/db/Collection.h"
 #include "platform/db/JetError.h"
 #include "platform/db/JetFunctions.h"
+#include "platform/db/Query.h"
 #include "platform/db/Values.h"
 #include "platform/text/Error.h"
 
@@ -102,6 +103,8 @@ std::shared_ptr<Connection> Connection::Open(const Options& options) {
 Connection::~Connection() { Close(); }
 
 void Connection::FinalizeAll() {
+  AbandonFetches(*this);
+  Results_.clear();
   for (auto& [text, stmt] : Internal_) sqlite3_finalize(stmt);
   for (auto& [key, compiled] : Compiled_) sqlite3_finalize(compiled->Stmt);
   Internal_.clear();
@@ -159,6 +162,7 @@ void Connection::Fail(int rc, Phase phase) const {
 }
 
 void Connection::Exec(std::string_view sql, Phase phase) {
+  FinishPendingFetches();
   std::string text(sql);
   char* error = nullptr;
   int rc = sqlite3_exec(Db(), text.c_str(), nullptr, nullptr, &error);
@@ -177,6 +181,7 @@ sqlite3_stmt* Connection::Prepared(const std::string& sql, Phase phase) {
     Fail(rc, phase);
   }
   if (Internal_.size() >= kMaxCompiled) {
+    FinishPendingFetches();
     for (auto& [text, s] : Internal_) sqlite3_finalize(s);
     Internal_.clear();
     ++Generation_;
@@ -193,7 +198,31 @@ int Connection::SchemaVersion() {
   return sqlite3_column_int(stmt, 0);
 }
 
-CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql, bool editable) {
+DataStamp Connection::Stamp() {
+  sqlite3_stmt* stmt = Prepared("PRAGMA data_version");
+  StatementUse use(stmt);
+  int rc = sqlite3_step(stmt);
+  if (rc != SQLITE_ROW) Fail(rc, Phase::Read);
+  return {sqlite3_column_int64(stmt, 0), sqlite3_total_changes64(Db_), SchemaVersion()};
+}
+
+std::shared_ptr<Fetch> Connection::LastResult(const std::string& key, const DataStamp& stamp) {
+  auto it = Results_.find(key);
+  if (it == Results_.end()) return nullptr;
+  std::shared_ptr<Fetch> fetch = it->second.lock();
+  if (fetch == nullptr || !(fetch->Stamp() == stamp)) {
+    Results_.erase(it);
+    return nullptr;
+  }
+  return fetch;
+}
+
+void Connection::KeepResult(const std::string& key, const std::shared_ptr<Fetch>& fetch) {
+  if (Results_.size() >= kMaxCompiled) std::erase_if(Results_, [](const auto& r) { return r.second.expired(); });
+  Results_.insert_or_assign(key, fetch);
+}
+
+CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql, bool editable, bool checkSchema) {
   std::string key = (editable ? "E " : "S ") + lexed.Shape;
   auto full = [&](const std::vector<int>& structural) {
     std::string k = key;
@@ -203,7 +232,9 @@ CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql,
   if (auto s = Structural_.find(key); s != Structural_.end()) {
     if (auto c = Compiled_.find(full(s->second)); c != Compiled_.end()) {
       CompiledStatement& hit = *c->second;
-      if (!hit.Info.SchemaDependent || hit.SchemaVersion == SchemaVersion()) return hit;
+      // One statement serves one reader at a time: an unfinished one reads its rest first.
+      if (hit.Holder != nullptr) hit.Holder->Finish();
+      if (!hit.Info.SchemaDependent || !checkSchema || hit.SchemaVersion == SchemaVersion()) return hit;
       sqlite3_finalize(hit.Stmt);
       Compiled_.erase(c);
     }
@@ -229,6 +260,7 @@ CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql,
   }
 
   if (Compiled_.size() >= kMaxCompiled) {
+    FinishPendingFetches();
     for (auto& [k, c] : Compiled_) sqlite3_finalize(c->Stmt);
     Compiled_.clear();
     Structural_.clear();

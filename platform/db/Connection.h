@@ -44,6 +44,8 @@ struct ResultShape {
   std::string BaseTable;                   // editable rows: the table, and the rowid comes last
 };
 
+class Fetch;
+
 /// A Jet statement translated and prepared once.
 struct CompiledStatement {
   Translation Info;
@@ -51,6 +53,18 @@ struct CompiledStatement {
   std::shared_ptr<const ResultShape> Shape;
   int SchemaVersion = 0;
   int Reprepares = 0;  // SQLite's count of re-preparations when Shape was made
+  Fetch* Holder = nullptr;  // the unfinished fetch reading from Stmt
+};
+
+/// What the database is at a moment: equal stamps, equal rows. The data
+/// version changes with every commit of another connection, the count of
+/// changes with every row this one writes, the schema version with every
+/// change of tables.
+struct DataStamp {
+  std::int64_t DataVersion = -1;
+  std::int64_t Changes = 0;
+  std::int64_t SchemaVersion = 0;
+  friend bool operator==(const DataStamp&, const DataStamp&) = default;
 };
 
 /// Resets and unbinds a prepared statement when it goes out of scope.
@@ -108,7 +122,10 @@ class Connection {
   [[noreturn]] void Fail(int rc, Phase phase) const;
 
   /// The translated and prepared form of a Jet SELECT, INSERT, UPDATE or DELETE.
-  CompiledStatement& Compile(const Lexed& lexed, std::string_view sql, bool editable);
+  /// A cached translation that depends on a table's columns is checked
+  /// against the schema first, unless `checkSchema` is false: then the
+  /// caller checks it inside its own read (see RunQuery).
+  CompiledStatement& Compile(const Lexed& lexed, std::string_view sql, bool editable, bool checkSchema = true);
   /// After the first step of a SELECT: when SQLite prepared it again because
   /// a table changed (here or in another program), its columns are read anew.
   void RefreshShape(CompiledStatement& c) const;
@@ -116,6 +133,16 @@ class Connection {
   void BindLiterals(const CompiledStatement& c, const Lexed& lexed) const;
   /// SQLite's schema cookie: it changes whenever any program changes a table.
   int SchemaVersion();
+  /// The database's stamp now.
+  DataStamp Stamp();
+
+  /// True when rows of `key` may still be held (LastResult may find them).
+  bool HasResult(const std::string& key) const { return Results_.contains(key); }
+  /// The rows `key` (a SELECT's text) gave the last time, while the
+  /// database's stamp is still `stamp`; else nothing.
+  std::shared_ptr<Fetch> LastResult(const std::string& key, const DataStamp& stamp);
+  /// Keeps a weak hold on the rows `key` gave, for LastResult.
+  void KeepResult(const std::string& key, const std::shared_ptr<Fetch>& fetch);
 
  private:
   explicit Connection(Options options) : Options_(std::move(options)) {}
@@ -127,6 +154,7 @@ class Connection {
   std::uint64_t Generation_ = 0;
   std::unordered_map<std::string, std::vector<int>> Structural_;
   std::unordered_map<std::string, std::unique_ptr<CompiledStatement>> Compiled_;
+  std::unordered_map<std::string, std::weak_ptr<Fetch>> Results_;
 };
 
 }  // namespace dao::detail

@@ -51,13 +51,21 @@ std::shared_ptr<Recordset> Database::OpenRecordset(std::string_view source, int 
   if (type == dbOpenTable && !isTable) RaiseJet(ErrInvalidOperation);
   std::string sql = isTable ? "SELECT * FROM [" + table + "]" : std::string(source);
   const bool editable = type == dbOpenTable || type == dbOpenDynaset;
-  detail::QueryResult result = detail::RunQuery(Connection(), sql, editable);
-  return std::make_shared<Recordset>(Connection_, std::move(sql), type, editable, std::move(result));
+  detail::QueryRows rows = detail::RunQuery(Connection(), sql, editable);
+  // A table's recordset knows its count at once, as a table does.
+  if (type == dbOpenTable) rows.Rows->Finish();
+  return std::make_shared<Recordset>(Connection_, std::move(sql), type, editable, std::move(rows));
 }
 
 TableDefList& Database::TableDefs() {
   Connection();
   return TableDefs_;
+}
+
+void ReleaseReadLocks() {
+  // A screen of rows and more: what a window shows next needs no new run.
+  constexpr std::size_t kReadAhead = 64;
+  detail::SuspendPendingFetches(kReadAhead);
 }
 
 const std::string& Database::Name() const { return Connection_->Path(); }

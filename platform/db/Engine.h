@@ -68,6 +68,8 @@ class Workspace {
   void CommitTrans();
   /// Undoes the changes of the innermost transaction; 3034 when there is none.
   void Rollback();
+  /// How many transactions are open, the outermost counted as 1.
+  int TransactionLevel() const { return Depth_; }
 
   /// The account's user name.
   const std::string& UserName() const { return Account_.User; }

@@ -1,6 +1,13 @@
 #include "platform/db/JetFunctions.h"
 
+// Built twice: into the layer, and into the loadable extension libkrjet,
+// where SQLite is reached through the table of routines the loader hands over.
+#ifdef KR_SQLITE_EXTENSION
+#include <sqlite3ext.h>
+SQLITE_EXTENSION_INIT3
+#else
 #include <sqlite3.h>
+#endif
 
 #include <charconv>
 #include <cmath>

@@ -1,40 +1,220 @@
 #include "platform/db/Query.h"
 
 #include <sqlite3.h>
+#include <pthread.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "platform/db/JetDdl.h"
 #include "platform/db/JetError.h"
-#include "platform/db/Values.h"
+#include "platform/text/Error.h"
 
 namespace dao::detail {
+namespace {
 
-QueryResult RunQuery(Connection& c, std::string_view sql, bool editable) {
+// The fetches of this process that hold a statement open or will go on
+// reading, of every connection. A child process (a fork) starts with none:
+// the statements are its parent's.
+std::vector<Fetch*>& Pending() {
+  static std::vector<Fetch*> pending;
+  static const int forgetInChild = ::pthread_atfork(nullptr, nullptr, [] { Pending().clear(); });
+  (void)forgetInChild;
+  return pending;
+}
+
+// What names a query's rows: its words ignoring case and blanks, and its literals.
+std::string ResultKey(const Lexed& lexed, bool editable) {
+  std::string key = editable ? "E " : "S ";
+  for (char ch : lexed.Shape) key += (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 32) : ch;
+  for (const Literal& l : lexed.Literals) {
+    key += '\x1f';
+    switch (l.Type) {
+      case Literal::Kind::Text:
+        key += 'T' + l.TextValue;
+        break;
+      case Literal::Kind::Integer:
+        key += 'I' + std::to_string(l.IntValue);
+        break;
+      case Literal::Kind::Real:
+        key += 'R' + std::to_string(l.RealValue);
+        break;
+    }
+  }
+  return key;
+}
+
+// Rows read under the same shape of columns, whatever the case of their names.
+bool SameColumns(const ResultShape& a, const ResultShape& b) {
+  return a.Names.size() == b.Names.size() && a.Types == b.Types && a.Sizes == b.Sizes &&
+         a.SourceColumns.size() == b.SourceColumns.size() && a.BaseTable == b.BaseTable;
+}
+
+}  // namespace
+
+Fetch::Fetch(Connection& c, std::string sql, bool editable, Lexed lexed, CompiledStatement& compiled)
+    : Connection_(&c), Sql_(std::move(sql)), Editable_(editable), Lexed_(std::move(lexed)), Compiled_(&compiled) {
+  compiled.Holder = this;
+  Pending().push_back(this);
+  c.BindLiterals(compiled, Lexed_);
+  int rc = sqlite3_step(compiled.Stmt);
+  c.RefreshShape(compiled);
+  Shape_ = compiled.Shape;
+  if (rc == SQLITE_ROW) {
+    // Read inside the query's own read transaction: what these rows are of.
+    Stamp_ = c.Stamp();
+    Rows_.Append(compiled.Stmt, Shape_->Types, !Shape_->BaseTable.empty());
+    return;
+  }
+  Release();
+  if (rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
+}
+
+Fetch::~Fetch() { Release(); }
+
+void Fetch::Unbind() {
+  if (Compiled_ == nullptr) return;
+  sqlite3_reset(Compiled_->Stmt);
+  sqlite3_clear_bindings(Compiled_->Stmt);
+  Compiled_->Holder = nullptr;
+  Compiled_ = nullptr;
+}
+
+void Fetch::Release() {
+  Unbind();
+  Suspended_ = false;
+  std::erase(Pending(), this);
+}
+
+void Fetch::Suspend(std::size_t ahead) {
+  if (Compiled_ == nullptr) return;
+  Reach(Rows_.Size() + ahead);
+  if (Compiled_ == nullptr) return;
+  Unbind();
+  Suspended_ = true;
+}
+
+// Runs the query again and steps past the rows already read. When another
+// program changed the database meanwhile, it goes on after the row equal to
+// the last one read (rows it added before that one stay out, as they would
+// have had the rows been read at once); only when that row is gone does it
+// go on by count.
+bool Fetch::Resume() {
+  Suspended_ = false;
+  std::erase(Pending(), this);  // nothing finishes this fetch while it starts again
+  const bool changed = !(Connection_->Stamp() == Stamp_);
+  Lexed lexed = Lex(Sql_);
+  CompiledStatement& compiled = Connection_->Compile(lexed, Sql_, Editable_);
+  const ResultShape& now = *compiled.Shape;
+  if (now.Names.size() != Shape_->Names.size() || now.Types != Shape_->Types || now.BaseTable != Shape_->BaseTable) {
+    return false;  // the tables changed: the rows read are all there will be
+  }
+  Lexed_ = std::move(lexed);
+  Compiled_ = &compiled;
+  compiled.Holder = this;
+  Pending().push_back(this);
+  sqlite3_stmt* stmt = compiled.Stmt;
+  Connection_->BindLiterals(compiled, Lexed_);
+  int rc = SQLITE_ROW;
+  if (changed) {
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+      if (Rows_.MatchesLast(stmt, Shape_->Types)) return true;
+    }
+    if (rc != SQLITE_DONE) {
+      Release();
+      Connection_->Fail(rc, Phase::Read);
+    }
+    sqlite3_reset(stmt);
+  }
+  for (std::size_t skipped = 0; skipped < Rows_.Size(); ++skipped) {
+    rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) continue;
+    Release();
+    if (rc != SQLITE_DONE) Connection_->Fail(rc, Phase::Read);
+    break;
+  }
+  return true;
+}
+
+bool Fetch::Reach(std::size_t count) {
+  while (Rows_.Size() < count) {
+    if (Compiled_ == nullptr) {
+      if (!Suspended_ || !Resume()) break;
+      continue;
+    }
+    sqlite3_stmt* stmt = Compiled_->Stmt;
+    int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+      Rows_.Append(stmt, Shape_->Types, !Shape_->BaseTable.empty());
+      continue;
+    }
+    Release();
+    if (rc != SQLITE_DONE) Connection_->Fail(rc, Phase::Read);
+  }
+  return Rows_.Size() >= count;
+}
+
+void Fetch::Abandon() { Release(); }
+
+void FinishPendingFetches() {
+  while (!Pending().empty()) Pending().back()->Finish();
+}
+
+void SuspendPendingFetches(std::size_t ahead) {
+  std::vector<Fetch*> pending = Pending();
+  for (Fetch* f : pending) f->Suspend(ahead);
+}
+
+void AbandonFetches(Connection& c) {
+  std::vector<Fetch*> pending = Pending();
+  for (Fetch* f : pending) {
+    if (f->Of(c)) f->Abandon();
+  }
+}
+
+QueryRows RunQuery(Connection& c, std::string_view sql, bool editable) {
   c.Db();
   Lexed lexed = Lex(sql);
   if (KindOf(lexed) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
-  CompiledStatement& compiled = c.Compile(lexed, sql, editable);
-  StatementUse use(compiled.Stmt);
-  c.BindLiterals(compiled, lexed);
-  int rc = sqlite3_step(compiled.Stmt);
-  c.RefreshShape(compiled);
-  QueryResult result;
-  result.Shape = compiled.Shape;
-  const ResultShape& shape = *compiled.Shape;
-  const int columns = static_cast<int>(shape.Names.size());
-  const bool withRowid = !shape.BaseTable.empty();
-  for (; rc == SQLITE_ROW; rc = sqlite3_step(compiled.Stmt)) {
-    StoredRow row;
-    row.Values.reserve(static_cast<std::size_t>(columns));
-    for (int i = 0; i < columns; ++i) row.Values.push_back(ColumnValue(compiled.Stmt, i, shape.Types[i]));
-    if (withRowid) row.Rowid = sqlite3_column_int64(compiled.Stmt, columns);
-    result.Rows.push_back(std::move(row));
+  const std::string key = ResultKey(lexed, editable);
+  if (c.HasResult(key)) {
+    if (std::shared_ptr<Fetch> same = c.LastResult(key, c.Stamp())) {
+      if (same->Sql() == sql) return {same, same->Shape()};
+      CompiledStatement& compiled = c.Compile(lexed, sql, editable);
+      if (compiled.Shape && SameColumns(*compiled.Shape, *same->Shape())) return {same, compiled.Shape};
+    }
   }
-  if (rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
-  return result;
+  std::shared_ptr<Fetch> fetch;
+  CompiledStatement& compiled = c.Compile(lexed, sql, editable, false);
+  if (!compiled.Info.SchemaDependent) {
+    fetch = std::make_shared<Fetch>(c, std::string(sql), editable, std::move(lexed), compiled);
+  } else {
+    // A translation made for other columns is found out inside the query's
+    // own read, without a read of the schema's version of its own.
+    const int version = compiled.SchemaVersion;
+    try {
+      fetch = std::make_shared<Fetch>(c, std::string(sql), editable, std::move(lexed), compiled);
+      const bool current =
+          fetch->Rows().Size() > 0 ? fetch->Stamp().SchemaVersion == version : c.SchemaVersion() == version;
+      if (!current) fetch.reset();
+    } catch (const vb::Error&) {
+      fetch.reset();  // told again below, by a translation made anew when the tables changed
+    }
+    if (fetch == nullptr) {
+      Lexed again = Lex(sql);
+      CompiledStatement& fresh = c.Compile(again, sql, editable);
+      fetch = std::make_shared<Fetch>(c, std::string(sql), editable, std::move(again), fresh);
+    }
+  }
+  // An empty result is not kept: it has no stamp, and running it again costs little.
+  if (fetch->Rows().Size() > 0) c.KeepResult(key, fetch);
+  return {fetch, fetch->Shape()};
 }
 
 void RunStatement(Connection& c, std::string_view sql) {
   c.Db();
+  FinishPendingFetches();
   Lexed lexed = Lex(sql);
   switch (KindOf(lexed)) {
     case StatementKind::Ddl:

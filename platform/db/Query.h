@@ -1,37 +1,99 @@
 //===- Query.h - Running Jet statements on a connection (internal) ---------===//
 //
-// RunQuery reads a SELECT's rows whole into memory and resets the statement
-// before it returns: recordsets work on that copy, so they hold no statement
-// and no lock. RunStatement runs one action or definition statement; SQLite
-// undoes a statement that fails part-way, so a failure leaves no half of it.
+// RunQuery starts a SELECT and reads its first row; the others are read as
+// they are asked for (Fetch::Reach), as a dynaset reads its rows, and kept
+// compactly in a RowStore. While a fetch has rows left, its statement stays
+// open and holds SQLite's read lock. So that nothing waits on it, every
+// unfinished fetch reads its remaining rows before any connection writes,
+// and when the program waits for the user (ReleaseReadLocks, which the
+// window layer calls) it reads a little ahead and lets go of its statement:
+// asked for more later, it runs its query again and reads on past the rows
+// it has (past the row equal to its last one when another program changed
+// the database in between, so no row shows twice). A query run again while
+// nothing changed in the
+// database (no change here, none committed by another program, no change of
+// tables) shares the rows it read the last time instead of running again; a
+// query is the same when it differs only in blanks and the case of its
+// words, its literals being equal.
+//
+// RunStatement runs one action or definition statement; SQLite undoes a
+// statement that fails part-way, so a failure leaves no half of it.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/db/Connection.h"
-#include "platform/text/Variant.h"
+#include "platform/db/RowStore.h"
+#include "platform/db/SqlLexer.h"
 
 namespace dao::detail {
 
-struct StoredRow {
-  std::vector<vb::Variant> Values;
-  std::int64_t Rowid = 0;
-  bool Deleted = false;
+/// The rows of one run of a SELECT, read as they are asked for.
+class Fetch {
+ public:
+  /// Starts `compiled`, the form of `sql` whose literals `lexed` holds, and reads its first row.
+  Fetch(Connection& c, std::string sql, bool editable, Lexed lexed, CompiledStatement& compiled);
+  ~Fetch();
+  Fetch(const Fetch&) = delete;
+  Fetch& operator=(const Fetch&) = delete;
+
+  const std::shared_ptr<const ResultShape>& Shape() const { return Shape_; }
+  /// The SELECT as it was written.
+  const std::string& Sql() const { return Sql_; }
+  const RowStore& Rows() const { return Rows_; }
+  /// Reads rows until there are at least `count`; false when the query has fewer.
+  bool Reach(std::size_t count);
+  /// Reads every row left.
+  void Finish() { Reach(SIZE_MAX); }
+  /// True once every row has been read.
+  bool Done() const { return Compiled_ == nullptr && !Suspended_; }
+  /// Reads `ahead` rows more and lets go of the statement, to go on later.
+  void Suspend(std::size_t ahead);
+  /// What the database was when the query ran.
+  const DataStamp& Stamp() const { return Stamp_; }
+  /// The connection closes: the rows read so far are all there will be.
+  void Abandon();
+  bool Of(const Connection& c) const { return Connection_ == &c; }
+
+ private:
+  void Release();
+  void Unbind();
+  bool Resume();
+
+  Connection* Connection_;
+  std::string Sql_;
+  bool Editable_;
+  bool Suspended_ = false;
+  Lexed Lexed_;  // its texts are bound to the statement without a copy
+  CompiledStatement* Compiled_;
+  std::shared_ptr<const ResultShape> Shape_;
+  RowStore Rows_;
+  DataStamp Stamp_;
 };
 
-struct QueryResult {
+/// The rows of one run of a SELECT and the columns as that SELECT names them
+/// (a query written in another case may share the rows of an earlier run).
+struct QueryRows {
+  std::shared_ptr<Fetch> Rows;
   std::shared_ptr<const ResultShape> Shape;
-  std::vector<StoredRow> Rows;
 };
 
 /// The rows of a Jet SELECT; with `editable`, each row's rowid when it reads one table.
 /// A statement other than SELECT is error 3219.
-QueryResult RunQuery(Connection& c, std::string_view sql, bool editable);
+QueryRows RunQuery(Connection& c, std::string_view sql, bool editable);
+
+/// Every unfinished fetch of every connection reads its remaining rows (before one writes).
+void FinishPendingFetches();
+/// Every unfinished fetch of every connection reads `ahead` rows more and lets go of its statement.
+void SuspendPendingFetches(std::size_t ahead);
+/// The unfinished fetches of `c` stop where they are (it closes).
+void AbandonFetches(Connection& c);
 
 /// Runs a Jet INSERT, UPDATE, DELETE or data definition statement; a SELECT is error 3065.
 void RunStatement(Connection& c, std::string_view sql);

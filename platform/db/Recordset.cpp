@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "platform/db/Catalog.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Constants.h"
@@ -16,11 +18,13 @@ using detail::Phase;
 using detail::QuoteName;
 using detail::StatementUse;
 
+std::size_t RowsInMemory() { return detail::RowStore::LiveRows(); }
+
 // --- Field ---
 
 const std::string& Field::Name() const { return Owner_->Shape_->Names[Index_]; }
 
-int Field::Type() const { return Owner_->Types_[Index_]; }
+int Field::Type() const { return Owner_->FieldType(Index_); }
 
 long Field::Size() const {
   const int declared = Owner_->Shape_->Types[Index_];
@@ -31,53 +35,59 @@ long Field::Size() const {
 vb::Variant Field::Value() const {
   Owner_->CheckOpen();
   if (Owner_->Mode_ != Recordset::EditMode::None) return Owner_->Buffer_[Index_];
-  return Owner_->Current().Values[Index_];
+  Owner_->CheckCurrent();
+  return Owner_->Value(Owner_->Row_, Index_);
 }
 
 void Field::SetValue(const vb::Variant& value) {
   Owner_->CheckOpen();
   if (Owner_->Mode_ == Recordset::EditMode::None) RaiseJet(ErrUpdateWithoutEdit);
   if (Owner_->Shape_->SourceColumns[Index_].empty()) RaiseJet(ErrFieldNotUpdatable);
-  Owner_->Buffer_[Index_] = detail::ConvertForField(value, Owner_->Types_[Index_], Owner_->Shape_->Sizes[Index_]);
+  Owner_->Buffer_[Index_] = detail::ConvertForField(value, Type(), Owner_->Shape_->Sizes[Index_]);
   Owner_->Assigned_[Index_] = true;
 }
 
 // --- Recordset ---
 
 Recordset::Recordset(std::shared_ptr<detail::Connection> connection, std::string sql, int type, bool editable,
-                     detail::QueryResult result)
+                     detail::QueryRows rows)
     : Connection_(std::move(connection)), Sql_(std::move(sql)), Type_(type), Editable_(editable) {
-  Load(std::move(result));
+  Load(std::move(rows));
 }
 
 Recordset::~Recordset() = default;
 
-void Recordset::Load(detail::QueryResult result) {
-  const bool sameShape = Shape_ == result.Shape;
-  Shape_ = std::move(result.Shape);
-  Rows_ = std::move(result.Rows);
+void Recordset::Load(detail::QueryRows rows) {
+  const bool sameShape = Shape_ == rows.Shape;
+  Rows_ = std::move(rows.Rows);
+  Shape_ = std::move(rows.Shape);
+  Deleted_.clear();
+  Edited_.clear();
+  Added_.clear();
   Updatable_ = Editable_ && !Shape_->BaseTable.empty();
-  const std::size_t columns = Shape_->Names.size();
   Types_ = Shape_->Types;
-  for (std::size_t i = 0; i < columns; ++i) {
-    if (Types_[i] != 0) continue;
-    Types_[i] = dbText;
-    for (const detail::StoredRow& row : Rows_) {
-      if (!row.Values[i].IsNull()) {
-        Types_[i] = detail::TypeOfValue(row.Values[i]);
-        break;
-      }
-    }
-  }
   if (!sameShape) {
     std::vector<Field> fields;
-    for (std::size_t i = 0; i < columns; ++i) fields.emplace_back(this, static_cast<int>(i));
+    for (std::size_t i = 0; i < Shape_->Names.size(); ++i) fields.emplace_back(this, static_cast<int>(i));
     Fields_ = Collection<Field>(std::move(fields));
   }
   Mode_ = EditMode::None;
   NoMatch_ = false;
   Row_ = 0;
-  Bof_ = Eof_ = Rows_.empty();
+  PendingLast_ = false;
+  Bof_ = Eof_ = !Has(0);
+}
+
+// A computed field's type is the kind of its first value that is not Null.
+int Recordset::FieldType(int field) const {
+  int& type = Types_[static_cast<std::size_t>(field)];
+  if (type != 0) return type;
+  const std::size_t rows = AllRows();
+  for (std::size_t row = 0; row < rows; ++row) {
+    vb::Variant v = Value(row, field);
+    if (!v.IsNull()) return type = detail::TypeOfValue(v);
+  }
+  return dbText;
 }
 
 void Recordset::CheckOpen() const {
@@ -94,17 +104,70 @@ void Recordset::CheckBackwards() const {
   if (Type_ == dbOpenForwardOnly) RaiseJet(ErrNotForThisObject);
 }
 
-bool Recordset::Live(std::size_t row) const { return row < Rows_.size() && !Rows_[row].Deleted; }
-
-void Recordset::GoTo(std::size_t row) {
-  Row_ = row;
-  Bof_ = Eof_ = false;
+void Recordset::Settle() const {
+  if (!PendingLast_) return;
+  PendingLast_ = false;
+  for (std::size_t i = AllRows(); i-- > 0;) {
+    if (Live(i)) {
+      Row_ = i;
+      return;
+    }
+  }
 }
 
-const detail::StoredRow& Recordset::Current() const {
+void Recordset::CheckCurrent() const {
+  Settle();
   if (Bof_ || Eof_) RaiseJet(ErrNoCurrentRecord);
-  if (Rows_[Row_].Deleted) RaiseJet(ErrRecordDeleted);
-  return Rows_[Row_];
+  if (std::binary_search(Deleted_.begin(), Deleted_.end(), Row_)) RaiseJet(ErrRecordDeleted);
+}
+
+bool Recordset::Has(std::size_t row) const {
+  const std::size_t read = Rows_->Rows().Size();
+  if (row < read + Added_.size()) return true;
+  if (!Added_.empty()) return false;  // rows are added after the last one read
+  return Rows_->Reach(row + 1);
+}
+
+bool Recordset::Live(std::size_t row) const {
+  return Has(row) && !std::binary_search(Deleted_.begin(), Deleted_.end(), row);
+}
+
+std::size_t Recordset::AllRows() const {
+  Rows_->Finish();
+  return Rows_->Rows().Size() + Added_.size();
+}
+
+bool Recordset::RowAt(long position, std::size_t& row) const {
+  if (position < 0) return false;
+  row = static_cast<std::size_t>(position);
+  for (std::size_t deleted : Deleted_) {
+    if (deleted <= row) ++row;
+  }
+  return Has(row);
+}
+
+vb::Variant Recordset::Value(std::size_t row, int field) const {
+  if (auto edited = Edited_.find(row); edited != Edited_.end()) return edited->second[field];
+  const detail::RowStore& rows = Rows_->Rows();
+  if (row >= rows.Size()) return Added_[row - rows.Size()].Values[field];
+  return rows.Value(row, field, Shape_->Types[field]);
+}
+
+std::vector<vb::Variant> Recordset::Values(std::size_t row) const {
+  std::vector<vb::Variant> values;
+  for (std::size_t i = 0; i < Shape_->Names.size(); ++i) values.push_back(Value(row, static_cast<int>(i)));
+  return values;
+}
+
+std::int64_t Recordset::Rowid(std::size_t row) const {
+  const detail::RowStore& rows = Rows_->Rows();
+  return row < rows.Size() ? rows.Rowid(row) : Added_[row - rows.Size()].Rowid;
+}
+
+void Recordset::GoTo(std::size_t row) {
+  PendingLast_ = false;
+  Row_ = row;
+  Bof_ = Eof_ = false;
 }
 
 bool Recordset::EOF_() const {
@@ -120,7 +183,7 @@ bool Recordset::BOF() const {
 void Recordset::MoveFirst() {
   CheckBackwards();
   Mode_ = EditMode::None;
-  for (std::size_t i = 0; i < Rows_.size(); ++i) {
+  for (std::size_t i = 0; Has(i); ++i) {
     if (Live(i)) return GoTo(i);
   }
   RaiseJet(ErrNoCurrentRecord);
@@ -129,7 +192,13 @@ void Recordset::MoveFirst() {
 void Recordset::MoveLast() {
   CheckOpen();
   Mode_ = EditMode::None;
-  for (std::size_t i = Rows_.size(); i-- > 0;) {
+  if (!Rows_->Done() && Added_.empty() && Deleted_.empty() && Has(0)) {
+    // There is a last row; it is read when it is looked at.
+    GoTo(0);
+    PendingLast_ = true;
+    return;
+  }
+  for (std::size_t i = AllRows(); i-- > 0;) {
     if (Live(i)) return GoTo(i);
   }
   RaiseJet(ErrNoCurrentRecord);
@@ -139,10 +208,12 @@ void Recordset::MoveNext() {
   CheckOpen();
   if (Eof_) RaiseJet(ErrNoCurrentRecord);
   Mode_ = EditMode::None;
-  for (std::size_t i = Bof_ ? 0 : Row_ + 1; i < Rows_.size(); ++i) {
+  Settle();
+  std::size_t i = Bof_ ? 0 : Row_ + 1;
+  for (; Has(i); ++i) {
     if (Live(i)) return GoTo(i);
   }
-  Row_ = Rows_.size();
+  Row_ = i;
   Bof_ = false;
   Eof_ = true;
 }
@@ -151,7 +222,8 @@ void Recordset::MovePrevious() {
   CheckBackwards();
   if (Bof_) RaiseJet(ErrNoCurrentRecord);
   Mode_ = EditMode::None;
-  for (std::size_t i = Eof_ ? Rows_.size() : Row_; i-- > 0;) {
+  Settle();
+  for (std::size_t i = Eof_ ? AllRows() : Row_; i-- > 0;) {
     if (Live(i)) return GoTo(i);
   }
   Row_ = 0;
@@ -161,35 +233,58 @@ void Recordset::MovePrevious() {
 
 long Recordset::RecordCount() const {
   CheckOpen();
-  long count = 0;
-  for (const detail::StoredRow& row : Rows_) count += row.Deleted ? 0 : 1;
-  return count;
+  return static_cast<long>(AllRows() - Deleted_.size());
 }
 
 long Recordset::AbsolutePosition() const {
   CheckOpen();
+  Settle();
   if (Bof_ || Eof_ || !Live(Row_)) return -1;
-  long position = 0;
-  for (std::size_t i = 0; i < Row_; ++i) position += Live(i) ? 1 : 0;
-  return position;
+  auto before = std::lower_bound(Deleted_.begin(), Deleted_.end(), Row_) - Deleted_.begin();
+  return static_cast<long>(Row_) - static_cast<long>(before);
 }
 
 void Recordset::SetAbsolutePosition(long position) {
   CheckBackwards();
-  long seen = 0;
-  for (std::size_t i = 0; i < Rows_.size() && position >= 0; ++i) {
-    if (!Live(i)) continue;
-    if (seen++ == position) {
-      Mode_ = EditMode::None;
-      return GoTo(i);
-    }
+  std::size_t row = 0;
+  if (!RowAt(position, row)) RaiseJet(ErrInvalidArgument);
+  Mode_ = EditMode::None;
+  GoTo(row);
+}
+
+vb::Variant Recordset::ValueAt(long position, int field) {
+  CheckOpen();
+  std::size_t row = 0;
+  if (!RowAt(position, row)) RaiseJet(ErrInvalidArgument);
+  return Value(row, field);
+}
+
+bool Recordset::HasPosition(long position) {
+  CheckOpen();
+  std::size_t row = 0;
+  return RowAt(position, row);
+}
+
+long Recordset::RowsRead() const {
+  CheckOpen();
+  return static_cast<long>(Rows_->Rows().Size() + Added_.size() - Deleted_.size());
+}
+
+bool Recordset::MoreRows() const {
+  CheckOpen();
+  return !Rows_->Done() && Added_.empty();
+}
+
+int Recordset::FieldIndex(std::string_view name) const {
+  for (std::size_t i = 0; i < Shape_->Names.size(); ++i) {
+    if (SameName(Shape_->Names[i], name)) return static_cast<int>(i);
   }
-  RaiseJet(ErrInvalidArgument);
+  return -1;
 }
 
 RowBookmark Recordset::Bookmark() const {
   CheckOpen();
-  Current();
+  CheckCurrent();
   return {this, Row_};
 }
 
@@ -204,6 +299,7 @@ void Recordset::FindFirst(std::string_view criteria) { Find(criteria, 0); }
 
 void Recordset::FindNext(std::string_view criteria) {
   CheckOpen();
+  Settle();
   Find(criteria, Bof_ ? 0 : Row_ + 1);
 }
 
@@ -224,10 +320,11 @@ void Recordset::Find(std::string_view criteria, std::size_t from) {
   for (std::size_t k = 0; k < literals; ++k) {
     detail::BindLiteral(stmt, static_cast<int>(k + 1), lexed.Literals[condition.Parameters[k]]);
   }
-  for (std::size_t row = from; row < Rows_.size(); ++row) {
+  for (std::size_t row = from; Has(row); ++row) {
     if (!Live(row)) continue;
-    for (std::size_t i = 0; i < Shape_->Names.size(); ++i) {
-      detail::BindValue(stmt, static_cast<int>(literals + i + 1), Rows_[row].Values[i]);
+    const std::vector<vb::Variant> values = Values(row);  // bound without a copy: kept until the step
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      detail::BindValue(stmt, static_cast<int>(literals + i + 1), values[i]);
     }
     int rc = sqlite3_step(stmt);
     if (rc != SQLITE_ROW) Connection_->Fail(rc, Phase::Read);
@@ -251,7 +348,8 @@ void Recordset::AddNew() {
 void Recordset::Edit() {
   CheckEditable();
   Mode_ = EditMode::None;
-  Buffer_ = Current().Values;
+  CheckCurrent();
+  Buffer_ = Values(Row_);
   Assigned_.assign(Shape_->Names.size(), false);
   Mode_ = EditMode::Edit;
 }
@@ -267,6 +365,9 @@ void Recordset::Update() {
     Mode_ = EditMode::None;
     return;
   }
+  // Nothing reads while this writes; a new row goes after the last one read.
+  detail::FinishPendingFetches();
+  Settle();
   sqlite3* db = Connection_->Db();
   if (LastWrite_.Stmt == nullptr || LastWrite_.Mode != Mode_ || LastWrite_.Fields != Assigned_ ||
       LastWrite_.Generation != Connection_->Generation()) {
@@ -278,15 +379,15 @@ void Recordset::Update() {
     for (std::size_t k = 0; k < written.size(); ++k) {
       detail::BindValue(stmt, static_cast<int>(k + 1), Buffer_[written[k]]);
     }
-    if (Mode_ == EditMode::Edit) sqlite3_bind_int64(stmt, static_cast<int>(written.size() + 1), Rows_[Row_].Rowid);
+    if (Mode_ == EditMode::Edit) sqlite3_bind_int64(stmt, static_cast<int>(written.size() + 1), Rowid(Row_));
     int rc = sqlite3_step(stmt);
     if (rc != SQLITE_DONE) Connection_->Fail(rc, Phase::Save);
   }
   if (Mode_ == EditMode::Add) {
-    Rows_.push_back({std::move(Buffer_), sqlite3_last_insert_rowid(db), false});
+    Added_.push_back({std::move(Buffer_), sqlite3_last_insert_rowid(db)});
   } else {
     if (sqlite3_changes(db) == 0) RaiseJet(ErrRecordDeleted);
-    Rows_[Row_].Values = std::move(Buffer_);
+    Edited_[Row_] = std::move(Buffer_);
   }
   Buffer_.clear();
   Mode_ = EditMode::None;
@@ -319,18 +420,19 @@ void Recordset::CancelUpdate() {
 void Recordset::Delete() {
   CheckEditable();
   Mode_ = EditMode::None;
-  const detail::StoredRow& row = Current();
+  CheckCurrent();
+  detail::FinishPendingFetches();
   sqlite3* db = Connection_->Db();
   sqlite3_stmt* stmt = Connection_->Prepared("DELETE FROM " + QuoteName(Shape_->BaseTable) + " WHERE _rowid_ = ?1",
                                              Phase::Write);
   {
     StatementUse use(stmt);
-    sqlite3_bind_int64(stmt, 1, row.Rowid);
+    sqlite3_bind_int64(stmt, 1, Rowid(Row_));
     int rc = sqlite3_step(stmt);
     if (rc != SQLITE_DONE) Connection_->Fail(rc, Phase::Write);
   }
   if (sqlite3_changes(db) == 0) RaiseJet(ErrRecordDeleted);
-  Rows_[Row_].Deleted = true;
+  Deleted_.insert(std::upper_bound(Deleted_.begin(), Deleted_.end(), Row_), Row_);
 }
 
 void Recordset::Requery() {
@@ -340,7 +442,10 @@ void Recordset::Requery() {
 
 void Recordset::Close() {
   Closed_ = true;
-  Rows_.clear();
+  Rows_.reset();
+  Deleted_.clear();
+  Edited_.clear();
+  Added_.clear();
   Buffer_.clear();
   Mode_ = EditMode::None;
 }

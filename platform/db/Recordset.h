@@ -1,11 +1,17 @@
 //===- Recordset.h - The rows of a query or table, and their fields --------===//
 //
-// A recordset holds a copy of the rows it read: no statement stays open and
-// no lock is held while the program walks it. Moving, finding and reading
-// work on that copy; AddNew/Edit/Update and Delete write through to the
-// table at once (one prepared INSERT, UPDATE or DELETE by row, cached) and
-// keep the copy in step. Rows that other programs add or change after the
-// opening show after Requery.
+// A recordset reads its query's rows as they are asked for, as a dynaset
+// does: opening one reads the first row, moving on reads up to the row moved
+// to, and MoveLast or RecordCount read the rest. The rows read are kept
+// compactly; moving to a row by its position, AbsolutePosition and a known
+// RecordCount cost the same whatever the number of rows. No read lock
+// outlives the work at hand: the rows left are read before the program
+// writes anything, and when it waits for the user the recordset lets go of
+// its statement and reads on later where it stopped (see Query.h). AddNew/Edit/
+// Update and Delete write through to the table at once (one prepared
+// INSERT, UPDATE or DELETE by row, cached) and keep the rows in step. Rows
+// that other programs add or change after the opening show after Requery; a
+// Requery while nothing changed in the database keeps the rows it has.
 //
 //   auto rs = BaseDatos->OpenRecordset(CadenaSQL, dao::dbOpenSnapshot);
 //   while (!rs->EOF_()) {
@@ -20,14 +26,17 @@
 // can be edited; a dynaset over a join, a grouping or an expression-only
 // query, a snapshot (dbOpenSnapshot) and a forward-only recordset
 // (dbOpenForwardOnly) are read-only (3027); a forward-only one moves only
-// forward (3251). RecordCount is always the full count (the copy is whole).
+// forward (3251). RecordCount is always the full count (it reads the rest).
+// MoveLast reads the rest only when the last row is looked at: a MoveLast
+// followed by MoveFirst (to make the count complete, as the programs do)
+// reads nothing.
 //
 // Fields come in the query's column order (a table's own order for
 // "SELECT *" and for a table), by position or by name ignoring case. A
 // field's Value is the current row's, or while AddNew or Edit is pending,
 // the edit buffer's: what was assigned, converted to the field's type, and
 // Null for what was not. Moving, finding or Requery drops a pending edit.
-// After AddNew and Update the new row is at the end of the copy and the row
+// After AddNew and Update the new row is at the end of the rows and the row
 // that was current stays current. After Delete the deleted row stays current
 // until the next move, and reading it is error 3167.
 //
@@ -45,6 +54,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/db/Collection.h"
@@ -56,9 +66,9 @@ namespace dao {
 
 namespace detail {
 class Connection;
+class Fetch;
+struct QueryRows;
 struct ResultShape;
-struct QueryResult;
-struct StoredRow;
 }  // namespace detail
 
 class Recordset;
@@ -95,7 +105,7 @@ class Recordset {
  public:
   /// Made by Database::OpenRecordset.
   Recordset(std::shared_ptr<detail::Connection> connection, std::string sql, int type, bool editable,
-            detail::QueryResult result);
+            detail::QueryRows rows);
   ~Recordset();
   Recordset(const Recordset&) = delete;
   Recordset& operator=(const Recordset&) = delete;
@@ -113,6 +123,17 @@ class Recordset {
   /// The 0-based position of the current row; -1 when there is none.
   long AbsolutePosition() const;
   void SetAbsolutePosition(long position);
+  /// Field `field` of the row at `position`, without moving there (what a
+  /// grid shows); 3001 for a position out of range.
+  vb::Variant ValueAt(long position, int field);
+  /// The index of the field named `name` (ignoring case); -1 when there is none.
+  int FieldIndex(std::string_view name) const;
+  /// True when there is a row at `position`, reading up to it.
+  bool HasPosition(long position);
+  /// The rows read so far (what a grid can show without reading on), and
+  /// whether the query has more.
+  long RowsRead() const;
+  bool MoreRows() const;
   /// The current row's place; 3021 when there is none.
   RowBookmark Bookmark() const;
   void SetBookmark(const RowBookmark& bookmark);
@@ -150,10 +171,22 @@ class Recordset {
   void CheckOpen() const;
   void CheckEditable() const;
   void CheckBackwards() const;
-  const detail::StoredRow& Current() const;
-  void Load(detail::QueryResult result);
+  void CheckCurrent() const;
+  /// A MoveLast not carried out yet is carried out.
+  void Settle() const;
+  void Load(detail::QueryRows rows);
   void Find(std::string_view criteria, std::size_t from);
+  /// Reads rows until row `row` is there; false when the query has no such row.
+  bool Has(std::size_t row) const;
   bool Live(std::size_t row) const;
+  /// Every row, read to the last.
+  std::size_t AllRows() const;
+  /// The row at 0-based `position` among the rows not deleted; false when there is none.
+  bool RowAt(long position, std::size_t& row) const;
+  vb::Variant Value(std::size_t row, int field) const;
+  std::vector<vb::Variant> Values(std::size_t row) const;
+  std::int64_t Rowid(std::size_t row) const;
+  int FieldType(int field) const;
   void GoTo(std::size_t row);
   std::string WriteSql(const std::vector<int>& written) const;
 
@@ -164,10 +197,20 @@ class Recordset {
   bool Updatable_ = false;
   bool Closed_ = false;
   std::shared_ptr<const detail::ResultShape> Shape_;
-  std::vector<detail::StoredRow> Rows_;
-  std::vector<int> Types_;
+  // The query's rows, shared with other recordsets of the same query while
+  // nothing changed; what this recordset wrote is kept beside them.
+  std::shared_ptr<detail::Fetch> Rows_;
+  std::vector<std::size_t> Deleted_;  // sorted
+  std::unordered_map<std::size_t, std::vector<vb::Variant>> Edited_;
+  struct AddedRow {
+    std::vector<vb::Variant> Values;
+    std::int64_t Rowid = 0;
+  };
+  std::vector<AddedRow> Added_;  // after the query's rows
+  mutable std::vector<int> Types_;  // 0 until known for a computed field
   Collection<Field> Fields_;
-  std::size_t Row_ = 0;
+  mutable std::size_t Row_ = 0;
+  mutable bool PendingLast_ = false;  // moved to the last row, not read up to it yet
   bool Bof_ = true;
   bool Eof_ = true;
   bool NoMatch_ = false;
@@ -182,5 +225,8 @@ class Recordset {
     std::uint64_t Generation = 0;
   } LastWrite_;
 };
+
+/// The query rows held in memory by all recordsets now: what closing them gives back.
+std::size_t RowsInMemory();
 
 }  // namespace dao

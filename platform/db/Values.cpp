@@ -13,11 +13,6 @@
 namespace dao::detail {
 namespace {
 
-std::string TextOfColumn(sqlite3_stmt* stmt, int column) {
-  return std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
-                     static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
-}
-
 // A VB conversion whose type mismatch is the engine's conversion error and overflow its overflow.
 template <class F>
 auto Converted(F&& convert) -> decltype(convert()) {
@@ -36,11 +31,10 @@ void BindText(sqlite3_stmt* stmt, int index, const std::string& text) {
   sqlite3_bind_text(stmt, index, text.c_str(), terminated ? -1 : static_cast<int>(text.size()), SQLITE_STATIC);
 }
 
-vb::Variant ColumnValue(sqlite3_stmt* stmt, int column, int type) {
-  const int stored = sqlite3_column_type(stmt, column);
-  if (stored == SQLITE_NULL) return vb::Variant::Null();
-  if (stored == SQLITE_TEXT || stored == SQLITE_BLOB) return vb::Variant(TextOfColumn(stmt, column));
-  const double d = sqlite3_column_double(stmt, column);
+vb::Variant ValueOf(const StoredValue& stored, int type) {
+  if (stored.Storage == SQLITE_NULL) return vb::Variant::Null();
+  if (stored.Storage == SQLITE_TEXT || stored.Storage == SQLITE_BLOB) return vb::Variant(std::string(stored.Text));
+  const double d = stored.Real;
   switch (type) {
     case dbByte:
       return vb::Variant::Byte(vb::CByte(d));
@@ -58,17 +52,29 @@ vb::Variant ColumnValue(sqlite3_stmt* stmt, int column, int type) {
       return vb::Variant(vb::DateTime{d});
     case dbBoolean:
       return vb::Variant(d != 0);
-    case dbText:
-    case dbMemo:
-      return vb::Variant(TextOfColumn(stmt, column));
     default:
       break;
   }
-  if (stored == SQLITE_INTEGER) {
-    sqlite3_int64 i = sqlite3_column_int64(stmt, column);
-    if (i >= INT32_MIN && i <= INT32_MAX) return vb::Variant::Long(static_cast<std::int32_t>(i));
+  if (stored.Storage == SQLITE_INTEGER && stored.Integer >= INT32_MIN && stored.Integer <= INT32_MAX) {
+    return vb::Variant::Long(static_cast<std::int32_t>(stored.Integer));
   }
   return vb::Variant(d);
+}
+
+vb::Variant ColumnValue(sqlite3_stmt* stmt, int column, int type) {
+  StoredValue v;
+  v.Storage = sqlite3_column_type(stmt, column);
+  if (v.Storage != SQLITE_NULL && (type == dbText || type == dbMemo)) v.Storage = SQLITE_TEXT;
+  if (v.Storage == SQLITE_TEXT || v.Storage == SQLITE_BLOB) {
+    v.Text = std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
+                              static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
+  } else if (v.Storage == SQLITE_INTEGER) {
+    v.Integer = sqlite3_column_int64(stmt, column);
+    v.Real = static_cast<double>(v.Integer);
+  } else if (v.Storage == SQLITE_FLOAT) {
+    v.Real = sqlite3_column_double(stmt, column);
+  }
+  return ValueOf(v, type);
 }
 
 void BindValue(sqlite3_stmt* stmt, int index, const vb::Variant& value) {

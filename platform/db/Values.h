@@ -14,7 +14,9 @@
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/text/Variant.h"
 
@@ -26,6 +28,17 @@ namespace dao::detail {
 /// NUL-terminated string it is, which spares SQLite a copy each time a
 /// function or collation reads it.
 void BindText(sqlite3_stmt* stmt, int index, const std::string& text);
+
+/// A value as SQLite holds it: its storage class and its number or text.
+struct StoredValue {
+  int Storage = 0;  // SQLITE_NULL, SQLITE_INTEGER, SQLITE_FLOAT or SQLITE_TEXT
+  std::int64_t Integer = 0;
+  double Real = 0;
+  std::string_view Text;
+};
+
+/// A stored value read as Jet type `type` (0: by what SQLite holds).
+vb::Variant ValueOf(const StoredValue& stored, int type);
 
 /// The value of result column `column` read as Jet type `type` (0: by what SQLite holds).
 vb::Variant ColumnValue(sqlite3_stmt* stmt, int column, int type);

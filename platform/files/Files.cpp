@@ -67,8 +67,11 @@ void Files::Open(std::string_view path, OpenMode mode, int number, FileFormat fo
 
   // Not truncated at open: a file already open under another number must be
   // refused before its content is lost.
-  int flags = mode == OpenMode::Input ? O_RDONLY : O_WRONLY | O_CREAT | (mode == OpenMode::Append ? O_APPEND : 0);
+  int flags = mode == OpenMode::Input ? O_RDONLY : O_WRONLY | O_CREAT;
+  if (mode == OpenMode::Append) flags |= O_APPEND;
+  if (mode == OpenMode::OutputNew) flags |= O_EXCL;
   int fd = ::open(file.NativePath.c_str(), flags | O_CLOEXEC, 0666);
+  if (fd < 0 && errno == EEXIST && mode == OpenMode::OutputNew) Raise(ErrFileAlreadyExists);
   if (fd < 0) detail::RaiseFileError(errno, file.NativePath);
   try {
     struct stat st {};

@@ -18,8 +18,9 @@
 
 namespace vb {
 
-/// `Open ... For Input | Output | Append`.
-enum class OpenMode { Input, Output, Append };
+/// `Open ... For Input | Output | Append`; OutputNew is Output to a file
+/// that must not exist yet, made by this open and by nobody else.
+enum class OpenMode { Input, Output, Append, OutputNew };
 
 /// The bytes a file holds on disk: Windows-1252 (the format of the files the
 /// system shares with other programs) or UTF-8.
@@ -42,10 +43,11 @@ class Files {
   int FreeFile() const;
 
   /// `Open path For mode As #number`. Input reads the whole file now; Output
-  /// creates or empties it; Append creates it or writes at its end. Errors:
-  /// 52 number outside 1-511, 55 number in use or the same file already open
-  /// (several Input opens of one file are allowed), 53 file not found (Input),
-  /// 76 path not found, 75 a folder or access refused.
+  /// creates or empties it; Append creates it or writes at its end; OutputNew
+  /// creates it. Errors: 52 number outside 1-511, 55 number in use or the same
+  /// file already open (several Input opens of one file are allowed), 53 file
+  /// not found (Input), 58 the file exists (OutputNew), 76 path not found, 75
+  /// a folder or access refused.
   void Open(std::string_view path, OpenMode mode, int number, FileFormat format = FileFormat::Windows1252);
 
   /// `Print #number, text`: writes the text and CR LF. Errors: 52 not open, 54 opened for Input.

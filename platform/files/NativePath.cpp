@@ -3,6 +3,7 @@
 #include <dirent.h>
 
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/files/SystemError.h"
@@ -48,6 +49,14 @@ std::string Join(const std::string& folder, const std::string& name) {
   return folder + "/" + name;
 }
 
+// The folders found ignoring case, by their spelling in the program's paths:
+// a program reads and writes in the same few folders, and each lookup of one
+// costs a stat per component and a read of its parent folder.
+std::unordered_map<std::string, std::string>& FoundFolders() {
+  static std::unordered_map<std::string, std::string> found;
+  return found;
+}
+
 }  // namespace
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) { return UCase(a) == UCase(b); }
@@ -58,6 +67,14 @@ std::string NativePath(std::string_view path) {
     if (c == '\\') c = '/';
   }
   if (native.empty() || detail::Exists(native)) return native;
+
+  const std::size_t slash = native.find_last_of('/', native.size() > 1 ? native.size() - 2 : 0);
+  const std::string folder = slash == std::string::npos ? std::string() : native.substr(0, slash);
+  if (auto cached = FoundFolders().find(folder); cached != FoundFolders().end()) {
+    std::string candidate = cached->second + native.substr(slash);
+    if (detail::Exists(candidate)) return candidate;
+    // Moved, or a name of another case in that folder: looked up anew below.
+  }
 
   bool absolute = native.front() == '/';
   bool trailingSlash = native.back() == '/';
@@ -78,6 +95,11 @@ std::string NativePath(std::string_view path) {
     }
   }
   if (trailingSlash && !resolved.empty() && resolved.back() != '/') resolved += '/';
+  const std::size_t resolvedSlash = resolved.find_last_of('/', resolved.size() > 1 ? resolved.size() - 2 : 0);
+  if (!folder.empty() && resolvedSlash != std::string::npos) {
+    std::string resolvedFolder = resolved.substr(0, resolvedSlash);
+    if (resolvedFolder != folder && detail::Exists(resolvedFolder)) FoundFolders()[folder] = std::move(resolvedFolder);
+  }
   return resolved;
 }
 

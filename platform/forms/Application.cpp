@@ -1,5 +1,7 @@
 #include "platform/forms/Application.h"
 
+#include "platform/db/Database.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -123,6 +125,7 @@ void Application::FinishUnload(Form& form) {
   if (MDIFrame_ == &form) MDIFrame_ = nullptr;
   UpdateActiveChild();
   Front().FormUnloaded(form);
+  for (Control* control : form.Controls()) control->FormUnloaded();
   if (wasActive) {
     Active_ = nullptr;
     ActivateNext(&form);
@@ -247,6 +250,7 @@ bool Application::AcceptsInput(const Form& form) const {
 
 int Application::MsgBox(std::string_view prompt, int style, std::string_view title) {
   MessageButtons(style);  // error 5 for buttons the system never asks for
+  dao::ReleaseReadLocks();
   Busy busy(*this);
   return Front().ShowMessage(MessageBox{std::string(prompt), style, std::string(title)});
 }
@@ -274,6 +278,7 @@ int Application::DoEvents() {
   {
     Busy busy(*this);
     ProcessPendingKeys();
+    dao::ReleaseReadLocks();
     Front().DoEvents();
   }
   if (Ended_) throw ProgramEnd{};

@@ -109,6 +109,8 @@ class Control {
   void SetFocus();
   /// Redraws the control: the front end reads it again.
   virtual void Refresh();
+  /// Its window has unloaded: the control lets go of what it holds.
+  virtual void FormUnloaded() {}
 
   // Events. Every kind that takes the focus raises GotFocus, LostFocus and
   // the key events; the others raise what their header says.

@@ -34,6 +34,12 @@ void DataControl::SetRecordset(std::shared_ptr<dao::Recordset> recordset) {
   RowsChanged();
 }
 
+void DataControl::FormUnloaded() {
+  Recordset_.reset();
+  Database_.reset();
+  OpenedName_.clear();
+}
+
 void DataControl::Bind(DataGrid* grid) {
   if (std::find(Grids_.begin(), Grids_.end(), grid) == Grids_.end()) Grids_.push_back(grid);
 }

@@ -6,7 +6,9 @@
 // new rows at once. A recordset opened elsewhere may be given with
 // SetRecordset, and released with SetRecordset(nullptr). Moving the
 // recordset by code moves the grids' current row; they show it when
-// refreshed. Errors of the database pass through as they are.
+// refreshed. Refresh runs the record source again; while nothing changed in
+// the database since, the new recordset shares the rows the last one read.
+// Errors of the database pass through as they are.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -46,6 +48,8 @@ class DataControl : public Control {
   /// The current recordset, nullptr before Refresh or after its release.
   const std::shared_ptr<dao::Recordset>& Recordset() const { return Recordset_; }
   void SetRecordset(std::shared_ptr<dao::Recordset> recordset);
+  /// An unloaded window's data source holds no rows and no database.
+  void FormUnloaded() override;
   /// The database Refresh opened, or nullptr.
   const std::shared_ptr<dao::Database>& Database() const { return Database_; }
 

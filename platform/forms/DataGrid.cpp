@@ -1,8 +1,9 @@
 #include "platform/forms/DataGrid.h"
 
+#include "platform/db/Database.h"
+
 #include <algorithm>
 
-#include "platform/db/Collection.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/DataControl.h"
 #include "platform/text/Error.h"
@@ -96,6 +97,30 @@ long DataGrid::RowCount() const {
   return rs != nullptr ? rs->RecordCount() : 0;
 }
 
+long DataGrid::RowsRead() const {
+  dao::Recordset* rs = Rows();
+  return rs != nullptr ? rs->RowsRead() : 0;
+}
+
+bool DataGrid::MoreRows() const {
+  dao::Recordset* rs = Rows();
+  return rs != nullptr && rs->MoreRows();
+}
+
+long DataGrid::ReadRows(long count) {
+  dao::Recordset* rs = Rows();
+  if (rs == nullptr) return 0;
+  if (count > 0) rs->HasPosition(count - 1);
+  // Read for the screen, between the user's actions: no read lock stays behind.
+  dao::ReleaseReadLocks();
+  return rs->RowsRead();
+}
+
+bool DataGrid::HasRow(long row) const {
+  dao::Recordset* rs = Rows();
+  return rs != nullptr && row >= 0 && rs->HasPosition(row);
+}
+
 long DataGrid::Row() const {
   dao::Recordset* rs = Rows();
   if (rs == nullptr || rs->EOF_() || rs->BOF()) return -1;
@@ -104,7 +129,7 @@ long DataGrid::Row() const {
 
 void DataGrid::SetRow(long row) {
   dao::Recordset* rs = Rows();
-  if (rs == nullptr || row < 0 || row >= rs->RecordCount()) vb::Raise(vb::ErrInvalidProperty);
+  if (!HasRow(row)) vb::Raise(vb::ErrInvalidProperty);
   rs->SetAbsolutePosition(row);
   Changed(Property::Row);
 }
@@ -131,11 +156,8 @@ void DataGrid::SetBookmark(const dao::RowBookmark& bookmark) {
 vb::Variant DataGrid::CurrentValue(const GridColumn& column) const {
   dao::Recordset* rs = Rows();
   if (rs == nullptr || rs->EOF_() || rs->BOF()) return {};
-  auto& fields = rs->Fields();
-  for (int i = 0; i < fields.Count(); ++i) {
-    if (dao::SameName(fields.Item(i).Name(), column.DataField())) return fields.Item(i).Value();
-  }
-  return {};
+  const int field = rs->FieldIndex(column.DataField());
+  return field < 0 ? vb::Variant() : rs->Fields(field).Value();
 }
 
 const ValueItem* DataGrid::ItemFor(const GridColumn& column, const vb::Variant& value) const {
@@ -158,46 +180,26 @@ std::string DataGrid::Display(const GridColumn& column, const vb::Variant& value
   return vb::TextOf(value);
 }
 
-template <class F>
-auto DataGrid::AtRow(long row, F read) const {
+vb::Variant DataGrid::ValueAt(long row, const GridColumn& column) const {
   dao::Recordset* rs = Rows();
-  if (rs == nullptr || row < 0 || row >= rs->RecordCount()) vb::Raise(vb::ErrInvalidProperty);
-  struct Restore {
-    dao::Recordset* Rs;
-    long Position;
-    bool AtEnd;
-    bool AtStart;
-    ~Restore() {
-      if (Position >= 0) {
-        Rs->SetAbsolutePosition(Position);
-      } else if (AtEnd) {
-        Rs->MoveLast();
-        Rs->MoveNext();
-      } else if (AtStart) {
-        Rs->MoveFirst();
-        Rs->MovePrevious();
-      }
-    }
-  } restore{rs, Row(), rs->EOF_(), rs->BOF()};
-  rs->SetAbsolutePosition(row);
-  return read();
+  if (!HasRow(row)) vb::Raise(vb::ErrInvalidProperty);
+  const int field = rs->FieldIndex(column.DataField());
+  return field < 0 ? vb::Variant() : rs->ValueAt(row, field);
 }
 
 std::string DataGrid::CellText(long row, int col) const {
   const GridColumn& column = Columns(col);
-  return AtRow(row, [&] { return Display(column, CurrentValue(column), row); });
+  return Display(column, ValueAt(row, column), row);
 }
 
 std::string DataGrid::CellPicture(long row, int col) const {
   const GridColumn& column = Columns(col);
-  return AtRow(row, [&] {
-    const ValueItem* item = ItemFor(column, CurrentValue(column));
-    return item != nullptr ? item->Picture : std::string();
-  });
+  const ValueItem* item = ItemFor(column, ValueAt(row, column));
+  return item != nullptr ? item->Picture : std::string();
 }
 
 bool DataGrid::UserMoveTo(long row) {
-  if (row < 0 || row >= RowCount()) return false;
+  if (!HasRow(row)) return false;
   long last = Row();
   if (row == last) return true;
   Rows()->SetAbsolutePosition(row);
@@ -207,14 +209,13 @@ bool DataGrid::UserMoveTo(long row) {
 }
 
 void DataGrid::DefaultKeyDown(int keyCode, int /*shift*/) {
-  long rows = RowCount();
-  if (rows == 0) return;
+  if (!HasRow(0)) return;
   long row = Row();
   switch (keyCode) {
     case vbKeyUp: UserMoveTo(row > 0 ? row - 1 : 0); break;
-    case vbKeyDown: UserMoveTo(row < 0 ? 0 : std::min(rows - 1, row + 1)); break;
+    case vbKeyDown: UserMoveTo(row < 0 ? 0 : (HasRow(row + 1) ? row + 1 : row)); break;
     case vbKeyHome: UserMoveTo(0); break;
-    case vbKeyEnd: UserMoveTo(rows - 1); break;
+    case vbKeyEnd: UserMoveTo(RowCount() - 1); break;
     default: break;
   }
 }

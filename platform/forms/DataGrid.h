@@ -98,8 +98,16 @@ class DataGrid : public Control {
   int HeadLines() const { return HeadLines_; }
   void SetHeadLines(int lines);
 
-  /// The number of rows of the recordset (0 without one).
+  /// The number of rows of the recordset (0 without one); it reads them all.
   long RowCount() const;
+  /// The rows the recordset has read so far (what a screen can show without
+  /// reading on), and whether it has more.
+  long RowsRead() const;
+  bool MoreRows() const;
+  /// Reads on until `count` rows are there or there are no more; answers RowsRead.
+  long ReadRows(long count);
+  /// True when there is a row `row`, reading up to it.
+  bool HasRow(long row) const;
   /// The 0-based position of the current row; -1 when there is none.
   long Row() const;
   /// Makes row `row` current; error 380 outside the rows.
@@ -137,9 +145,8 @@ class DataGrid : public Control {
   /// The shown text of `value` in `column`, for row `row`.
   std::string Display(const GridColumn& column, const vb::Variant& value, long row) const;
   const ValueItem* ItemFor(const GridColumn& column, const vb::Variant& value) const;
-  /// Reads row `row` with `read`, then goes back to the current row.
-  template <class F>
-  auto AtRow(long row, F read) const;
+  /// The value of a column at row `row`, read without moving there; error 380 outside the rows.
+  vb::Variant ValueAt(long row, const GridColumn& column) const;
   /// The user moves to row `row`; false outside the rows.
   bool UserMoveTo(long row);
   void ColumnChanged() { Changed(Property::Columns); }

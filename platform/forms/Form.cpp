@@ -1,5 +1,7 @@
 #include "platform/forms/Form.h"
 
+#include "platform/db/Database.h"
+
 #include <algorithm>
 
 #include "platform/forms/Application.h"
@@ -96,6 +98,8 @@ void Form::Show(int modal) {
   if (Modal_) app.Modal_.push_back(this);
   Changed(Property::Visible);
   app.Activate(*this);
+  // The window is up and waits for the user: no recordset keeps a read lock meanwhile.
+  dao::ReleaseReadLocks();
   if (!Modal_) return;
 
   struct EndOfRun {
@@ -210,10 +214,10 @@ void Form::DispatchKey(int keyCode, int shift, int keyAscii) {
     if (Control* next = NextInTabOrder(ActiveControl_, (shift & vbShiftMask) != 0)) MoveFocus(next);
     return;
   }
-  // Enter clicks the default button and Escape the cancel button, unless the
-  // focus is on a command button (Enter clicks that one).
-  if ((keyCode == vbKeyReturn || keyCode == vbKeyEscape) && !ctrl &&
-      dynamic_cast<CommandButton*>(control) == nullptr) {
+  // Escape clicks the cancel button wherever the focus is; Enter clicks the
+  // default button, unless the focus is on a command button (Enter clicks that one).
+  const bool onButton = dynamic_cast<CommandButton*>(control) != nullptr;
+  if (((keyCode == vbKeyReturn && !onButton) || keyCode == vbKeyEscape) && !ctrl) {
     if (Control* button = DefaultButton(keyCode == vbKeyEscape)) {
       button->Click();
       return;

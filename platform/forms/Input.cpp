@@ -1,5 +1,7 @@
 #include "platform/forms/Input.h"
 
+#include "platform/db/Database.h"
+
 #include <algorithm>
 
 #include "platform/forms/Application.h"
@@ -26,6 +28,8 @@ bool Input::Run(Form& form, Action&& action) {
     if (!app.AcceptsInput(form)) return false;
     bool done = action();
     app.ProcessPendingKeys();
+    // The user is waited for next: no recordset keeps a read lock meanwhile.
+    dao::ReleaseReadLocks();
     return done;
   } catch (const ProgramEnd&) {
     return true;
@@ -156,7 +160,7 @@ bool Input::ClickButton(Toolbar& toolbar, int index) {
 
 bool Input::ChooseRow(DataGrid& grid, long row) {
   return Run(grid.Parent(), [&] {
-    if (!Reachable(grid) || row < 0 || row >= grid.RowCount()) return false;
+    if (!Reachable(grid) || !grid.HasRow(row)) return false;
     FocusFor(grid);
     grid.MouseDown(vbLeftButton, 0, 0, 0);
     grid.UserMoveTo(row);

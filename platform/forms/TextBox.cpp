@@ -59,7 +59,7 @@ void TextBox::Edited() {
 void TextBox::CaretMoved() { Changed(Property::Selection); }
 
 void TextBox::PasteClipboard() {
-  if (Locked_) return;
+  if (Locked_ || RefusesPaste_) return;
   std::string text = Application::Current().Clipboard().GetText();
   if (!MultiLine_) text = text.substr(0, text.find_first_of("\r\n"));
   if (text.empty()) return;
@@ -109,6 +109,7 @@ void TextBox::CopyPropertiesFrom(const Control& other) {
   Alignment_ = box.Alignment_;
   Locked_ = box.Locked_;
   MultiLine_ = box.MultiLine_;
+  RefusesPaste_ = box.RefusesPaste_;
 }
 
 }  // namespace forms

@@ -10,7 +10,9 @@
 // Keys it handles (after KeyDown/KeyPress, unless discarded): characters at
 // the caret, replacing the selection; Backspace; Delete; Left, Right, Home,
 // End; Ctrl+V and Shift+Insert paste the clipboard's text. Enter types
-// nothing in a single-line box. Events: Change, Click, DblClick, GotFocus,
+// nothing in a single-line box. A box that refuses pasting (RefusesPaste)
+// takes nothing from the paste keys or the context menu's Paste, and leaves
+// the clipboard as it is. Events: Change, Click, DblClick, GotFocus,
 // LostFocus, KeyDown, KeyPress, KeyUp, MouseDown.
 //
 //===----------------------------------------------------------------------===//
@@ -48,6 +50,10 @@ class TextBox : public Control {
   /// Several lines (set at design): Enter types a line break.
   bool MultiLine() const { return MultiLine_; }
   void SetMultiLine(bool multiLine) { MultiLine_ = multiLine; }
+  /// Pasting inserts nothing: neither the paste keys nor the context menu's
+  /// Paste take the clipboard's text (not a VB property; false by default).
+  bool RefusesPaste() const { return RefusesPaste_; }
+  void SetRefusesPaste(bool refuses) { RefusesPaste_ = refuses; }
 
   Event<> Change;
 
@@ -68,6 +74,7 @@ class TextBox : public Control {
   int Alignment_ = 0;
   bool Locked_ = false;
   bool MultiLine_ = false;
+  bool RefusesPaste_ = false;
 };
 
 }  // namespace forms

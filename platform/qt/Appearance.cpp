@@ -55,13 +55,25 @@ std::optional<QColor> PlainColor(long vbColor) {
                 static_cast<int>((bits >> 16) & 0xFF));
 }
 
+std::optional<QPalette::ColorRole> SystemRole(long vbColor) {
+  auto bits = static_cast<unsigned long>(vbColor);
+  if ((bits & 0x80000000UL) == 0) return std::nullopt;
+  switch (bits & 0xFFUL) {
+    case 5: return QPalette::Base;          // the window's background
+    case 8: return QPalette::Text;          // the window's text
+    case 15: return QPalette::Button;       // the button face
+    case 18: return QPalette::ButtonText;   // the button's text
+    default: return std::nullopt;
+  }
+}
+
 void ApplyColor(QWidget& widget, QPalette::ColorRole role, long vbColor) {
   QPalette palette = widget.palette();
   if (auto rgb = PlainColor(vbColor)) {
     palette.setColor(role, *rgb);
     if (role == QPalette::Window) widget.setAutoFillBackground(true);
   } else {
-    palette.setColor(role, QApplication::palette(&widget).color(role));
+    palette.setColor(role, QApplication::palette(&widget).color(SystemRole(vbColor).value_or(role)));
   }
   widget.setPalette(palette);
 }

@@ -2,8 +2,9 @@
 //
 // What every control widget shares: its place in pixels from its twips, its
 // texts as QStrings, its font through the free-font aliases, and VB colour
-// numbers. System colours (&H80000000 and up) are left to the widget
-// style, so a window keeps the desktop's look; plain RGB colours are set.
+// numbers. System colours (&H80000000 and up) take the style's colour of
+// that system colour, so a window keeps the desktop's look and a text box
+// painted with the button face looks like one; plain RGB colours are set.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -48,8 +49,14 @@ QFont ControlFont(const forms::StdFont& font);
 /// The RGB colour of a VB colour number (0x00BBGGRR); nothing for a system colour.
 std::optional<QColor> PlainColor(long vbColor);
 
-/// Sets `role` of `widget`'s palette to a plain colour; a system colour
-/// gives the style's own back.
+/// The palette role that shows the VB system colour `vbColor` (window,
+/// window text, button face, button text); nothing for a plain colour or a
+/// system colour without one.
+std::optional<QPalette::ColorRole> SystemRole(long vbColor);
+
+/// Sets `role` of `widget`'s palette to a plain colour, or to the style's
+/// colour of a system colour; a system colour without a role gives the
+/// style's own colour of `role` back.
 void ApplyColor(QWidget& widget, QPalette::ColorRole role, long vbColor);
 
 }  // namespace qtui

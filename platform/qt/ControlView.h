@@ -4,7 +4,8 @@
 // makes the control's widget, reads the model again on each change notice
 // (Sync) and passes what the user does back through forms::Input (by the
 // window's Act). Keys, focus and right clicks are handled for every view by
-// its window; a view adds what its kind does with the mouse.
+// its window, which keeps the middle button from every widget; a view adds
+// what its kind does with the mouse.
 //
 // Kinds are looked up in a ViewRegistry by Control::Kind(). A program with
 // custom controls (a forms::Control subclass of its own) registers a

@@ -152,7 +152,8 @@ class TextBoxView : public ControlView {
     QMenu menu;
     QAction* paste = menu.addAction(QStringLiteral("&Pegar"));
     auto* app = forms::Application::Find();
-    paste->setEnabled(app != nullptr && !app->Clipboard().GetText().empty() && !Box_.Locked());
+    paste->setEnabled(app != nullptr && !app->Clipboard().GetText().empty() && !Box_.Locked() &&
+                      !Box_.RefusesPaste());
     if (menu.exec(globalPos) == paste) Host().Act([&] { return forms::Input::Paste(Box_); });
   }
 

@@ -507,6 +507,9 @@ bool FormView::OnMouse(ControlView* view, QObject* watched, QMouseEvent& event) 
     }
     return true;
   }
+  // The model has no middle button; on X11 an editor would paste the
+  // selection with it, behind the model's back.
+  if (event.button() == Qt::MiddleButton) return true;
   return view->OnMouse(watched, event);
 }
 

@@ -29,14 +29,34 @@ class GridModel : public QAbstractTableModel {
   GridModel(forms::DataGrid& grid, ViewHost& host, QObject* parent)
       : QAbstractTableModel(parent), Grid_(grid), Host_(host) {}
 
-  /// Reads the rows and columns again.
+  /// Reads the rows and columns again: the rows the recordset has read; the
+  /// view asks for more as it scrolls to them (fetchMore).
   void Reload() {
     beginResetModel();
     Rows_.clear();
-    RowCount_ = static_cast<int>(Grid_.RowCount());
+    constexpr long kFirstRows = 64;  // a screen and more
+    RowCount_ = static_cast<int>(Grid_.ReadRows(kFirstRows));
     ColumnCount_ = Grid_.ColumnCount();
     Rows_.resize(static_cast<std::size_t>(RowCount_));
     endResetModel();
+  }
+
+  /// Takes in the rows the recordset read since (a move to its last row, say).
+  void Grow() {
+    const int rows = static_cast<int>(Grid_.RowsRead());
+    if (rows <= RowCount_) return;
+    beginInsertRows(QModelIndex(), RowCount_, rows - 1);
+    RowCount_ = rows;
+    Rows_.resize(static_cast<std::size_t>(RowCount_));
+    endInsertRows();
+  }
+
+  bool canFetchMore(const QModelIndex& parent) const override { return !parent.isValid() && Grid_.MoreRows(); }
+  void fetchMore(const QModelIndex& parent) override {
+    if (parent.isValid()) return;
+    constexpr long kMore = 256;
+    Grid_.ReadRows(RowCount_ + kMore);
+    Grow();
   }
 
   int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : RowCount_; }
@@ -167,6 +187,7 @@ class GridView : public ControlView {
   void ShowCurrentRow() {
     QItemSelectionModel* selection = Table_->selectionModel();
     QSignalBlocker block(selection);
+    Model_->Grow();
     long row = Grid_.Row();
     if (row < 0 || row >= Model_->rowCount(QModelIndex())) {
       selection->clearSelection();

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QWidget>
+#include <QWindow>
 
 #include <exception>
 
@@ -159,6 +160,14 @@ void QtFrontEnd::ShowHelp(const forms::HelpRequest& request) {
   long topic = request.Command == forms::cdlHelpContents ? host::kHelpContents : request.ContextID;
   host::HelpPage page = host::ReadHelpTopic(request.File, topic);
   if (Help_ == nullptr) Help_ = new HelpWindow();
+  // Help stands beside the program as a program of its own would: a modal
+  // window that asked for it must not keep the user from reading, scrolling
+  // and closing it, so it belongs with that window.
+  auto* app = forms::Application::Find();
+  QWidget* modal = app != nullptr && app->TopModal() != nullptr ? WindowOf(*app->TopModal()) : nullptr;
+  Help_->winId();
+  if (modal != nullptr) modal->winId();
+  Help_->windowHandle()->setTransientParent(modal != nullptr ? modal->windowHandle() : nullptr);
   Help_->ShowPage(page);
 }
 

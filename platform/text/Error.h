@@ -45,6 +45,7 @@ inline constexpr int ErrTypeMismatch = 13;
 inline constexpr int ErrBadFileNumber = 52;
 inline constexpr int ErrFileNotFound = 53;
 inline constexpr int ErrFileAlreadyOpen = 55;
+inline constexpr int ErrFileAlreadyExists = 58;
 inline constexpr int ErrInputPastEnd = 62;
 inline constexpr int ErrPathFileAccess = 75;
 inline constexpr int ErrPathNotFound = 76;

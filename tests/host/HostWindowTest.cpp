@@ -13,11 +13,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "host/HostWindow.h"
 #include "host/SavedReturns.h"
 #include "platform/db/Engine.h"
+#include "platform/files/WholeFile.h"
 #include "platform/host/X11WindowList.h"
 #include "tests/support/Xvfb.h"
 #include "tests/support/SampleFixture.h"
@@ -64,19 +66,20 @@ TEST(SummaryCommandLine, RefusesWhatDoesNotFit) {
 
 TEST(SavedReturns, AreTheRowsOfCABWithTheirNames) {
   kr::testing::SampleInstallation sample;
-  EXPECT_TRUE(ReadSavedReturns(sample.Layout()).empty());
   SaveReturn(sample, "10401234565", 0);
   SaveReturn(sample, "10076543211", 0);
   SaveReturn(sample, "10999999999", 1);  // not in the register
   std::vector<SavedReturn> saved = ReadSavedReturns(sample.Layout());
-  ASSERT_EQ(saved.size(), 3u);
+  ASSERT_EQ(saved.size(), 5u);  // with the sample's two
   EXPECT_EQ(saved[0].DocId, "10076543211");
   EXPECT_EQ(saved[0].Nombre, "GARCIA PEREZ JUAN CARLOS");
   EXPECT_EQ(saved[0].Periodo, "2002");
   EXPECT_EQ(saved[0].Formulario, "0917");
   EXPECT_EQ(saved[1].Nombre, "QUISPE MAMANI ROSA ELENA");
-  EXPECT_EQ(saved[2].Nombre, "");
-  EXPECT_EQ(saved[2].Semana, 1);
+  EXPECT_EQ(saved[2].Nombre, "TORRES VEGA ANA MARIA");
+  EXPECT_EQ(saved[3].Nombre, "CHAVEZ LOPEZ LUCIA");
+  EXPECT_EQ(saved[4].Nombre, "");
+  EXPECT_EQ(saved[4].Semana, 1);
 }
 
 class HostWindowTest : public ::testing::Test {
@@ -101,7 +104,7 @@ TEST_F(HostWindowTest, StartsTheSummaryOfTheChosenReturnWithWindirSet) {
   HostWindow window(Sample.Layout(), Programs{"", "", FakeProgram()});
   window.show();
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Dexlora"));
-  ASSERT_EQ(window.ReturnList()->count(), 2);
+  ASSERT_EQ(window.ReturnList()->count(), 4);
   window.ReturnList()->setCurrentRow(1);
   window.NCNumber()->setText(QStringLiteral("00004567"));
   QTest::mouseClick(window.StartSummary(), Qt::LeftButton);
@@ -116,7 +119,32 @@ TEST_F(HostWindowTest, StartsTheSummaryOfTheChosenReturnWithWindirSet) {
   EXPECT_EQ(window.Status(), QStringLiteral("KR917 no está construido."));
 }
 
+TEST_F(HostWindowTest, StartsTheRealSummaryWhichWritesItsFiles) {
+  HostWindow window(Sample.Layout(), Programs{"", "", KR_SUMMARY});
+  ASSERT_EQ(window.Saved().size(), 2u);
+  window.ReturnList()->setCurrentRow(0);
+  window.NCNumber()->setText(QStringLiteral("00004567"));
+  {
+    // The program it starts sees no display, so nothing it says waits for a click.
+    kr::testing::ScopedEnv noPlatform("QT_QPA_PLATFORM", nullptr), noDisplay("DISPLAY", nullptr);
+    QTest::mouseClick(window.StartSummary(), Qt::LeftButton);
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Status().contains(QStringLiteral("terminó")); }, 20000))
+      << window.Status().toStdString();
+  EXPECT_EQ(window.Status(), QStringLiteral("0917SND terminó con código 0."));
+  const std::string folder = Sample.Layout().ProgramFolder;
+  const std::string key = "0917200200000004567";
+  EXPECT_TRUE(std::filesystem::exists(folder + "/TMP/" + key + ".txt"));
+  EXPECT_EQ(vb::ReadFileBytes(folder + "/RPT/" + key + ".PRN"), vb::ReadFileBytes(folder + "/RPT/00000001.PRN"));
+}
+
 TEST_F(HostWindowTest, WithoutSavedReturnsTheSummaryCannotStart) {
+  {
+    dao::DBEngine engine;
+    auto db = Sample.Open(engine);
+    db->Execute("DELETE FROM CAB", dao::dbFailOnError);
+    db->Close();
+  }
   HostWindow window(Sample.Layout(), Programs{"", Folder / "no-existe", FakeProgram()});
   EXPECT_TRUE(window.Saved().empty());
   EXPECT_FALSE(window.StartSummary()->isEnabled());

@@ -66,11 +66,12 @@ TEST(SampleInstallation, RucRowCarriesItsSlicesAtTheirPositions) {
   EXPECT_EQ(vb::Mid(f, 130, 1), "1");
 }
 
-TEST(SampleInstallation, SentRowsCarryTheirControlCodes) {
+TEST(SampleInstallation, SavedAndSentRowsCarryTheirControlCodes) {
   SampleInstallation sample;
   dao::DBEngine engine;
   auto db = sample.Open(engine);
-  for (auto [table, keyColumns] : {std::pair{"HCAB", 6}, std::pair{"HDET", 7}}) {
+  for (auto [table, keyColumns] :
+       {std::pair{"CAB", 5}, std::pair{"DET", 6}, std::pair{"HCAB", 6}, std::pair{"HDET", 7}}) {
     auto rs = db->OpenRecordset(table, dao::dbOpenTable);
     ASSERT_FALSE(rs->EOF_()) << table;
     for (; !rs->EOF_(); rs->MoveNext()) {

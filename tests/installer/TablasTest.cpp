@@ -224,38 +224,43 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A stop at the moment a key statement starts (the program killed there, in
 // a child process) leaves no table without its key; the next run completes.
+// That holds inside the run's transaction and also when the run goes on
+// statement by statement (another program held the write lock at its start).
 TEST_F(Instalador, AStopBeforeAKeyStatementLeavesNoTableWithoutItsKey) {
-  for (const char* tabla : {"F0917PATRIM", "HF0917PATRIM", "TMPF0917PATRIM", "TMPF0917PATRIM1"}) {
-    SCOPED_TRACE(tabla);
-    SampleInstallation muestra;
-    const std::string clave = std::string("ALTER TABLE ") + tabla + " ";
-    pid_t hijo = ::fork();
-    ASSERT_GE(hijo, 0);
-    if (hijo == 0) {
+  for (const bool sinTransaccion : {false, true}) {
+    for (const char* tabla : {"F0917PATRIM", "HF0917PATRIM", "TMPF0917PATRIM", "TMPF0917PATRIM1"}) {
+      SCOPED_TRACE(std::string(tabla) + (sinTransaccion ? ", statement by statement" : ", in the run's transaction"));
+      SampleInstallation muestra;
+      const std::string clave = std::string("ALTER TABLE ") + tabla + " ";
+      pid_t hijo = ::fork();
+      ASSERT_GE(hijo, 0);
+      if (hijo == 0) {
+        installer::ReiniciaCompartidas();
+        installer::G().RutaSistema = muestra.SysPath();
+        installer::AbreBaseDatos(installer::G().RutaSistema);
+        if (sinTransaccion) installer::G().Transaccion.reset();
+        installer::G().BaseDatos->SetStatementHook([&](std::string_view sql) {
+          if (sql.starts_with(clave)) ::raise(SIGKILL);
+        });
+        installer::InstalaTablas(installer::G().RutaSistema);
+        ::_exit(0);
+      }
+      int estado = 0;
+      ::waitpid(hijo, &estado, 0);
+      ASSERT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == SIGKILL) << "the run did not reach " << clave;
+      {
+        dao::DBEngine motor;
+        auto db = muestra.Open(motor);
+        EXPECT_EQ(ErrorNumberOf([&] { db->TableDefs(tabla); }), dao::ErrItemNotFound);
+      }
       installer::ReiniciaCompartidas();
-      installer::G().RutaSistema = muestra.SysPath();
-      installer::AbreBaseDatos(installer::G().RutaSistema);
-      installer::G().BaseDatos->SetStatementHook([&](std::string_view sql) {
-        if (sql.starts_with(clave)) ::raise(SIGKILL);
-      });
-      installer::InstalaTablas(installer::G().RutaSistema);
-      ::_exit(0);
-    }
-    int estado = 0;
-    ::waitpid(hijo, &estado, 0);
-    ASSERT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == SIGKILL) << "the run did not reach " << clave;
-    {
+      EXPECT_EQ(Ejecuta(), 0);
+      EXPECT_TRUE(Usuario.Messages().empty());
       dao::DBEngine motor;
       auto db = muestra.Open(motor);
-      EXPECT_EQ(ErrorNumberOf([&] { db->TableDefs(tabla); }), dao::ErrItemNotFound);
-    }
-    installer::ReiniciaCompartidas();
-    EXPECT_EQ(Ejecuta(), 0);
-    EXPECT_TRUE(Usuario.Messages().empty());
-    dao::DBEngine motor;
-    auto db = muestra.Open(motor);
-    for (const char* cada : {"F0917PATRIM", "HF0917PATRIM", "TMPF0917PATRIM", "TMPF0917PATRIM1"}) {
-      EXPECT_TRUE(TieneClavePrimaria(*db, cada)) << cada;
+      for (const char* cada : {"F0917PATRIM", "HF0917PATRIM", "TMPF0917PATRIM", "TMPF0917PATRIM1"}) {
+        EXPECT_TRUE(TieneClavePrimaria(*db, cada)) << cada;
+      }
     }
   }
 }

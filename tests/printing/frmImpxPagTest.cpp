@@ -22,7 +22,7 @@ class Rango : public Impresion {
   /// Shows the dialog as the print window does for the four-page report;
   /// `paso` acts in it, and "&Cancelar" then closes it.
   void Dialogo(std::function<void(frmImpxPag&)> paso) {
-    G().ImpLinea.RangoPaginas = true;
+    G().ImpRep.ImpLinea.RangoPaginas = true;
     frmImpxPag& d = forms::Default<frmImpxPag>();
     forms::Load(d);
     d.SetCaption("Impresión de 4 páginas");
@@ -95,7 +95,7 @@ TEST_F(Rango, EachCheckStopsTheClickWithItsMessage) {
   Dialogo([&](frmImpxPag& f) {
     for (const Caso& c : casos) {
       SCOPED_TRACE(c.Mensaje);
-      G().ImpLinea.PaginaDesde = G().ImpLinea.PaginaHasta = 0;
+      G().ImpRep.ImpLinea.PaginaDesde = G().ImpRep.ImpLinea.PaginaHasta = 0;
       Escribe(f.txtPagDesde, c.Desde);
       Escribe(f.txtPagHasta, c.Hasta);
       User.ExpectMsgBox({c.Mensaje, forms::vbCritical, "Impresión de 4 páginas"}, forms::vbOK);
@@ -103,7 +103,7 @@ TEST_F(Rango, EachCheckStopsTheClickWithItsMessage) {
       User.VerifyDone();
       EXPECT_EQ(f.txtPagDesde.Text(), c.Desde);
       EXPECT_EQ(f.txtPagHasta.Text(), c.Hasta);
-      EXPECT_EQ(G().ImpLinea.PaginaDesde, 0);
+      EXPECT_EQ(G().ImpRep.ImpLinea.PaginaDesde, 0);
     }
   });
 }
@@ -125,15 +125,15 @@ TEST_F(Rango, TheRangeIsKeptAndPreviewedAgainAndAgain) {
     for (const Caso& c : casos) {
       SCOPED_TRACE(std::string(c.Desde) + "-" + c.Hasta);
       EXPECT_EQ(Preliminar(f, c.Desde, c.Hasta), c.Cajas);
-      EXPECT_EQ(G().ImpLinea.PaginaDesde, c.PaginaDesde);
-      EXPECT_EQ(G().ImpLinea.PaginaHasta, c.PaginaHasta);
+      EXPECT_EQ(G().ImpRep.ImpLinea.PaginaDesde, c.PaginaDesde);
+      EXPECT_EQ(G().ImpRep.ImpLinea.PaginaHasta, c.PaginaHasta);
       EXPECT_TRUE(f.Visible());  // the dialog stays for the next range
     }
   });
   EXPECT_FALSE(forms::Application::Current().HasInstance<frmImpxPag>());
   // Cancelling leaves the range and its flag as they were.
-  EXPECT_TRUE(G().ImpLinea.RangoPaginas);
-  EXPECT_EQ(G().ImpLinea.PaginaDesde, 3);
+  EXPECT_TRUE(G().ImpRep.ImpLinea.RangoPaginas);
+  EXPECT_EQ(G().ImpRep.ImpLinea.PaginaDesde, 3);
 }
 
 TEST_F(Rango, PageBoxesTakeDigitsPointBlankAndBackspaceAndEnterMovesOn) {

@@ -40,9 +40,9 @@ class Preview : public Impresion {
   void Imprime(const std::string& archivo = kCuatroHojas) { ModObjetos::VistaPrevia(archivo, "xx"); }
 
   void Rango(std::int16_t desde, std::int16_t hasta) {
-    G().ImpLinea.RangoPaginas = true;
-    G().ImpLinea.PaginaDesde = desde;
-    G().ImpLinea.PaginaHasta = hasta;
+    G().ImpRep.ImpLinea.RangoPaginas = true;
+    G().ImpRep.ImpLinea.PaginaDesde = desde;
+    G().ImpRep.ImpLinea.PaginaHasta = hasta;
   }
 
   /// The first text of each page.
@@ -311,7 +311,7 @@ TEST_F(Preview, AFailedPrintIsToldAndItsJobEnded) {
 // A report through the writer, the file and the interpreter gives the very
 // pages drawn on a canvas straight.
 TEST_F(Preview, AWrittenReportPrintsAsItsPagesDrawnStraight) {
-  common::EstadoImpresion& e = G().ImpLinea;
+  common::EstadoImpresion& e = G().ImpRep.ImpLinea;
   e.AnchoPagina = 104;
   e.PaginaActual = 1;
   e.AbreReporte(G().RutaReportes + "\\00000011.PRN");

@@ -19,7 +19,8 @@ namespace kr::testing {
 // time (Xvfb missing or failing); the test is then skipped.
 class Xvfb {
  public:
-  Xvfb() {
+  /// A server with one screen of `screen` ("WIDTHxHEIGHTxDEPTH").
+  explicit Xvfb(const char* screen = "800x600x24") {
     int fds[2];
     if (::pipe(fds) != 0) return;
     Pid_ = ::fork();
@@ -30,7 +31,7 @@ class Xvfb {
       ::dup2(null, STDOUT_FILENO);
       ::dup2(null, STDERR_FILENO);
       std::string fd = std::to_string(fds[1]);
-      ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp",
+      ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
                static_cast<char*>(nullptr));
       ::_exit(127);
     }

@@ -4,7 +4,10 @@
 #include "platform/db/Database.h"
 #include "platform/db/Engine.h"
 #include "platform/db/Quote.h"
+#include "platform/forms/Constants.h"
+#include "platform/forms/Form.h"
 #include "platform/text/Variant.h"
+#include "tests/support/Filas.h"
 
 namespace app::testing {
 namespace {
@@ -59,6 +62,8 @@ void Listas::SetUp() {
   dao::Workspace& espacio = G().Motor.Workspaces(0);
   espacio.BeginTrans();
   for (const char* sql : kTablasPatrimonio) G().BaseDatos->Execute(sql, dao::dbFailOnError);
+  // The returns below are all there are: the sample's own saved ones go.
+  Ejecuta({"DELETE * FROM DET", "DELETE * FROM CAB"});
   for (const char* sql : kProfesiones) G().BaseDatos->Execute(sql, dao::dbFailOnError);
   for (const Guardada& r : kGuardadas) {
     const std::string clave = Clave(r.Ruc, r.Formulario);
@@ -85,20 +90,7 @@ void Listas::Ejecuta(std::initializer_list<std::string> sentencias) {
   for (const std::string& sql : sentencias) G().BaseDatos->Execute(sql, dao::dbFailOnError);
 }
 
-std::vector<std::string> Listas::Filas(const std::string& sql) {
-  auto rs = G().BaseDatos->OpenRecordset(sql, dao::dbOpenSnapshot);
-  std::vector<std::string> filas;
-  for (; !rs->EOF_(); rs->MoveNext()) {
-    std::string fila;
-    for (int i = 0; i < rs->Fields().Count(); ++i) {
-      const vb::Variant v = rs->Fields(i).Value();
-      fila += (i ? "|" : "") + (v.IsNull() ? std::string("Null") : vb::CStr(v));
-    }
-    filas.push_back(fila);
-  }
-  rs->Close();
-  return filas;
-}
+std::vector<std::string> Listas::Filas(const std::string& sql) { return kr::testing::Filas(*G().BaseDatos, sql); }
 
 std::vector<std::string> Listas::Vista(const forms::DataGrid& grid) {
   std::vector<std::string> filas;
@@ -128,6 +120,13 @@ void Listas::RegistraFormulario(std::function<void()> accion) {
     Entregas.push_back({"Frm0917", g.RucDeclarante, g.NombreDeclarante, g.Periodo, g.Formulario, g.Semana,
                         g.Correlativo, g.NumeroOrden, g.NumeroControl, g.Modo, g.ModoRegistro, g.OrdenModificado});
     if (accion) accion();
+  });
+}
+
+void Listas::RegistraFormularioModal() {
+  G().Ventanas.Register("Frm0917", [] {
+    forms::Form formulario("Frm0917");
+    formulario.Show(forms::vbModal);
   });
 }
 

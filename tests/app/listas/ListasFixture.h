@@ -13,8 +13,8 @@
 //   HCAB              the sample's GARCIA 001 and 002 and VARGAS 001 (estado
 //                     1), and QUISPE 001 with estado 0 (not sent yet)
 //
-// Every return has two box rows and one schedule row. The settings user is
-// ASESOR1, of type "1".
+// Every return has two box rows and one schedule row; the sample's own saved
+// returns are taken out. The settings user is ASESOR1, of type "1".
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -56,6 +56,8 @@ class Listas : public Programa {
   /// opening; `accion`, when given, runs then as the return form would.
   void RegistraFormulario(std::function<void()> accion = nullptr);
   std::vector<Entrega> Entregas;
+  /// Makes "Frm0917" a bare modal window of that name, for the script to act in.
+  void RegistraFormularioModal();
 
   /// Makes UsuarioSistema's CLAVES type `tipo`.
   void TipoDeUsuario(const std::string& tipo);

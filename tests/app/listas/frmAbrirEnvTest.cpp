@@ -100,6 +100,7 @@ TEST_F(AbrirEnv, RegistrarHandsTheChosenSentReturnToTheReturnForm) {
 }
 
 TEST_F(AbrirEnv, ARecordedNumberShowsAndTheChosenRowIsCurrentAgain) {
+  RegistraFormularioModal();
   Abre([&](frmAbrirEnv& f) {
     User.ExpectModal("Frm0917", [&](forms::Form& formulario) {
       Ejecuta({"UPDATE HCAB SET norden='12345678' WHERE Doc_id_d='10076543211' AND correl='002'"});
@@ -163,6 +164,7 @@ TEST_F(AbrirEnv, AMoveToAnotherRowShowsItInTheStatusBar) {
 }
 
 TEST_F(AbrirEnv, AFailureWhenItComesBackIsToldAndTheWindowStays) {
+  RegistraFormularioModal();
   Abre([&](frmAbrirEnv& f) {
     User.ExpectModal("Frm0917", [&](forms::Form& formulario) {
       Ejecuta({"DROP TABLE HCAB"});

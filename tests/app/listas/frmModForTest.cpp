@@ -1,7 +1,6 @@
 // The saved-returns window: its three modes, the list per user, the chosen
 // row, deleting a return whole (or, on a failure, not at all) and handing a
 // return to the return form.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -420,20 +419,6 @@ TEST_F(ModFor, ModifyHandsTheChosenReturnToTheReturnForm) {
     Sale(f);
   });
   User.ChooseMenu(Principal().mnuModificar);
-}
-
-TEST_F(ModFor, TheReturnFormPlaceholderShowsTheKeyTheListSet) {
-  Abre(&MDIFrm::mnuModificar, [&](frmModFor& f) {
-    User.ExpectModal("Frm0917", [&](forms::Form& frm) {
-      auto* aviso = dynamic_cast<forms::Label*>(frm.FindControl("lblAviso"));
-      ASSERT_NE(aviso, nullptr);
-      EXPECT_THAT(aviso->Caption(), ::testing::HasSubstr("Declaración: 10098765439 RODRIGUEZ SALAS MIGUEL ANGEL\n"
-                                                         "Periodo 2002, semana 2, correlativo , modo 2"));
-      forms::Unload(frm);
-    });
-    User.ChooseRow(f.grdContrib, 1);
-    User.Enter();
-  });
 }
 
 }  // namespace

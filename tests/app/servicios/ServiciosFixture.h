@@ -17,6 +17,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/testing/ScriptedUser.h"
 #include "platform/text/Variant.h"
+#include "tests/support/Filas.h"
 #include "tests/support/SampleFixture.h"
 
 namespace app::testing {
@@ -52,19 +53,8 @@ class Servicios : public ::testing::Test {
   }
 
   /// Every row of a query, each as its values' texts joined by "|" (Null as "Null").
-  std::vector<std::string> Rows(const std::string& sql) {
-    auto rs = G().BaseDatos->OpenRecordset(sql, dao::dbOpenSnapshot);
-    std::vector<std::string> rows;
-    for (; !rs->EOF_(); rs->MoveNext()) {
-      std::string row;
-      for (int i = 0; i < rs->Fields().Count(); ++i) {
-        const vb::Variant v = rs->Fields(i).Value();
-        row += (i ? "|" : "") + (v.IsNull() ? std::string("Null") : vb::CStr(v));
-      }
-      rows.push_back(row);
-    }
-    return rows;
-  }
+  std::vector<std::string> Rows(const std::string& sql) { return kr::testing::Filas(*G().BaseDatos, sql); }
+
 
   /// The list's items, in order.
   static std::vector<std::string> Items(const forms::ListControl& list) {

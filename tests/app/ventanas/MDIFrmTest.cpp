@@ -1,11 +1,14 @@
 // The main window: what it shows, each command's shared variables and the
 // window it opens, the fixed geometry, the help, the about box and Salir.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <optional>
 
+#include "app/ventanas/NombresVentanas.h"
 #include "app/ventanas/frmAcercade.h"
+#include "platform/forms/Label.h"
 #include "platform/forms/Input.h"
 #include "platform/host/HelpFile.h"
 #include "tests/app/ventanas/Programa.h"
@@ -275,6 +278,32 @@ TEST_F(Ventana, ItsDataSourcesGetTheProgramsConnectionForTheDatabase) {
   const auto otra = Aplicacion.Opener()(Instalacion.Layout().Database);  // the same file named otherwise
   EXPECT_NE(otra, G().BaseDatos);
   EXPECT_GT(otra->TableDefs().Count(), 0);
+}
+
+// Started as the tests start it, without the windows of the higher folders,
+// which KR917's main registers.
+using SinRegistrar = Programa;
+
+TEST_F(SinRegistrar, AWindowNotBuiltYetOpensAsAPlaceholderShowingTheReturn) {
+  ASSERT_TRUE(Arranca());
+  Compartidas& g = G();
+  g.Modo = 2;
+  g.RucDeclarante = "10098765439";
+  g.NombreDeclarante = "RODRIGUEZ SALAS MIGUEL ANGEL";
+  g.Semana = 2;
+  User.ExpectModal("frmImprimir", [&](forms::Form& f) {
+    auto* aviso = dynamic_cast<forms::Label*>(f.FindControl("lblAviso"));
+    ASSERT_NE(aviso, nullptr);
+    EXPECT_THAT(aviso->Caption(), ::testing::HasSubstr("Declaración: 10098765439 RODRIGUEZ SALAS MIGUEL ANGEL\n"
+                                                       "Periodo 2002, semana 2, correlativo , modo 2"));
+    forms::Unload(f);
+  });
+  User.ChooseMenu(Principal().mnuImprimir);
+}
+
+TEST_F(SinRegistrar, TheReturnFormIsNoPlaceholder) {
+  ASSERT_TRUE(Arranca());
+  EXPECT_EQ(ErrorNumberOf([] { G().Ventanas.Open(ventana::kFrm0917); }), vb::ErrInvalidCall);
 }
 
 }  // namespace

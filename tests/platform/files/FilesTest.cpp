@@ -86,6 +86,21 @@ TEST_F(FilesTest, OutputEmptiesAndAppendAddsAtTheEnd) {
   EXPECT_EQ(root.Read("creado.txt"), "");
 }
 
+TEST_F(FilesTest, OutputNewCreatesAFileAndNeverTouchesOneThatExists) {
+  files.Open(root.Program("nuevo.txt"), OpenMode::OutputNew, 1);
+  files.Print(1, "año");
+  files.Close(1);
+  EXPECT_EQ(root.Read("nuevo.txt"), "a\xF1o\r\n");
+  root.Write("AJENO.TXT", "de otro\r\n");
+  for (const char* nombre : {"nuevo.txt", "ajeno.txt"}) {
+    SCOPED_TRACE(nombre);
+    EXPECT_EQ(ErrorNumberOf([&] { files.Open(root.Program(nombre), OpenMode::OutputNew, 1); }), ErrFileAlreadyExists);
+  }
+  EXPECT_EQ(root.Read("AJENO.TXT"), "de otro\r\n");
+  EXPECT_EQ(files.FreeFile(), 1);  // a refused open holds no number
+  EXPECT_EQ(ErrorNumberOf([&] { files.Open(root.Program("falta\\x.txt"), OpenMode::OutputNew, 1); }), ErrPathNotFound);
+}
+
 TEST_F(FilesTest, OpensAFileWhateverTheCaseOfItsPath) {
   root.Write("KR/RPT/00000001.PRN", "línea\r\n");
   EXPECT_EQ(ReadLines(root.Program("kr\\rpt\\00000001.prn")), std::vector<std::string>{"línea"});

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/files/FileSystem.h"
 #include "tests/support/TestSupport.h"
 
@@ -47,6 +49,17 @@ TEST_F(NativePathTest, PrefersTheExactNameOverAnotherCase) {
   Root.Write("KR/RPT/MENS.TXT", "upper");
   EXPECT_EQ(NativePath(Root.Program("KR\\RPT\\MENS.TXT")), Root.Path() + "/KR/RPT/MENS.TXT");
   EXPECT_EQ(NativePath(Root.Program("KR\\RPT\\mens.txt")), Root.Path() + "/KR/RPT/mens.txt");
+}
+
+// A folder found once is remembered, but never trusted past what is there now.
+TEST_F(NativePathTest, AFolderFoundOnceIsFoundAgainAfterItChanges) {
+  EXPECT_EQ(NativePath(Root.Program("kr\\rpt\\00000001.prn")), Root.Path() + "/KR/RPT/00000001.PRN");
+  EXPECT_EQ(NativePath(Root.Program("kr\\rpt\\00000001.prn")), Root.Path() + "/KR/RPT/00000001.PRN");
+  std::filesystem::rename(Root / "KR/RPT", Root / "KR/Rpt");
+  EXPECT_EQ(NativePath(Root.Program("kr\\rpt\\00000001.prn")), Root.Path() + "/KR/Rpt/00000001.PRN");
+  Root.Write("KR/Rpt/Otro.txt", "x");
+  EXPECT_EQ(NativePath(Root.Program("kr\\rpt\\otro.TXT")), Root.Path() + "/KR/Rpt/Otro.txt");
+  EXPECT_EQ(NativePath(Root.Program("kr\\rpt\\nuevo.txt")), Root.Path() + "/KR/Rpt/nuevo.txt");
 }
 
 TEST_F(NativePathTest, RelativePathsStartAtTheCurrentFolder) {

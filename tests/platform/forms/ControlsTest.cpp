@@ -194,6 +194,37 @@ TEST_F(Controls, PastingTakesTheClipboardUnlessAHandlerEmptiedIt) {
   EXPECT_EQ(f.txtCampo.Text(), "");
 }
 
+TEST_F(Controls, ABoxThatRefusesPastingTakesNothingAndLeavesTheClipboardAlone) {
+  frmControles& f = Shown();
+  f.txtCampo.SetRefusesPaste(true);
+  f.txtCampo.SetText("12");
+  Clipboard().SetText("999");
+  f.Changes = 0;
+  User.Focus(f.txtCampo);
+  User.Press(vbKeyInsert, vbShiftMask);
+  User.Press('V', vbCtrlMask);
+  User.RightClick(f.txtCampo);
+  EXPECT_TRUE(Input::Paste(f.txtCampo));  // the context menu's Paste reaches the box, and inserts nothing
+  EXPECT_EQ(f.txtCampo.Text(), "12");
+  EXPECT_EQ(f.Changes, 0);
+  EXPECT_EQ(Clipboard().GetText(), "999");
+  f.txtCampo.SetSelStart(2);
+  User.Type("3");  // typing goes on as before
+  EXPECT_EQ(f.txtCampo.Text(), "123");
+
+  // A box loaded into a control array refuses as its model does.
+  ControlArray<TextBox> cajas{&f, "cajas"};
+  cajas.Add(0).SetRefusesPaste(true);
+  TextBox& cargada = cajas.Load(1);
+  EXPECT_TRUE(cargada.RefusesPaste());
+  cargada.SetVisible(true);
+  EXPECT_TRUE(Input::Paste(cargada));
+  EXPECT_EQ(cargada.Text(), "");
+  f.txtCampo.SetRefusesPaste(false);
+  EXPECT_TRUE(Input::Paste(f.txtCampo));
+  EXPECT_EQ(f.txtCampo.Text(), "123999");
+}
+
 TEST_F(Controls, ADropDownListSelectsByTextKeyAndCode) {
   frmControles& f = Shown();
   for (const char* item : {"01  -  DNI", "04  -  Carnet de extranjería", "06  -  RUC", "07  -  Pasaporte"}) {
@@ -362,7 +393,8 @@ TEST_F(Controls, EnterAndEscapeClickTheDefaultAndCancelButtons) {
   EXPECT_FALSE(f.cmdAceptar.Default());
   User.Focus(f.cmdAceptar);
   User.Enter();  // the focused button is clicked, not the default
-  EXPECT_EQ(f.Events, (std::vector<std::string>{"cmdAceptar", "cmdCancelar", "cmdAceptar"}));
+  User.Press(vbKeyEscape);  // but Escape is the cancel button's wherever the focus is
+  EXPECT_EQ(f.Events, (std::vector<std::string>{"cmdAceptar", "cmdCancelar", "cmdAceptar", "cmdCancelar"}));
 }
 
 TEST_F(Controls, ControlArraysAreSparseAndBindLaterElements) {

@@ -203,6 +203,27 @@ TEST_F(QtForms, ATabShowsTheControlsOfItsPage) {
   EXPECT_EQ(Log, (Lines{"tabPaginas.Click(0)"}));
 }
 
+TEST_F(QtForms, ABoxShowsTheStylesColourOfItsSystemColourOrItsOwnColour) {
+  frmTodos& f = Default<frmTodos>();
+  f.Show();
+  const QPalette estilo = QApplication::palette();
+  auto fondo = [&] { return Widget(f.txtPagina0)->palette().color(QPalette::Base); };
+  EXPECT_EQ(fondo(), estilo.color(QPalette::Base));
+  f.txtPagina0.SetBackColor(vbButtonFace);
+  EXPECT_EQ(fondo(), estilo.color(QPalette::Button));
+  f.txtPagina0.SetBackColor(0x00C0C0C0L);
+  EXPECT_EQ(fondo(), QColor(0xC0, 0xC0, 0xC0));
+  f.txtPagina0.SetBackColor(0x00FFFF00L);  // blue and green: cyan
+  EXPECT_EQ(fondo(), QColor(0x00, 0xFF, 0xFF));
+  f.txtPagina0.SetBackColor(vbWindowBackground);
+  EXPECT_EQ(fondo(), estilo.color(QPalette::Base));
+  f.txtPagina0.SetBackColor(0x80000001L);  // a system colour without a role of its own
+  EXPECT_EQ(fondo(), estilo.color(QPalette::Base));
+  EXPECT_EQ(SystemRole(vbButtonText), QPalette::ButtonText);
+  EXPECT_EQ(SystemRole(vbWindowText), QPalette::Text);
+  EXPECT_FALSE(SystemRole(vbWhite).has_value());
+}
+
 TEST_F(QtForms, ScrollBarMaskedAndMultiLineBoxesFollowTheModel) {
   frmTodos& f = Default<frmTodos>();
   f.Show();

@@ -7,6 +7,7 @@
 
 #include "platform/db/Database.h"
 #include "platform/db/Engine.h"
+#include "platform/db/Transaction.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "tests/platform/qt/QtFormsFixture.h"
@@ -121,6 +122,34 @@ TEST_F(Grid, AClickOnARowMakesItTheModelsCurrentRow) {
   QTest::keyClick(table, Qt::Key_Up);
   EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 1);
   EXPECT_EQ(Log, (std::vector<std::string>{"RowColChange(0 to 2)", "RowColChange(2 to 1)"}));
+}
+
+// A long list shows what its first screens need; the view reads on as it
+// scrolls, and End reaches the last row.
+TEST_F(Grid, ALongListIsReadAsItIsShown) {
+  {
+    auto db = Engine.Workspaces(0).OpenDatabase(Folder / "KR000.DB");
+    dao::Atomically(Engine.Workspaces(0), [&] {
+      for (int i = 0; i < 1000; ++i) {
+        db->Execute("INSERT INTO HCAB VALUES ('" + std::to_string(20000000000LL + i) + "','001',#03/20/2003#,'0','1')");
+      }
+    });
+  }
+  frmEnviadas& f = Default<frmEnviadas>();
+  f.Show();
+  auto* table = Widget<QTableView>(f.grdEnviadas);
+  QAbstractItemModel* rows = table->model();
+  EXPECT_LT(rows->rowCount(), 1003);
+  ASSERT_TRUE(rows->canFetchMore(QModelIndex()));
+  const int shown = rows->rowCount();
+  rows->fetchMore(QModelIndex());
+  EXPECT_GT(rows->rowCount(), shown);
+  EXPECT_EQ(rows->data(rows->index(shown, 0)).toString().toStdString(), std::to_string(20000000999LL - shown));
+  QTest::keyClick(table, Qt::Key_End);
+  EXPECT_EQ(rows->rowCount(), 1003);
+  EXPECT_EQ(f.grdEnviadas.Row(), 1002);
+  EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 1002);
+  EXPECT_FALSE(rows->canFetchMore(QModelIndex()));
 }
 
 }  // namespace

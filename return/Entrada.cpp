@@ -1,0 +1,66 @@
+// Box entry: what a change of a box's text does.
+#include "app/inicio/Compartidas.h"
+#include "return/Frm0917.h"
+#include "return/Recalculo.h"
+
+namespace app {
+
+void Frm0917::txtvalor_Change(int Index) {
+  // 1.
+  FormularioModificado = true;
+  // 2.
+  if (Reingreso200 < 2) ++Reingreso200;
+  if (Reingreso201 < 2) ++Reingreso201;
+  // 3.
+  if (G().CargandoFormulario) return;
+  // 4.
+  const FilaRecalculo* fila = FilaRecalculoDe(Index);
+  if (fila == nullptr) return;
+  for (PasoRecalculo paso : fila->Pasos) {
+    if (paso == nullptr) break;
+    (this->*paso)();
+  }
+}
+
+void Frm0917::ConmutaPerdidas() {
+  // A typed 0 closes the box, though the load leaves it open for any stored text.
+  if (Vale(100) > 0 || Vale(102) > 0) {
+    Habcasilla(114);
+  } else {
+    Descasilla(114);
+  }
+}
+
+void Frm0917::ConmutaAmazonia() {
+  if (Vale(117) > 0) {
+    HabAmazonia();
+  } else {
+    DesAmazonia();
+  }
+}
+
+void Frm0917::ConmutaInteresPor141() {
+  if (Vale(141) > 0 || (Vale(141) == 0 && Vale(142) == 0)) Descasilla(145);
+}
+
+void Frm0917::ConmutaInteresPor142() {
+  if (Vale(142) > 0) {
+    Habcasilla(145);
+  } else if (Vale(142) == 0 && Vale(141) == 0) {
+    Descasilla(145);
+  }
+}
+
+void Frm0917::Reingresa200() {
+  if (Reingreso200 >= 2) return;
+  Calcular200();
+  Reingreso200 = 0;
+}
+
+void Frm0917::Reingresa201() {
+  if (Reingreso201 >= 2) return;
+  Calcular201();
+  Reingreso201 = 0;
+}
+
+}  // namespace app

@@ -1,0 +1,93 @@
+// KR917 used as a person uses it: started from the Dexlora window, its
+// menus opened with the keyboard, its windows closed with a key or a click,
+// all through real input events of a private X server.
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+#include "app/inicio/Producto.h"
+#include "app/ventanas/NombresVentanas.h"
+#include "return/Frm0917.h"
+#include "tests/e2e/Road.h"
+
+namespace kr::e2e {
+namespace {
+
+// The return form's caption; a window not built yet is a placeholder titled with its name.
+std::string_view ReturnFormTitle() {
+  for (std::string_view pending : app::ventana::kPendientes) {
+    if (pending == app::ventana::kFrm0917) return app::ventana::kFrm0917;
+  }
+  return app::kTituloFrm0917;
+}
+
+// The title of the sample help file's contents, which a window without a topic of its own shows.
+constexpr std::string_view kHelpContents = "Contenido";
+
+class KR917OnScreen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!Road.Ready()) GTEST_SKIP() << Road.Why();
+    ASSERT_TRUE(Road.StartHost());
+    ASSERT_TRUE(Road.StartKR917());
+  }
+
+  kr::e2e::Road Road;
+};
+
+TEST_F(KR917OnScreen, StartsFromTheHostWindowsButton) {
+  EXPECT_TRUE(Road.KR917Process().has_value());
+  EXPECT_TRUE(Road.Screen().Find("Dexlora").has_value()) << "the host's window stays open beside KR917";
+  EXPECT_TRUE(Road.WaitForFile(Road.Shot("kr917-y-dexlora"))) << "each step leaves a picture of the screen";
+}
+
+TEST_F(KR917OnScreen, ConsultasBancosListsTheSampleBanksAndItsButtonClosesIt) {
+  ASSERT_TRUE(Road.ChooseMenu("c", "b"));
+  ScreenWindow bancos;
+  ASSERT_TRUE(Road.WaitForWindow("Consulta de Bancos", &bancos));
+  Road.Shot("bancos");
+  // What the grid shows (the picture): the sample's six banks.
+  EXPECT_TRUE(Road.WaitForRows("SELECT ARGUMENTO FROM PARAM WHERE NUMERO='004' AND TRIM(ARGUMENTO)<>'00'", 6));
+
+  // The window's "Salir" button, where the window places it.
+  Road.Screen().Click(bancos, CentreOfTwips(5640, 3240, 1215, 375));
+  EXPECT_TRUE(Road.WaitForNoWindow("Consulta de Bancos"));
+  Road.Shot("bancos-cerrada");
+  // The keyboard is back with the main window: its menus open again.
+  ASSERT_TRUE(Road.ChooseMenu("d", "s"));
+  EXPECT_TRUE(Road.WaitForKR917End());
+}
+
+TEST_F(KR917OnScreen, HelpAskedForInALookupIsReadAndClosedBesideIt) {
+  ASSERT_TRUE(Road.ChooseMenu("c", "b"));
+  ASSERT_TRUE(Road.WaitForWindow("Consulta de Bancos"));
+  Road.Screen().Press("F1");
+  ASSERT_TRUE(Road.WaitForWindow(kHelpContents));
+  // The lookup is modal, yet the help window takes a click and its keys.
+  ASSERT_TRUE(Road.ClickIn(kHelpContents, {40, 40}));
+  Road.Shot("ayuda");
+  Road.Screen().Press("Escape");
+  EXPECT_TRUE(Road.WaitForNoWindow(kHelpContents));
+  EXPECT_TRUE(Road.Screen().Find("Consulta de Bancos").has_value());
+  Road.Shot("ayuda-cerrada");
+}
+
+TEST_F(KR917OnScreen, DeclaracionesNuevaOpensTheReturnFormAndEscapeClosesIt) {
+  ASSERT_TRUE(Road.ChooseMenu("d", "n"));
+  ASSERT_TRUE(Road.WaitForWindow(ReturnFormTitle()));
+  Road.Shot("nueva");
+  Road.Screen().Press("Escape");
+  EXPECT_TRUE(Road.WaitForNoWindow(ReturnFormTitle()));
+  Road.Shot("nueva-cerrada");
+}
+
+TEST_F(KR917OnScreen, SalirEndsTheProgram) {
+  ASSERT_TRUE(Road.ChooseMenu("d", "s"));
+  EXPECT_TRUE(Road.WaitForNoWindow(app::kTituloVentana));
+  EXPECT_TRUE(Road.WaitForKR917End());
+  EXPECT_TRUE(Road.WaitForHostStatus("KR917 terminó con código 0."));
+  Road.Shot("salir");
+}
+
+}  // namespace
+}  // namespace kr::e2e

@@ -1,0 +1,73 @@
+// The built 0917SND program, run as the host runs it: no display, the
+// command line as one argument (or several, joined by blanks).
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/summary/ResumenFixture.h"
+
+namespace kr::testing {
+namespace {
+
+struct Resultado {
+  int Estado = -1;
+  std::string Errores;  // what it wrote to standard error
+};
+
+// Runs 0917SND with `argumentos`, without a display, and waits for it.
+Resultado Corre0917SND(std::vector<std::string> argumentos) {
+  int tubo[2];
+  if (::pipe(tubo) != 0) return {};
+  pid_t hijo = ::fork();
+  if (hijo == 0) {
+    ::dup2(tubo[1], STDERR_FILENO);
+    ::close(tubo[0]);
+    ::close(tubo[1]);
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ::unsetenv(variable);
+    std::vector<char*> argv;
+    std::string programa = SND_PATH;
+    argv.push_back(programa.data());
+    for (std::string& a : argumentos) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    ::execv(programa.c_str(), argv.data());
+    ::_exit(127);
+  }
+  ::close(tubo[1]);
+  Resultado r;
+  char buffer[512];
+  for (ssize_t n; (n = ::read(tubo[0], buffer, sizeof buffer)) > 0;)
+    r.Errores.append(buffer, static_cast<std::size_t>(n));
+  ::close(tubo[0]);
+  int estado = 0;
+  ::waitpid(hijo, &estado, 0);
+  r.Estado = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+  return r;
+}
+
+TEST_F(Resumen, TheProgramWritesTheSummaryOfTheHostsLineSilently) {
+  const std::string linea = LineaDelHost("10433221104");
+  Resultado r = Corre0917SND({linea});
+  EXPECT_EQ(r.Estado, 0);
+  EXPECT_EQ(r.Errores, "");
+  EXPECT_EQ(Archivos("RPT"), (std::set<std::string>{"00000001.PRN", "0917200200000000042.PRN"}));
+  EXPECT_NE(Lee("TMP/0917200200000000042.txt"), "<missing>");
+
+  // Split where a shell would split it, the line is joined again.
+  r = Corre0917SND({linea.substr(0, 13), linea.substr(14)});
+  EXPECT_EQ(r.Estado, 0) << r.Errores;
+  EXPECT_EQ(Filas("SELECT Archivo FROM SPOOL ORDER BY Archivo"),
+            (std::vector<std::string>{"00000001.PRN", "00000002.PRN"}));
+}
+
+TEST_F(Resumen, WithoutACommandLineTheProgramTellsItOnStandardError) {
+  Resultado r = Corre0917SND({});
+  EXPECT_EQ(r.Estado, 1);
+  EXPECT_EQ(r.Errores,
+            "Mensaje: Error tecnico:  5\nLa línea de órdenes no es válida: \nIntente nuevamente por favor.\n");
+}
+
+}  // namespace
+}  // namespace kr::testing
