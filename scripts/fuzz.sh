@@ -19,6 +19,10 @@ if [ ${#targets[@]} -eq 0 ]; then
   exit 2
 fi
 echo "Fuzzing ${#targets[@]} targets, $runs executions each, all at once (logs in $out)."
+# The targets' scratch databases, removed here however the targets end.
+scratch=$(mktemp -d /dev/shm/kr-fuzz-run-XXXXXX 2>/dev/null || mktemp -d)
+export KR_FUZZ_SCRATCH=$scratch
+trap 'rm -rf "$scratch"' EXIT
 
 for target in "${targets[@]}"; do
   name=${target#fuzz_}

@@ -13,7 +13,12 @@ namespace {
 // The folder, removed with everything in it when the process ends.
 struct Folder {
   Folder() {
-    const std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+    // libFuzzer ends a run without the destructors at times: make fuzz names
+    // a folder of its own, which it removes itself.
+    const char* named = std::getenv("KR_FUZZ_SCRATCH");
+    const std::string base = named != nullptr && *named != '\0'          ? named
+                             : std::filesystem::is_directory("/dev/shm") ? "/dev/shm"
+                                                                         : "/tmp";
     Path = base + "/kr-fuzz-XXXXXX";
     if (::mkdtemp(Path.data()) == nullptr) std::abort();
   }
