@@ -2,6 +2,9 @@
 SHELL := /bin/bash
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_RUNS ?= 1000000
+CRASH_KILLS ?= 200
 JOBS ?= $(shell nproc)
 SAMPLE ?= $(CURDIR)/sample
 DEMO_OUT ?= $(CURDIR)/out/demo
@@ -9,9 +12,9 @@ SCREENSHOTS ?= $(CURDIR)/out/screenshots
 
 PACKAGES := cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev \
   libbenchmark-dev libsqlite3-dev libsodium-dev qt6-base-dev libgl-dev libx11-dev \
-  fonts-liberation xvfb xauth locales poppler-utils libxtst-dev sqlite3
+  fonts-liberation xvfb xauth locales poppler-utils libxtst-dev sqlite3 clang libclang-rt-14-dev
 
-.PHONY: all deps build check test asan-test release-check demo screenshots bench clean
+.PHONY: all deps build check test asan-test fuzz crash-test release-check demo screenshots bench clean
 
 all: build
 
@@ -46,6 +49,20 @@ asan-test: deps $(ASAN_BUILD)/build.ninja
 	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) --timeout 600
 
+# The fuzz targets alone, built by clang with libFuzzer, ASan and UBSan; each
+# (or each named in FUZZ_TARGETS) runs FUZZ_RUNS executions (make test replays
+# their corpora without libFuzzer).
+$(FUZZ_BUILD)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKR_FUZZ=ON
+
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_RUNS) $(CURDIR)/out/fuzz
+
+# LUD917 killed at CRASH_KILLS random moments (make test kills it 20 times).
+crash-test: build
+	KR_CRASH_KILLS=$(CRASH_KILLS) $(BUILD)/tests/installer/test_crash --gtest_brief=1
+
 release-check: deps
 	@scripts/release-check.sh
 
@@ -59,4 +76,4 @@ bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

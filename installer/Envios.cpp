@@ -20,6 +20,8 @@ constexpr std::string_view kColumnasNumericas[] = {
     " indice=",    " obliga=",   " c_tip_doc_d=", " c_doc_id_d =", " c_Formulario=",
     " c_periodo=", " c_estado=", " c_envio=",     " c_semana="};
 
+}  // namespace
+
 std::string SentenciaEnvio(const LineaEnvio& l) {
   std::string sql;
   if (ExisteEnvio(l.TablaO)) {
@@ -38,6 +40,8 @@ std::string SentenciaEnvio(const LineaEnvio& l) {
   }
   return sql;
 }
+
+namespace {
 
 void MuestraLineaErrada(const std::string& archivo, long numero, std::string_view linea, std::string_view motivo) {
   Mensaje("La línea " + std::to_string(numero) + " del archivo " + archivo + " " + std::string(motivo) +

@@ -12,10 +12,16 @@
 #include <string>
 #include <string_view>
 
+#include "installer/LineaEnvio.h"
+
 namespace installer {
 
 /// True when envio_t has a row of form "0917" for origin table `tablaOrigen`.
 bool ExisteEnvio(std::string_view tablaOrigen);
+
+/// The statement that writes a read line into envio_t: an update of the row
+/// of its origin table when ExisteEnvio finds it, an insert otherwise.
+std::string SentenciaEnvio(const LineaEnvio& linea);
 
 /// The send-table list: RutaSistema & "tmp\env917.txt".
 std::string ArchivoEnvios();

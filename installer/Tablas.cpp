@@ -5,6 +5,8 @@
 
 #include "installer/Compartidas.h"
 #include "installer/EjecutaSQL.h"
+#include "platform/db/Transaction.h"
+#include "platform/forms/Application.h"
 #include "platform/text/Error.h"
 #include "platform/text/Strings.h"
 
@@ -91,6 +93,36 @@ constexpr ColumnasVacias kColumnasVacias[] = {
       "ctd_movimiento"}},
 };
 
+constexpr std::string_view kTituloError = "Error al Ejecutar Sentencia SQL";
+
+// True when the table has its primary key; false when it has none or is missing.
+bool TieneClave(std::string_view nombre) {
+  try {
+    for (const dao::IndexDef& indice : G().BaseDatos->TableDefs(nombre)->Indexes()) {
+      if (indice.Primary) return true;
+    }
+  } catch (const vb::Error&) {
+    // No such table: no key either.
+  }
+  return false;
+}
+
+// A table found without its key (left so by a run stopped between its two
+// statements, before they were one unit) gets it now. When its rows break
+// the key, the user is told which table it is and the rows stay: a table
+// that holds rows is never dropped.
+void CompletaClave(const Tabla& tabla) {
+  if (TieneClave(tabla.Nombre)) return;
+  try {
+    G().BaseDatos->Execute(tabla.Clave, dao::dbFailOnError);
+  } catch (const vb::Error& e) {
+    Mensaje("La tabla " + std::string(tabla.Nombre) + " no tiene su clave primaria y no se le pudo agregar; " +
+                "sus filas se conservan.\nError Número : " + std::to_string(e.Number()) + "\n" + e.Description(),
+            forms::vbCritical, kTituloError);
+    MarcaFalla();
+  }
+}
+
 }  // namespace
 
 bool ExisteTabla(std::string_view nombre) {
@@ -109,9 +141,16 @@ void BorraTemporales() {
 
 void CreaTablas() {
   for (const Tabla& tabla : Tablas()) {
-    if (ExisteTabla(tabla.Nombre)) continue;
+    if (ExisteTabla(tabla.Nombre)) {
+      CompletaClave(tabla);
+      continue;
+    }
+    // The table and its key are one unit: a run stopped between the two
+    // statements, or a key that fails, leaves no table behind.
+    dao::Transaction unidad(G().Motor.Workspaces(0));
     EjecutaSQL(tabla.Crear);
     EjecutaSQL(tabla.Clave);
+    if (TieneClave(tabla.Nombre)) unidad.Commit();
   }
   G().BaseDatos->TableDefs().Refresh();
 }

@@ -19,8 +19,11 @@ bool ExisteTabla(std::string_view nombre);
 /// Drops TMPF0917PATRIM and TMPF0917PATRIM1 when they exist.
 void BorraTemporales();
 
-/// Creates each of the four tables that is missing, with its primary key;
-/// a table that exists is left as it is, whatever its columns.
+/// Creates each of the four tables that is missing together with its
+/// primary key, as one unit: never one without the other. A table that
+/// exists keeps its columns and rows; when it has no primary key it gets
+/// one, and when its rows break the key a critical box names the table
+/// (MarcaFalla) and the table stays as it is.
 void CreaTablas();
 
 /// Lets the description and amount columns of table `nombre` (one of the

@@ -1,7 +1,8 @@
 // 0917SND, the submission summary: writes the summary of the saved return
 // its command line names. The arguments are joined by single blanks (the
-// host passes one). With a display its message boxes are real boxes;
-// without one they go to standard error.
+// host passes one). With a display a person can see, its message boxes are
+// real boxes; otherwise they go to standard error and answer their default,
+// so the run never waits on a box nobody sees.
 #include <string>
 
 #include "platform/forms/Application.h"
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
   static char nombre[] = "0917SND";
   static int qtArgc = 1;
   static char* qtArgv[] = {argc > 0 && argv[0] ? argv[0] : nombre, nullptr};
-  qtui::ChosenFrontEnd frente = qtui::ChooseFrontEnd(qtArgc, qtArgv);
+  qtui::ChosenFrontEnd frente = qtui::ChooseFrontEnd(qtArgc, qtArgv, qtui::Audience::Person);
   forms::Application aplicacion(frente.Front());
   summary::ReiniciaCompartidas();
   // A line in the machine's 8-bit code page reads as Windows-1252.

@@ -110,8 +110,15 @@ std::string CreateSql(const TableDefinition& t, const std::string& as) {
     if (c.Type == dbLong) {
       sql += Check(ErrNumericOverflow, t.Name, c, name + " BETWEEN -2147483648 AND 2147483647");
     }
-    if (c.Type == dbText) sql += Check(ErrFieldTooSmall, t.Name, c, "length(" + name + ") <= " + std::to_string(c.Size));
-    if (text && !c.AllowZeroLength) sql += Check(ErrZeroLength, t.Name, c, "length(" + name + ") > 0");
+    // SQLite's length() stops at a NUL; a text's bytes and Len's characters
+    // do not, so a NUL counts wherever it stands. Few bytes are few
+    // characters: Len runs only for a text of more bytes than the size.
+    const std::string bytes = "length(CAST(" + name + " AS BLOB))";
+    if (c.Type == dbText) {
+      const std::string size = std::to_string(c.Size);
+      sql += Check(ErrFieldTooSmall, t.Name, c, bytes + " <= " + size + " OR jet_len(" + name + ") <= " + size);
+    }
+    if (text && !c.AllowZeroLength) sql += Check(ErrZeroLength, t.Name, c, bytes + " > 0");
     if (primary && std::any_of(primary->Fields.begin(), primary->Fields.end(),
                                [&](const std::string& f) { return SameName(f, c.Name); })) {
       sql += Check(ErrNullInKey, t.Name, c, name + " IS NOT NULL");

@@ -37,6 +37,7 @@ detail::Connection& Database::Connection() const {
 void Database::Execute(std::string_view sql, int options) {
   constexpr int kKnown = dbInconsistent | dbConsistent | dbFailOnError | dbSeeChanges;
   if ((options & ~kKnown) != 0) RaiseJet(ErrInvalidArgument);
+  if (Hook_) Hook_(sql);
   detail::RunStatement(Connection(), sql);
 }
 

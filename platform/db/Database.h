@@ -15,6 +15,7 @@
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -57,6 +58,12 @@ class Database {
   /// The database file's path as it was given.
   const std::string& Name() const;
 
+  /// Called with each statement's text just before Execute runs it; an
+  /// empty hook (the default) for none. Tests stop a program there, at a
+  /// chosen statement, to see what a crash at that moment leaves behind.
+  using StatementHook = std::function<void(std::string_view sql)>;
+  void SetStatementHook(StatementHook hook) { Hook_ = std::move(hook); }
+
   /// Closes the database and every recordset over it; later use is 3420.
   void Close();
 
@@ -66,6 +73,7 @@ class Database {
 
   std::shared_ptr<detail::Connection> Connection_;
   TableDefList TableDefs_;
+  StatementHook Hook_;
 };
 
 /// Every recordset of every database that has rows left to read reads a

@@ -84,6 +84,9 @@ std::shared_ptr<Database> Workspace::Open(std::string_view path, bool exclusive,
   }
   if (create && exists) RaiseJet(ErrDatabaseExists);
   if (!create && !exists) RaiseJet(ErrFileNotFound, {display});
+  // SQLite takes an empty file for an empty database and would fill it; it is
+  // no database of ours, as a file of any other bytes is not.
+  if (!create && st.st_size == 0) RaiseJet(ErrUnrecognizedFormat, {display});
 
   detail::Connection::Options options;
   options.DisplayPath = display;

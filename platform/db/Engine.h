@@ -47,7 +47,7 @@ class Workspace {
   /// Opens an existing database file. Errors: 3024 no such file (none is
   /// created), 3044 its folder does not exist, 3051 another program holds it
   /// exclusively or has it locked past the engine's lock wait, 3343 not a
-  /// database, 3170 a connect string other than "" or ";".
+  /// database (an empty file included), 3170 a connect string other than "" or ";".
   std::shared_ptr<Database> OpenDatabase(std::string_view path, bool exclusive = false, bool readOnly = false,
                                          std::string_view connect = "");
   /// Creates a new, empty database file and opens it. Errors: 3204 it

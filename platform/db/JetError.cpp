@@ -67,6 +67,7 @@ const std::map<int, std::string_view> kTexts{
     {3343, "Formato de base de datos '|' no reconocido."},
     {3346, "El número de valores de la consulta y el número de campos de destino son diferentes."},
     {3349, "Desbordamiento de campo numérico."},
+    {3360, "Consulta demasiado compleja."},
     {3375, "La tabla '|' ya tiene un índice llamado '|'."},
     {3376, "La tabla '|' no existe."},
     {3420, "El objeto no es válido o ya no está establecido."},

@@ -234,6 +234,13 @@ vb::Variant TextAsDate(const std::string& text) {
   return vb::DateTime{serial};
 }
 
+// The Long quotient of `\`: the smallest Long divided by -1 has none, and is
+// VB's overflow rather than the processor's trap.
+std::int32_t WholeQuotient(std::int32_t dividend, std::int32_t divisor) {
+  if (divisor == -1 && dividend == INT32_MIN) vb::Raise(vb::ErrOverflow);
+  return dividend / divisor;
+}
+
 struct Registration {
   const char* Name;
   int Args;  // -1: any number
@@ -330,14 +337,16 @@ const std::vector<Registration>& Functions() {
          if (AnyNull(a)) return vb::Variant::Null();
          std::int32_t divisor = vb::CLng(a[1]);
          if (divisor == 0) vb::Raise(vb::ErrDivisionByZero);
-         return vb::Variant::Long(vb::CLng(a[0]) / divisor);
+         return vb::Variant::Long(WholeQuotient(vb::CLng(a[0]), divisor));
        }},
       {"jet_mod", 2,
        [](const std::vector<vb::Variant>& a) -> vb::Variant {
          if (AnyNull(a)) return vb::Variant::Null();
          std::int32_t divisor = vb::CLng(a[1]);
          if (divisor == 0) vb::Raise(vb::ErrDivisionByZero);
-         return vb::Variant::Long(vb::CLng(a[0]) % divisor);
+         const std::int32_t dividend = vb::CLng(a[0]);
+         WholeQuotient(dividend, divisor);  // Mod overflows where \ does
+         return vb::Variant::Long(dividend % divisor);
        }},
       {"jet_cvdate", 1,
        [](const std::vector<vb::Variant>& a) -> vb::Variant {

@@ -83,7 +83,9 @@ const unsigned char* Skip(const unsigned char* p) {
 }
 
 // A real that a whole number holds exactly, and small enough to gain by it.
-bool IsWhole(double d) { return d == static_cast<double>(static_cast<std::int64_t>(d)) && d > -1e15 && d < 1e15; }
+// The range is asked first: a real past it (or NaN) has no whole number to
+// be cast to.
+bool IsWhole(double d) { return d > -1e15 && d < 1e15 && d == static_cast<double>(static_cast<std::int64_t>(d)); }
 
 // SQLite's storage class of a column, or text for a text column that holds a number.
 int StorageOf(sqlite3_stmt* stmt, int column, int type) {

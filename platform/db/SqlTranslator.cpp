@@ -284,6 +284,7 @@ class Parser {
   }
 
   std::string FromPrimary(int& primaries, bool& joined) {
+    Nesting nested(Depth_);
     if (AcceptSymbol("(")) {
       std::string inner;
       if (AtKeyword("SELECT")) {
@@ -398,6 +399,26 @@ class Parser {
     return sql;
   }
 
+  // Parentheses, subqueries, NOT and signs nest without end in the grammar;
+  // past this depth the statement is too complex, long before the stack is
+  // spent. The system's statements nest a few levels.
+  static constexpr int kMaxNesting = 200;
+
+  // One more level of nesting while it lives.
+  class Nesting {
+   public:
+    explicit Nesting(int& depth) : Depth_(depth) {
+      if (Depth_ >= kMaxNesting) RaiseJet(ErrQueryTooComplex);
+      ++Depth_;
+    }
+    ~Nesting() { --Depth_; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+   private:
+    int& Depth_;
+  };
+
   // --- expressions, loosest first ---
   Expr Expression() { return Or(); }
 
@@ -414,6 +435,7 @@ class Parser {
   }
 
   Expr Not() {
+    Nesting nested(Depth_);
     if (AcceptKeyword("NOT")) {
       Expr e = Not();
       return {"(NOT " + e.Sql + ")", true, e.Aggregate, {}};
@@ -523,6 +545,7 @@ class Parser {
   }
 
   Expr Unary() {
+    Nesting nested(Depth_);
     if (AcceptSymbol("-")) {
       Expr e = Unary();
       return {"(- " + e.Sql + ")", true, e.Aggregate, {}};
@@ -623,6 +646,7 @@ class Parser {
   const TableLookup* Tables_;
   Translation& Out_;
   std::size_t Pos_ = 0;
+  int Depth_ = 0;
   std::string SingleTableName_;
   std::string SingleAlias_;
 };

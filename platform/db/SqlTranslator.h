@@ -25,6 +25,8 @@
 //   list, except the column numbers of ORDER BY, which shape the statement.
 //
 // A statement ends at its end or at one ";"; anything after is error 3142.
+// Parentheses, subqueries, NOT and signs nested deeper than a hundred levels
+// or so are error 3360 (too complex).
 //
 //===----------------------------------------------------------------------===//
 #pragma once

@@ -39,22 +39,28 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
   }
 }
 
-// The accounts of the file; 3028 when it is missing or not ours.
+// The accounts of the file; 3028 when it is missing, unreadable, not ours or damaged.
 std::vector<Entry> ReadEntries(std::string_view path) {
+  EnsureSodium();
   std::string bytes;
   try {
     bytes = vb::ReadFileBytes(path);
   } catch (const vb::Error&) {
     RaiseJet(ErrWorkgroupMissing);
   }
-  std::vector<std::string_view> lines = Split(bytes, '\n');
-  if (lines.empty() || lines.front() != kHeader) RaiseJet(ErrWorkgroupMissing);
+  // Every line ends with its "\n": a file cut short lacks the last one.
+  if (!bytes.ends_with('\n')) RaiseJet(ErrWorkgroupMissing);
+  std::vector<std::string_view> lines = Split(std::string_view(bytes).substr(0, bytes.size() - 1), '\n');
+  if (lines.front() != kHeader) RaiseJet(ErrWorkgroupMissing);
   std::vector<Entry> entries;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     if (lines[i].empty()) continue;
     std::vector<std::string_view> fields = Split(lines[i], '\t');
     if (fields.size() != 4 || fields[0] != "account") RaiseJet(ErrWorkgroupMissing);
-    entries.push_back({std::string(fields[1]), fields[2] == "create", std::string(fields[3])});
+    Entry entry{std::string(fields[1]), fields[2] == "create", std::string(fields[3])};
+    // A damaged hash is a damaged file, not a wrong password.
+    if (crypto_pwhash_str_needs_rehash(entry.Hash.c_str(), kOpsLimit, kMemLimit) < 0) RaiseJet(ErrWorkgroupMissing);
+    entries.push_back(std::move(entry));
   }
   return entries;
 }

@@ -43,7 +43,8 @@ void SetWorkgroupAccount(std::string_view path, std::string_view user, std::stri
                          bool mayCreateTables);
 
 /// The account that `user` and `password` open. Errors: 3028 when the file
-/// is missing or not a workgroup file, 3029 when no account has that name or
+/// is missing, unreadable, not a workgroup file or damaged (cut short, a
+/// password hash that is not one), 3029 when no account has that name or
 /// the password is wrong.
 WorkgroupAccount CheckWorkgroupAccount(std::string_view path, std::string_view user, std::string_view password);
 

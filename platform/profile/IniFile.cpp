@@ -1,7 +1,5 @@
 #include "platform/profile/IniFile.h"
 
-#include <algorithm>
-
 #include "platform/text/Cp1252.h"
 #include "platform/text/Strings.h"
 
@@ -15,15 +13,14 @@ std::string_view TrimBlanks(std::string_view s) {
   return s.substr(from, to - from + 1);
 }
 
-bool SameName(std::string_view a, std::string_view b) { return vb::UCase(a) == vb::UCase(b); }
+bool SameName(std::string_view a, std::string_view b) { return vb::UCase(TrimBlanks(a)) == vb::UCase(TrimBlanks(b)); }
 
-bool HasHighBytes(std::string_view bytes) {
-  return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-IniFile::IniFile(std::string_view bytes) : Utf8_(HasHighBytes(bytes) && vb::IsValidUtf8(bytes)) {
+IniFile::IniFile(std::string_view bytes) : Utf8_(bytes.starts_with(kByteOrderMark)) {
+  if (Utf8_) bytes.remove_prefix(kByteOrderMark.size());
   while (!bytes.empty()) {
     std::size_t newline = bytes.find('\n');
     Line line;
@@ -88,7 +85,26 @@ std::string IniFile::Encode(std::string_view text) const {
   return Utf8_ ? std::string(text) : vb::ToCp1252(text);
 }
 
-void IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
+bool IniFile::Holds(std::string_view name, char closing) const {
+  name = TrimBlanks(name);
+  if (name.empty() || name.front() == '[' || name.front() == ';') return false;
+  if (name.find_first_of("\r\n") != std::string_view::npos || name.find(closing) != std::string_view::npos) {
+    return false;
+  }
+  if (!vb::IsValidUtf8(name)) return false;
+  if (Utf8_) return true;
+  for (char32_t c : vb::ToCodePoints(name)) {
+    if (vb::Cp1252Code(c) < 0) return false;
+  }
+  return true;
+}
+
+bool IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
+  if (!Holds(section, ']') || !Holds(key, '=') || value.find_first_of("\r\n") != std::string_view::npos) {
+    return false;
+  }
+  section = TrimBlanks(section);
+  key = TrimBlanks(key);
   auto header = FindSection(section);
   if (!header) {
     if (!Lines_.empty()) {
@@ -97,7 +113,7 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
     }
     Lines_.push_back({Encode("[" + std::string(section) + "]"), "\r\n"});
     Lines_.push_back({Encode(std::string(key) + "=" + std::string(value)), "\r\n"});
-    return;
+    return true;
   }
   std::size_t end = SectionEnd(*header);
   for (std::size_t i = *header + 1; i < end; ++i) {
@@ -105,7 +121,7 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
     if (p.Type == Kind::Key && SameName(p.Name, key)) {
       // The key keeps the spelling it has in the file.
       Lines_[i] = {Encode(p.Name + "=" + std::string(value)), "\r\n"};
-      return;
+      return true;
     }
   }
   // After the section's last line that is not blank, so the blank line that
@@ -115,10 +131,11 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
   if (Lines_[at - 1].Ending.empty()) Lines_[at - 1].Ending = "\r\n";
   Lines_.insert(Lines_.begin() + static_cast<std::ptrdiff_t>(at),
                 Line{Encode(std::string(key) + "=" + std::string(value)), "\r\n"});
+  return true;
 }
 
 std::string IniFile::Bytes() const {
-  std::string out;
+  std::string out(Utf8_ ? kByteOrderMark : "");
   for (const Line& line : Lines_) out += line.Raw + line.Ending;
   return out;
 }

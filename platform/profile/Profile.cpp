@@ -29,8 +29,6 @@ std::string HomeFolder() {
 
 bool IsBareName(std::string_view fileName) { return fileName.find_first_of("\\/") == std::string_view::npos; }
 
-bool Holds(std::string_view text, std::string_view chars) { return text.find_first_of(chars) != std::string_view::npos; }
-
 std::string JoinFolder(const std::string& folder, std::string_view name) {
   if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder + std::string(name);
   return folder + "\\" + std::string(name);
@@ -68,9 +66,6 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
                                std::string_view fileName) {
-  if (section.empty() || key.empty() || Holds(section, "\r\n]") || Holds(key, "\r\n=") || Holds(value, "\r\n")) {
-    return false;
-  }
   std::string path = ProfilePath(fileName);
   try {
     if (IsBareName(fileName) && Environment("WINDIR").empty()) {
@@ -86,7 +81,7 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key, s
       existed = false;
     }
     IniFile file(old);
-    file.SetValue(section, key, value);
+    if (!file.SetValue(section, key, value)) return false;
     std::string bytes = file.Bytes();
     if (existed && bytes == old) return true;
     vb::WriteFileAtomically(path, bytes);

@@ -9,8 +9,9 @@
 // The per-user folder is created by the first write; a WINDIR folder must exist.
 // A name with a folder in it is a program path (see platform/files/NativePath.h).
 //
-// The file is Windows-1252 on disk (a file that is valid UTF-8 is read as
-// UTF-8 and kept so); lines end with CR LF on write, CR LF or LF on read.
+// The file is Windows-1252 on disk (one that begins with a UTF-8 byte-order
+// mark is read and kept as UTF-8); lines end with CR LF on write, CR LF or LF
+// on read. Names are found ignoring case and the blanks around them.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -39,8 +40,8 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
 /// the section or the key as needed; every other line stays byte for byte as
 /// it was. The new file is written to a temporary name and renamed into place.
 /// Answers false when the file cannot be written, or when a name or the value
-/// holds a line break (or the section a "]", or the key a "="), which would
-/// change other settings than the one written.
+/// would change other settings than the one written or would not be found
+/// again by that name (see IniFile::SetValue).
 bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
                                std::string_view fileName);
 

@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <string_view>
 
 #include "platform/forms/ConsoleFrontEnd.h"
 #include "platform/qt/QtFrontEnd.h"
@@ -28,11 +29,29 @@ bool XServerAnswers() {
   return true;
 }
 
+bool XDisplay() { return Set("DISPLAY") && XServerAnswers(); }
+
+// The Qt platform asked for: QT_QPA_PLATFORM's first choice, without its options.
+std::string_view PlatformAskedFor() {
+  const char* value = std::getenv("QT_QPA_PLATFORM");
+  std::string_view platform = value == nullptr ? "" : value;
+  return platform.substr(0, platform.find_first_of(";:"));
+}
+
 }  // namespace
 
 bool DisplayAvailable() {
   if (Set("QT_QPA_PLATFORM") || Set("WAYLAND_DISPLAY")) return true;
-  return Set("DISPLAY") && XServerAnswers();
+  return XDisplay();
+}
+
+bool PersonCanSee() {
+  const std::string_view platform = PlatformAskedFor();
+  if (platform == "offscreen" || platform == "minimal") return false;
+  if (platform == "xcb") return XDisplay();
+  if (platform.starts_with("wayland")) return Set("WAYLAND_DISPLAY");
+  if (platform.empty()) return Set("WAYLAND_DISPLAY") || XDisplay();
+  return true;  // a platform of its own (a frame buffer, a remote screen)
 }
 
 std::unique_ptr<QApplication> StartQt(int& argc, char** argv) {
@@ -59,9 +78,9 @@ void ChosenFrontEnd::Run() {
   if (Qt_ != nullptr) Qt_->Run();
 }
 
-ChosenFrontEnd ChooseFrontEnd(int& argc, char** argv) {
+ChosenFrontEnd ChooseFrontEnd(int& argc, char** argv, Audience audience) {
   ChosenFrontEnd chosen;
-  if (!DisplayAvailable()) {
+  if (audience == Audience::Person ? !PersonCanSee() : !DisplayAvailable()) {
     chosen.Console_ = std::make_unique<forms::ConsoleFrontEnd>();
     return chosen;
   }

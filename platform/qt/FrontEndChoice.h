@@ -11,7 +11,11 @@
 //
 // A display is there when DISPLAY names an X server that answers, when
 // WAYLAND_DISPLAY is set, or when QT_QPA_PLATFORM names a Qt platform
-// ("offscreen" included, for screenshots and tests). Qt's application object
+// ("offscreen" included, for screenshots and tests). A program that runs
+// unattended (LUD917, 0917SND) asks for more: a display a person can see.
+// On the "offscreen" or "minimal" platform, or with no display, its message
+// boxes would wait for a click nobody can give, so it gets the console front
+// end, whose boxes answer their default. Qt's application object
 // takes the environment's locale for the C library; the numeric part is put
 // back to "C" at once, so no number the programs read or write depends on it.
 //
@@ -34,6 +38,15 @@ class QtFrontEnd;
 /// Whether Qt can show windows here (see above).
 bool DisplayAvailable();
 
+/// Whether a person can see Qt's windows here: a display is there and Qt's
+/// platform draws on it (not "offscreen" or "minimal").
+bool PersonCanSee();
+
+/// Who the windows are for: any display Qt can draw on (KR917, whose
+/// screenshots are drawn offscreen), or a person, for a program that must
+/// never wait on a box nobody sees.
+enum class Audience { AnyDisplay, Person };
+
 /// Makes the program's QApplication, with LC_NUMERIC back to "C".
 std::unique_ptr<QApplication> StartQt(int& argc, char** argv);
 
@@ -53,7 +66,7 @@ class ChosenFrontEnd {
   void Run();
 
  private:
-  friend ChosenFrontEnd ChooseFrontEnd(int& argc, char** argv);
+  friend ChosenFrontEnd ChooseFrontEnd(int& argc, char** argv, Audience audience);
   ChosenFrontEnd();
 
   std::unique_ptr<QApplication> App_;  // made here unless the program had one
@@ -61,7 +74,8 @@ class ChosenFrontEnd {
   std::unique_ptr<forms::ConsoleFrontEnd> Console_;
 };
 
-/// The Qt front end when DisplayAvailable(), else the console one.
-ChosenFrontEnd ChooseFrontEnd(int& argc, char** argv);
+/// The Qt front end when DisplayAvailable() (PersonCanSee() for a person),
+/// else the console one.
+ChosenFrontEnd ChooseFrontEnd(int& argc, char** argv, Audience audience = Audience::AnyDisplay);
 
 }  // namespace qtui

@@ -2,7 +2,10 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <ctime>
+
+#include "platform/text/Error.h"
 
 namespace vb {
 namespace {
@@ -39,9 +42,18 @@ Civil CivilFromDays(long z) {
 // 30/12/1899 is serial 0; 01/01/1970 is serial 25569.
 constexpr long kUnixEpochSerial = 25569;
 
-long WholeDays(DateTime d) { return static_cast<long>(std::floor(d.Serial)); }
+// The dates VB holds: 01/01/100 (serial -657434) to 31/12/9999 (2958465).
+constexpr long kFirstSerial = -657434;
+constexpr long kLastSerial = 2958465;
+
+// The whole days of a date; error 6 for one VB cannot hold (NaN included).
+long WholeDays(DateTime d) {
+  if (!IsDateSerial(d.Serial)) Raise(ErrOverflow);
+  return static_cast<long>(std::floor(d.Serial));
+}
 
 long SecondsOfDay(DateTime d) {
+  WholeDays(d);  // the range check
   double frac = d.Serial - std::floor(d.Serial);
   long s = std::lround(frac * 86400.0);
   return s >= 86400 ? 86399 : s;
@@ -51,10 +63,15 @@ long SecondsOfDay(DateTime d) {
 
 DateTime DateSerial(int year, int month, int day) {
   // A two-digit year lies in the window 1930-2029, as VB reads one by default.
-  if (year >= 0 && year <= 99) year += year < 30 ? 2000 : 1900;
-  long y = year + (month - 1 >= 0 ? (month - 1) / 12 : -((12 - month) / 12));
-  long m = ((month - 1) % 12 + 12) % 12 + 1;
-  long days = DaysFromCivil(y, static_cast<unsigned>(m), 1) + (day - 1);
+  // The arithmetic is in 64 bits, so no int at its limit can overflow it.
+  std::int64_t y = year >= 0 && year <= 99 ? year + (year < 30 ? 2000 : 1900) : year;
+  const std::int64_t months = std::int64_t{month} - 1;
+  y += months >= 0 ? months / 12 : -((11 - months) / 12);
+  const std::int64_t m = (months % 12 + 12) % 12 + 1;
+  // Beyond these years even a day of +-2^31 cannot bring the date back into range.
+  if (y < -6000000 || y > 6000000) Raise(ErrOverflow);
+  const std::int64_t days = DaysFromCivil(static_cast<long>(y), static_cast<unsigned>(m), 1) + (std::int64_t{day} - 1);
+  if (days + kUnixEpochSerial < kFirstSerial || days + kUnixEpochSerial > kLastSerial) Raise(ErrOverflow);
   return DateTime{static_cast<double>(days + kUnixEpochSerial)};
 }
 
@@ -100,6 +117,8 @@ DateTime TimeOfDay() {
 }
 
 long DateDiffDays(DateTime from, DateTime to) { return WholeDays(to) - WholeDays(from); }
+
+bool IsDateSerial(double serial) { return serial >= kFirstSerial && serial < kLastSerial + 1; }
 
 bool IsValidDate(int year, int month, int day) {
   if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1) return false;

@@ -59,4 +59,9 @@ std::optional<DateTime> ParseDate(std::string_view ddmmyyyy);
 /// True for a real calendar date.
 bool IsValidDate(int year, int month, int day);
 
+/// True for a serial date VB holds: 01/01/100 to 31/12/9999, times included.
+/// Year, Month, Day, Hour, ... of any other raise error 6, as DateSerial
+/// does when its date would fall outside.
+bool IsDateSerial(double serial);
+
 }  // namespace vb

@@ -289,9 +289,6 @@ std::string FormatDate(DateTime d, std::string_view p) {
   return out;
 }
 
-// The serial dates VB holds: 01/01/100 to 31/12/9999.
-bool InDateRange(double serial) { return serial >= -657434.0 && serial < 2958466.0; }
-
 }  // namespace
 
 std::string Format(const Variant& value, std::string_view pattern) {
@@ -314,7 +311,7 @@ std::string Format(const Variant& value, std::string_view pattern) {
 
   if (datePattern) {
     if (!date) {
-      if (!InDateRange(*number)) return TextOf(value);
+      if (!IsDateSerial(*number)) return TextOf(value);
       date = DateTime{*number};
     }
     return FormatDate(*date, pattern);

@@ -1,5 +1,6 @@
 #include "platform/text/Number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,18 +12,35 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The exponent of a decimal text ("e", a sign, digits), held to +-1E+9: far
+// beyond any Double either way, and no sum with it can overflow.
+long Exponent(std::string_view digits) {
+  constexpr long kLimit = 1000000000;
+  bool negative = !digits.empty() && digits.front() == '-';
+  if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+  long value = 0;
+  for (char c : digits) {
+    value = std::min(kLimit, value * 10 + (c - '0'));
+  }
+  return negative ? -value : value;
+}
+
 // True when a decimal text that from_chars found out of range is too large
 // (rather than too close to zero): its magnitude is at least 1E+300.
 bool TooLarge(const std::string& clean) {
   std::size_t e = clean.find('e');
-  std::string mantissa = clean.substr(0, e);
-  long exponent = e == std::string::npos ? 0 : std::atol(clean.c_str() + e + 1);
+  std::string_view mantissa = std::string_view(clean).substr(0, e);
+  long exponent = e == std::string::npos ? 0 : Exponent(std::string_view(clean).substr(e + 1));
   std::size_t point = mantissa.find('.');
   if (point == std::string::npos) point = mantissa.size();
   std::size_t first = mantissa.find_first_not_of("0.");
   if (first == std::string::npos) return false;
-  // Position of the first significant digit relative to the point.
-  long magnitude = first < point ? static_cast<long>(point - first) : -static_cast<long>(first - point) + 1;
+  // Position of the first significant digit relative to the point; a text
+  // longer than a billion digits is beyond a Double anyway.
+  constexpr std::size_t kLimit = 1000000000;
+  long before = static_cast<long>(std::min(kLimit, point > first ? point - first : 0));
+  long after = static_cast<long>(std::min(kLimit, first > point ? first - point : 0));
+  long magnitude = first < point ? before : -after + 1;
   return magnitude + exponent > 0;
 }
 

@@ -188,8 +188,11 @@ DateTime CDate(const Variant& v) {
       if (auto d = ParseDate(Trim(v.StringValue()))) return *d;
       Raise(ErrTypeMismatch);
     }
-    default:
-      return DateTime{CDbl(v)};
+    default: {
+      const double serial = CDbl(v);
+      if (!IsDateSerial(serial)) Raise(ErrOverflow);
+      return DateTime{serial};
+    }
   }
 }
 

@@ -110,7 +110,8 @@ float CSng(const Variant& v);
 Currency CCur(const Variant& v);
 /// Numbers are non-zero; texts "True"/"False" or a number; error 13 otherwise.
 bool CBool(const Variant& v);
-/// Dates, serial numbers, and "dd/mm/yyyy" texts; error 13 otherwise.
+/// Dates, serial numbers, and "dd/mm/yyyy" texts; error 13 otherwise, error 6
+/// for a number outside the dates VB holds (IsDateSerial).
 DateTime CDate(const Variant& v);
 
 std::int32_t CLng(double d);

@@ -107,6 +107,30 @@ TEST_F(Instalador, SysPathWithoutFinalBackslashMissesTheDatabase) {
   EXPECT_TRUE(Usuario.Ended());
 }
 
+// --- Damaged files ---
+
+// The database file is empty: it is no database, and stays as it was.
+TEST_F(Instalador, AnEmptyDatabaseFileIsToldAsNoDatabase) {
+  std::filesystem::resize_file(Muestra.Layout().Database, 0);
+  Usuario.ExpectMsgBox(
+      forms::MessageBox{dao::JetErrorText(dao::ErrUnrecognizedFormat, {Muestra.SysPath() + "KR000.DB"}) + "\n 3343",
+                        forms::vbOKOnly, "Error de Conección"},
+      forms::vbOK);
+  EXPECT_EQ(Ejecuta(), installer::kSalidaSinBaseDatos);
+  Usuario.VerifyDone();
+  EXPECT_EQ(std::filesystem::file_size(Muestra.Layout().Database), 0u);
+}
+
+// The workgroup file was cut short: the engine cannot start, the account is not to blame.
+TEST_F(Instalador, ATruncatedWorkgroupFileIsToldAsOneThatCannotBeUsed) {
+  std::filesystem::resize_file(Muestra.Layout().Workgroup, std::filesystem::file_size(Muestra.Layout().Workgroup) / 2);
+  Usuario.ExpectMsgBox(
+      forms::MessageBox{dao::JetErrorText(dao::ErrWorkgroupMissing) + "\n 3028", forms::vbOKOnly, "Error de Conección"},
+      forms::vbOK);
+  EXPECT_EQ(Ejecuta(), installer::kSalidaSinBaseDatos);
+  Usuario.VerifyDone();
+}
+
 // --- Other programs ---
 
 TEST_F(Instalador, DatabaseHeldExclusivelyByAnotherProgramGivesTheLockedBox) {

@@ -19,7 +19,8 @@ struct Resultado {
 };
 
 // Runs LUD917 with `argumentos`, without DISPLAY (a Qt platform only when
-// `plataforma` names one), and waits for it.
+// `plataforma` names one), and waits for it; a run that waits on something
+// nobody answers is ended after 30 s.
 Resultado CorreLud917(std::vector<std::string> argumentos, const char* plataforma = nullptr) {
   int tubo[2];
   if (::pipe(tubo) != 0) return {};
@@ -35,6 +36,7 @@ Resultado CorreLud917(std::vector<std::string> argumentos, const char* plataform
     } else {
       ::unsetenv("QT_QPA_PLATFORM");
     }
+    ::alarm(30);  // kept across exec
     std::vector<char*> argv;
     std::string programa = LUD917_PATH;
     argv.push_back(programa.data());
@@ -78,9 +80,13 @@ TEST(Programa, QtOptionsOnTheCommandLineChangeNothing) {
 TEST(Programa, WithoutSysPathWritesItsMessageToStandardErrorAndEndsWithStatus2) {
   SampleInstallation muestra;
   ASSERT_TRUE(win::WritePrivateProfileString("Options", "SysPath", "", "KR000.INI"));
-  Resultado r = CorreLud917({});
-  EXPECT_EQ(r.Estado, 2);
-  EXPECT_EQ(r.Errores, "Mensaje: Debe instalar primero el QBX \n");
+  // No display, or one that nobody sees: the box is written, and answered.
+  for (const char* plataforma : {static_cast<const char*>(nullptr), "offscreen", "minimal"}) {
+    SCOPED_TRACE(plataforma ? plataforma : "sin pantalla");
+    Resultado r = CorreLud917({}, plataforma);
+    EXPECT_EQ(r.Estado, 2);
+    EXPECT_EQ(r.Errores, "Mensaje: Debe instalar primero el QBX \n");
+  }
 }
 
 }  // namespace

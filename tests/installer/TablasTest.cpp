@@ -1,10 +1,17 @@
 // The schedule tables and the work tables as a first run leaves them.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "installer/Compartidas.h"
+#include "installer/Inicio.h"
 #include "platform/db/Constants.h"
+#include "platform/db/JetError.h"
 #include "platform/text/Strings.h"
 #include "tests/installer/InstaladorFixture.h"
 
@@ -134,15 +141,128 @@ TEST_F(Instalador, FirstRunCreatesTheFourTablesWithTheirColumnsKeysAndEmptyTextR
   }
 }
 
-TEST_F(Instalador, TablesThatExistInAnotherCaseAreNotMadeAgain) {
+// F0917PATRIM's create statement alone, as a run stopped before its key left it.
+const char* const kSinClaveF0917 =
+    "CREATE TABLE f0917patrim( [tip_doc_d] Byte, [doc_id_d] text(15),[periodo] Text(6),  [formulario] Text (4),  "
+    "[tip_informacion] Text (2),  [tip_movimiento1] Text (2),  [tip_movimiento2] Text (2),  [ind_moneda] Text (3),  "
+    "[des_movimiento2] Text (20),  [mto_01012002] Text (15),  [mto_31122002] Text (15),  [ctd_movimiento] Text (15),  "
+    "[cnumero] Text(6));";
+
+std::string FilaPatrimonio(const char* moneda, const char* monto) {
+  return std::string("INSERT INTO F0917PATRIM VALUES (6, '20100000001', '2002', '0917', '01', '01', '01', '") + moneda +
+         "', 'CTA', '" + monto + "', '0', '1', '000000')";
+}
+
+bool TieneClavePrimaria(dao::Database& db, const char* tabla) {
+  for (const dao::IndexDef& index : db.TableDefs(tabla)->Indexes()) {
+    if (index.Primary) return true;
+  }
+  return false;
+}
+
+TEST_F(Instalador, ATableInAnotherCaseIsNotMadeAgainAndGetsTheKeyItLacks) {
   {
     auto db = Abre();
-    db->Execute("CREATE TABLE f0917patrim ([a] Text(5))", dao::dbFailOnError);
+    db->Execute(kSinClaveF0917, dao::dbFailOnError);
+    db->Execute(FilaPatrimonio("001", "100"), dao::dbFailOnError);
+    db->Execute(FilaPatrimonio("002", "200"), dao::dbFailOnError);
   }
   ASSERT_EQ(Ejecuta(), 0);
   EXPECT_TRUE(Usuario.Messages().empty());
   auto db = Abre();
-  EXPECT_EQ(db->TableDefs("F0917PATRIM")->Fields().Count(), 1);
+  EXPECT_EQ(db->TableDefs("F0917PATRIM")->Name(), "f0917patrim");
+  EXPECT_TRUE(TieneClavePrimaria(*db, "F0917PATRIM"));
+  EXPECT_EQ(LeeFilas(*db, "SELECT ind_moneda, mto_01012002 FROM F0917PATRIM"), (Filas{{"001", "100"}, {"002", "200"}}));
+  EXPECT_EQ(ErrorNumberOf([&] { db->Execute(FilaPatrimonio("001", "300"), dao::dbFailOnError); }),
+            dao::ErrDuplicateKey);
+}
+
+// A table whose rows break the key it lacks, or that is another table by that
+// name, keeps its rows; the user is told which table it is.
+struct CasoSinClave {
+  const char* Nombre;
+  std::vector<std::string> Prepara;
+  int Error;
+  std::size_t Filas;
+  friend void PrintTo(const CasoSinClave& c, std::ostream* os) { *os << c.Nombre; }
+};
+
+class SinClave : public Instalador, public ::testing::WithParamInterface<CasoSinClave> {};
+
+TEST_P(SinClave, ATableThatCannotTakeItsKeyIsToldAndKeptWithItsRows) {
+  const CasoSinClave& caso = GetParam();
+  {
+    auto db = Abre();
+    for (const std::string& sql : caso.Prepara) db->Execute(sql, dao::dbFailOnError);
+  }
+  Usuario.ExpectMsgBox(forms::MessageBox{"La tabla F0917PATRIM no tiene su clave primaria y no se le pudo agregar; "
+                                         "sus filas se conservan.\nError Número : " +
+                                             std::to_string(caso.Error) + "\n" + dao::JetErrorText(caso.Error),
+                                         forms::vbCritical, "Error al Ejecutar Sentencia SQL"},
+                       forms::vbOK);
+  EXPECT_EQ(Ejecuta(), installer::kSalidaConFallas);
+  Usuario.VerifyDone();
+  auto db = Abre();
+  EXPECT_FALSE(TieneClavePrimaria(*db, "F0917PATRIM"));
+  EXPECT_EQ(LeeFilas(*db, "SELECT * FROM F0917PATRIM").size(), caso.Filas);
+  // The rest of the run was done.
+  EXPECT_TRUE(TieneClavePrimaria(*db, "HF0917PATRIM"));
+  EXPECT_EQ(LeeFilas(*db, "SELECT * FROM PARAM WHERE Numero='884'").size(), 38u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Instalador, SinClave,
+    ::testing::Values(CasoSinClave{"DuplicateRows",
+                                   {kSinClaveF0917, FilaPatrimonio("001", "100"), FilaPatrimonio("001", "200")},
+                                   dao::ErrDuplicateKey,
+                                   2},
+                      CasoSinClave{"AnotherLayout",
+                                   {"CREATE TABLE f0917patrim ([a] Text(5))", "INSERT INTO F0917PATRIM VALUES ('x')"},
+                                   dao::ErrItemNotFound,
+                                   1}),
+    [](const auto& caso) { return std::string(caso.param.Nombre); });
+
+// A stop at the moment a key statement starts (the program killed there, in
+// a child process) leaves no table without its key; the next run completes.
+// That holds inside the run's transaction and also when the run goes on
+// statement by statement (another program held the write lock at its start).
+TEST_F(Instalador, AStopBeforeAKeyStatementLeavesNoTableWithoutItsKey) {
+  for (const bool sinTransaccion : {false, true}) {
+    for (const char* tabla : {"F0917PATRIM", "HF0917PATRIM", "TMPF0917PATRIM", "TMPF0917PATRIM1"}) {
+      SCOPED_TRACE(std::string(tabla) + (sinTransaccion ? ", statement by statement" : ", in the run's transaction"));
+      SampleInstallation muestra;
+      const std::string clave = std::string("ALTER TABLE ") + tabla + " ";
+      pid_t hijo = ::fork();
+      ASSERT_GE(hijo, 0);
+      if (hijo == 0) {
+        installer::ReiniciaCompartidas();
+        installer::G().RutaSistema = muestra.SysPath();
+        installer::AbreBaseDatos(installer::G().RutaSistema);
+        if (sinTransaccion) installer::G().Transaccion.reset();
+        installer::G().BaseDatos->SetStatementHook([&](std::string_view sql) {
+          if (sql.starts_with(clave)) ::raise(SIGKILL);
+        });
+        installer::InstalaTablas(installer::G().RutaSistema);
+        ::_exit(0);
+      }
+      int estado = 0;
+      ::waitpid(hijo, &estado, 0);
+      ASSERT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == SIGKILL) << "the run did not reach " << clave;
+      {
+        dao::DBEngine motor;
+        auto db = muestra.Open(motor);
+        EXPECT_EQ(ErrorNumberOf([&] { db->TableDefs(tabla); }), dao::ErrItemNotFound);
+      }
+      installer::ReiniciaCompartidas();
+      EXPECT_EQ(Ejecuta(), 0);
+      EXPECT_TRUE(Usuario.Messages().empty());
+      dao::DBEngine motor;
+      auto db = muestra.Open(motor);
+      for (const char* cada : {"F0917PATRIM", "HF0917PATRIM", "TMPF0917PATRIM", "TMPF0917PATRIM1"}) {
+        EXPECT_TRUE(TieneClavePrimaria(*db, cada)) << cada;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -17,8 +17,10 @@ struct Resultado {
   std::string Errores;  // what it wrote to standard error
 };
 
-// Runs 0917SND with `argumentos`, without a display, and waits for it.
-Resultado Corre0917SND(std::vector<std::string> argumentos) {
+// Runs 0917SND with `argumentos`, without a display (a Qt platform only when
+// `plataforma` names one), and waits for it; a run that waits on something
+// nobody answers is ended after 30 s.
+Resultado Corre0917SND(std::vector<std::string> argumentos, const char* plataforma = nullptr) {
   int tubo[2];
   if (::pipe(tubo) != 0) return {};
   pid_t hijo = ::fork();
@@ -27,6 +29,8 @@ Resultado Corre0917SND(std::vector<std::string> argumentos) {
     ::close(tubo[0]);
     ::close(tubo[1]);
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ::unsetenv(variable);
+    if (plataforma) ::setenv("QT_QPA_PLATFORM", plataforma, 1);
+    ::alarm(30);  // kept across exec
     std::vector<char*> argv;
     std::string programa = SND_PATH;
     argv.push_back(programa.data());
@@ -63,10 +67,14 @@ TEST_F(Resumen, TheProgramWritesTheSummaryOfTheHostsLineSilently) {
 }
 
 TEST_F(Resumen, WithoutACommandLineTheProgramTellsItOnStandardError) {
-  Resultado r = Corre0917SND({});
-  EXPECT_EQ(r.Estado, 1);
-  EXPECT_EQ(r.Errores,
-            "Mensaje: Error tecnico:  5\nLa línea de órdenes no es válida: \nIntente nuevamente por favor.\n");
+  // No display, or one that nobody sees: the box is written, and answered.
+  for (const char* plataforma : {static_cast<const char*>(nullptr), "offscreen", "minimal"}) {
+    SCOPED_TRACE(plataforma ? plataforma : "sin pantalla");
+    Resultado r = Corre0917SND({}, plataforma);
+    EXPECT_EQ(r.Estado, 1);
+    EXPECT_EQ(r.Errores,
+              "Mensaje: Error tecnico:  5\nLa línea de órdenes no es válida: \nIntente nuevamente por favor.\n");
+  }
 }
 
 }  // namespace

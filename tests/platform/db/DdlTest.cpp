@@ -196,6 +196,48 @@ TEST_F(Ddl, AllowZeroLengthIsEnforcedFromWhenItIsSet) {
   EXPECT_EQ(ErrorNumberOf([&] { field->Fields("tip_doc_d").SetAllowZeroLength(true); }), ErrInvalidOperation);
 }
 
+// A NUL is one character of a text wherever it stands: stored, read back
+// and counted against the size like any other.
+TEST_F(Ddl, ANulInATextCountsWhereverItStands) {
+  Run({"CREATE TABLE N (k Long, t Text(5))"});
+  using namespace std::string_literals;
+  struct Case {
+    std::string Text;
+    int Error;
+  };
+  const Case cases[] = {
+      {"\0abc"s, 0},
+      {"a\0b"s, 0},
+      {"abc\0"s, 0},
+      {"\0"s, 0},
+      {"\0\0\0\0\0"s, 0},
+      {"\0abcde"s, ErrFieldTooSmall},
+      {"a\0bcde"s, ErrFieldTooSmall},
+      {"abcde\0"s, ErrFieldTooSmall},
+  };
+  long k = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.Text));
+    ++k;
+    EXPECT_EQ(
+        ErrorNumberOf([&] { Db->Execute("INSERT INTO N VALUES (" + std::to_string(k) + ", " + Quote(c.Text) + ")"); }),
+        c.Error);
+    auto rs = Db->OpenRecordset("N", dbOpenTable);
+    EXPECT_EQ(ErrorNumberOf([&] {
+                rs->AddNew();
+                rs->Fields("k").SetValue(vb::Variant(1000 + static_cast<int>(k)));
+                rs->Fields("t").SetValue(c.Text);
+                rs->Update();
+              }),
+              c.Error);
+    if (c.Error != 0) continue;
+    auto found = Db->OpenRecordset("SELECT t FROM N WHERE k = " + std::to_string(k) + " AND t = " + Quote(c.Text),
+                                   dbOpenSnapshot);
+    ASSERT_FALSE(found->EOF_());
+    EXPECT_EQ(found->Fields("t").Value(), vb::Variant(c.Text));
+  }
+}
+
 TEST_F(Ddl, KeysAddedLaterAreEmulatedWithTheRowsKept) {
   Run({"CREATE TABLE K (a Text(2), b Text(2), c Long)", "INSERT INTO K VALUES ('x', '1', 1)",
        "INSERT INTO K VALUES ('x', '1', 2)"});

@@ -367,6 +367,10 @@ TEST_F(Dialect, StatementErrors) {
       {"SELECT NoHay FROM PARAM", ErrTooFewParameters},
       {"SELECT val(z) FROM UNO", vb::ErrInvalidNull},
       {"SELECT 1 / 0 FROM UNO", vb::ErrDivisionByZero},
+      // The smallest Long has no quotient by -1: VB's overflow, never the processor's trap.
+      {"SELECT -2147483648 \\ -1 FROM UNO", vb::ErrOverflow},
+      {"SELECT -2147483648 Mod -1 FROM UNO", vb::ErrOverflow},
+      {"SELECT -2147483647 \\ -1 FROM UNO", 0},
       {"SELECT mid(t, 0) FROM UNO", vb::ErrInvalidCall},
       {"EXPLAIN SELECT 1", ErrInvalidStatement},
   };
@@ -374,6 +378,21 @@ TEST_F(Dialect, StatementErrors) {
     SCOPED_TRACE(c.Sql);
     EXPECT_EQ(ErrorNumberOf([&] { Rows(c.Sql); }), c.Error);
   }
+  // Nesting without end is too complex, never a stack spent.
+  const auto nested = [](const std::string& open, int depth, const std::string& close) {
+    std::string sql = "SELECT ";
+    for (int i = 0; i < depth; ++i) sql += open;
+    sql += "1";
+    for (int i = 0; i < depth; ++i) sql += close;
+    return sql + " FROM UNO";
+  };
+  EXPECT_EQ(ErrorNumberOf([&] { Rows(nested("(", 60, ")")); }), 0);
+  EXPECT_EQ(ErrorNumberOf([&] { Rows(nested("(", 100000, ")")); }), ErrQueryTooComplex);
+  EXPECT_EQ(ErrorNumberOf([&] { Rows(nested("NOT ", 100000, "")); }), ErrQueryTooComplex);
+  EXPECT_EQ(ErrorNumberOf([&] { Rows(nested("-", 100000, "")); }), ErrQueryTooComplex);
+  EXPECT_EQ(ErrorNumberOf([&] { Rows(nested("(SELECT ", 100000, " FROM UNO)")); }), ErrQueryTooComplex);
+  EXPECT_EQ(ErrorNumberOf([&] { Rows("SELECT * FROM " + std::string(100000, '(') + "UNO" + std::string(100000, ')')); }),
+            ErrQueryTooComplex);
   const Case actions[] = {
       {"SELECT * FROM PARAM", ErrExecuteSelect},
       {"INSERT INTO CLAVES VALUES ('X')", ErrValueCount},

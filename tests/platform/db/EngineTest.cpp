@@ -47,6 +47,37 @@ TEST(Workgroup, AccountsAreCheckedByNameAndPassword) {
   EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(folder / "foreign.mdw", "admin", ""); }), ErrWorkgroupMissing);
 }
 
+// A workgroup file that cannot be read whole is the file's fault (3028), never the account's.
+TEST(Workgroup, ADamagedFileIsAMissingWorkgroupNotARefusedAccount) {
+  TempFolder folder;
+  const std::string mdw = folder / "KR000.MDW";
+  CreateWorkgroupFile(mdw);
+  SetWorkgroupAccount(mdw, "KRUSUARI", "Cl@ve'01", true);
+  std::ifstream in(mdw, std::ios::binary);
+  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string cut = folder / "cortado.mdw";
+  for (std::size_t length = 0; length < whole.size(); ++length) {
+    // Cut right after a line, the file is whole, with fewer accounts.
+    if (length > 0 && whole[length - 1] == '\n') continue;
+    std::ofstream(cut, std::ios::binary | std::ios::trunc) << whole.substr(0, length);
+    EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(cut, "KRUSUARI", "Cl@ve'01"); }), ErrWorkgroupMissing)
+        << length;
+  }
+  // A damaged hash in a file that ends well.
+  std::string damaged = whole;
+  damaged.erase(damaged.size() - 10, 5);
+  std::ofstream(cut, std::ios::binary | std::ios::trunc) << damaged;
+  EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(cut, "KRUSUARI", "Cl@ve'01"); }), ErrWorkgroupMissing);
+  // A file that cannot be read, and a folder in its place.
+  std::ofstream(cut, std::ios::binary | std::ios::trunc) << whole;
+  std::filesystem::permissions(cut, std::filesystem::perms::none);
+  if (::access(cut.c_str(), R_OK) != 0) {  // root reads it anyway
+    EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(cut, "KRUSUARI", "Cl@ve'01"); }), ErrWorkgroupMissing);
+  }
+  EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(folder.Path(), "KRUSUARI", "Cl@ve'01"); }), ErrWorkgroupMissing);
+  EXPECT_EQ(CheckWorkgroupAccount(mdw, "krusuari", "Cl@ve'01").User, "KRUSUARI");
+}
+
 TEST(Engine, TheDefaultWorkspaceOpensWithTheEnginesAccount) {
   TempFolder folder;
   const std::string mdw = folder / "KR000.MDW";
@@ -99,6 +130,8 @@ TEST(Engine, OpeningFailures) {
   ws.CreateDatabase(folder / "KR000.MDB")->Close();
   std::ofstream(folder / "texto.mdb") << "SQLite? no: a plain text file that is long enough to have a header......"
                                          "................................................................\n";
+  std::ofstream(folder / "vacio.mdb").flush();
+  std::ofstream(folder / "corto.mdb") << "SQLite";
   struct Case {
     std::string Path;
     int Error;
@@ -108,8 +141,15 @@ TEST(Engine, OpeningFailures) {
       {folder / "nohay/KR000.MDB", ErrInvalidPath},
       {folder / "", ErrInvalidPath},
       {folder / "texto.mdb", ErrUnrecognizedFormat},
+      // An empty file is no database either, read-only or not.
+      {folder / "vacio.mdb", ErrUnrecognizedFormat},
+      {folder / "corto.mdb", ErrUnrecognizedFormat},
   };
-  for (const Case& c : cases) EXPECT_EQ(ErrorNumberOf([&] { ws.OpenDatabase(c.Path); }), c.Error) << c.Path;
+  for (const Case& c : cases) {
+    EXPECT_EQ(ErrorNumberOf([&] { ws.OpenDatabase(c.Path); }), c.Error) << c.Path;
+    EXPECT_EQ(ErrorNumberOf([&] { ws.OpenDatabase(c.Path, false, true); }), c.Error) << c.Path;
+  }
+  EXPECT_EQ(std::filesystem::file_size(folder / "vacio.mdb"), 0u);
   EXPECT_FALSE(Exists(folder / "NOHAY.MDB"));
   EXPECT_EQ(ErrorNumberOf([&] { ws.CreateDatabase(folder / "KR000.MDB"); }), ErrDatabaseExists);
   EXPECT_EQ(ErrorNumberOf([&] { ws.OpenDatabase(folder / "KR000.MDB", false, false, ";pwd=x"); }), ErrNoIsam);
@@ -235,6 +275,20 @@ TEST_F(Transactions, AWriteTransactionCommitsAndRollsBackAsAWhole) {
   EXPECT_EQ(second->OpenRecordset("T")->RecordCount(), 0);
 }
 
+// The statement hook sees each statement before it runs; one that stops
+// there (as a crash would) leaves the statement unrun.
+TEST_F(Transactions, TheStatementHookSeesEachStatementBeforeItRuns) {
+  std::vector<std::string> seen;
+  Db->SetStatementHook([&](std::string_view sql) {
+    seen.emplace_back(sql);
+    if (sql.find("'stop'") != std::string_view::npos) throw std::runtime_error("stopped");
+  });
+  Run({"INSERT INTO CAB VALUES ('a', 1)"});
+  EXPECT_THROW(Db->Execute("INSERT INTO CAB VALUES ('stop', 2)"), std::runtime_error);
+  EXPECT_EQ(seen, (std::vector<std::string>{"INSERT INTO CAB VALUES ('a', 1)", "INSERT INTO CAB VALUES ('stop', 2)"}));
+  Db->SetStatementHook({});
+  EXPECT_EQ(Rows("SELECT k FROM CAB ORDER BY k"), (std::vector<std::string>{"a", "old"}));
+}
 
 TEST(OtherPrograms, ADatabaseHeldExclusivelyIsRefusedWith3051) {
   TempFolder folder;

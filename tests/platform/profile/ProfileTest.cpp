@@ -123,19 +123,65 @@ TEST_F(ProfileTest, AWriteCreatesTheFileInWindows1252) {
   EXPECT_EQ(Get("Options", "SysUser"), "Ñandú");
 }
 
-TEST_F(ProfileTest, AUtf8FileStaysUtf8) {
-  windows.Write("KR000.INI", "[Options]\nSysUser=PEÑA\n");
+TEST_F(ProfileTest, TheFileIsWindows1252WhateverItsBytesLookLike) {
+  // Bytes written as Windows-1252 that happen to be valid UTF-8 ("Å”" is C5 94)
+  // read back as written, not as the UTF-8 "Ŕ".
+  windows.Write("KR000.INI", "[Options]\r\nSysUser=PE\xD1" "A\r\n");
+  ASSERT_TRUE(WritePrivateProfileString("Options", "Nombre", "Å”", "KR000.INI"));
+  EXPECT_EQ(windows.Read("KR000.INI"), "[Options]\r\nSysUser=PE\xD1" "A\r\nNombre=\xC5\x94\r\n");
+  EXPECT_EQ(Get("Options", "Nombre"), "Å”");
+  EXPECT_EQ(Get("Options", "SysUser"), "PEÑA");
+  ASSERT_TRUE(WritePrivateProfileString("Options", "Nombre", "Año", "KR000.INI"));
+  EXPECT_EQ(Get("Options", "SysUser"), "PEÑA");
+
+  // Only a byte-order mark makes a file UTF-8, and it stays so.
+  windows.Write("KR000.INI", "\xEF\xBB\xBF[Options]\nSysUser=PEÑA\n");
   ASSERT_TRUE(WritePrivateProfileString("Options", "DBName", "Año.mdb", "KR000.INI"));
-  EXPECT_EQ(windows.Read("KR000.INI"), "[Options]\nSysUser=PEÑA\nDBName=Año.mdb\r\n");
+  EXPECT_EQ(windows.Read("KR000.INI"), "\xEF\xBB\xBF[Options]\nSysUser=PEÑA\nDBName=Año.mdb\r\n");
   EXPECT_EQ(Get("Options", "DBName"), "Año.mdb");
+  EXPECT_EQ(Get("Options", "SysUser"), "PEÑA");
+}
+
+TEST_F(ProfileTest, NamesAreFoundWithoutTheBlanksAroundThem) {
+  windows.Write("KR000.INI", "[Options]\r\nA=1\r\n");
+  for (int vez = 0; vez < 2; ++vez) {
+    ASSERT_TRUE(WritePrivateProfileString(" Options\t", "  K ", "v", "KR000.INI"));
+    ASSERT_TRUE(WritePrivateProfileString("Nueva ", " A", "2", "KR000.INI"));
+  }
+  EXPECT_EQ(windows.Read("KR000.INI"), "[Options]\r\nA=1\r\nK=v\r\n\r\n[Nueva]\r\nA=2\r\n");
+  EXPECT_EQ(Get(" options ", " k\t"), "v");
+  EXPECT_EQ(Get("Nueva", "A"), "2");
 }
 
 TEST_F(ProfileTest, RefusedWritesLeaveTheFileAlone) {
   windows.Write("KR000.INI", "[Options]\r\nA=1\r\n");
-  EXPECT_FALSE(WritePrivateProfileString("Options", "A", "1\r\nSysPath=/otro", "KR000.INI"));
-  EXPECT_FALSE(WritePrivateProfileString("Options", "A\nB", "1", "KR000.INI"));
-  EXPECT_FALSE(WritePrivateProfileString("Op]tions", "A", "1", "KR000.INI"));
-  EXPECT_FALSE(WritePrivateProfileString("Options", "A=B", "1", "KR000.INI"));
+  struct Case {
+    const char* What;
+    const char* Section;
+    const char* Key;
+    const char* Value;
+  };
+  const Case cases[] = {
+      {"a value with a line break", "Options", "A", "1\r\nSysPath=/otro"},
+      {"a key with a line break", "Options", "A\nB", "1"},
+      {"a section with a line break", "Opt\rions", "A", "1"},
+      {"a section with \"]\"", "Op]tions", "A", "1"},
+      {"a key with \"=\"", "Options", "A=B", "1"},
+      {"a key that is a section header", "Options", "[Options]", "K"},
+      {"a key that starts a section", "Options", "[X]=v", "1"},
+      {"a key that is a comment", "Options", ";A", "1"},
+      {"a key that is a comment after blanks", "Options", "  ;A", "1"},
+      {"a section that starts with \"[\"", "[Options", "A", "1"},
+      {"a section that is a comment", ";Options", "A", "1"},
+      {"an empty key", "Options", "", "1"},
+      {"a key of blanks", "Options", " \t ", "1"},
+      {"an empty section", "", "A", "1"},
+      {"a key the file cannot hold", "Options", "Ŕ", "1"},
+      {"a key that is not UTF-8", "Options", "\xC5", "1"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_FALSE(WritePrivateProfileString(c.Section, c.Key, c.Value, "KR000.INI")) << c.What;
+  }
   EXPECT_EQ(windows.Read("KR000.INI"), "[Options]\r\nA=1\r\n");
   EXPECT_FALSE(WritePrivateProfileString("Options", "A", "1", windows.Program("no\\KR000.INI")));
 }

@@ -46,6 +46,40 @@ TEST(FrontEndChoice, QtOnlyWhenThereIsADisplay) {
   }
 }
 
+// A program that runs unattended takes Qt only where a person sees its windows.
+TEST(FrontEndChoice, UnattendedProgramsTakeQtOnlyWhereAPersonSeesIt) {
+  const Desktop cases[] = {
+      {"offscreen", nullptr, nullptr, false},
+      {"offscreen:fontengine=freetype", nullptr, "wayland-0", false},
+      {"minimal", nullptr, nullptr, false},
+      {"xcb", nullptr, nullptr, false},
+      {"xcb", ":98765", nullptr, false},
+      {"wayland", nullptr, nullptr, false},
+      {nullptr, ":98765", nullptr, false},
+      {nullptr, nullptr, nullptr, false},
+      {"wayland", nullptr, "wayland-0", true},
+      {nullptr, nullptr, "wayland-0", true},
+      {"vnc", nullptr, nullptr, true},
+  };
+  for (const Desktop& d : cases) {
+    ScopedEnv platform("QT_QPA_PLATFORM", d.Platform), x("DISPLAY", d.X), wayland("WAYLAND_DISPLAY", d.Wayland);
+    SCOPED_TRACE(std::string(d.Platform ? d.Platform : "-") + " " + (d.X ? d.X : "-") + " " +
+                 (d.Wayland ? d.Wayland : "-"));
+    EXPECT_EQ(PersonCanSee(), d.Display);
+    int argc = 1;
+    char name[] = "programa";
+    char* argv[] = {name, nullptr};
+    ChosenFrontEnd chosen = ChooseFrontEnd(argc, argv, Audience::Person);
+    EXPECT_EQ(chosen.Qt() != nullptr, d.Display);
+    if (!d.Display) {
+      EXPECT_NE(dynamic_cast<forms::ConsoleFrontEnd*>(&chosen.Front()), nullptr);
+    }
+  }
+  // KR917's choice stays as it was: the offscreen platform is a display.
+  ScopedEnv platform("QT_QPA_PLATFORM", "offscreen");
+  EXPECT_TRUE(DisplayAvailable());
+}
+
 TEST(KeyMapping, QtKeysBecomeTheModelsKeyStrokes) {
   using namespace forms;
   struct Case {

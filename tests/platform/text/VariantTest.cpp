@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <functional>
 #include <string>
 
 #include "platform/text/Error.h"
+#include "platform/text/Format.h"
+#include "platform/text/Number.h"
 
 namespace vb {
 namespace {
@@ -101,6 +105,25 @@ TEST(Variant, OverflowOutsideTheRange) {
       {"CSng 1E+39", [] { CSng(Variant(1e39)); }, ErrOverflow},
       {"CCur 9E+14", [] { CCur(Variant(9e14)); }, 0},
       {"CCur 1E+15", [] { CCur(Variant(1e15)); }, ErrOverflow},
+      // An exponent too long for any integer, typed or read from a file.
+      {"Val 1E+(20 digits)", [] { Val("1e99999999999999999999"); }, ErrOverflow},
+      {"Val 1E-(20 digits)", [] { EXPECT_EQ(Val("1e-99999999999999999999"), 0); }, 0},
+      {"CDbl 1E+(20 digits)", [] { CDbl(Variant("1e99999999999999999999")); }, ErrTypeMismatch},
+      // Dates VB cannot hold, whatever reads them.
+      {"Format 8.98E+307 dd", [] { Format(Variant(DateTime{8.98e307}), "dd"); }, ErrOverflow},
+      {"Year -1E+300", [] { Year(DateTime{-1e300}); }, ErrOverflow},
+      {"Hour NaN", [] { Hour(DateTime{std::nan("")}); }, ErrOverflow},
+      {"CDate 1E+10", [] { CDate(Variant(1e10)); }, ErrOverflow},
+      {"CDate 31/12/9999", [] { CDate(Variant(2958465.5)); }, 0},
+      {"DateSerial 10000", [] { DateSerial(10000, 1, 1); }, ErrOverflow},
+      {"DateSerial 100 day 0", [] { DateSerial(100, 1, 0); }, ErrOverflow},
+      {"DateSerial 9999-12-31", [] { DateSerial(9999, 12, 31); }, 0},
+      {"DateSerial month INT_MIN", [] { DateSerial(2002, INT_MIN, 1); }, ErrOverflow},
+      {"DateSerial month INT_MAX", [] { DateSerial(2002, INT_MAX, 1); }, ErrOverflow},
+      {"DateSerial day INT_MIN", [] { DateSerial(2002, 1, INT_MIN); }, ErrOverflow},
+      {"DateSerial day INT_MAX", [] { DateSerial(2002, 1, INT_MAX); }, ErrOverflow},
+      {"DateSerial year INT_MAX", [] { DateSerial(INT_MAX, INT_MAX, INT_MAX); }, ErrOverflow},
+      {"DateSerial year INT_MIN", [] { DateSerial(INT_MIN, INT_MIN, INT_MIN); }, ErrOverflow},
   };
   for (const Case& c : cases) EXPECT_EQ(ErrorOf(c.Call), c.Error) << c.What;
 }
