@@ -74,7 +74,13 @@ void Declaracion::Abre(std::function<void(Frm0917&)> paso) {
   G().Ventanas.Open(ventana::kFrm0917);
 }
 
-void Declaracion::Cierra(Frm0917& f) { User.Close(f); }
+void Declaracion::Cierra(Frm0917& f) {
+  const bool registro = G().ModoRegistro && G().Modo == 2;
+  if (registro ? G().OrdenModificado : f.FormularioModificado) {
+    User.ExpectMsgBox(registro ? kPreguntaOrden : kPreguntaGuardar, forms::vbNo);
+  }
+  User.Close(f);
+}
 
 void Declaracion::MuestraPaginas(forms::Control& control) {
   std::vector<std::pair<forms::TabControl*, int>> paginas;

@@ -28,6 +28,10 @@ namespace app::testing {
 inline constexpr char kGarcia[] = "10076543211";
 inline constexpr char kQuispe[] = "10401234565";
 
+/// What leaving a changed return asks, and leaving a typed order number.
+inline constexpr char kPreguntaGuardar[] = "¿El formulario ha sido modificado, desea guardar los cambios?";
+inline constexpr char kPreguntaOrden[] = " El número de orden ha cambiado. ¿Desea guardar los cambios?";
+
 /// A stored box row: CASILLA and I_VALOR.
 using Fila = std::pair<std::string, std::string>;
 
@@ -55,7 +59,7 @@ class Declaracion : public Programa {
   void AbreGuardada(const std::string& ruc, std::function<void(Frm0917&)> paso);
   /// Opens the form with the shared variables as they are.
   void Abre(std::function<void(Frm0917&)> paso);
-  /// Closes the form with its close box.
+  /// Closes the form with its close box, answering No when it asks to save.
   void Cierra(Frm0917& f);
 
   /// Brings forward the tab pages that hold `control`, outermost first.
