@@ -25,7 +25,6 @@ class ListaAdicional : public Declaracion {
  protected:
   void SetUp() override {
     Declaracion::SetUp();
-    RegistraFrmAdicionalCab();
     Compartidas& g = G();
     g.Modo = 2;
     g.ModoRegistro = false;

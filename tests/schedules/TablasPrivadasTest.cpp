@@ -27,11 +27,6 @@ namespace {
 
 class TablasPrivadas : public Declaracion {
  protected:
-  void SetUp() override {
-    Declaracion::SetUp();
-    RegistraFrmAdicionalCab();
-  }
-
   /// The rows of the shared work table, as a program or tool that is not KR917 sees them.
   std::vector<std::string> Compartidas() {
     dao::DBEngine motor;
@@ -52,10 +47,10 @@ void Exige(bool condicion, const char* que) {
   if (!condicion) throw std::runtime_error(que);
 }
 
-TEST_F(TablasPrivadas, TwoProgramsEachSeeAndEditOnlyTheirOwnWorkRows) {
+TEST_F(TablasPrivadas, TwoProgramsEachSeeEditAndStoreOnlyTheirOwnWorkRows) {
   GuardaAnexo(kGarcia, "01", "001");
   GuardaAnexo(kQuispe, "02", "001");
-  Guarda(kGarcia, {{"896", "1"}});
+  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}, {"896", "1"}});
   dao::DBEngine motor;
   std::shared_ptr<dao::Database> otro;
   const std::string consulta = "SELECT tip_informacion, ind_moneda, des_movimiento2 FROM TMPF0917PATRIM ORDER BY 1, 2";
@@ -82,6 +77,9 @@ TEST_F(TablasPrivadas, TwoProgramsEachSeeAndEditOnlyTheirOwnWorkRows) {
           });
           G().Ventanas.Open(ventana::kFrmAdicionalCab);
           EXPECT_TRUE(Filas(consulta).empty());
+          // The save stores this program's rows under its return.
+          User.ExpectMsgBox("Toda la información del formulario fue grabada satisfactoriamente.", forms::vbOK);
+          User.Click(f.Cmdgeneral(1));
           Cierra(f);
         });
       },
@@ -90,6 +88,9 @@ TEST_F(TablasPrivadas, TwoProgramsEachSeeAndEditOnlyTheirOwnWorkRows) {
         Exige(kr::testing::Filas(*otro, consulta) == std::vector<std::string>{"02|001|DE QUISPE"},
               "the other program's work rows changed");
       });
+
+  EXPECT_EQ(Filas("SELECT doc_id_d, tip_informacion FROM F0917PATRIM ORDER BY 1"),
+            std::vector<std::string>{"10401234565|02"});
 
   // The shared tables are as LUD917 left them, for any other program or tool.
   dao::DBEngine ajeno;
