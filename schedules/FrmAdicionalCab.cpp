@@ -27,14 +27,14 @@ namespace {
 // The codes (0 and 3) stay out of sight: the names beside them say the same.
 constexpr ColumnaLista kColumnas[] = {
     {"Tipo de movimiento2", "Tip_movimiento2", "", 600},
-    {"Tipo de movimiento", "Des_informacion", "", 1900},
-    {"Des_movimiento2", "Des_movimiento2", "", 1500},
+    {"Tipo de movimiento", "Des_informacion", "", 1650},
+    {"Des_movimiento2", "Des_movimiento2", "", 1700},
     {"ind_moneda", "ind_moneda", "", 600},
-    {"Moneda", "Des_moneda1", "", 1400},
-    {"Otras monedas", "Des_moneda2", "", 1100},
-    {"Monto al 01/01/2002", "mto_01012002", forms::kFormatTextEvent, 1300},
-    {"Monto al 31/12/2002", "mto_31122002", forms::kFormatTextEvent, 1300},
-    {"ctd_movimiento", "ctd_movimiento", forms::kFormatTextEvent, 1300},
+    {"Moneda", "Des_moneda1", "", 1300},
+    {"Otras monedas", "Des_moneda2", "", 900},
+    {"Monto al 01/01/2002", "mto_01012002", forms::kFormatTextEvent, 1450},
+    {"Monto al 31/12/2002", "mto_31122002", forms::kFormatTextEvent, 1450},
+    {"ctd_movimiento", "ctd_movimiento", forms::kFormatTextEvent, 1200},
 };
 constexpr int kColTipo = 0, kColMoneda = 3, kColPrimerMonto = 6, kColCantidad = 8;
 
