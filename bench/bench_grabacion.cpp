@@ -11,160 +11,82 @@
 //===----------------------------------------------------------------------===//
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
-#include <stdlib.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "app/componentes/cValidador.h"
 #include "app/inicio/Compartidas.h"
-#include "app/ventanas/MDIFrm.h"
 #include "bench/BenchReport.h"
-#include "common/CuentaTrabajo.h"
-#include "host/SampleInstallation.h"
-#include "installer/Compartidas.h"
-#include "installer/Inicio.h"
+#include "bench/DeclaracionLlena.h"
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
-#include "platform/db/Engine.h"
 #include "platform/db/JetFunctions.h"
-#include "platform/db/Quote.h"
 #include "platform/db/Recordset.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ConsoleFrontEnd.h"
 #include "platform/text/Variant.h"
-#include "return/DisenoCasillas.h"
 #include "return/Frm0917.h"
-#include "return/Registro.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr char kRuc[] = "10076543211";
 constexpr char kClave[] = " WHERE DOC_ID_D='10076543211' AND PERIODO='2002' AND FORMULARIO='0917'";
-
-std::string Tres(int n) {
-  std::string t = std::to_string(n);
-  return std::string(3 - t.size(), '0') + t;
-}
-
-// A return with every box filled: the box list, then the boxes the save writes apart.
-std::vector<std::pair<std::string, std::string>> Casillas() {
-  std::vector<std::pair<std::string, std::string>> filas;
-  for (std::int16_t n : app::kListaCasillas) {
-    const bool texto = (n >= 208 && n <= 211) || (n >= 215 && n <= 219) || n == 229 || n == 230 || n == 236 ||
-                       n == 302 || n >= 801;
-    filas.emplace_back(Tres(n), texto ? "10098765439" : n == 140 ? "1" : std::to_string(1000 + n));
-  }
-  const std::pair<const char*, const char*> aparte[] = {
-      {"015", "02"},  {"012", "12345"}, {"599", "C"},   {"002", kRuc},    {"007", "2002"}, {"721", "1.0"},
-      {"028", "4567890"}, {"896", "0"}, {"897", "0"},   {"898", "0"},     {"899", "0"},    {"811", "LOPEZ"},
-      {"812", "RUIZ"}, {"813", "ANA"},  {"814", "DIAZ"}, {"815", "SOTO"},  {"890", "EVA"},  {"204", "6"},
-      {"205", "1"},   {"206", "6"},     {"224", "6"},   {"225", "1"},     {"226", "6"},    {"227", "1"},
-      {"301", "1"},   {"235", "1"},     {"025", "17"},  {"234", "15/08/1970"}, {"598", "1500"},
-      {"871", "1"},   {"005", "1"},     {"260", "1"},   {"027", "1"},
-  };
-  for (const auto& [casilla, valor] : aparte) filas.emplace_back(casilla, valor);
-  for (int n = 817; n <= 825; ++n) {
-    filas.emplace_back(Tres(n), "APELLIDOS Y NOM");
-    filas.emplace_back(Tres(n + 10), "BRES DEL TITULA");
-  }
-  return filas;
-}
 
 // One row as the save writes it, to be written again by the floor.
 struct Fila {
   std::vector<std::string> Valores;
 };
 
-struct Instalacion {
-  std::string Carpeta;
-  dexlora::SampleLayout Layout;
-  std::string CopiaCruda;
+std::vector<Fila> Lee(const std::string& sql) {
+  std::vector<Fila> filas;
+  auto rs = app::G().BaseDatos->OpenRecordset(sql, dao::dbOpenSnapshot);
+  for (; !rs->EOF_(); rs->MoveNext()) {
+    Fila fila;
+    for (int i = 0; i < rs->Fields().Count(); ++i) fila.Valores.push_back(vb::TextOf(rs->Fields(i).Value()));
+    filas.push_back(std::move(fila));
+  }
+  rs->Close();
+  return filas;
+}
+
+// The filled return open in the form (modeless), as the saved-returns list opens it.
+app::Frm0917& Abre() {
+  kr::bench::LaInstalacion();
+  app::Compartidas& g = app::G();
+  g.Modo = 2;
+  g.ModoRegistro = false;
+  g.RucDeclarante = kr::bench::kRuc;
+  g.Periodo = "2002";
+  forms::Application& a = forms::Application::Current();
+  if (a.HasInstance<app::Frm0917>()) a.Release<app::Frm0917>();
+  app::Frm0917& f = a.Instance<app::Frm0917>();
+  f.Show();
+  return f;
+}
+
+// The rows one save of the filled return writes, so that the floor writes exactly those.
+struct Escritas {
   std::vector<Fila> Det, Patrim;
-
-  Instalacion() {
-    std::string pattern = (fs::temp_directory_path() / "kr-bench-grabar-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    Carpeta = pattern;
-    Layout = dexlora::CreateSampleInstallation(Carpeta + "/sample");
-    ::setenv("WINDIR", Layout.WindowsFolder.c_str(), 1);
-    installer::ReiniciaCompartidas();
-    if (installer::Ejecuta() != 0) std::abort();
-    installer::ReiniciaCompartidas();
-
-    app::Compartidas& g = app::G();
-    const common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
-    g.Motor.SetSystemDB(Layout.Workgroup);
-    g.Motor.SetDefaultUser(cuenta.Usuario);
-    g.Motor.SetDefaultPassword(cuenta.Clave);
-    g.Periodo = "2002";
-    g.Validador = std::make_unique<app::cValidador>();
-    forms::Default<app::MDIFrm>().Show();
-    app::RegistraFrm0917();
-
-    const std::string clave = "6," + dao::Quote(kRuc) + ",'2002','0917',0";
-    g.BaseDatos->Execute("INSERT INTO CAB VALUES (" + clave + ",'20/03/2003','02','12345','1500',' ','1',0,'000000')",
-                         dao::dbFailOnError);
-    for (const auto& [casilla, valor] : Casillas()) {
-      g.BaseDatos->Execute("INSERT INTO DET VALUES (" + clave + "," + dao::Quote(casilla) + "," + dao::Quote(valor) +
-                               ",'01',0,'000000')",
-                           dao::dbFailOnError);
-    }
-    for (int i = 0; i < 10; ++i) {
-      g.BaseDatos->Execute("INSERT INTO F0917PATRIM VALUES (6," + dao::Quote(kRuc) + ",'2002','0917'," +
-                               dao::Quote("0" + std::to_string(1 + i % 4)) + ",'01','01'," +
-                               dao::Quote("00" + std::to_string(1 + i / 4)) + ",'CUENTA','1000','2000','1','000000')",
-                           dao::dbFailOnError);
-    }
-    // One save, so that the floor writes exactly the rows the form writes.
+  Escritas() {
     app::Frm0917& f = Abre();
     f.GrabarForm();
     Det = Lee("SELECT * FROM DET" + std::string(kClave));
     Patrim = Lee("SELECT * FROM F0917PATRIM" + std::string(kClave));
-    CopiaCruda = Carpeta + "/raw.db";
-    fs::copy_file(Layout.Database, CopiaCruda);
-  }
-
-  static std::vector<Fila> Lee(const std::string& sql) {
-    std::vector<Fila> filas;
-    auto rs = app::G().BaseDatos->OpenRecordset(sql, dao::dbOpenSnapshot);
-    for (; !rs->EOF_(); rs->MoveNext()) {
-      Fila fila;
-      for (int i = 0; i < rs->Fields().Count(); ++i) fila.Valores.push_back(vb::TextOf(rs->Fields(i).Value()));
-      filas.push_back(std::move(fila));
-    }
-    rs->Close();
-    return filas;
-  }
-
-  // The saved return open in the form (modeless), as the saved-returns list opens it.
-  static app::Frm0917& Abre() {
-    app::Compartidas& g = app::G();
-    g.Modo = 2;
-    g.ModoRegistro = false;
-    g.RucDeclarante = kRuc;
-    g.Periodo = "2002";
-    forms::Application& a = forms::Application::Current();
-    if (a.HasInstance<app::Frm0917>()) a.Release<app::Frm0917>();
-    app::Frm0917& f = a.Instance<app::Frm0917>();
-    f.Show();
-    return f;
+    forms::Unload(f);
   }
 };
 
-Instalacion& LaInstalacion() {
-  static Instalacion instalacion;
-  return instalacion;
+const Escritas& LasEscritas() {
+  static Escritas escritas;
+  return escritas;
 }
 
 void Grabar(benchmark::State& state) {
-  LaInstalacion();
-  app::Frm0917& f = Instalacion::Abre();
+  LasEscritas();
+  app::Frm0917& f = Abre();
   for (auto _ : state) {
     if (!f.GrabarForm()) {
       state.SkipWithError("the save did not complete");
@@ -182,7 +104,7 @@ struct Crudo {
       *Estado;
 
   Crudo() {
-    if (sqlite3_open(LaInstalacion().CopiaCruda.c_str(), &Db) != SQLITE_OK) std::abort();
+    if (sqlite3_open(kr::bench::LaInstalacion().CopiaCruda.c_str(), &Db) != SQLITE_OK) std::abort();
     dao::detail::RegisterJetFunctions(Db);
     const std::string k = kClave;
     LeeCab = Prepara("SELECT * FROM CAB" + k + " AND SEMANA=0");
@@ -221,7 +143,7 @@ struct Crudo {
     sqlite3_reset(stmt);
   }
   void Graba() {
-    const Instalacion& i = LaInstalacion();
+    const Escritas& i = LasEscritas();
     sqlite3_exec(Db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     Corre(LeeCab);
     const char* cab[] = {"10/12/2026", "02", "12345", "1500", "", "1", "123456"};
@@ -241,6 +163,7 @@ struct Crudo {
 };
 
 void GrabarCrudo(benchmark::State& state) {
+  LasEscritas();
   Crudo crudo;
   for (auto _ : state) crudo.Graba();
 }
@@ -260,13 +183,13 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   auto grabar = reporter.Times.find("Grabar");
   std::printf("Saving a full return from Frm0917 (%zu box rows, %zu schedule rows): %s ms  ratio layer/raw: %s\n",
-              LaInstalacion().Det.size(), LaInstalacion().Patrim.size(),
+              LasEscritas().Det.size(), LasEscritas().Patrim.size(),
               grabar == reporter.Times.end() ? "n/a" : kr::bench::Fixed(grabar->second, 2).c_str(),
               kr::bench::Ratio(reporter, "Grabar", "GrabarCrudo").c_str());
   aplicacion.Reset();
   app::ReiniciaCompartidas();
   std::error_code ec;
-  fs::remove_all(LaInstalacion().Carpeta, ec);
+  std::filesystem::remove_all(kr::bench::LaInstalacion().Carpeta, ec);
   if (nada != nullptr) std::fclose(nada);
   return 0;
 }

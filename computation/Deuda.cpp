@@ -114,7 +114,7 @@ void Frm0917::CalcularImporteTotal() {
   }
 }
 
-std::string Frm0917::Calcular122() {
+std::string Frm0917::Calcular122() const {
   // 1.
   if (TodasVacias({116, 120, 515, 115})) return "";
   // 2. Box 515 signed: a loss as large as 511 and 115 together leaves nothing to share.
@@ -126,7 +126,7 @@ std::string Frm0917::Calcular122() {
   return vb::Format(vb::Variant(L), "############");
 }
 
-std::string Frm0917::Calcular123() {
+std::string Frm0917::Calcular123() const {
   // 1.
   if (TodasVacias({515, 511, 115, 120})) return "";
   // 2.

@@ -20,6 +20,7 @@
 #include "app/ventanas/frmAcercade.h"
 #include "app/ventanas/frmBancos.h"
 #include "app/ventanas/frmModFor.h"
+#include "computation/Inconsistencias.h"
 #include "kr917/Programa.h"
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
@@ -112,16 +113,17 @@ bool EscribeReporteEnviado(const std::string& ruta) {
   return ImpRep::ImprimeReporte({.Declaracion = true, .RentasExoneradas = true, .InfAdicional = true});
 }
 
-// The list of inconsistencies as the consistency check leaves it.
+// The list of inconsistencies as the consistency check leaves it for a new
+// return with its declarant chosen and nothing else.
 void EscribeInconsistencias(const std::string& ruta) {
-  const char* mensajes[] = {
-      "Debe ingresar el número de teléfono del declarante - Identificación",
-      "El monto de la casilla 113 no puede ser mayor que el de la casilla 107 - Rentas de cuarta categoría",
-      "Si marcó que tiene información adicional de cuentas bancarias debe registrar al menos una cuenta - "
-      "Información adicional",
+  const app::Inconsistencia mensajes[] = {
+      app::Inconsistencia::Inmueble,
+      app::Inconsistencia::SinImporte,
+      app::Inconsistencia::SinRentas,
+      app::Inconsistencia::SinFormaPago,
   };
   std::string bytes;
-  for (const char* m : mensajes) bytes += vb::ToCp1252(m) + "\r\n";
+  for (app::Inconsistencia m : mensajes) bytes += vb::ToCp1252(app::TextoDe(m)) + "\r\n";
   vb::WriteFileAtomically(ruta, bytes);
 }
 
@@ -193,8 +195,18 @@ void EligeGarcia(app::Frm0917& f) {
   }
 }
 
+// The identification of a new return answered (GARCIA, not a rectification),
+// so that its other pages open without the identification check's message.
+void IdentificaGarcia(app::Frm0917& f) {
+  EligeGarcia(f);
+  f.OptRectifica(0).SetValue(true);
+}
+
 // The debt page's scroll bar moved on to the balance and the payment.
-void MuestraSaldo(app::Frm0917& f) { f.hsDeuda.SetValue(2); }
+void MuestraSaldo(app::Frm0917& f) {
+  IdentificaGarcia(f);
+  f.hsDeuda.SetValue(2);
+}
 
 class Estudio {
  public:
@@ -324,15 +336,15 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.RangoPaginas("kr917-rango-paginas"),
       estudio.Inconsistencias("kr917-inconsistencias"),
       estudio.Declaracion("kr917-declaracion-identificacion", Nueva, {0}, EligeGarcia),
-      estudio.Declaracion("kr917-declaracion-primera", Nueva, {1, &app::Frm0917::SSTab2, 0}),
-      estudio.Declaracion("kr917-declaracion-segunda", Nueva, {1, &app::Frm0917::SSTab2, 1}),
-      estudio.Declaracion("kr917-declaracion-cuarta-quinta", Nueva, {1, &app::Frm0917::SSTab2, 2}),
-      estudio.Declaracion("kr917-declaracion-renta-neta", Nueva, {1, &app::Frm0917::SSTab2, 3}),
-      estudio.Declaracion("kr917-declaracion-deuda", Nueva, {2}),
+      estudio.Declaracion("kr917-declaracion-primera", Nueva, {1, &app::Frm0917::SSTab2, 0}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-segunda", Nueva, {1, &app::Frm0917::SSTab2, 1}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-cuarta-quinta", Nueva, {1, &app::Frm0917::SSTab2, 2}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-renta-neta", Nueva, {1, &app::Frm0917::SSTab2, 3}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-deuda", Nueva, {2}, IdentificaGarcia),
       estudio.Declaracion("kr917-declaracion-deuda-saldo", Nueva, {2}, MuestraSaldo),
-      estudio.Declaracion("kr917-declaracion-datos", Nueva, {3, &app::Frm0917::SSTab3, 0}),
-      estudio.Declaracion("kr917-declaracion-otros-ingresos", Nueva, {3, &app::Frm0917::SSTab3, 1}),
-      estudio.Declaracion("kr917-declaracion-detalles", Nueva, {3, &app::Frm0917::SSTab3, 2}),
+      estudio.Declaracion("kr917-declaracion-datos", Nueva, {3, &app::Frm0917::SSTab3, 0}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-otros-ingresos", Nueva, {3, &app::Frm0917::SSTab3, 1}, IdentificaGarcia),
+      estudio.Declaracion("kr917-declaracion-detalles", Nueva, {3, &app::Frm0917::SSTab3, 2}, IdentificaGarcia),
       estudio.Declaracion("kr917-declaracion-enviada", RegistraGarcia, {0}),
       estudio.Declaracion("kr917-declaracion-enviada-primera", RegistraGarcia, {1, &app::Frm0917::SSTab2, 0}),
       estudio.Ventana<app::FrmAdicionalCab>("kr917-adicional-cuentas", Cuentas),

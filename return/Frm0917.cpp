@@ -27,6 +27,7 @@ Frm0917::Frm0917() : Form("Frm0917") {
   OptPrestamos.On(&forms::OptionButton::Click, [this](int Index) { OptPrestamos_Click(Index); });
   optInmueble.On(&forms::OptionButton::Click, [this](int Index) { optInmueble_Click(Index); });
   OptRectifica.On(&forms::OptionButton::Click, [this](int Index) { OptRectifica_Click(Index); });
+  Cmdgeneral.On(&forms::CommandButton::Click, [this](int Index) { Cmdgeneral_Click(Index); });
 
   txtvalor.On(&forms::TextBox::GotFocus, [this](int Index) { txtvalor_GotFocus(Index); });
   txtvalor.On(&forms::TextBox::LostFocus, [this](int Index) { txtvalor_LostFocus(Index); });
@@ -41,7 +42,6 @@ Frm0917::Frm0917() : Form("Frm0917") {
   hsDeuda.Change = [this] { hsDeuda_Change(); };
   hsDeuda.Scroll = [this] { hsDeuda_Scroll(); };
   MkeFecNac.LostFocus = [this] { MkeFecNac_LostFocus(); };
-  Cmdgeneral.On(&forms::CommandButton::Click, [this](int Index) { Cmdgeneral_Click(Index); });
   CmdCtasBancarias.On(&forms::CommandButton::Click, [this](int Index) { CmdCtasBancarias_Click(Index); });
   CmdEgresos.On(&forms::CommandButton::Click, [this](int Index) { CmdEgresos_Click(Index); });
   CmdIngresos.On(&forms::CommandButton::Click, [this](int Index) { CmdIngresos_Click(Index); });

@@ -42,6 +42,7 @@
 #include "platform/forms/OptionButton.h"
 #include "platform/forms/TabControl.h"
 #include "platform/forms/TextBox.h"
+#include "platform/text/Error.h"
 
 namespace dao {
 class Recordset;
@@ -210,6 +211,7 @@ class Frm0917 : public forms::Form {
   void SSTab1_Click(int PreviousTab);
   void SSTab2_Click(int PreviousTab);
   void SSTab3_Click(int PreviousTab);
+  /// Leaving page 0 of the outer strip checks the identification first.
   void tab0584_Click(int PreviousTab);
 
   void hsDeuda_Change();
@@ -246,7 +248,7 @@ class Frm0917 : public forms::Form {
   void Reingresa201();
 
   // --- The general buttons, leaving the form, the schedule buttons
-  // (BotonesGenerales.cpp, Salida.cpp, BotonesAdicionales.cpp) ---
+  // (Botones.cpp, Salida.cpp, BotonesAdicionales.cpp) ---
 
   /// 0 "V&alidar" lists the inconsistencies; 1 "&Grabar" saves the return;
   /// 2 "&Salir" leaves the form.
@@ -280,15 +282,6 @@ class Frm0917 : public forms::Form {
   // ======================================================================
   // computation/: the box formulas and the checks
   // ======================================================================
-
-  // --- The consistency check ---
-
-  /// Checks the whole return. Mode "0" lists every inconsistency and shows
-  /// the list; mode "2" stops at the first. True when nothing failed.
-  bool ValidaTodo(std::string_view modo);
-  /// Checks the identification page; any mode but "0" shows the first
-  /// failure in a box. True when nothing failed.
-  bool ValIdent(std::string_view modo);
 
   // --- Box operands (Operandos.cpp): the only way to read and show an amount box ---
 
@@ -346,8 +339,36 @@ class Frm0917 : public forms::Form {
   void CalcularImporteTotal();
   /// The upper limit of the credit of box 122 (123) as whole-number text,
   /// "" when it cannot be computed. Writes no box.
-  std::string Calcular122();
-  std::string Calcular123();
+  std::string Calcular122() const;
+  std::string Calcular123() const;
+
+  // --- The consistency check (ValidaTodo.cpp, ValIdent.cpp, SaldoAPagar.cpp;
+  // its groups of checks in computation/, Inconsistencias.h) ---
+
+  /// Checks the whole return. Mode "0" lists every inconsistency in
+  /// RutaSistema & "Mens.txt" and shows the list, or says there is none;
+  /// mode "2" stops at the first. Either shows first the warnings on the
+  /// amount paid and on the spouse's age. True when nothing failed.
+  bool ValidaTodo(std::string_view modo);
+  /// Checks the identification page: a new return not saved already, its
+  /// declarant, the rectification answer, the telephone. Mode "0" lists
+  /// its failures in the open inconsistency list; any other mode shows the
+  /// first in a box, on page 0. True when nothing failed.
+  bool ValIdent(std::string_view modo);
+  /// The warning on the amount `pagado` against the balance `adeudado`
+  /// (texts as the boxes show them), or "" when they agree.
+  static std::string SaldoaPagar(std::string_view adeudado, std::string_view pagado, std::string_view etiqueta);
+  /// Writes one line into the open inconsistency list. A failure to write
+  /// is kept in Mens and ends the writing.
+  void EscribeMens(std::string_view linea);
+
+  /// The inconsistency list while a check writes it: its file number (0
+  /// when none is open), the lines written, and what failed writing it.
+  struct ListaInconsistencias {
+    int Archivo = 0;
+    long Lineas = 0;
+    std::optional<vb::Error> Fallo;
+  } Mens;
 
   // ======================================================================
   // schedules/: the storage of the return's schedules

@@ -2,6 +2,7 @@
 // in one transaction, then its state after the silent consistency check.
 // The previous version stays whole until the transaction commits, so a
 // failure in between loses nothing that was stored before.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -256,7 +257,8 @@ bool Frm0917::GrabaEstado(bool consistente) {
   if (hay) {
     rs->MoveFirst();
     rs->Edit();
-    rs->Fields("estado").SetValue(vb::Variant(std::int16_t{consistente ? std::int16_t{0} : std::int16_t{9}}));
+    const std::int16_t estado = consistente ? 0 : 9;
+    rs->Fields("estado").SetValue(vb::Variant(estado));
     Pon(*rs, "cNumero", common::CodigoControl(*rs, kClaveCab));
     rs->Update();
   }

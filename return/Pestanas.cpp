@@ -37,10 +37,13 @@ void Frm0917::SSTab1_Click(int /*PreviousTab*/) { TemaDePagina(SSTab1); }
 void Frm0917::SSTab2_Click(int /*PreviousTab*/) { TemaDePagina(SSTab2); }
 void Frm0917::SSTab3_Click(int /*PreviousTab*/) { TemaDePagina(SSTab3); }
 
-void Frm0917::tab0584_Click(int /*PreviousTab*/) {
-  // 1. Registering an order number keeps the topics as they are.
+void Frm0917::tab0584_Click(int PreviousTab) {
+  // 1. Registering an order number changes nothing of the identification,
+  // and keeps the topics as they are.
   if (EnRegistro()) return;
-  // 2. The check of the identification, when page 0 is left, goes here.
+  // 2. The identification is answered before the other pages are worked on;
+  // a refusal brings page 0 back and keeps the topic.
+  if (PreviousTab == 0 && !ValIdent("1")) return;
   // 3.
   TemaDePagina(tab0584);
 }

@@ -100,7 +100,7 @@ TEST_F(Deuda, TheTotalsOfTheBreakdownsAreTheSumsOfTheirPartsNeverBelowZero) {
 }
 
 TEST_F(Deuda, TheAmountPaidShowsInThePaymentControl) {
-  Guarda(kGarcia, {});
+  Guarda(kGarcia, {kNoRectifica});
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     Teclea(f, 180, "1500");
     EXPECT_EQ(f.FormaDePagoQBX1.importe(), "1,500");

@@ -39,13 +39,15 @@ struct CasoTecleado {
 
 class Recalculo : public Declaracion {
  protected:
-  /// Each case on GARCIA's return stored afresh with its rows: opened, typed
-  /// into, checked, closed.
+  /// Each case on GARCIA's return stored afresh with its rows (and the
+  /// rectification answered): opened, typed into, checked, closed.
   void Comprueba(const std::vector<CasoTecleado>& casos) {
     for (const CasoTecleado& c : casos) {
       SCOPED_TRACE(c.Nombre);
       Ejecuta({"DELETE * FROM DET", "DELETE * FROM CAB"});
-      Guarda(kGarcia, c.Guardadas);
+      std::vector<Fila> guardadas{kNoRectifica};
+      guardadas.insert(guardadas.end(), c.Guardadas.begin(), c.Guardadas.end());
+      Guarda(kGarcia, guardadas);
       AbreGuardada(kGarcia, [&](Frm0917& f) {
         for (const Texto& t : c.Tecleadas) Teclea(f, t.Casilla, t.Valor);
         for (const Texto& t : c.Muestran) EXPECT_EQ(f.txtvalor(t.Casilla).Text(), t.Valor) << t.Casilla;

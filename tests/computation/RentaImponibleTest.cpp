@@ -99,7 +99,7 @@ TEST_F(RentaImponible, TheLossesBoxAndTheAmazonGroupFollowTheirIncomes) {
 
 TEST_F(RentaImponible, WithoutTheUitTheCappedDeductionsAndTheTaxStayBlank) {
   Ejecuta({"DELETE * FROM PARAM WHERE Numero='404'"});
-  Guarda(kGarcia, {});
+  Guarda(kGarcia, {kNoRectifica});
   User.ExpectMsgBox(
       "No se encontró para el ejercicio 2002:\n- el valor de la UIT\nLas casillas que dependen de ellos no se "
       "calcularán.",

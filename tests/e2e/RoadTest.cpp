@@ -36,6 +36,10 @@ TEST_F(ReturnOnScreen, TheWholeRoad) {
   Road.Screen().Press("Down");
   Road.Screen().Press("Return");
   Road.Shot("ruc");
+  // No to the rectification question: the identification is whole, and
+  // leaving its page asks nothing.
+  Road.Screen().Click(Form, {441 - Form.X, 296 - Form.Y});
+  Road.Shot("no-rectifica");
   Road.Screen().Press("alt+r");
   Road.Shot("renta");
   Road.Screen().Press("Tab");  // the inner tabs

@@ -7,6 +7,8 @@
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
 #include "platform/db/Quote.h"
+#include "platform/db/Transaction.h"
+#include "platform/files/WholeFile.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Input.h"
 #include "platform/forms/TabControl.h"
@@ -26,6 +28,10 @@ void Declaracion::SetUp() {
   ASSERT_TRUE(Arranca());
   RegistraFrm0917();
   RegistraFrmAdicionalCab();
+  G().Ventanas.Register(ventana::kFrmConsist, [this] {
+    ++ListasMostradas;
+    ListaAlAbrir = vb::ReadFileBytes(G().ArchivoSalida);
+  });
 }
 
 void Declaracion::Ejecuta(std::initializer_list<std::string> sentencias) {
@@ -37,12 +43,15 @@ std::vector<std::string> Declaracion::Filas(const std::string& sql) { return kr:
 void Declaracion::Guarda(const std::string& ruc, const std::vector<Fila>& casillas, const std::string& cheque,
                          const std::string& banco, const std::string& nrocheque) {
   const std::string clave = "6," + dao::Quote(ruc) + ",'2002','0917',0";
+  // One commit for the return: a test stores many.
+  dao::Transaction guarda(G().Motor.Workspaces(0));
   Ejecuta({"INSERT INTO CAB VALUES (" + clave + ",'20/03/2003'," + dao::Quote(banco) + "," + dao::Quote(nrocheque) +
            "," + dao::Quote(cheque) + ",' ','0',0,'000000')"});
   for (const auto& [casilla, valor] : casillas) {
     Ejecuta({"INSERT INTO DET VALUES (" + clave + "," + dao::Quote(casilla) + "," + dao::Quote(valor) +
              ",'01',0,'000000')"});
   }
+  guarda.Commit();
 }
 
 void Declaracion::GuardaAnexo(const std::string& ruc, const std::string& tipo, const std::string& moneda) {
@@ -113,6 +122,12 @@ void Declaracion::Teclea(Frm0917& f, std::int16_t casilla, std::string_view text
     User.Type(texto);
   }
   User.Tab();
+}
+
+void Declaracion::Identifica(Frm0917& f, const std::string& ruc) {
+  if (f.tab0584.Tab() != 0) User.SelectTab(f.tab0584, 0);
+  User.Choose(f.CmbRuc, ItemDe(f.CmbRuc, ruc));
+  User.Click(f.OptRectifica(0));
 }
 
 int Declaracion::ItemDe(const forms::ComboBox& lista, const std::string& ruc) {

@@ -36,6 +36,10 @@ inline constexpr char kPreguntaOrden[] = " El número de orden ha cambiado. ¿De
 /// A stored box row: CASILLA and I_VALOR.
 using Fila = std::pair<std::string, std::string>;
 
+/// The stored answer No to the rectification question: a saved return with
+/// it can be typed into on every page, as leaving page 0 checks the answer.
+inline const Fila kNoRectifica{"871", "0"};
+
 class Declaracion : public Programa {
  protected:
   void SetUp() override;
@@ -69,8 +73,18 @@ class Declaracion : public Programa {
   /// it selected, the keys; Backspace for "") and leaves it with Tab.
   void Teclea(Frm0917& f, std::int16_t casilla, std::string_view texto);
 
+  /// The user answers the identification page of a new return: the
+  /// declarant `ruc` and No to the rectification question. Its other pages
+  /// can then be reached without the identification check's message.
+  void Identifica(Frm0917& f, const std::string& ruc = kGarcia);
+
   /// The item of the declarant list that starts with `ruc`.
   static int ItemDe(const forms::ComboBox& lista, const std::string& ruc);
+
+  /// The inconsistency window, opened by its name, is only recorded: how
+  /// often it was asked for, and the list file's bytes when it was.
+  int ListasMostradas = 0;
+  std::string ListaAlAbrir;
 };
 
 }  // namespace app::testing

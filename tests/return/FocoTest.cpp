@@ -37,6 +37,7 @@ TEST_F(Foco, ABoxShowsItsRawNumberWhileFocusedAndItsDisplayFormAfter) {
       {817, "", "", "", "", 30, 30},
   };
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     User.Click(f.optInmueble(1));  // the rents paid: 208 and 212
     f.HabAmazonia();               // 229 and 817
     f.txtvalor(535).SetText("1500");  // box 200 is the sum of its parts
@@ -60,7 +61,7 @@ TEST_F(Foco, ABoxShowsItsRawNumberWhileFocusedAndItsDisplayFormAfter) {
 }
 
 TEST_F(Foco, EnteringAndLeavingAFilledBoxEachChangeTheReturnEvenWithNothingTyped) {
-  Guarda(kGarcia, {{"100", "1234"}});
+  Guarda(kGarcia, {kNoRectifica, {"100", "1234"}});
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     ASSERT_FALSE(f.FormularioModificado);
     MuestraPaginas(f.txtvalor(100));
@@ -77,6 +78,7 @@ TEST_F(Foco, EnteringAndLeavingAFilledBoxEachChangeTheReturnEvenWithNothingTyped
 
 TEST_F(Foco, ALockedBoxPassesTheFocusToTheStripAtOnce) {
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     forms::TextBox& caja = f.txtvalor(100);
     caja.SetText("1,234");
     caja.SetLocked(true);
@@ -100,6 +102,7 @@ TEST_F(Foco, LeavingBox107Or108SwitchesTheFourthCategoryDetail) {
       {108, "", false},    {108, "0", false},
   };
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     ASSERT_FALSE(f.txtvalor(822).Enabled());
     for (const Paso& p : pasos) {
       SCOPED_TRACE(p.Casilla);

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -17,7 +18,9 @@
 #include "platform/db/Quote.h"
 #include "platform/db/Recordset.h"
 #include "return/DisenoCasillas.h"
+#include "platform/forms/Application.h"
 #include "platform/forms/Constants.h"
+#include "platform/forms/Input.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Format.h"
 #include "platform/text/Strings.h"
@@ -28,6 +31,10 @@ namespace app::testing {
 namespace {
 
 constexpr char kConsistente[] = "Toda la información del formulario fue grabada satisfactoriamente.";
+constexpr char kInconsistente[] =
+    "La información del formulario fue grabada con inconsistencias.\nEn estas condiciones no podrá ser enviado a VELTA.";
+constexpr char kOrdenDePago[] = "VELTA generará una orden de pago por impuesto a la renta \n";
+constexpr char kExceso[] = "El importe a pagar por impuesto a la renta  tiene un exceso\n";
 constexpr char kOrdenGrabado[] = "El número de orden y el digito verificador fueron grabados satisfactoriamente.";
 constexpr char kSinEnviada[] = "No se encontró el formulario enviado; el número de orden no fue grabado.";
 
@@ -69,17 +76,26 @@ class Grabacion : public Declaracion {
   }
   /// The declarant GARCIA chosen on a new return, not rectifying, paying in cash.
   void Garcia(Frm0917& f) {
-    User.Choose(f.CmbRuc, ItemDe(f.CmbRuc, kGarcia));
-    User.Click(f.OptRectifica(0));
+    Identifica(f);
     Paga(f, f.FormaDePagoQBX1.optEfectivo);
+  }
+  /// As Garcia, working in premises of their own, with an income of 10,000
+  /// and its tax of 1,200 paid: a consistent return.
+  void Consistente(Frm0917& f) {
+    Identifica(f);
+    User.Click(f.optInmueble(2));
+    Paga(f, f.FormaDePagoQBX1.optEfectivo);
+    Teclea(f, 100, "10000");
+    Teclea(f, 180, "1200");
   }
   void Paga(Frm0917& f, forms::OptionButton& forma) {
     User.SelectTab(f.tab0584, 2);
     if (f.hsDeuda.Value() != 2) User.Scroll(f.hsDeuda, 2);
     User.Click(forma);
   }
-  void Graba(Frm0917& f, const std::string& mensaje = kConsistente) {
-    User.ExpectMsgBox(mensaje, forms::vbOK);
+  /// Grabar, answering the boxes `mensajes` in order (by default the result of an inconsistent return).
+  void Graba(Frm0917& f, std::initializer_list<const char*> mensajes = {kInconsistente}) {
+    for (const char* mensaje : mensajes) User.ExpectMsgBox(mensaje, forms::vbOK);
     User.Click(f.Cmdgeneral(1));
   }
   /// Runs `sql` on the database file through SQLite itself, beside the program.
@@ -90,7 +106,8 @@ class Grabacion : public Declaracion {
     EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
     sqlite3_close(db);
   }
-  static std::string Hoy() { return vb::Format(vb::Today(), "dd/mm/yyyy"); }
+  /// The day of every save here: fec_pro is "20/03/2003", with slashes whatever the locale.
+  const vb::FixedClock Reloj{vb::DateSerial(2003, 3, 20)};
 };
 
 TEST_F(Grabacion, ANewCashReturnStoresItsHeaderItsBoxesAndTheirControlCodes) {
@@ -98,13 +115,15 @@ TEST_F(Grabacion, ANewCashReturnStoresItsHeaderItsBoxesAndTheirControlCodes) {
     Garcia(f);
     Teclea(f, 100, "10000");
     Teclea(f, 180, "350");
-    Graba(f);
+    Graba(f, {kOrdenDePago, kInconsistente});
     EXPECT_FALSE(f.FormularioModificado);
     EXPECT_EQ(G().Modo, 2);
     EXPECT_TRUE(f.TxtNumRuc.Visible());
     Cierra(f);
   });
-  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|" + Hoy() + "| | | |350|0|0"}));
+  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|20/03/2003| | | |350|0|9"}));
+  EXPECT_EQ(User.Messages()[0].Style, forms::vbInformation);
+  EXPECT_EQ(User.Messages()[1].Style, forms::vbExclamation);
   // The typed boxes, what they computed, and the boxes stored apart; only
   // the amount to pay (180) is of kind "05".
   EXPECT_EQ(Det(), (std::vector<std::string>{
@@ -119,19 +138,28 @@ TEST_F(Grabacion, ANewCashReturnStoresItsHeaderItsBoxesAndTheirControlCodes) {
   EXPECT_EQ(CodigosErrados("DET", 6), std::vector<std::string>{});
 }
 
+TEST_F(Grabacion, AConsistentReturnIsStoredInState0WithoutAWarning) {
+  AbreNueva([&](Frm0917& f) {
+    Consistente(f);
+    Graba(f, {kConsistente});
+    Cierra(f);
+  });
+  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|20/03/2003| | | |1200|0|0"}));
+  EXPECT_EQ(User.Messages().size(), 1u);
+}
+
 TEST_F(Grabacion, AChequeStoresItsBankAndNumberInTheHeaderAndTwoBoxes) {
   AbreNueva([&](Frm0917& f) {
-    User.Choose(f.CmbRuc, ItemDe(f.CmbRuc, kGarcia));
-    User.Click(f.OptRectifica(0));
+    Identifica(f);
     Paga(f, f.FormaDePagoQBX1.optCheque);
     f.FormaDePagoQBX1.Setbanco("02");
     User.Type(f.FormaDePagoQBX1.txtCheque, "123");
     Teclea(f, 100, "10000");
     Teclea(f, 180, "350");
-    Graba(f);
+    Graba(f, {kOrdenDePago, kInconsistente});
     Cierra(f);
   });
-  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|" + Hoy() + "|02|123|350||0|0"}));
+  EXPECT_EQ(Cab(), (std::vector<std::string>{"6|10076543211|2002|0917|0|20/03/2003|02|123|350||0|9"}));
   const std::vector<std::string> det = Det();
   for (const char* fila : {"015|02|01", "012|123|01", "599|C|01", "598|350|01"}) {
     EXPECT_NE(std::find(det.begin(), det.end(), fila), det.end()) << fila;
@@ -170,7 +198,7 @@ TEST_F(Grabacion, TextBoxesKeepTheirTextAndAmountsLoseTheirPattern) {
 }
 
 TEST_F(Grabacion, AnEmptiedBoxLosesItsRowAndAMaskAloneGetsNone) {
-  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}, {"105", "700"}, {"234", "01/02/1960"}});
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}, {"105", "700"}, {"234", "01/02/1960"}});
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     Teclea(f, 100, "");
     f.MkeFecNac.SetText("__/__/____");
@@ -187,6 +215,8 @@ TEST_F(Grabacion, AnEmptiedBoxLosesItsRowAndAMaskAloneGetsNone) {
 }
 
 TEST_F(Grabacion, ASecondSaveEditsTheHeader) {
+  // Left over from a sent return: the saved new return must not turn into one.
+  G().ModoRegistro = true;
   AbreNueva([&](Frm0917& f) {
     Garcia(f);
     Teclea(f, 100, "10000");
@@ -201,7 +231,7 @@ TEST_F(Grabacion, ASecondSaveEditsTheHeader) {
 }
 
 TEST_F(Grabacion, ASaveThatFailsMidwayLeavesThePreviousVersionWhole) {
-  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}, {"599", "E"}});
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}, {"599", "E"}});
   GuardaAnexo(kGarcia, "01", "001");
   // A box row refused by the database after the header and other rows went in.
   Directo("CREATE TRIGGER rechaza BEFORE INSERT ON DET WHEN NEW.Casilla = '105' "
@@ -224,8 +254,30 @@ TEST_F(Grabacion, ASaveThatFailsMidwayLeavesThePreviousVersionWhole) {
   EXPECT_EQ(Filas("SELECT count(*) FROM F0917PATRIM WHERE Doc_id_d='10076543211'"), std::vector<std::string>{"0"});
 }
 
+TEST_F(Grabacion, ADatabaseHeldByAnotherProgramIsToldAfterTheChecksAndNothingIsWritten) {
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}});
+  const std::vector<std::string> antes = Todo();
+  sqlite3* otro = nullptr;
+  ASSERT_EQ(sqlite3_open(Instalacion.Layout().Database.c_str(), &otro), SQLITE_OK);
+  AbreGuardada(kGarcia, [&](Frm0917& f) {
+    Teclea(f, 100, "6000");
+    ASSERT_EQ(sqlite3_exec(otro, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    User.ExpectMsgBox("Registro bloqueado. Intente luego", forms::vbOK);
+    User.Click(f.Cmdgeneral(1));
+    sqlite3_exec(otro, "ROLLBACK", nullptr, nullptr, nullptr);
+    EXPECT_TRUE(f.Loaded());
+    EXPECT_TRUE(f.FormularioModificado);
+    EXPECT_EQ(Todo(), antes);
+    Graba(f);
+    Cierra(f);
+  });
+  sqlite3_close(otro);
+  EXPECT_EQ(Filas("SELECT i_valor FROM DET WHERE Doc_id_d='10076543211' AND Casilla='100'"),
+            std::vector<std::string>{"6000"});
+}
+
 TEST_F(Grabacion, TheWorkTableReplacesTheStoredSchedules) {
-  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}});
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}});
   GuardaAnexo(kGarcia, "01", "001");
   GuardaAnexo(kGarcia, "02", "001");
   GuardaAnexo(kQuispe, "01", "001");
@@ -275,16 +327,21 @@ TEST_F(Grabacion, ASentReturnTakesItsOrderNumber) {
   Abre([&](Frm0917& f) {
     for (const Caso& c : casos) {
       SCOPED_TRACE(std::string(c.Orden) + " " + c.Verifica);
-      f.txtOrden.SetText(c.Orden);
+      User.Focus(f.txtOrden);
+      EXPECT_TRUE(forms::Input::Select(f.txtOrden, 0, vb::Len(f.txtOrden.Text())));
+      User.Type(c.Orden);
       f.txtVerifica.SetText(c.Verifica);
       EXPECT_EQ(hcab(), antes);
       User.ExpectMsgBox(c.Mensaje, forms::vbOK);
       User.Click(f.Cmdgeneral(1));
       EXPECT_TRUE(f.Loaded());
     }
+    // Recorded, the number is no longer a change: Salir closes without asking.
     EXPECT_FALSE(G().OrdenModificado);
-    Cierra(f);
+    User.Click(f.Cmdgeneral(2));
   });
+  EXPECT_FALSE(forms::Application::Current().HasInstance<Frm0917>());
+  ASSERT_EQ(User.Messages().size(), 3u);
   EXPECT_EQ(User.Messages()[0].Style, forms::vbCritical);
   EXPECT_EQ(User.Messages()[2].Style, forms::vbExclamation);
   EXPECT_EQ(hcab(), (std::vector<std::string>{"001|00001234", antes[1]}));
@@ -353,13 +410,13 @@ TEST_F(Grabacion, EveryShownTextAndChoiceComesBackAfterASave) {
   };
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     antes = foto(f);
-    Graba(f);
+    Graba(f, {kExceso, kInconsistente});
     Cierra(f);
   });
   const std::vector<std::string> guardadas = Det();
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     // Saved again, the same rows.
-    Graba(f);
+    Graba(f, {kExceso, kInconsistente});
     EXPECT_EQ(Det(), guardadas);
     const std::vector<std::string> despues = foto(f);
     ASSERT_EQ(despues.size(), antes.size());

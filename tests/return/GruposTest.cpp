@@ -71,6 +71,7 @@ TEST_F(Grupos, AGroupSwitchedOffAndOnAgainHasItsBoxesEmptyAndItsListsWithoutACho
 
 TEST_F(Grupos, RentedPremisesChosenByTheUserStartTheRowsAfresh) {
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     User.Click(f.optInmueble(1));
     EXPECT_TRUE(f.txtvalor(819).Enabled());
     User.SelectTab(f.tab0584, 3);

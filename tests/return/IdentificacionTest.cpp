@@ -52,8 +52,9 @@ TEST_F(Identificacion, ChoosingADeclarantFillsTheNamesTheStatusBarAndTheReturnKe
 TEST_F(Identificacion, ADeclarantWithASavedReturnBringsTheFirstPageBackWithoutAMessage) {
   Guarda(kQuispe, {{"100", "1"}});
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     f.tab0584.SetTab(2);
-    f.CmbRuc.SetListIndex(ItemDe(f.CmbRuc, kGarcia));
+    f.CmbRuc.SetListIndex(ItemDe(f.CmbRuc, "10098765439"));
     EXPECT_EQ(f.tab0584.Tab(), 2);
     f.CmbRuc.SetListIndex(ItemDe(f.CmbRuc, kQuispe));
     EXPECT_EQ(f.tab0584.Tab(), 0);
@@ -90,6 +91,7 @@ TEST_F(Identificacion, AProfessionShowsItsName) {
 
 TEST_F(Identificacion, ADocumentTypeEmptiesItsNumberAndSetsItsLength) {
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     User.SelectTab(f.tab0584, 3);
     forms::ComboBox& tipo = f.cmbtipdoc(301);
     forms::TextBox& numero = f.txtvalor(302);

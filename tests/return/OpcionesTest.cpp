@@ -70,7 +70,8 @@ TEST_F(Opciones, AFailedDeleteIsToldAndTheReturnIsNotTakenForChanged) {
 }
 
 TEST_F(Opciones, TypingInABoxMarksTheReturnChangedAndRecomputesIt) {
-  AbreNueva([&](Frm0917& f) {
+  Guarda(kGarcia, {kNoRectifica});
+  AbreGuardada(kGarcia, [&](Frm0917& f) {
     User.SelectTab(f.tab0584, 1);
     User.Type(f.txtvalor(100), "1000");
     EXPECT_EQ(f.txtvalor(100).Text(), "1000");

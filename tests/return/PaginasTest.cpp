@@ -2,6 +2,7 @@
 // scroll bar swaps, and the check of the spouse's birth date.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "app/inicio/Compartidas.h"
@@ -33,6 +34,7 @@ TEST_F(Paginas, F1OnEachPageGivesItsTopic) {
       {0, nullptr, 0, 1052},
   };
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     for (const Caso& c : casos) {
       SCOPED_TRACE(c.Exterior);
       SCOPED_TRACE(c.Interior);
@@ -60,6 +62,47 @@ TEST_F(Paginas, F1OnEachPageGivesItsTopic) {
   });
 }
 
+// Leaving page 0 checks the identification: the first thing missing is told,
+// page 0 comes back with its topic, and the focus goes where the answer goes.
+TEST_F(Paginas, LeavingTheIdentificationUnansweredBringsItBackWithOneMessage) {
+  struct Caso {
+    const char* Nombre;
+    bool Declarante;
+    bool Rectifica;
+    const char* Telefono;
+    const char* Mensaje;  // nullptr: the page is left
+    std::function<forms::Control*(Frm0917&)> Foco = {};
+  };
+  const Caso casos[] = {
+      {"nothing answered", false, false, "", "Debe seleccionar un declarante",
+       [](Frm0917& f) -> forms::Control* { return &f.CmbRuc; }},
+      {"no rectification answer", true, false, "", "Indique si es rectificatoria"},
+      {"a telephone of five characters", true, true, "12345", "Ingrese correctamente el teléfono",
+       [](Frm0917& f) -> forms::Control* { return &f.TxtTelefono; }},
+      {"answered", true, true, "123456", nullptr},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.Nombre);
+    AbreNueva([&](Frm0917& f) {
+      if (c.Declarante) User.Choose(f.CmbRuc, ItemDe(f.CmbRuc, kGarcia));
+      if (c.Rectifica) User.Click(f.OptRectifica(0));
+      f.TxtTelefono.SetText(c.Telefono);
+      const std::size_t antes = User.Messages().size();
+      if (c.Mensaje != nullptr) {
+        User.ExpectMsgBox({c.Mensaje, forms::vbCritical, std::string(kTituloFrm0917)}, forms::vbOK);
+      }
+      User.SelectTab(f.tab0584, 2);
+      EXPECT_EQ(User.Messages().size(), antes + (c.Mensaje != nullptr ? 1 : 0));
+      EXPECT_EQ(f.tab0584.Tab(), c.Mensaje != nullptr ? 0 : 2);
+      EXPECT_EQ(f.tab0584.HelpContextID(), c.Mensaje != nullptr ? 1052 : 1046);
+      if (c.Foco) {
+        EXPECT_EQ(f.ActiveControl(), c.Foco(f));
+      }
+      Cierra(f);
+    });
+  }
+}
+
 TEST_F(Paginas, RegisteringAnOrderNumberLeavesTheTopicsAsTheyAre) {
   Compartidas& g = G();
   g.Modo = 2;
@@ -67,7 +110,11 @@ TEST_F(Paginas, RegisteringAnOrderNumberLeavesTheTopicsAsTheyAre) {
   g.RucDeclarante = kGarcia;
   g.Correlativo = "002";
   Abre([&](Frm0917& f) {
+    // Nor is the identification checked: an unanswered one stays silent.
+    f.OptRectifica(0).SetValue(false);
+    f.OptRectifica(1).SetValue(false);
     User.SelectTab(f.tab0584, 2);
+    EXPECT_EQ(f.tab0584.Tab(), 2);
     User.F1();
     EXPECT_EQ(User.HelpShown().back().ContextID, 1052);
     Cierra(f);
@@ -91,6 +138,7 @@ TEST_F(Paginas, TheScrollBarSwapsTheDebtFrames) {
       {1, true, {{true, 120, 480}, {true, 120, 1950}, {false, 120, 800}}},
   };
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     User.SelectTab(f.tab0584, 2);
     for (const Caso& c : casos) {
       SCOPED_TRACE(c.Valor);
@@ -121,6 +169,7 @@ TEST_F(Paginas, ABirthDateOutsideItsRangeOrNoDateEmptiesTheBoxSilently) {
       {"02012500", "__/__/____"}, {"31021970", "__/__/____"}, {"1503", "__/__/____"},
   };
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     MuestraPaginas(f.MkeFecNac);
     for (const Caso& c : casos) {
       SCOPED_TRACE(c.Tecleado);

@@ -19,7 +19,8 @@
 namespace app::testing {
 namespace {
 
-constexpr char kConsistente[] = "Toda la información del formulario fue grabada satisfactoriamente.";
+constexpr char kInconsistente[] =
+    "La información del formulario fue grabada con inconsistencias.\nEn estas condiciones no podrá ser enviado a VELTA.";
 
 class Salida : public Declaracion {
  protected:
@@ -37,7 +38,7 @@ TEST_F(Salida, AnUnchangedReturnClosesWithoutAQuestion) {
 TEST_F(Salida, AChangedReturnAsksYesNoOrCancel) {
   // Cancel keeps the form; No closes it with that one question and writes nothing.
   AbreNueva([&](Frm0917& f) {
-    User.Choose(f.CmbRuc, ItemDe(f.CmbRuc, kGarcia));
+    Identifica(f);
     Teclea(f, 100, "10000");
     User.ExpectMsgBox(kPreguntaGuardar, forms::vbCancel);
     User.Click(f.Cmdgeneral(2));
@@ -56,30 +57,51 @@ TEST_F(Salida, AChangedReturnAsksYesNoOrCancel) {
 
 TEST_F(Salida, YesSavesAndCloses) {
   AbreNueva([&](Frm0917& f) {
-    User.Choose(f.CmbRuc, ItemDe(f.CmbRuc, kGarcia));
+    Identifica(f);
     Teclea(f, 100, "10000");
     User.ExpectMsgBox(kPreguntaGuardar, forms::vbYes);
-    User.ExpectMsgBox(kConsistente, forms::vbOK);
+    User.ExpectMsgBox(kInconsistente, forms::vbOK);
     User.Click(f.Cmdgeneral(2));
   });
   EXPECT_FALSE(Abierta());
-  EXPECT_EQ(Cab(), (std::vector<std::string>{std::string(kGarcia) + "|0"}));
+  EXPECT_EQ(Cab(), (std::vector<std::string>{std::string(kGarcia) + "|9"}));
   EXPECT_EQ(G().Periodo, "");
+}
+
+TEST_F(Salida, YesRefusedByTheIdentificationKeepsTheFormAndTheNextSaveClosesIt) {
+  AbreNueva([&](Frm0917& f) {
+    Identifica(f);
+    Teclea(f, 100, "10000");
+    MuestraPaginas(f.TxtTelefono);
+    User.Focus(f.TxtTelefono);
+    User.Type("12");
+    User.ExpectMsgBox(kPreguntaGuardar, forms::vbYes);
+    User.ExpectMsgBox("Ingrese correctamente el teléfono", forms::vbOK);
+    User.Click(f.Cmdgeneral(2));
+    EXPECT_TRUE(f.Loaded());
+    EXPECT_TRUE(f.SalirAlGrabar);
+    EXPECT_EQ(Cab(), std::vector<std::string>{});
+    User.Type("3456");
+    User.ExpectMsgBox(kInconsistente, forms::vbOK);
+    User.Click(f.Cmdgeneral(1));
+  });
+  EXPECT_FALSE(Abierta());
+  EXPECT_EQ(Cab(), (std::vector<std::string>{std::string(kGarcia) + "|9"}));
 }
 
 TEST_F(Salida, TheCloseBoxAsksAsSalirDoes) {
   AbreNueva([&](Frm0917& f) {
-    User.Choose(f.CmbRuc, ItemDe(f.CmbRuc, kGarcia));
+    Identifica(f);
     Teclea(f, 100, "10000");
     User.ExpectMsgBox(kPreguntaGuardar, forms::vbCancel);
     User.Close(f);
     EXPECT_TRUE(f.Loaded());
     User.ExpectMsgBox(kPreguntaGuardar, forms::vbYes);
-    User.ExpectMsgBox(kConsistente, forms::vbOK);
+    User.ExpectMsgBox(kInconsistente, forms::vbOK);
     User.Close(f);
   });
   EXPECT_FALSE(Abierta());
-  EXPECT_EQ(Cab(), (std::vector<std::string>{std::string(kGarcia) + "|0"}));
+  EXPECT_EQ(Cab(), (std::vector<std::string>{std::string(kGarcia) + "|9"}));
 }
 
 class Registro : public Salida {

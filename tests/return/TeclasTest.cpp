@@ -19,6 +19,7 @@ using Teclas = Declaracion;
 
 TEST_F(Teclas, Box140TakesOnly1Or2AndNotEvenBackspace) {
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     f.Habcasilla(140);
     User.SelectTab(f.tab0584, 2);
     User.Scroll(f.hsDeuda, 2);
@@ -42,6 +43,7 @@ TEST_F(Teclas, TheBreakdownTotalsTakeNoTypingAndEnterOpensTheirWindow) {
   for (const Caso& c : {Caso{200, "FrmExoneradas"}, Caso{201, "FrmInafectas"}}) {
     SCOPED_TRACE(c.Casilla);
     AbreNueva([&](Frm0917& f) {
+      Identifica(f);
       forms::TextBox& caja = f.txtvalor(c.Casilla);
       MuestraPaginas(caja);
       User.Click(caja);
@@ -79,6 +81,7 @@ TEST_F(Teclas, EachFamilyTakesItsKeys) {
       {302, "07", "ab-1", "AB-1"},  // a document of the free kind: letters too
   };
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     User.Click(f.optInmueble(1));  // the rents paid: 212
     f.HabAmazonia();               // 229
     for (const Caso& c : casos) {
@@ -112,6 +115,7 @@ TEST_F(Teclas, EnterMovesOnFromEveryFamilyButTheBreakdownTotals) {
   };
   const Caso casos[] = {{100, 102}, {811, 812}, {229, 231}, {302, 811}};
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     f.HabAmazonia();
     for (const Caso& c : casos) {
       SCOPED_TRACE(c.Casilla);
@@ -161,6 +165,7 @@ TEST_F(Teclas, TheOrderNumberTakesDigitsAndEveryKeyMarksItChanged) {
 
 TEST_F(Teclas, PastingInsertsNothingAndLeavesTheClipboardAlone) {
   AbreNueva([&](Frm0917& f) {
+    Identifica(f);
     forms::Clipboard().SetText("999");
     for (forms::TextBox* caja : {&f.txtvalor(100), &f.TxtTelefono}) {
       SCOPED_TRACE(caja->Name());

@@ -17,7 +17,9 @@
 namespace app::testing {
 namespace {
 
-constexpr char kGrabada[] = "Toda la información del formulario fue grabada satisfactoriamente.";
+// What the save says of these returns, which are not complete enough to be consistent.
+constexpr char kGrabada[] =
+    "La información del formulario fue grabada con inconsistencias.\nEn estas condiciones no podrá ser enviado a VELTA.";
 
 class GrabaAdicional : public Declaracion {
  protected:
@@ -52,7 +54,7 @@ class GrabaAdicional : public Declaracion {
 };
 
 TEST_F(GrabaAdicional, AnAcceptedSubsectionIsStoredWithItsControlCode) {
-  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}});
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}});
   GuardaAnexo(kGarcia, "01", "002");
   GuardaAnexo(kGarcia, "02", "001");
   GuardaAnexo(kQuispe, "01", "001");
@@ -69,7 +71,7 @@ TEST_F(GrabaAdicional, AnAcceptedSubsectionIsStoredWithItsControlCode) {
 }
 
 TEST_F(GrabaAdicional, AnEmptyWorkTableLeavesTheReturnNoSchedules) {
-  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}});
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}});
   GuardaAnexo(kGarcia, "01", "001");
   GuardaAnexo(kGarcia, "03", "001");
   AbreGuardada(kGarcia, [&](Frm0917& f) {
@@ -82,7 +84,7 @@ TEST_F(GrabaAdicional, AnEmptyWorkTableLeavesTheReturnNoSchedules) {
 }
 
 TEST_F(GrabaAdicional, ASaveThatFailsAfterDeletingTheSchedulesKeepsThem) {
-  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}});
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}});
   GuardaAnexo(kGarcia, "01", "001");
   GuardaAnexo(kGarcia, "03", "001");
   const std::vector<std::string> antes = Anexos();

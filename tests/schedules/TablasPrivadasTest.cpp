@@ -50,7 +50,7 @@ void Exige(bool condicion, const char* que) {
 TEST_F(TablasPrivadas, TwoProgramsEachSeeEditAndStoreOnlyTheirOwnWorkRows) {
   GuardaAnexo(kGarcia, "01", "001");
   GuardaAnexo(kQuispe, "02", "001");
-  Guarda(kGarcia, {{"002", kGarcia}, {"100", "5000"}, {"896", "1"}});
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}, {"896", "1"}});
   dao::DBEngine motor;
   std::shared_ptr<dao::Database> otro;
   const std::string consulta = "SELECT tip_informacion, ind_moneda, des_movimiento2 FROM TMPF0917PATRIM ORDER BY 1, 2";
@@ -78,7 +78,10 @@ TEST_F(TablasPrivadas, TwoProgramsEachSeeEditAndStoreOnlyTheirOwnWorkRows) {
           G().Ventanas.Open(ventana::kFrmAdicionalCab);
           EXPECT_TRUE(Filas(consulta).empty());
           // The save stores this program's rows under its return.
-          User.ExpectMsgBox("Toda la información del formulario fue grabada satisfactoriamente.", forms::vbOK);
+          User.ExpectMsgBox(
+              "La información del formulario fue grabada con inconsistencias.\nEn estas condiciones no podrá ser "
+              "enviado a VELTA.",
+              forms::vbOK);
           User.Click(f.Cmdgeneral(1));
           Cierra(f);
         });
