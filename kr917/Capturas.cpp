@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -22,12 +24,10 @@
 #include "app/ventanas/frmModFor.h"
 #include "computation/Inconsistencias.h"
 #include "kr917/Programa.h"
-#include "platform/db/Constants.h"
-#include "platform/db/Database.h"
-#include "platform/db/Quote.h"
-#include "platform/db/Recordset.h"
+#include "platform/files/NativePath.h"
 #include "platform/files/WholeFile.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/Constants.h"
 #include "platform/host/InstanceLock.h"
 #include "platform/host/WindowList.h"
 #include "platform/qt/FrontEndChoice.h"
@@ -39,7 +39,7 @@
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
 #include "printing/FrmConsist.h"
-#include "printing/ImpRep.h"
+#include "printing/frmImprimir.h"
 #include "printing/frmImpxPag.h"
 #include "printing/frmPreview.h"
 #include "return/Frm0917.h"
@@ -71,46 +71,24 @@ void Consulta(app::Compartidas& g) {
   g.TipoConsulta = Tipo;
 }
 
-// The report file of the preview's shot.
-constexpr char kMuestra[] = "00009999.PRN";
+void ImprimeGuardadas(app::Compartidas& g) { g.Enviadas = false; }
 
-// The report of the sample's sent return GARCIA 001, every page and the
-// annex, written to `ruta` as the print window has it written: the return's
-// boxes and header loaded, then the report driver. Answers whether it was.
-bool EscribeReporteEnviado(const std::string& ruta) {
-  app::Compartidas& g = app::G();
-  g.Enviadas = true;
-  g.RucDeclarante = "10076543211";
-  g.NombreDeclarante = "GARCIA PEREZ JUAN CARLOS";
-  g.Periodo = "2002";
-  g.Semana = 0;
-  g.Correlativo = "001";
-  const std::string clave = " WHERE DOC_ID_D=" + dao::Quote(g.RucDeclarante) + " AND PERIODO=" + dao::Quote(g.Periodo) +
-                            " AND FORMULARIO=" + dao::Quote(g.Formulario) +
-                            " AND SEMANA=0 AND Correl=" + dao::Quote(g.Correlativo);
-  auto casillas = g.BaseDatos->OpenRecordset("SELECT CASILLA, I_VALOR FROM HDET" + clave, dao::dbOpenSnapshot);
-  for (; !casillas->EOF_(); casillas->MoveNext()) {
-    const int casilla = static_cast<int>(vb::Val(vb::TextOf(casillas->Fields("CASILLA").Value())));
-    const std::string valor = vb::TextOf(casillas->Fields("I_VALOR").Value());
-    if (casilla >= 1 && casilla <= 700) g.ImpRep.ValorCasilla[casilla - 1] = valor;
-    if (casilla >= 800 && casilla <= 999) g.ImpRep.ValorCasilla800[casilla - 800] = valor;
-  }
-  casillas->Close();
-  auto cabecera = g.BaseDatos->OpenRecordset("SELECT * FROM HCAB" + clave, dao::dbOpenSnapshot);
-  if (!cabecera->EOF_()) {
-    auto texto = [&](const char* campo) { return vb::Trim(vb::TextOf(cabecera->Fields(campo).Value())); };
-    g.BancoCheque = texto("bcolibrad");
-    g.NumeroCheque = texto("nrocheque");
-    g.Rectificatoria = texto("rectifica");
-    g.NumeroOrden = texto("norden");
-    g.NumeroControl = texto("control");
-  }
-  cabecera->Close();
-  g.Modo = 2;
-  g.ModoImpresion = 2;
-  g.ImpRep.ImpLinea.DestinoImpresion = "ARCHIVO";
-  g.ArchivoSalida = ruta;
-  return ImpRep::ImprimeReporte({.Declaracion = true, .RentasExoneradas = true, .InfAdicional = true});
+void ImprimeEnviadas(app::Compartidas& g) { g.Enviadas = true; }
+
+// The print window over the sample's sent returns, shown, with the first
+// row (GARCIA 001) current.
+app::frmImprimir& Enviadas() {
+  ImprimeEnviadas(app::G());
+  app::frmImprimir& imprimir = forms::Default<app::frmImprimir>();
+  imprimir.Show();
+  return imprimir;
+}
+
+// Every page and the annexes ticked, as the print window's last shot leaves them.
+void TodoElReporte(app::frmImprimir& imprimir) {
+  imprimir.OptImp(3).SetValue(true);
+  imprimir.chkAnexos(3).SetValue(forms::vbChecked);
+  imprimir.chkAnexos(4).SetValue(forms::vbChecked);
 }
 
 // The list of inconsistencies as the consistency check leaves it for a new
@@ -237,27 +215,31 @@ class Estudio {
             }};
   }
 
-  /// The preview of the report of a sent return of the sample, its first page shown.
+  /// The preview of the report of a sent return of the sample, as the print
+  /// window writes it, its first page shown.
   qtui::Shot Preliminar(std::string nombre) {
     return {std::move(nombre), [this]() -> QWidget* {
               Arranca();
-              if (!EscribeReporteEnviado(app::G().RutaReportes + "\\" + kMuestra)) return nullptr;
+              const std::optional<std::string> archivo = Enviadas().EscribeReporte();
+              if (!archivo) return nullptr;
               app::frmPreview& vista = forms::Default<app::frmPreview>();
-              vista.Archivo = kMuestra;
+              vista.Archivo = *archivo;
               vista.Show();
               return Frente_.WindowOf(vista);
             }};
   }
 
-  /// The page-range dialog as the print window opens it for a four-page report.
+  /// The page-range dialog as the print window opens it over the report of
+  /// a sent return of the sample.
   qtui::Shot RangoPaginas(std::string nombre) {
     return {std::move(nombre), [this]() -> QWidget* {
               Arranca();
+              app::frmImprimir& imprimir = Enviadas();
+              const std::optional<std::string> archivo = imprimir.EscribeReporte();
+              if (!archivo) return nullptr;
+              app::G().ImpRep.ImpLinea.RangoPaginas = true;
+              imprimir.CargaRango(*archivo);
               app::frmImpxPag& rango = forms::Default<app::frmImpxPag>();
-              forms::Load(rango);
-              rango.SetCaption("Impresión de 4 páginas");
-              rango.txtTotPaginas.SetText("4");
-              rango.SetTag(kMuestra);
               rango.Show();
               return Frente_.WindowOf(rango);
             }};
@@ -332,6 +314,8 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.Ventana<app::frmBancos>("kr917-bancos", Consulta<2>),
       estudio.Ventana<app::frmBancos>("kr917-uit", Consulta<3>),
       estudio.Ventana<app::FrmConsTasas>("kr917-tasas"),
+      estudio.Ventana<app::frmImprimir>("kr917-imprimir", ImprimeGuardadas),
+      estudio.Ventana<app::frmImprimir>("kr917-imprimir-enviadas", ImprimeEnviadas),
       estudio.Preliminar("kr917-vista-previa"),
       estudio.RangoPaginas("kr917-rango-paginas"),
       estudio.Inconsistencias("kr917-inconsistencias"),
@@ -354,10 +338,15 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
   };
   int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
 
-  // The same report as a file, which DibujaReporte draws to a PDF and a PNG a page.
+  // The whole report of that return as a file, which DibujaReporte draws to a PDF and a PNG a page.
   estudio.Arranca();
   const std::string reporte = carpeta + "/kr917-reporte.PRN";
-  if (EscribeReporteEnviado(reporte)) {
+  app::frmImprimir& imprimir = Enviadas();
+  TodoElReporte(imprimir);
+  const std::optional<std::string> archivo = imprimir.EscribeReporte();
+  std::error_code ec;
+  if (archivo && std::filesystem::copy_file(vb::NativePath(app::G().ArchivoSalida), reporte,
+                                            std::filesystem::copy_options::overwrite_existing, ec)) {
     std::printf("%s\n", reporte.c_str());
   } else {
     std::fprintf(stderr, "%s: the report was not written\n", reporte.c_str());

@@ -3,12 +3,15 @@
 //
 //   KR917                       as the host starts it
 //   KR917 --screenshots DIR     pictures of its windows into DIR (make screenshots)
+//   KR917 --imprime DIR         the sample's returns printed through the print
+//                               window, to PDFs and PNGs in DIR (make demo)
 #include <cstring>
 
 #include "app/inicio/Compartidas.h"
 #include "app/inicio/FuenteDatos.h"
 #include "app/ventanas/ModGen00.h"
 #include "kr917/Capturas.h"
+#include "kr917/Muestras.h"
 #include "kr917/Programa.h"
 #include "platform/forms/Application.h"
 #include "platform/host/InstanceLock.h"
@@ -23,6 +26,10 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--screenshots") == 0) {
     int qtArgc = 1;
     return kr917::GuardaCapturas(qtArgc, argv, argv[2]);
+  }
+  if (argc == 3 && std::strcmp(argv[1], "--imprime") == 0) {
+    int qtArgc = 1;
+    return kr917::ImprimeMuestras(qtArgc, argv, argv[2]);
   }
 
   // Qt when there is a screen; without one nobody can act on the windows,

@@ -7,6 +7,7 @@
 #include "app/ventanas/Ventanas.h"
 #include "platform/files/FileSystem.h"
 #include "printing/FrmConsist.h"
+#include "printing/frmImprimir.h"
 #include "return/Registro.h"
 #include "schedules/FrmAdicionalCab.h"
 
@@ -17,6 +18,7 @@ void RegistraVentanas() {
   app::RegistraFrmAdicionalCab();
   forms::WindowRegistry& ventanas = app::G().Ventanas;
   ventanas.Register(app::ventana::kFrmConsist, [] { app::AbreNueva<app::FrmConsist>(); });
+  ventanas.Register(app::ventana::kFrmImprimir, [] { app::AbreNueva<app::frmImprimir>(); });
 }
 
 std::string CarpetaImagenes() {

@@ -2,9 +2,9 @@
 # make demo: the main job on the bundled sample installation. The host's
 # part first (the installation, then the table installer LUD917, as the host
 # runs it after installing, then 0917SND's summary of each saved return,
-# drawn into the output folder); then, with a display, the "Dexlora" window
-# from which KR917 is started; without one, a headless run that saves a
-# picture of every window into the output folder.
+# drawn into the output folder); KR917's print of each return; then, with a
+# display, the "Dexlora" window from which KR917 is started; without one, a
+# headless run that saves a picture of every window into the output folder.
 set -euo pipefail
 build=$1 sample=$2 out=$3
 mkdir -p "$out"
@@ -38,6 +38,15 @@ while IFS= read -r line; do
   echo "0917SND wrote the summary of ${doc%% *}: $printed/$key.txt and $printed/$key-1.png."
 done < <("$build/host/dexlora" --summary-lines "$sample")
 [ "$summaries" -gt 0 ] || echo "The installation in $sample has no saved return for 0917SND to summarise."
+
+# Each return of KR917's print window, sent ones and saved ones, printed
+# through it as a user would, with a PDF file for a printer: one PDF a
+# return and one PNG a page.
+if "$build/kr917/KR917" --imprime "$printed" > "$out/KR917-printed.log" 2>&1; then
+  sed 's/^/KR917 printed /' "$out/KR917-printed.log"
+else
+  echo "KR917 could not print the sample's returns (messages in $out/KR917-printed.log)."
+fi
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Starting the Dexlora window: start KR917 from it."

@@ -8,6 +8,7 @@
 namespace forms {
 class DataControl;
 class DataGrid;
+class GridColumn;
 }  // namespace forms
 
 namespace app {
@@ -29,5 +30,12 @@ void AgregaColumnas(forms::DataGrid& rejilla, std::span<const ColumnaLista> colu
 /// first row (so its count is complete and the first row current), else
 /// `rejilla` is disabled.
 void CargaLista(forms::DataControl& fuente, forms::DataGrid& rejilla, const std::string& consulta);
+
+/// The value list of a return's `estado` column: the picture of a
+/// consistent return (0), a saved one (1) and an inconsistent one (9).
+void ValoresEstado(forms::GridColumn& columna);
+
+/// The value list of a return's `rectifica` column: 0 "NO", 1 "SI".
+void ValoresRectifica(forms::GridColumn& columna);
 
 }  // namespace app

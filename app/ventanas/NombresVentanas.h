@@ -29,6 +29,6 @@ inline constexpr std::string_view kTodas[] = {kFrm0917,         kFrmModFor,     
                                               kFrmConsist,      kFrmAdicionalDet};
 
 /// The windows this version does not have yet: they open as placeholders.
-inline constexpr std::string_view kPendientes[] = {kFrmImprimir, kFrmExoneradas, kFrmInafectas, kFrmAdicionalDet};
+inline constexpr std::string_view kPendientes[] = {kFrmExoneradas, kFrmInafectas, kFrmAdicionalDet};
 
 }  // namespace app::ventana

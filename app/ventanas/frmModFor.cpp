@@ -47,12 +47,6 @@ constexpr int kOcultasEnviadas[] = {4, 10};
 
 constexpr long kAyudaEnviadas = 1044;
 
-// The pictures of the Estado column (the program's pictures folder): a
-// consistent return (0), a saved one (1), an inconsistent one (9).
-constexpr std::string_view kImagenConsistente = "visto";
-constexpr std::string_view kImagenGrabada = "disquete";
-constexpr std::string_view kImagenInconsistente = "cruz";
-
 std::string ConsultaDeclaraciones(bool enviadas) {
   const Compartidas& g = G();
   const bool propias = TipoUsuario() != "0";
@@ -127,12 +121,8 @@ frmModFor::frmModFor() : Form("frmModFor") {
   grdContrib.SetDataSource(&Dta1);
   Dta1.SetVisible(false);
   AgregaColumnas(grdContrib, kColumnas);
-  forms::GridColumn& estado = grdContrib.Columns(kColEstado);
-  estado.AddValueItem({"0", "", std::string(kImagenConsistente)});
-  estado.AddValueItem({"1", "", std::string(kImagenGrabada)});
-  estado.AddValueItem({"9", "", std::string(kImagenInconsistente)});
-  grdContrib.Columns(kColRectifica).AddValueItem({"0", "NO", ""});
-  grdContrib.Columns(kColRectifica).AddValueItem({"1", "SI", ""});
+  ValoresEstado(grdContrib.Columns(kColEstado));
+  ValoresRectifica(grdContrib.Columns(kColRectifica));
   grdContrib.Columns(kColSemana).AddValueItem({"0", "  ", ""});
 
   forms::CommandButton& accion = CmdOpciones.Add(0);

@@ -10,11 +10,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWindow>
-
 #include <algorithm>
 
 #include "platform/forms/Application.h"
@@ -341,7 +341,14 @@ void FormView::ShowWindow() {
     if (frame->windowHandle() != nullptr) Window_->windowHandle()->setTransientParent(frame->windowHandle());
     if (Form_->Left() == 0 && Form_->Top() == 0) {
       QRect area = frame->geometry();
-      Window_->move(area.center() - QPoint(Window_->width() / 2, Window_->height() / 2));
+      QPoint at = area.center() - QPoint(Window_->width() / 2, Window_->height() / 2);
+      // A window wider or taller than the frame still begins on the screen, where it can be reached.
+      if (QScreen* screen = frame->screen()) {
+        const QRect room = screen->availableGeometry();
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - Window_->width())));
+        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - Window_->height())));
+      }
+      Window_->move(at);
     }
   }
   Window_->show();
@@ -500,8 +507,8 @@ bool FormView::OnMouse(ControlView* view, QObject* watched, QMouseEvent& event) 
       if (part != nullptr && view->Widget() != nullptr) at = part->mapTo(view->Widget(), at);
       int shift = ShiftOf(event.modifiers());
       bool reached = Act([&] {
-        return forms::Input::MouseDown(view->Model(), forms::vbRightButton, shift,
-                                       static_cast<float>(at.x() * 15), static_cast<float>(at.y() * 15));
+        return forms::Input::MouseDown(view->Model(), forms::vbRightButton, shift, static_cast<float>(at.x() * 15),
+                                       static_cast<float>(at.y() * 15));
       });
       if (reached && Alive_) view->ContextMenu(event.globalPosition().toPoint());
     }
@@ -529,8 +536,11 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
       key->accept();
       return true;
     }
-    case QEvent::KeyPress: OnKey(view, *static_cast<QKeyEvent*>(event)); return true;
-    case QEvent::KeyRelease: return true;
+    case QEvent::KeyPress:
+      OnKey(view, *static_cast<QKeyEvent*>(event));
+      return true;
+    case QEvent::KeyRelease:
+      return true;
     case QEvent::FocusIn: {
       auto* focus = static_cast<QFocusEvent*>(event);
       if (view != nullptr && focus->reason() == Qt::MouseFocusReason) {
@@ -545,9 +555,12 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick: return OnMouse(view, watched, *static_cast<QMouseEvent*>(event));
-    case QEvent::ContextMenu: return view != nullptr;
-    default: return false;
+    case QEvent::MouseButtonDblClick:
+      return OnMouse(view, watched, *static_cast<QMouseEvent*>(event));
+    case QEvent::ContextMenu:
+      return view != nullptr;
+    default:
+      return false;
   }
 }
 

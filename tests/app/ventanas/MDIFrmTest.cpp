@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "app/ventanas/NombresVentanas.h"
 #include "app/ventanas/frmAcercade.h"
@@ -291,14 +292,15 @@ TEST_F(SinRegistrar, AWindowNotBuiltYetOpensAsAPlaceholderShowingTheReturn) {
   g.RucDeclarante = "10098765439";
   g.NombreDeclarante = "RODRIGUEZ SALAS MIGUEL ANGEL";
   g.Semana = 2;
-  User.ExpectModal("frmImprimir", [&](forms::Form& f) {
+  const std::string pendiente(ventana::kPendientes[0]);
+  User.ExpectModal(pendiente, [&](forms::Form& f) {
     auto* aviso = dynamic_cast<forms::Label*>(f.FindControl("lblAviso"));
     ASSERT_NE(aviso, nullptr);
     EXPECT_THAT(aviso->Caption(), ::testing::HasSubstr("Declaración: 10098765439 RODRIGUEZ SALAS MIGUEL ANGEL\n"
                                                        "Periodo 2002, semana 2, correlativo , modo 2"));
     forms::Unload(f);
   });
-  User.ChooseMenu(Principal().mnuImprimir);
+  g.Ventanas.Open(pendiente);
 }
 
 TEST_F(SinRegistrar, TheReturnFormIsNoPlaceholder) {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -142,8 +143,25 @@ TEST_F(FrameWindow, MenusAndToolbarButtonsReachTheModel) {
   });
   Front.ActionOf(f.mnuNuevo)->trigger();
   EXPECT_EQ(dialogParent, frameHandle);  // the modal child stands above its frame
-  EXPECT_EQ(Log, (Lines{"ButtonClick(2)", "mnuNuevo.Click", "frmDialogo.Load", "cmdCerrar.Click",
-                        "frmDialogo.Unload"}));
+  EXPECT_EQ(Log,
+            (Lines{"ButtonClick(2)", "mnuNuevo.Click", "frmDialogo.Load", "cmdCerrar.Click", "frmDialogo.Unload"}));
+}
+
+class frmAncho : public Form {
+ public:
+  frmAncho() : Form("frmAncho") { Move(0, 0, 12000, 3000); }  // wider than the frame
+};
+
+TEST_F(FrameWindow, AWindowWiderThanTheFrameBeginsOnTheScreen) {
+  frmMarco& f = Default<frmMarco>();
+  f.Show();
+  QWidget* frame = Front.WindowOf(f);
+  frame->move(0, 0);
+  frmAncho& ancho = Default<frmAncho>();
+  ancho.Show();
+  QWidget* window = Front.WindowOf(ancho);
+  EXPECT_GT(window->width(), frame->width());
+  EXPECT_GE(window->x(), frame->screen()->availableGeometry().left());
 }
 
 }  // namespace
