@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -42,6 +43,7 @@
 #include "printing/frmImpxPag.h"
 #include "printing/frmPreview.h"
 #include "return/Frm0917.h"
+#include "schedules/FrmAdicionalCab.h"
 
 namespace kr917 {
 namespace {
@@ -114,6 +116,47 @@ void RegistraGarcia(app::Compartidas& g) {
   g.Correlativo = "001";
   g.NumeroControl = "40721385";
   g.NumeroOrden = "        ";
+}
+
+// The open return's work rows of a schedule subsection, as the return
+// form's buttons leave them for its list window.
+void Adicional(app::Compartidas& g, const char* clave, const char* pestana, const char* marco, long ayuda,
+               std::initializer_list<const char*> filas) {
+  g.Modo = 2;
+  g.RucDeclarante = "10076543211";
+  g.Periodo = "2002";
+  g.ClaveAdicional = clave;
+  g.MovimientoFijo = "";
+  g.TituloAdicional = std::string("Información Adicional - ") + pestana;
+  g.TituloMarcoAdicional = marco;
+  g.AyudaAdicional = ayuda;
+  g.BaseDatos->Execute("DELETE * FROM TMPF0917PATRIM");
+  for (const char* fila : filas) g.BaseDatos->Execute(std::string("INSERT INTO TMPF0917PATRIM VALUES (") + fila + ")");
+}
+
+void Cuentas(app::Compartidas& g) {
+  Adicional(g, "0101*", "Depósitos en el Sistema Financiero", "Depósitos en el Sistema Financiero  con saldo al 31/12/2002",
+            1045,
+            {"'01','01','01','001','','','','12500','2'", "'01','01','02','002','','','','-1500','1'",
+             "'01','01','06','001','FONDO DE SEPELIO','','','3200','1'"});
+}
+
+void Instrumentos(app::Compartidas& g) {
+  Adicional(g, "0203*", "Compras y Gastos", "Compra o inversión en instrumentos financieros", 1038,
+            {"'02','03','01','001','','','','45000','3'", "'02','03','06','003','','','','8000','1'"});
+}
+
+void Prestamos(app::Compartidas& g) {
+  Adicional(g, "0401*", "Préstamos concedidos y/o Préstamos recibidos",
+            "Saldos de préstamos concedidos pendientes de cobro al 01/01/2002 y/o 31/12/2002 (excluye emp. del "
+            "Sistema Financiero)",
+            1062, {"'04','01','01','001','','','20000','15000','2'"});
+}
+
+// The rows of a sent return, shown to register its order number.
+void InstrumentosEnviada(app::Compartidas& g) {
+  Instrumentos(g);
+  Registra(g);
 }
 
 // A page of the return form: of tab0584, and of the inner strip it holds.
@@ -288,6 +331,10 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.Declaracion("kr917-declaracion-detalles", Nueva, {3, &app::Frm0917::SSTab3, 2}, IdentificaGarcia),
       estudio.Declaracion("kr917-declaracion-enviada", RegistraGarcia, {0}),
       estudio.Declaracion("kr917-declaracion-enviada-primera", RegistraGarcia, {1, &app::Frm0917::SSTab2, 0}),
+      estudio.Ventana<app::FrmAdicionalCab>("kr917-adicional-cuentas", Cuentas),
+      estudio.Ventana<app::FrmAdicionalCab>("kr917-adicional-instrumentos", Instrumentos),
+      estudio.Ventana<app::FrmAdicionalCab>("kr917-adicional-prestamos", Prestamos),
+      estudio.Ventana<app::FrmAdicionalCab>("kr917-adicional-enviada", InstrumentosEnviada),
   };
   int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
 

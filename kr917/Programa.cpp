@@ -9,11 +9,13 @@
 #include "printing/FrmConsist.h"
 #include "printing/frmImprimir.h"
 #include "return/Registro.h"
+#include "schedules/FrmAdicionalCab.h"
 
 namespace kr917 {
 
 void RegistraVentanas() {
   app::RegistraFrm0917();
+  app::RegistraFrmAdicionalCab();
   forms::WindowRegistry& ventanas = app::G().Ventanas;
   ventanas.Register(app::ventana::kFrmConsist, [] { app::AbreNueva<app::FrmConsist>(); });
   ventanas.Register(app::ventana::kFrmImprimir, [] { app::AbreNueva<app::frmImprimir>(); });

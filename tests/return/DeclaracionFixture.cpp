@@ -16,6 +16,7 @@
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
 #include "return/Registro.h"
+#include "schedules/FrmAdicionalCab.h"
 #include "tests/support/BaseInstalada.h"
 #include "tests/support/Filas.h"
 
@@ -26,6 +27,7 @@ void Declaracion::SetUp() {
   kr::testing::CopiaBaseInstalada(Instalacion.Layout().Database);
   ASSERT_TRUE(Arranca());
   RegistraFrm0917();
+  RegistraFrmAdicionalCab();
   G().Ventanas.Register(ventana::kFrmConsist, [this] {
     ++ListasMostradas;
     ListaAlAbrir = vb::ReadFileBytes(G().ArchivoSalida);
