@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "app/inicio/Compartidas.h"
@@ -38,6 +39,7 @@
 #include "platform/text/Variant.h"
 #include "printing/FrmConsist.h"
 #include "printing/ImpRep.h"
+#include "schedules/FrmDesglose.h"
 #include "printing/frmImpxPag.h"
 #include "printing/frmPreview.h"
 #include "return/Frm0917.h"
@@ -236,6 +238,22 @@ class Estudio {
             }};
   }
 
+  /// The breakdown F over a new return whose part boxes hold `partes`.
+  template <class F>
+  qtui::Shot Desglose(std::string nombre, std::vector<std::pair<std::int16_t, const char*>> partes) {
+    return {std::move(nombre), [this, partes]() -> QWidget* {
+              Arranca();
+              Nueva(app::G());
+              app::Frm0917& f = forms::Default<app::Frm0917>();
+              f.Show();
+              if (!f.Loaded()) return nullptr;
+              for (const auto& [casilla, texto] : partes) f.txtvalor(casilla).SetText(texto);
+              F& desglose = forms::Default<F>();
+              desglose.Show();
+              return Frente_.WindowOf(desglose);
+            }};
+  }
+
   /// Puts the program back before the next shot.
   void Limpia() {
     Aplicacion_.Reset();
@@ -292,6 +310,8 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.Declaracion("kr917-declaracion-detalles", Nueva, {3, &app::Frm0917::SSTab3, 2}),
       estudio.Declaracion("kr917-declaracion-enviada", RegistraGarcia, {0}),
       estudio.Declaracion("kr917-declaracion-enviada-primera", RegistraGarcia, {1, &app::Frm0917::SSTab2, 0}),
+      estudio.Desglose<app::FrmExoneradas>("kr917-exoneradas", {{535, "12,000"}, {537, "850"}}),
+      estudio.Desglose<app::FrmInafectas>("kr917-inafectas", {{530, "1,000"}, {531, "2,500"}, {540, "500"}}),
   };
   int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
 

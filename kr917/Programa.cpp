@@ -8,11 +8,13 @@
 #include "platform/files/FileSystem.h"
 #include "printing/FrmConsist.h"
 #include "return/Registro.h"
+#include "schedules/FrmDesglose.h"
 
 namespace kr917 {
 
 void RegistraVentanas() {
   app::RegistraFrm0917();
+  app::RegistraDesgloses();
   forms::WindowRegistry& ventanas = app::G().Ventanas;
   ventanas.Register(app::ventana::kFrmConsist, [] { app::AbreNueva<app::FrmConsist>(); });
 }

@@ -28,6 +28,6 @@ inline constexpr std::string_view kTodas[] = {kFrm0917,         kFrmModFor,     
                                               kFrmConsist};
 
 /// The windows this version does not have yet: they open as placeholders.
-inline constexpr std::string_view kPendientes[] = {kFrmImprimir, kFrmAdicionalCab, kFrmExoneradas, kFrmInafectas};
+inline constexpr std::string_view kPendientes[] = {kFrmImprimir, kFrmAdicionalCab};
 
 }  // namespace app::ventana
