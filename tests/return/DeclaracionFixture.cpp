@@ -14,6 +14,7 @@
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
 #include "return/Registro.h"
+#include "schedules/FrmDesglose.h"
 #include "tests/support/BaseInstalada.h"
 #include "tests/support/Filas.h"
 
@@ -24,6 +25,7 @@ void Declaracion::SetUp() {
   kr::testing::CopiaBaseInstalada(Instalacion.Layout().Database);
   ASSERT_TRUE(Arranca());
   RegistraFrm0917();
+  RegistraDesgloses();
 }
 
 void Declaracion::Ejecuta(std::initializer_list<std::string> sentencias) {

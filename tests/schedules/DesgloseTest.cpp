@@ -20,11 +20,6 @@ namespace {
 
 class Desgloses : public Declaracion {
  protected:
-  void SetUp() override {
-    Declaracion::SetUp();
-    RegistraDesgloses();
-  }
-
   /// Enter on the total box `casilla` opens its breakdown, where `paso` acts
   /// and must close it.
   void Abre(Frm0917& f, std::int16_t casilla, const char* ventana, std::function<void(FrmDesglose&)> paso) {
