@@ -8,6 +8,7 @@
 #include "platform/files/FileSystem.h"
 #include "printing/FrmConsist.h"
 #include "return/Registro.h"
+#include "schedules/FrmAdicionalCab.h"
 #include "schedules/FrmDesglose.h"
 
 namespace kr917 {
@@ -15,6 +16,7 @@ namespace kr917 {
 void RegistraVentanas() {
   app::RegistraFrm0917();
   app::RegistraDesgloses();
+  app::RegistraFrmAdicionalCab();
   forms::WindowRegistry& ventanas = app::G().Ventanas;
   ventanas.Register(app::ventana::kFrmConsist, [] { app::AbreNueva<app::FrmConsist>(); });
 }

@@ -1,6 +1,7 @@
 // ModFuncionesGenerales: the settings file and the opening of the database.
 #include "app/ventanas/ModGen00.h"
 #include "app/inicio/Compartidas.h"
+#include "app/inicio/TablasTrabajo.h"
 #include "common/CuentaTrabajo.h"
 #include "app/ventanas/ModFuncionesGenerales.h"
 #include "platform/files/FileSystem.h"
@@ -54,6 +55,7 @@ bool AbreBaseDatos() {
     g.Motor.SetDefaultUser(cuenta.Usuario);
     g.Motor.SetDefaultPassword(cuenta.Clave);
     g.BaseDatos = g.Motor.Workspaces(0).OpenDatabase(g.RutaBase, false, false);
+    app::CreaTablasTrabajo(*g.BaseDatos);
     return true;
   } catch (const vb::Error& e) {
     if (e.Number() == kBaseBloqueada) {

@@ -23,7 +23,7 @@ namespace ModFuncionesGenerales {
 void LeeConfiguracion();
 
 /// Writes SystemDB in KR000.INI, then opens RutaBase as the workgroup's
-/// account into BaseDatos and answers True. Any failure shows the box
+/// account into BaseDatos, with its private work tables, and answers True. Any failure shows the box
 /// "Error de Conección" and ends the program: it never returns False.
 bool AbreBaseDatos();
 

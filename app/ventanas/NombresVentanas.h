@@ -18,6 +18,7 @@ inline constexpr char kFrmAbrirEnv[] = "frmAbrirEnv";
 inline constexpr char kFrmBancos[] = "frmBancos";
 inline constexpr char kFrmImprimir[] = "frmImprimir";
 inline constexpr char kFrmAdicionalCab[] = "FrmAdicionalCab";
+inline constexpr char kFrmAdicionalDet[] = "FrmAdicionalDet";
 inline constexpr char kFrmExoneradas[] = "FrmExoneradas";
 inline constexpr char kFrmInafectas[] = "FrmInafectas";
 inline constexpr char kFrmConsist[] = "FrmConsist";
@@ -25,9 +26,9 @@ inline constexpr char kFrmConsist[] = "FrmConsist";
 /// Every name the program opens a window by.
 inline constexpr std::string_view kTodas[] = {kFrm0917,         kFrmModFor,     kFrmAbrirEnv,  kFrmBancos,
                                               kFrmImprimir,     kFrmAdicionalCab, kFrmExoneradas, kFrmInafectas,
-                                              kFrmConsist};
+                                              kFrmConsist,      kFrmAdicionalDet};
 
 /// The windows this version does not have yet: they open as placeholders.
-inline constexpr std::string_view kPendientes[] = {kFrmImprimir, kFrmAdicionalCab};
+inline constexpr std::string_view kPendientes[] = {kFrmImprimir, kFrmAdicionalDet};
 
 }  // namespace app::ventana

@@ -13,13 +13,32 @@
 namespace dao::detail {
 namespace {
 
-constexpr std::string_view kCatalogSql =
-    "CREATE TABLE IF NOT EXISTS \"_dao_fields\" (tbl TEXT NOT NULL COLLATE NOCASE, ord INTEGER NOT NULL, "
-    "name TEXT NOT NULL, type INTEGER NOT NULL, size INTEGER NOT NULL, allow_zero INTEGER NOT NULL, "
-    "required INTEGER NOT NULL, PRIMARY KEY (tbl, ord));"
-    "CREATE TABLE IF NOT EXISTS \"_dao_indexes\" (tbl TEXT NOT NULL COLLATE NOCASE, "
-    "name TEXT NOT NULL COLLATE NOCASE, cols TEXT NOT NULL, is_primary INTEGER NOT NULL, "
-    "is_unique INTEGER NOT NULL, PRIMARY KEY (tbl, name));";
+// The definition tables of one schema: the file's own (main), or this
+// connection's temporary one (temp), which holds the definitions of its
+// temporary tables. Every name is written with its schema, since a temporary
+// table hides a table of the file with the same name.
+std::string CatalogSql(std::string_view schema) {
+  const std::string s(schema);
+  return "CREATE TABLE IF NOT EXISTS " + s +
+         ".\"_dao_fields\" (tbl TEXT NOT NULL COLLATE NOCASE, ord INTEGER NOT NULL, "
+         "name TEXT NOT NULL, type INTEGER NOT NULL, size INTEGER NOT NULL, allow_zero INTEGER NOT NULL, "
+         "required INTEGER NOT NULL, PRIMARY KEY (tbl, ord));"
+         "CREATE TABLE IF NOT EXISTS " +
+         s +
+         ".\"_dao_indexes\" (tbl TEXT NOT NULL COLLATE NOCASE, "
+         "name TEXT NOT NULL COLLATE NOCASE, cols TEXT NOT NULL, is_primary INTEGER NOT NULL, "
+         "is_unique INTEGER NOT NULL, PRIMARY KEY (tbl, name));";
+}
+
+constexpr std::string_view kMain = "main";
+constexpr std::string_view kTemp = "temp";
+
+std::string_view SchemaOf(const TableDefinition& t) { return t.Temporary ? kTemp : kMain; }
+
+// `name` written with its schema: main."T".
+std::string Qualified(std::string_view schema, std::string_view name) {
+  return std::string(schema) + "." + QuoteName(name);
+}
 
 std::string Upper(std::string_view s) {
   std::string out(s);
@@ -44,8 +63,11 @@ void Step(Connection& c, sqlite3_stmt* stmt) {
   if (rc != SQLITE_DONE && rc != SQLITE_ROW) c.Fail(rc, Phase::Write);
 }
 
-bool TableExists(Connection& c, std::string_view name) {
-  sqlite3_stmt* stmt = c.Prepared("SELECT 1 FROM sqlite_schema WHERE type='table' AND name=?1 COLLATE NOCASE");
+// True when the schema holds a table of that name.
+bool TableIn(Connection& c, std::string_view schema, std::string_view name) {
+  sqlite3_stmt* stmt = c.Prepared(std::string("SELECT 1 FROM ") +
+                                  (schema == kTemp ? "sqlite_temp_schema" : "main.sqlite_schema") +
+                                  " WHERE type='table' AND name=?1 COLLATE NOCASE");
   StatementUse use(stmt);
   Bind(stmt, 1, name);
   int rc = sqlite3_step(stmt);
@@ -96,7 +118,7 @@ std::string CreateSql(const TableDefinition& t, const std::string& as) {
   for (const IndexDef& index : t.Indexes) {
     if (index.Primary) primary = &index;
   }
-  std::string sql = "CREATE TABLE " + QuoteName(as) + " (";
+  std::string sql = "CREATE TABLE " + Qualified(SchemaOf(t), as) + " (";
   for (std::size_t i = 0; i < t.Columns.size(); ++i) {
     const ColumnDefinition& c = t.Columns[i];
     const std::string name = QuoteName(c.Name);
@@ -125,30 +147,33 @@ std::string CreateSql(const TableDefinition& t, const std::string& as) {
   return sql + ")";
 }
 
-std::string IndexSql(const std::string& table, const IndexDef& index) {
+// The index goes to the table's schema, where its name finds the table.
+std::string IndexSql(const TableDefinition& t, const IndexDef& index) {
   std::vector<std::string> cols;
   for (const std::string& f : index.Fields) cols.push_back(QuoteName(f));
-  return std::string(index.Unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ") + QuoteName(table + "$" + index.Name) +
-         " ON " + QuoteName(table) + " (" + JoinNames(cols, ", ") + ")";
+  return std::string(index.Unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ") +
+         Qualified(SchemaOf(t), t.Name + "$" + index.Name) + " ON " + QuoteName(t.Name) + " (" +
+         JoinNames(cols, ", ") + ")";
 }
 
 void WriteDefinition(Connection& c, const TableDefinition& t) {
-  c.Exec(kCatalogSql);
+  const std::string_view schema = SchemaOf(t);
+  c.Exec(CatalogSql(schema));
   {
-    sqlite3_stmt* del = c.Prepared("DELETE FROM \"_dao_fields\" WHERE tbl=?1");
+    sqlite3_stmt* del = c.Prepared("DELETE FROM " + Qualified(schema, "_dao_fields") + " WHERE tbl=?1");
     StatementUse use(del);
     Bind(del, 1, t.Name);
     Step(c, del);
   }
   {
-    sqlite3_stmt* del = c.Prepared("DELETE FROM \"_dao_indexes\" WHERE tbl=?1");
+    sqlite3_stmt* del = c.Prepared("DELETE FROM " + Qualified(schema, "_dao_indexes") + " WHERE tbl=?1");
     StatementUse use(del);
     Bind(del, 1, t.Name);
     Step(c, del);
   }
   for (std::size_t i = 0; i < t.Columns.size(); ++i) {
     const ColumnDefinition& col = t.Columns[i];
-    sqlite3_stmt* ins = c.Prepared("INSERT INTO \"_dao_fields\" VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    sqlite3_stmt* ins = c.Prepared("INSERT INTO " + Qualified(schema, "_dao_fields") + " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
     StatementUse use(ins);
     Bind(ins, 1, t.Name);
     sqlite3_bind_int(ins, 2, static_cast<int>(i));
@@ -160,7 +185,7 @@ void WriteDefinition(Connection& c, const TableDefinition& t) {
     Step(c, ins);
   }
   for (const IndexDef& index : t.Indexes) {
-    sqlite3_stmt* ins = c.Prepared("INSERT INTO \"_dao_indexes\" VALUES (?1, ?2, ?3, ?4, ?5)");
+    sqlite3_stmt* ins = c.Prepared("INSERT INTO " + Qualified(schema, "_dao_indexes") + " VALUES (?1, ?2, ?3, ?4, ?5)");
     StatementUse use(ins);
     Bind(ins, 1, t.Name);
     Bind(ins, 2, index.Name);
@@ -185,12 +210,14 @@ void Atomically(Connection& c, F&& body) {
 }
 
 // A table the layer did not make: its definition guessed from SQLite's own.
-std::optional<TableDefinition> ForeignTable(Connection& c, std::string_view name) {
-  sqlite3_stmt* stmt = c.Prepared("SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)");
+std::optional<TableDefinition> ForeignTable(Connection& c, std::string_view schema, std::string_view name) {
+  sqlite3_stmt* stmt = c.Prepared("SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1, ?2)");
   StatementUse use(stmt);
   Bind(stmt, 1, name);
+  Bind(stmt, 2, schema);
   TableDefinition t;
   t.Name = std::string(name);
+  t.Temporary = schema == kTemp;
   IndexDef primary{"PrimaryKey", true, true, {}};
   std::vector<std::pair<int, std::string>> keyColumns;
   while (sqlite3_step(stmt) == SQLITE_ROW) {
@@ -261,20 +288,24 @@ int TypeSize(int type, int textSize) {
   }
 }
 
-void EnsureCatalog(Connection& c) { c.Exec(kCatalogSql); }
+void EnsureCatalog(Connection& c) { c.Exec(CatalogSql(kMain)); }
 
 bool IsReservedName(std::string_view name) {
   std::string u = Upper(name);
   return u.rfind("_DAO_", 0) == 0 || u.rfind("SQLITE_", 0) == 0;
 }
 
-std::optional<TableDefinition> LoadTable(Connection& c, std::string_view name) {
-  if (IsReservedName(name) || !TableExists(c, name)) return std::nullopt;
-  if (!TableExists(c, "_dao_fields")) return ForeignTable(c, name);
+namespace {
+
+// The definition of the table `name` of one schema, or nothing.
+std::optional<TableDefinition> LoadTableIn(Connection& c, std::string_view schema, std::string_view name) {
+  if (IsReservedName(name) || !TableIn(c, schema, name)) return std::nullopt;
+  if (!TableIn(c, schema, "_dao_fields")) return ForeignTable(c, schema, name);
   TableDefinition t;
+  t.Temporary = schema == kTemp;
   {
-    sqlite3_stmt* stmt = c.Prepared(
-        "SELECT tbl, name, type, size, allow_zero, required FROM \"_dao_fields\" WHERE tbl=?1 ORDER BY ord");
+    sqlite3_stmt* stmt = c.Prepared("SELECT tbl, name, type, size, allow_zero, required FROM " +
+                                    Qualified(schema, "_dao_fields") + " WHERE tbl=?1 ORDER BY ord");
     StatementUse use(stmt);
     Bind(stmt, 1, name);
     int rc;
@@ -285,9 +316,10 @@ std::optional<TableDefinition> LoadTable(Connection& c, std::string_view name) {
     }
     if (rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
   }
-  if (t.Columns.empty()) return ForeignTable(c, name);
-  sqlite3_stmt* stmt = c.Prepared(
-      "SELECT name, cols, is_primary, is_unique FROM \"_dao_indexes\" WHERE tbl=?1 ORDER BY is_primary DESC, rowid");
+  if (t.Columns.empty()) return ForeignTable(c, schema, name);
+  sqlite3_stmt* stmt = c.Prepared("SELECT name, cols, is_primary, is_unique FROM " +
+                                  Qualified(schema, "_dao_indexes") +
+                                  " WHERE tbl=?1 ORDER BY is_primary DESC, rowid");
   StatementUse use(stmt);
   Bind(stmt, 1, name);
   while (sqlite3_step(stmt) == SQLITE_ROW) {
@@ -295,6 +327,14 @@ std::optional<TableDefinition> LoadTable(Connection& c, std::string_view name) {
         {Text(stmt, 0), sqlite3_column_int(stmt, 2) != 0, sqlite3_column_int(stmt, 3) != 0, SplitTabs(Text(stmt, 1))});
   }
   return t;
+}
+
+}  // namespace
+
+std::optional<TableDefinition> LoadTable(Connection& c, std::string_view name) {
+  // As SQLite finds a name: a temporary table before the file's own.
+  if (std::optional<TableDefinition> t = LoadTableIn(c, kTemp, name)) return t;
+  return LoadTableIn(c, kMain, name);
 }
 
 std::optional<std::vector<TargetColumn>> TargetColumns(Connection& c, std::string_view name) {
@@ -306,7 +346,11 @@ std::optional<std::vector<TargetColumn>> TargetColumns(Connection& c, std::strin
 }
 
 std::vector<std::string> TableNames(Connection& c) {
-  sqlite3_stmt* stmt = c.Prepared("SELECT name FROM sqlite_schema WHERE type='table'");
+  // A temporary table that hides one of the file is one name.
+  sqlite3_stmt* stmt = c.Prepared(
+      "SELECT name FROM sqlite_temp_schema WHERE type='table' UNION "
+      "SELECT name FROM main.sqlite_schema WHERE type='table' AND name COLLATE NOCASE NOT IN "
+      "(SELECT name FROM sqlite_temp_schema WHERE type='table')");
   StatementUse use(stmt);
   std::vector<std::string> names;
   int rc;
@@ -324,15 +368,23 @@ void CreateTable(Connection& c, const TableDefinition& table) {
   Atomically(c, [&] {
     c.Exec(CreateSql(table, table.Name));
     for (const IndexDef& index : table.Indexes) {
-      if (!index.Primary) c.Exec(IndexSql(table.Name, index));
+      if (!index.Primary) c.Exec(IndexSql(table, index));
     }
     WriteDefinition(c, table);
   });
 }
 
-// True when `name` holds no row.
-bool IsEmpty(Connection& c, std::string_view name) {
-  const std::string sql = "SELECT 1 FROM " + QuoteName(name) + " LIMIT 1";
+void CreateTemporaryCopy(Connection& c, std::string_view name) {
+  if (LoadTableIn(c, kTemp, name)) RaiseJet(ErrTableExists, {std::string(name)});
+  std::optional<TableDefinition> shared = LoadTableIn(c, kMain, name);
+  if (!shared) RaiseJet(ErrNoSuchTable, {std::string(name)});
+  shared->Temporary = true;
+  CreateTable(c, *shared);
+}
+
+// True when the table holds no row.
+bool IsEmpty(Connection& c, const TableDefinition& t) {
+  const std::string sql = "SELECT 1 FROM " + Qualified(SchemaOf(t), t.Name) + " LIMIT 1";
   sqlite3_stmt* stmt = nullptr;
   int rc = sqlite3_prepare_v2(c.Db(), sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr);
   if (rc == SQLITE_OK) rc = sqlite3_step(stmt);
@@ -343,22 +395,23 @@ bool IsEmpty(Connection& c, std::string_view name) {
 
 void RebuildTable(Connection& c, const TableDefinition& table) {
   Atomically(c, [&] {
-    if (IsEmpty(c, table.Name)) {
+    const std::string_view schema = SchemaOf(table);
+    if (IsEmpty(c, table)) {
       // Nothing to carry over: made again in place, since a rename rewrites the whole schema.
-      c.Exec("DROP TABLE " + QuoteName(table.Name));
+      c.Exec("DROP TABLE " + Qualified(schema, table.Name));
       c.Exec(CreateSql(table, table.Name));
       for (const IndexDef& index : table.Indexes) {
-        if (!index.Primary) c.Exec(IndexSql(table.Name, index));
+        if (!index.Primary) c.Exec(IndexSql(table, index));
       }
       WriteDefinition(c, table);
       return;
     }
     c.Exec(CreateSql(table, "_dao_rebuild"));
-    c.Exec("INSERT INTO \"_dao_rebuild\" SELECT * FROM " + QuoteName(table.Name));
-    c.Exec("DROP TABLE " + QuoteName(table.Name));
-    c.Exec("ALTER TABLE \"_dao_rebuild\" RENAME TO " + QuoteName(table.Name));
+    c.Exec("INSERT INTO " + Qualified(schema, "_dao_rebuild") + " SELECT * FROM " + Qualified(schema, table.Name));
+    c.Exec("DROP TABLE " + Qualified(schema, table.Name));
+    c.Exec("ALTER TABLE " + Qualified(schema, "_dao_rebuild") + " RENAME TO " + QuoteName(table.Name));
     for (const IndexDef& index : table.Indexes) {
-      if (!index.Primary) c.Exec(IndexSql(table.Name, index));
+      if (!index.Primary) c.Exec(IndexSql(table, index));
     }
     WriteDefinition(c, table);
   });
@@ -366,19 +419,20 @@ void RebuildTable(Connection& c, const TableDefinition& table) {
 
 void AddIndex(Connection& c, const TableDefinition& table, const IndexDef& index) {
   Atomically(c, [&] {
-    c.Exec(IndexSql(table.Name, index));
+    c.Exec(IndexSql(table, index));
     WriteDefinition(c, table);
   });
 }
 
-void DropTable(Connection& c, std::string_view name) {
+void DropTable(Connection& c, const TableDefinition& table) {
+  const std::string_view schema = SchemaOf(table);
   Atomically(c, [&] {
-    c.Exec("DROP TABLE " + QuoteName(name));
-    if (TableExists(c, "_dao_fields")) {
-      for (const char* sql : {"DELETE FROM \"_dao_fields\" WHERE tbl=?1", "DELETE FROM \"_dao_indexes\" WHERE tbl=?1"}) {
-        sqlite3_stmt* stmt = c.Prepared(sql);
+    c.Exec("DROP TABLE " + Qualified(schema, table.Name));
+    if (TableIn(c, schema, "_dao_fields")) {
+      for (const char* catalog : {"_dao_fields", "_dao_indexes"}) {
+        sqlite3_stmt* stmt = c.Prepared("DELETE FROM " + Qualified(schema, catalog) + " WHERE tbl=?1");
         StatementUse use(stmt);
-        Bind(stmt, 1, name);
+        Bind(stmt, 1, table.Name);
         Step(c, stmt);
       }
     }

@@ -24,6 +24,13 @@
 // If the rows break the new rule, nothing changes and the rule's error is
 // raised.
 //
+// A connection may also have temporary tables of its own (SQLite's temp
+// schema), which no other connection sees and which go with the connection.
+// Their definitions are kept the same way, in the temp schema's own
+// _dao_fields and _dao_indexes. A temporary table hides a table of the file
+// with the same name, as SQLite resolves names: every lookup here looks in
+// temp first, and the list of tables names such a pair once.
+//
 // Dates are stored as their serial day number (a REAL), so they sort and
 // compare as dates; Booleans as -1 and 0; Currency as a REAL.
 //
@@ -52,6 +59,7 @@ struct ColumnDefinition {
 
 struct TableDefinition {
   std::string Name;
+  bool Temporary = false;  // in this connection's temp schema
   std::vector<ColumnDefinition> Columns;
   std::vector<IndexDef> Indexes;
 };
@@ -74,7 +82,7 @@ void EnsureCatalog(Connection& c);
 /// True when the table names one the layer keeps for itself (_dao_*, sqlite_*).
 bool IsReservedName(std::string_view name);
 
-/// The definition of a table, or nothing when there is no such table.
+/// The definition of a table (a temporary one first), or nothing when there is no such table.
 std::optional<TableDefinition> LoadTable(Connection& c, std::string_view name);
 
 /// The columns of a table for the translator, or nothing when there is no such table.
@@ -83,8 +91,13 @@ std::optional<std::vector<TargetColumn>> TargetColumns(Connection& c, std::strin
 /// The names of the user's tables, ordered ignoring case.
 std::vector<std::string> TableNames(Connection& c);
 
-/// Creates the table and records its definition.
+/// Creates the table (in temp when Temporary) and records its definition.
 void CreateTable(Connection& c, const TableDefinition& table);
+
+/// Creates an empty temporary table with the definition and name of the
+/// file's table `name`. Errors: 3078 the file has no such table, 3010 the
+/// connection has a temporary table of that name already.
+void CreateTemporaryCopy(Connection& c, std::string_view name);
 
 /// Makes the table follow its changed definition, rows kept (see above).
 void RebuildTable(Connection& c, const TableDefinition& table);
@@ -93,6 +106,6 @@ void RebuildTable(Connection& c, const TableDefinition& table);
 void AddIndex(Connection& c, const TableDefinition& table, const IndexDef& index);
 
 /// Drops the table and its definition.
-void DropTable(Connection& c, std::string_view name);
+void DropTable(Connection& c, const TableDefinition& table);
 
 }  // namespace dao::detail

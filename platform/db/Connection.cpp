@@ -191,11 +191,17 @@ sqlite3_stmt* Connection::Prepared(const std::string& sql, Phase phase) {
 }
 
 int Connection::SchemaVersion() {
-  sqlite3_stmt* stmt = Prepared("PRAGMA schema_version");
-  StatementUse use(stmt);
-  int rc = sqlite3_step(stmt);
-  if (rc != SQLITE_ROW) Fail(rc, Phase::Read);
-  return sqlite3_column_int(stmt, 0);
+  // The file's tables and this connection's temporary ones: both counters
+  // only grow, so their sum changes whenever either does.
+  int version = 0;
+  for (const char* pragma : {"PRAGMA main.schema_version", "PRAGMA temp.schema_version"}) {
+    sqlite3_stmt* stmt = Prepared(pragma);
+    StatementUse use(stmt);
+    int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW) Fail(rc, Phase::Read);
+    version += sqlite3_column_int(stmt, 0);
+  }
+  return version;
 }
 
 DataStamp Connection::Stamp() {

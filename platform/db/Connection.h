@@ -131,7 +131,8 @@ class Connection {
   void RefreshShape(CompiledStatement& c) const;
   /// Binds the statement's literals to its parameters.
   void BindLiterals(const CompiledStatement& c, const Lexed& lexed) const;
-  /// SQLite's schema cookie: it changes whenever any program changes a table.
+  /// SQLite's schema cookies: the sum changes whenever any program changes a
+  /// table of the file, or this connection one of its temporary tables.
   int SchemaVersion();
   /// The database's stamp now.
   DataStamp Stamp();

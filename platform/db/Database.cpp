@@ -1,5 +1,6 @@
 #include "platform/db/Database.h"
 
+#include "platform/db/Catalog.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Constants.h"
 #include "platform/db/JetError.h"
@@ -55,6 +56,8 @@ std::shared_ptr<Recordset> Database::OpenRecordset(std::string_view source, int 
   if (type == dbOpenTable) rows.Rows->Finish();
   return std::make_shared<Recordset>(Connection_, std::move(sql), type, editable, std::move(rows));
 }
+
+void Database::CreateTempTable(std::string_view name) { detail::CreateTemporaryCopy(Connection(), name); }
 
 TableDefList& Database::TableDefs() {
   Connection();

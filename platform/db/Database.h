@@ -12,6 +12,14 @@
 // and 128 (dbFailOnError) are both accepted, but a failure is never passed
 // over row by row, since that would store part of a statement unannounced.
 //
+// CreateTempTable gives this connection a private copy of a table: an empty
+// temporary table of the same name and definition that hides the file's
+// table from every statement, recordset and TableDefs of this Database,
+// while other connections and programs go on seeing the file's own. It
+// goes away when the database is closed.
+//
+//   BaseDatos->CreateTempTable("TMPF0917PATRIM");
+//
 //===----------------------------------------------------------------------===//
 #pragma once
 
@@ -48,6 +56,12 @@ class Database {
   /// dbOpenForwardOnly; 0 takes dbOpenTable for a table name and
   /// dbOpenDynaset for a SELECT; any other value is 3001.
   std::shared_ptr<Recordset> OpenRecordset(std::string_view source, int type = 0);
+
+  /// Creates an empty temporary table with the name and definition of the
+  /// file's table `name` (see above). It needs no right to change tables,
+  /// since nobody else sees it. Errors: 3078 the file has no such table,
+  /// 3010 this connection has made it already.
+  void CreateTempTable(std::string_view name);
 
   /// The tables of the database.
   TableDefList& TableDefs();

@@ -50,7 +50,7 @@ class DdlParser {
     Permit(name);
     std::optional<TableDefinition> table = LoadTable(C_, name);
     if (!table) RaiseJet(ErrTableMissing, {name});
-    DropTable(C_, table->Name);
+    DropTable(C_, *table);
   }
 
  private:

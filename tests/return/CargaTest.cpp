@@ -397,17 +397,18 @@ TEST_F(Carga, APeriodWithoutTheRateOfBox110OrTheUitIsToldOnceAndTheFormOpens) {
 
 TEST_F(Carga, ADatabaseFailureIsToldAndTheFormDoesNotOpen) {
   struct Caso {
-    const char* Sentencia;
+    std::initializer_list<std::string> Sentencias;
     std::string Tabla;
   };
   const Caso casos[] = {
-      {"DROP TABLE F0917PATRIM", "F0917PATRIM"},
-      {"DROP TABLE TMPF0917PATRIM", "TMPF0917PATRIM"},
+      {{"DROP TABLE F0917PATRIM"}, "F0917PATRIM"},
+      // The program's private copy, then the file's table.
+      {{"DROP TABLE TMPF0917PATRIM", "DROP TABLE TMPF0917PATRIM"}, "TMPF0917PATRIM"},
   };
   Guarda(kGarcia, {{"100", "10"}});
   for (const Caso& c : casos) {
-    SCOPED_TRACE(c.Sentencia);
-    Ejecuta({c.Sentencia});
+    SCOPED_TRACE(c.Tabla);
+    Ejecuta(c.Sentencias);
     const std::string texto = "No se pudo abrir la declaración.\nError 3078: " +
                               dao::JetErrorText(dao::ErrNoSuchTable, {c.Tabla});
     User.ExpectMsgBox({texto, forms::vbCritical, std::string(kTituloFrm0917)}, forms::vbOK);

@@ -57,7 +57,7 @@ TEST_F(Opciones, NoToAScheduleEmptiesItsKindAndYesOpensItsButtonsAgain) {
 TEST_F(Opciones, AFailedDeleteIsToldAndTheReturnIsNotTakenForChanged) {
   Guarda(kGarcia, {{"898", "1"}});
   AbreGuardada(kGarcia, [&](Frm0917& f) {
-    Ejecuta({"DROP TABLE TMPF0917PATRIM"});
+    Ejecuta({"DROP TABLE TMPF0917PATRIM", "DROP TABLE TMPF0917PATRIM"});  // the private copy and the file's
     User.ExpectMsgBox({"Error : 3078 Descripción : " + dao::JetErrorText(dao::ErrNoSuchTable, {"TMPF0917PATRIM"}) +
                            " ",
                        forms::vbInformation, "Error"},
