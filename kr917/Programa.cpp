@@ -9,6 +9,7 @@
 #include "printing/FrmConsist.h"
 #include "return/Registro.h"
 #include "schedules/FrmAdicionalCab.h"
+#include "schedules/FrmAdicionalDet.h"
 #include "schedules/FrmDesglose.h"
 
 namespace kr917 {
@@ -17,6 +18,7 @@ void RegistraVentanas() {
   app::RegistraFrm0917();
   app::RegistraDesgloses();
   app::RegistraFrmAdicionalCab();
+  app::RegistraFrmAdicionalDet();
   forms::WindowRegistry& ventanas = app::G().Ventanas;
   ventanas.Register(app::ventana::kFrmConsist, [] { app::AbreNueva<app::FrmConsist>(); });
 }

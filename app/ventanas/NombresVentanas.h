@@ -29,6 +29,6 @@ inline constexpr std::string_view kTodas[] = {kFrm0917,         kFrmModFor,     
                                               kFrmConsist,      kFrmAdicionalDet};
 
 /// The windows this version does not have yet: they open as placeholders.
-inline constexpr std::string_view kPendientes[] = {kFrmImprimir, kFrmAdicionalDet};
+inline constexpr std::string_view kPendientes[] = {kFrmImprimir};
 
 }  // namespace app::ventana
