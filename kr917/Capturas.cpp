@@ -39,6 +39,8 @@
 #include "platform/text/Variant.h"
 #include "printing/FrmConsist.h"
 #include "printing/ImpRep.h"
+#include "schedules/FrmAdicionalCab.h"
+#include "schedules/FrmAdicionalDet.h"
 #include "schedules/FrmDesglose.h"
 #include "printing/frmImpxPag.h"
 #include "printing/frmPreview.h"
@@ -254,6 +256,27 @@ class Estudio {
             }};
   }
 
+  /// The row window of schedule `clave` for a new row, as its list window
+  /// opens it from the schedule button of `pestana` and `marco`.
+  qtui::Shot Detalle(std::string nombre, std::string clave, std::string fijo, std::string pestana,
+                     std::string marco) {
+    return {std::move(nombre), [this, clave, fijo, pestana, marco]() -> QWidget* {
+              Arranca();
+              app::Compartidas& g = app::G();
+              g.ClaveAdicional = clave;
+              g.MovimientoFijo = fijo;
+              g.Periodo = "2002";
+              g.TituloAdicional = "Información Adicional - " + pestana;
+              g.TituloMarcoAdicional = marco;
+              g.AyudaAdicional = 1045;
+              forms::Load(forms::Default<app::FrmAdicionalCab>());
+              g.ModoDetalle = "NUEVO";
+              app::FrmAdicionalDet& detalle = forms::Default<app::FrmAdicionalDet>();
+              detalle.Show();
+              return Frente_.WindowOf(detalle);
+            }};
+  }
+
   /// Puts the program back before the next shot.
   void Limpia() {
     Aplicacion_.Reset();
@@ -311,6 +334,13 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.Declaracion("kr917-declaracion-enviada", RegistraGarcia, {0}),
       estudio.Declaracion("kr917-declaracion-enviada-primera", RegistraGarcia, {1, &app::Frm0917::SSTab2, 0}),
       estudio.Desglose<app::FrmExoneradas>("kr917-exoneradas", {{535, "12,000"}, {537, "850"}}),
+      estudio.Detalle("kr917-adicional-cuentas", "0101*", "", "Depósitos en el Sistema Financiero",
+                      "Depósitos en el Sistema Financiero  con saldo al 31/12/2002"),
+      estudio.Detalle("kr917-adicional-instrumentos", "0203*", "", "Compras y Gastos",
+                      "Compra o inversión en instrumentos financieros"),
+      estudio.Detalle("kr917-adicional-ventas-predios", "0301*", "01", "Ventas", "Venta de predios en el extranjero"),
+      estudio.Detalle("kr917-adicional-prestamos", "0401*", "01", "Préstamos concedidos y/o Préstamos recibidos",
+                      "Saldos de préstamos concedidos pendientes de cobro"),
       estudio.Desglose<app::FrmInafectas>("kr917-inafectas", {{530, "1,000"}, {531, "2,500"}, {540, "500"}}),
   };
   int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });

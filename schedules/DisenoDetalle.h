@@ -33,13 +33,25 @@ inline constexpr char kOtroBien3Uit[] = "Descripción de otro tipo de bien cuyo 
 inline constexpr char kOtrosInstrumentos[] = "Descripción de otros tipos de instrumentos";
 
 inline constexpr EtiquetasDetalle kEtiquetasDetalle[] = {
-    {{"0101"}, "Tipo de cuenta", "Otro tipo de cuenta", "Saldo al 01/01/2002", "Saldo al 31/12/2002",
+    {{"0101"},
+     "Tipo de cuenta",
+     "Otro tipo de cuenta",
+     "Saldo al 01/01/2002",
+     "Saldo al 31/12/2002",
      "Cantidad total de cuentas"},
     {{"0201"}, "Tipo", "Descripción de otro tipo", kImporteTipoMoneda, " ", "Cantidad"},
     {{"0202"}, "Tipo de bien comprado", nullptr, kImporteTipoMoneda, " ", "Cantidad total de compras"},
-    {{"0203"}, "Tipo de instrumento financiero", kOtrosInstrumentos, kImporteTipoMoneda, " ",
+    {{"0203"},
+     "Tipo de instrumento financiero",
+     kOtrosInstrumentos,
+     kImporteTipoMoneda,
+     " ",
      "Cantidad total de compras"},
-    {{"0303"}, "Tipo de instrumento financiero", kOtrosInstrumentos, kImporteTipoMoneda, " ",
+    {{"0303"},
+     "Tipo de instrumento financiero",
+     kOtrosInstrumentos,
+     kImporteTipoMoneda,
+     " ",
      "Cantidad total de ventas"},
     {{"0204"}, "Tipo de bien", kOtroBien3Uit, kImporteTipoMoneda, " ", "Cantidad total de compras"},
     {{"0302", "0304"}, "Tipo de bien", kOtroBien3Uit, kImporteTipoMoneda, " ", "Cantidad total de ventas"},
@@ -71,10 +83,10 @@ struct Altura {
 
 struct GeometriaDetalle {
   std::array<std::string_view, 8> Claves;
-  bool FilaTipo;         // the type list and its label
-  bool Monto1;           // the first amount and its label
-  bool Monto2;           // the second amount box
-  bool EtiquetaMonto2;   // its label (blank when the box is hidden)
+  bool FilaTipo;        // the type list and its label
+  bool Monto1;          // the first amount and its label
+  bool Monto2;          // the second amount box
+  bool EtiquetaMonto2;  // its label (blank when the box is hidden)
   Altura Moneda, Codigo, Nombre, Pais, PrimerMonto, SegundoMonto, Cantidad;
   long AltoMarco, TopBotones, AltoVentana;
 };
@@ -84,19 +96,25 @@ inline constexpr Altura kMonedaArriba{360, 600};
 inline constexpr Altura kNombreArriba{1080, 1320};
 inline constexpr Altura kPaisArriba{1680, 1920};
 
+// clang-format off
 inline constexpr GeometriaDetalle kGeometriaDetalle[] = {
-    {{"0101"}, true, false, true, true, {}, {}, {}, {}, {}, {3120, 3360}, {3840, 4080}, 4695, 4920, 5855},
-    {{"0201", "0202", "0203", "0204", "0205", "0302", "0303", "0304"},
-     true, true, false, true, {}, {}, {}, {}, {}, {}, {3720, 3960}, 4375, 4600, 5600},
-    {{"0301"},
-     false, true, false, false,
+    // kinds; type row, first amount, second amount box and label;
+    // currency list, code, name, country, first and second amount, count;
+    // frame height, button top, window height
+    {{"0101"}, true, false, true, true,
+     {}, {}, {}, {}, {}, {3120, 3360}, {3840, 4080},
+     4695, 4920, 5855},
+    {{"0201", "0202", "0203", "0204", "0205", "0302", "0303", "0304"}, true, true, false, true,
+     {}, {}, {}, {}, {}, {}, {3720, 3960},
+     4375, 4600, 5600},
+    {{"0301"}, false, true, false, false,
      kMonedaArriba, kMonedaArriba, kNombreArriba, kPaisArriba, {2280, 2520}, {}, {2880, 3120},
      3650, 3930, 4880},
-    {{"0401", "0402"},
-     false, true, true, true,
+    {{"0401", "0402"}, false, true, true, true,
      kMonedaArriba, kMonedaArriba, kNombreArriba, kPaisArriba, {2380, 2620}, {3020, 3220}, {3620, 3820},
      4290, 4530, 5420},
 };
+// clang-format on
 
 /// The types whose rows need a free description ("other" types).
 inline constexpr std::string_view kTiposOtro[] = {"010106", "020306", "020405", "030306", "030405"};

@@ -11,9 +11,9 @@
 
 #include "app/inicio/Compartidas.h"
 #include "app/servicios/ListasParametros.h"
+#include "app/ventanas/ModFuncionesGenerales.h"
 #include "app/ventanas/NombresVentanas.h"
 #include "app/ventanas/Ventanas.h"
-#include "app/ventanas/ModFuncionesGenerales.h"
 #include "app/ventanas/mod_Combo.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Constants.h"
@@ -54,9 +54,7 @@ std::string ConPeriodo(const char* texto, bool conPeriodo) {
 }
 
 // A column of the list window's current grid row, as text.
-std::string Columna(const forms::DataGrid& grilla, int indice) {
-  return vb::TextOf(grilla.Columns(indice).Value());
-}
+std::string Columna(const forms::DataGrid& grilla, int indice) { return vb::TextOf(grilla.Columns(indice).Value()); }
 
 // A bank-account amount as the list shows it: "(1,500)" for -1500.
 void MuestraCuenta(forms::TextBox& caja, const std::string& valor) {
@@ -80,8 +78,8 @@ FrmAdicionalDet::FrmAdicionalDet() : Form("FrmAdicionalDet") {
   FrameDetalle.Move(210, 120, 9060, 5295);
   for (forms::Control* c : std::initializer_list<forms::Control*>{
            &LblMovimiento1, &CboTipoMovimiento2, &LblOtroTipo, &TxtMovimiento2, &LblMoneda, &Lstmoneda,
-           &LblCodigoMoneda, &TxtCodigoMoneda, &LblDescMoneda, &TxtMoneda, &LblPais, &TxtPais, &LblMonto1,
-           &TxtMonto1, &LblMonto2, &TxtMonto2, &LblCantidad, &TxtCantidad}) {
+           &LblCodigoMoneda, &TxtCodigoMoneda, &LblDescMoneda, &TxtMoneda, &LblPais, &TxtPais, &LblMonto1, &TxtMonto1,
+           &LblMonto2, &TxtMonto2, &LblCantidad, &TxtCantidad}) {
     c->SetContainer(FrameDetalle);
   }
   Coloca(LblMovimiento1, CboTipoMovimiento2, kIzquierda, {360, 600}, kAnchoIzquierda, kAltoCaja);
@@ -94,7 +92,8 @@ FrmAdicionalDet::FrmAdicionalDet() : Form("FrmAdicionalDet") {
   TxtMovimiento2.SetMaxLength(20);
   Coloca(LblMoneda, Lstmoneda, kIzquierda, {1080, 1320}, kAnchoIzquierda, 1620);
   LblMoneda.SetCaption("Monedas");
-  Coloca(LblCodigoMoneda, TxtCodigoMoneda, kDerecha, {1080, 1320}, 900, kAltoCaja);
+  Coloca(LblCodigoMoneda, TxtCodigoMoneda, kDerecha, {1080, 1320}, kAnchoDerecha, kAltoCaja);
+  TxtCodigoMoneda.SetWidth(900);
   LblCodigoMoneda.SetCaption("Código de moneda");
   Coloca(LblDescMoneda, TxtMoneda, kDerecha, {1680, 1920}, kAnchoDerecha, kAltoCaja);
   LblDescMoneda.SetCaption("Descripción de moneda");
@@ -121,9 +120,9 @@ FrmAdicionalDet::FrmAdicionalDet() : Form("FrmAdicionalDet") {
   LblAyuda.SetCaption("Si desea ayuda, presione F1");
 
   int orden = 0;
-  for (forms::Control* c : std::initializer_list<forms::Control*>{
-           &CboTipoMovimiento2, &TxtMovimiento2, &Lstmoneda, &TxtCodigoMoneda, &TxtMonto1, &TxtMonto2,
-           &TxtCantidad, &CmdAceptaDet, &CmdSalirDet}) {
+  for (forms::Control* c :
+       std::initializer_list<forms::Control*>{&CboTipoMovimiento2, &TxtMovimiento2, &Lstmoneda, &TxtCodigoMoneda,
+                                              &TxtMonto1, &TxtMonto2, &TxtCantidad, &CmdAceptaDet, &CmdSalirDet}) {
     c->SetTabIndex(orden++);
   }
 
@@ -276,8 +275,8 @@ void FrmAdicionalDet::Captura_Datos() {
   // 6.
   TxtCantidad.SetText(Columna(grilla, 8));
   // 7.
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&CboTipoMovimiento2, &Lstmoneda, &TxtMovimiento2,
-                                                                   &TxtMoneda}) {
+  for (forms::Control* c :
+       std::initializer_list<forms::Control*>{&CboTipoMovimiento2, &Lstmoneda, &TxtMovimiento2, &TxtMoneda}) {
     c->SetEnabled(false);
   }
 }

@@ -54,12 +54,18 @@ constexpr ParteDesglose kInafectas[] = {
     {540, "f) Otras rentas inafectas"},
 };
 
-constexpr DisenoDesglose kDisenoExoneradas{ventana::kFrmExoneradas, "Casilla 200 - Rentas exoneradas",
-                                           "Detalle de Rentas Exoneradas", "Total Rentas Exoneradas:", kExoneradas,
+constexpr DisenoDesglose kDisenoExoneradas{ventana::kFrmExoneradas,
+                                           "Casilla 200 - Rentas exoneradas",
+                                           "Detalle de Rentas Exoneradas",
+                                           "Total Rentas Exoneradas:",
+                                           kExoneradas,
                                            &Frm0917::Calcular200};
 
-constexpr DisenoDesglose kDisenoInafectas{ventana::kFrmInafectas, "Casilla 201 - Rentas Inafectas",
-                                          "Detalle de Rentas Inafectas", "Total Rentas Inafectas:", kInafectas,
+constexpr DisenoDesglose kDisenoInafectas{ventana::kFrmInafectas,
+                                          "Casilla 201 - Rentas Inafectas",
+                                          "Detalle de Rentas Inafectas",
+                                          "Total Rentas Inafectas:",
+                                          kInafectas,
                                           &Frm0917::Calcular201};
 
 // The amounts' patterns: plain while edited, grouped when shown.

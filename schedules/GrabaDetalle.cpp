@@ -45,9 +45,7 @@ bool Aplica(AplicaDetalle a, const std::string& seccion, bool nuevo) {
 }
 
 // The whole value of a field as the checks read it: 0 for "" or "0".
-double Entero(const forms::TextBox& caja) {
-  return vb::Val(vb::Format(vb::Variant(caja.Text()), "############"));
-}
+double Entero(const forms::TextBox& caja) { return vb::Val(vb::Format(vb::Variant(caja.Text()), "############")); }
 
 // The caption lower-cased, with "UIT" kept in capitals where it stands.
 std::string Minusculas(const std::string& caption) {

@@ -39,6 +39,7 @@ class Detalle : public Declaracion {
     g.Periodo = "2002";
     g.TituloAdicional = kTitulo;
     g.TituloMarcoAdicional = "Cuentas bancarias";
+    g.AyudaAdicional = 917;
     forms::Load(forms::Default<FrmAdicionalCab>());
     g.ModoDetalle = modo;
     User.ExpectModal<FrmAdicionalDet>(std::move(paso));
@@ -49,17 +50,19 @@ class Detalle : public Declaracion {
   /// the three amounts.
   void Fila(const std::string& codigos, const std::string& moneda, const std::string& m1, const std::string& m2,
             const std::string& cantidad, const std::string& descripcion = "") {
-    Ejecuta({"INSERT INTO TMPF0917PATRIM (tip_informacion, tip_movimiento1, tip_movimiento2, ind_moneda, "
-             "des_movimiento2, des_moneda, mto_01012002, mto_31122002, ctd_movimiento) VALUES ('" +
-             codigos.substr(0, 2) + "','" + codigos.substr(2, 2) + "','" + codigos.substr(4, 2) + "','" + moneda +
-             "','" + descripcion + "','',"+ m1 + "," + m2 + "," + cantidad + ")"});
+    Ejecuta(
+        {"INSERT INTO TMPF0917PATRIM (tip_informacion, tip_movimiento1, tip_movimiento2, ind_moneda, "
+         "des_movimiento2, des_moneda, mto_01012002, mto_31122002, ctd_movimiento) VALUES ('" +
+         codigos.substr(0, 2) + "','" + codigos.substr(2, 2) + "','" + codigos.substr(4, 2) + "','" + moneda + "','" +
+         descripcion + "',''," + m1 + "," + m2 + "," + cantidad + ")"});
   }
 
   /// The rows of the list window's work table.
   std::vector<std::string> Lista() {
     return Filas(
         "SELECT tip_informacion, tip_movimiento1, tip_movimiento2, ind_moneda, des_informacion, des_movimiento2, "
-        "des_moneda1, des_moneda2, mto_01012002, mto_31122002, ctd_movimiento FROM TMPF0917PATRIM1 ORDER BY 1, 2, 3, 4");
+        "des_moneda1, des_moneda2, mto_01012002, mto_31122002, ctd_movimiento FROM TMPF0917PATRIM1 ORDER BY 1, 2, 3, "
+        "4");
   }
 
   /// The item of `lista` that ends (types) or starts (currencies) with `codigo`.
@@ -101,7 +104,7 @@ TEST_F(Detalle, EachKindHasItsCaptionsFieldsAndGeometry) {
     bool FilaTipo, Monto1, Monto2, EtiquetaMonto2;
     const char *Movimiento1, *Monto1Caption, *Monto2Caption, *Cantidad;
     long TopMoneda, TopMonto1, TopMonto2, TopCantidad;  // label tops
-    long CampoCantidad;                                  // the count's top
+    long CampoCantidad;                                 // the count's top
     long Marco, Botones, Ventana;
   };
   const Caso casos[] = {
@@ -114,17 +117,18 @@ TEST_F(Detalle, EachKindHasItsCaptionsFieldsAndGeometry) {
       {"0301*", "01", false, true, false, false, "Tipo de cuenta", "Importe total por moneda", " ",
        "Cantidad total de ventas", 360, 2280, 3840, 2880, 3120, 3650, 3930, 4880},
       {"0401*", "01", false, true, true, true, "Tipo de cuenta", "Saldo de préstamos concedidos al 01/01/2002",
-       "Saldo de préstamos concedidos al 31/12/2002", "Número de préstamos concedidos en el año 2002", 360, 2380,
-       3020, 3620, 3820, 4290, 4530, 5420},
-      {"0402*", "02", false, true, true, true, "Tipo de cuenta", "Saldo de préstamos recibidos al 01/01/2002",
-       "Saldo de préstamos recibidos al 31/12/2002", "Número de préstamos recibidos el año 2002", 360, 2380, 3020,
+       "Saldo de préstamos concedidos al 31/12/2002", "Número de préstamos concedidos en el año 2002", 360, 2380, 3020,
        3620, 3820, 4290, 4530, 5420},
+      {"0402*", "02", false, true, true, true, "Tipo de cuenta", "Saldo de préstamos recibidos al 01/01/2002",
+       "Saldo de préstamos recibidos al 31/12/2002", "Número de préstamos recibidos el año 2002", 360, 2380, 3020, 3620,
+       3820, 4290, 4530, 5420},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.Clave);
     Abre(c.Clave, c.Fijo, "NUEVO", [&](FrmAdicionalDet& d) {
       EXPECT_EQ(d.Caption(), kTitulo);
       EXPECT_EQ(d.FrameDetalle.Caption(), "Cuentas bancarias");
+      EXPECT_EQ(d.HelpContextID(), 917);
       EXPECT_EQ(d.LblMoneda.Caption(), "Moneda");
       EXPECT_EQ(d.CboTipoMovimiento2.Visible(), c.FilaTipo);
       EXPECT_EQ(d.LblMovimiento1.Visible(), c.FilaTipo);
@@ -214,8 +218,8 @@ TEST_F(Detalle, ARowToChangeIsLoadedWithItsKeyLocked) {
   EXPECT_EQ(d.TxtMonto2.MaxLength(), 17);
   EXPECT_EQ(d.TxtCantidad.Text(), "2");
   EXPECT_EQ(d.TxtCantidad.MaxLength(), 15);
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&d.CboTipoMovimiento2, &d.Lstmoneda,
-                                                                   &d.TxtMovimiento2, &d.TxtMoneda}) {
+  for (forms::Control* c :
+       std::initializer_list<forms::Control*>{&d.CboTipoMovimiento2, &d.Lstmoneda, &d.TxtMovimiento2, &d.TxtMoneda}) {
     EXPECT_FALSE(c->Enabled()) << c->Name();
   }
   EXPECT_TRUE(d.TxtMonto2.Enabled());
@@ -228,6 +232,7 @@ TEST_F(Detalle, EachCheckTellsItsFaultAndFocusesItsField) {
     const char* Clave;
     const char* Fijo;
     const char* Tipo;  // "" none chosen
+    const char* Otro;  // the free description
     const char* Moneda;
     const char* Monto1;
     const char* Monto2;
@@ -236,25 +241,35 @@ TEST_F(Detalle, EachCheckTellsItsFaultAndFocusesItsField) {
     const char* Campo;
   };
   const Caso casos[] = {
-      {"0101*", "", "", "001", "", "100", "1", "Debe seleccionar el tipo de cuenta", "CboTipoMovimiento2"},
-      {"0204*", "", "020405", "001", "100", "", "1", "Registre la descripción de otro tipo de bien cuyo valor sea mayor a 3 UIT", "TxtMovimiento2"},
-      {"0101*", "", "010101", "", "", "100", "1", "Debe seleccionar el tipo de moneda", "Lstmoneda"},
-      {"0101*", "", "010101", "001", "", "", "1", "Registre el saldo al 31/12/2002", "TxtMonto2"},
-      {"0101*", "", "010101", "001", "", "-", "1", "Registre correctamente el saldo al 31/12/2002", "TxtMonto2"},
-      {"0101*", "", "010101", "001", "", "0", "0", "La cantidad total de cuentas debe ser mayor a cero", "TxtCantidad"},
-      {"0201*", "", "020101", "001", "", "", "1", "Registre el importe total por tipo y moneda", "TxtMonto1"},
-      {"0201*", "", "020101", "001", "0", "", "1", "El importe total por tipo y moneda debe ser mayor a cero", "TxtMonto1"},
-      {"0301*", "01", "", "001", "100", "", "", "Registre la cantidad total de ventas", "TxtCantidad"},
-      {"0401*", "01", "", "001", "", "1", "1", "Registre el saldo de préstamos concedidos al 01/01/2002", "TxtMonto1"},
-      {"0402*", "02", "", "001", "1", "", "1", "Registre el saldo de préstamos recibidos al 31/12/2002", "TxtMonto2"},
-      {"0402*", "02", "", "001", "1", "1", "", "Registre el número de préstamos recibidos el año 2002", "TxtCantidad"},
-      {"0401*", "01", "", "001", "0", "0", "0", "Saldo de préstamos o número de préstamos debe ser mayor a cero", "TxtCantidad"},
-      {"0401*", "01", "", "001", "0", "1", "0", "", ""},
+      {"0101*", "", "", "", "001", "", "100", "1", "Debe seleccionar el tipo de cuenta", "CboTipoMovimiento2"},
+      {"0204*", "", "020405", "", "001", "100", "", "1",
+       "Registre la descripción de otro tipo de bien cuyo valor sea mayor a 3 UIT", "TxtMovimiento2"},
+      {"0101*", "", "010101", "", "", "", "100", "1", "Debe seleccionar el tipo de moneda", "Lstmoneda"},
+      {"0101*", "", "010101", "", "001", "", "", "1", "Registre el saldo al 31/12/2002", "TxtMonto2"},
+      {"0101*", "", "010101", "", "001", "", "-", "1", "Registre correctamente el saldo al 31/12/2002", "TxtMonto2"},
+      {"0101*", "", "010101", "", "001", "", "0", "0", "La cantidad total de cuentas debe ser mayor a cero",
+       "TxtCantidad"},
+      {"0201*", "", "020101", "", "001", "", "", "1", "Registre el importe total por tipo y moneda", "TxtMonto1"},
+      {"0201*", "", "020101", "", "001", "0", "", "1", "El importe total por tipo y moneda debe ser mayor a cero",
+       "TxtMonto1"},
+      {"0301*", "01", "", "", "001", "100", "", "", "Registre la cantidad total de ventas", "TxtCantidad"},
+      {"0401*", "01", "", "", "001", "", "1", "1", "Registre el saldo de préstamos concedidos al 01/01/2002",
+       "TxtMonto1"},
+      {"0402*", "02", "", "", "001", "1", "", "1", "Registre el saldo de préstamos recibidos al 31/12/2002",
+       "TxtMonto2"},
+      {"0402*", "02", "", "", "001", "1", "1", "", "Registre el número de préstamos recibidos el año 2002",
+       "TxtCantidad"},
+      {"0401*", "01", "", "", "001", "0", "0", "0", "Saldo de préstamos o número de préstamos debe ser mayor a cero",
+       "TxtCantidad"},
+      {"0401*", "01", "", "", "001", "0", "1", "0", "", ""},
+      {"0101*", "", "010101", "", "001", "", "1-5", "1", "Registre correctamente el saldo al 31/12/2002", "TxtMonto2"},
+      {"0204*", "", "020405", "   ", "001", "100", "", "1", "", ""},  // a description of blanks passes
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(std::string(c.Clave) + " " + c.Mensaje);
     Abre(c.Clave, c.Fijo, "NUEVO", [&](FrmAdicionalDet& d) {
       Elige(d, c.Tipo, c.Moneda);
+      d.TxtMovimiento2.SetText(c.Otro);
       if (d.TxtMonto1.Visible()) d.TxtMonto1.SetText(c.Monto1);
       if (d.TxtMonto2.Visible()) d.TxtMonto2.SetText(c.Monto2);
       d.TxtCantidad.SetText(c.Cantidad);
@@ -309,8 +324,8 @@ TEST_F(Detalle, NewRowsAreStoredAsEachKindHasThem) {
       // Cleared for the next row, the focus on its first choice.
       EXPECT_EQ(d.Lstmoneda.ListIndex(), -1);
       EXPECT_EQ(d.TxtCantidad.Text(), "");
-      EXPECT_EQ(d.ActiveControl(), d.CboTipoMovimiento2.Visible() ? static_cast<forms::Control*>(&d.CboTipoMovimiento2)
-                                                                   : &d.Lstmoneda);
+      EXPECT_EQ(d.ActiveControl(),
+                d.CboTipoMovimiento2.Visible() ? static_cast<forms::Control*>(&d.CboTipoMovimiento2) : &d.Lstmoneda);
       User.Click(d.CmdSalirDet);
     });
     EXPECT_EQ(Lista(), std::vector<std::string>{c.Fila});
