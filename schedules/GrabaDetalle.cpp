@@ -19,6 +19,7 @@
 #include "schedules/DisenoDetalle.h"
 #include "schedules/FrmAdicionalCab.h"
 #include "schedules/FrmAdicionalDet.h"
+#include "schedules/MensajeErrorAdicional.h"
 
 namespace app {
 namespace {
@@ -58,6 +59,16 @@ std::string Minusculas(const std::string& caption) {
 
 // A stored amount: the field's number without grouping, "" for an empty field.
 vb::Variant Monto(const forms::TextBox& caja) { return vb::Variant(vb::Format(vb::Variant(caja.Text()), kEntero)); }
+
+// The list window shows its work table again; a failure there is told, so
+// that it does not end the program with the return unsaved.
+void RefrescaLista() {
+  try {
+    forms::Default<FrmAdicionalCab>().Carga_Grilla_Patrimonial();
+  } catch (const vb::Error& e) {
+    MensajeErrorAdicional(e);
+  }
+}
 
 }  // namespace
 
@@ -202,7 +213,7 @@ bool FrmAdicionalDet::Graba_Datos() {
   } catch (const vb::Error& e) {
     // Told; the dialog goes and the list shows what the table holds.
     ModGen00::ErrorBaseDatos(e);
-    forms::Default<FrmAdicionalCab>().Carga_Grilla_Patrimonial();
+    RefrescaLista();
     forms::Unload(*this);
     return false;
   }
@@ -218,7 +229,7 @@ void FrmAdicionalDet::CmdAceptaDet_Click() {
   // 2.
   if (!Graba_Datos()) return;
   // 3.
-  forms::Default<FrmAdicionalCab>().Carga_Grilla_Patrimonial();
+  RefrescaLista();
   // 4.
   if (g.ModoDetalle != kNuevo) {
     forms::Unload(*this);
