@@ -41,6 +41,11 @@ Frm0917::Frm0917() : Form("Frm0917") {
   hsDeuda.Change = [this] { hsDeuda_Change(); };
   hsDeuda.Scroll = [this] { hsDeuda_Scroll(); };
   MkeFecNac.LostFocus = [this] { MkeFecNac_LostFocus(); };
+  Cmdgeneral.On(&forms::CommandButton::Click, [this](int Index) { Cmdgeneral_Click(Index); });
+  CmdCtasBancarias.On(&forms::CommandButton::Click, [this](int Index) { CmdCtasBancarias_Click(Index); });
+  CmdEgresos.On(&forms::CommandButton::Click, [this](int Index) { CmdEgresos_Click(Index); });
+  CmdIngresos.On(&forms::CommandButton::Click, [this](int Index) { CmdIngresos_Click(Index); });
+  CmdPrestamo.On(&forms::CommandButton::Click, [this](int Index) { CmdPrestamo_Click(Index); });
 
   // Every strip starts on its first page, with that page's help topic.
   for (forms::TabControl* tira : {&tab0584, &SSTab1, &SSTab2, &SSTab3}) TemaDePagina(*tira);

@@ -43,6 +43,10 @@
 #include "platform/forms/TabControl.h"
 #include "platform/forms/TextBox.h"
 
+namespace dao {
+class Recordset;
+}
+
 namespace app {
 
 /// The return form's caption: the form number, the product family, the tax
@@ -51,6 +55,7 @@ namespace app {
 inline constexpr std::string_view kTituloFrm0917 = "Formulario 917 QBX Renta Anual 2002 Personas Naturales ";
 
 enum class Contenedor : std::uint8_t;
+struct CasillaEspecial;
 
 class Frm0917 : public forms::Form {
  public:
@@ -240,6 +245,31 @@ class Frm0917 : public forms::Form {
   void Reingresa200();
   void Reingresa201();
 
+  // --- The general buttons, leaving the form, the schedule buttons
+  // (BotonesGenerales.cpp, Salida.cpp, BotonesAdicionales.cpp) ---
+
+  /// 0 "V&alidar" lists the inconsistencies; 1 "&Grabar" saves the return;
+  /// 2 "&Salir" leaves the form.
+  void Cmdgeneral_Click(int Index);
+  /// Leaves the form; a changed return, or a typed order number, asks first
+  /// whether to save it.
+  void Salir();
+  /// Each opens the list window of its schedule for its index's line.
+  void CmdCtasBancarias_Click(int Index);
+  void CmdEgresos_Click(int Index);
+  void CmdIngresos_Click(int Index);
+  void CmdPrestamo_Click(int Index);
+
+  // --- Saving (Grabacion.cpp, RegistroOrden.cpp) ---
+
+  /// Saves the return: its header, its box rows and its schedules in one
+  /// transaction, then its state (0 consistent, 9 not) and the message that
+  /// says which; a sent return (ModoRegistro) gets only its order number.
+  /// A failure writes nothing and leaves the form open. After a completed
+  /// save the form closes when SalirAlGrabar is set, else it goes on as a
+  /// saved return. True when the save completed.
+  bool GrabarForm();
+
   // --- Box entry (Entrada.cpp) ---
 
   /// A box's text changed, typed or set by code: the return is modified.
@@ -250,6 +280,15 @@ class Frm0917 : public forms::Form {
   // ======================================================================
   // computation/: the box formulas and the checks
   // ======================================================================
+
+  // --- The consistency check ---
+
+  /// Checks the whole return. Mode "0" lists every inconsistency and shows
+  /// the list; mode "2" stops at the first. True when nothing failed.
+  bool ValidaTodo(std::string_view modo);
+  /// Checks the identification page; any mode but "0" shows the first
+  /// failure in a box. True when nothing failed.
+  bool ValIdent(std::string_view modo);
 
   // --- Box operands (Operandos.cpp): the only way to read and show an amount box ---
 
@@ -323,11 +362,44 @@ class Frm0917 : public forms::Form {
   /// Deletes the work rows of the schedule kind `tipo` ("01" to "04") and
   /// marks the return modified; a failure is told and changes nothing.
   void Elimina_Adicional(std::string_view tipo);
+  /// Replaces the return's stored schedule rows (F0917PATRIM) by the work
+  /// table's. It runs inside the save's transaction: errors reach the save.
+  void Graba_Patrimonial();
 
  protected:
   void Form_Load() override;
+  /// The close box asks what Salir asks; Cancel keeps the form.
+  void Form_QueryUnload(int& Cancel, int UnloadMode) override;
 
  private:
+  // --- Saving (Grabacion.cpp, RegistroOrden.cpp) ---
+  /// The save of a sent return: its order number into HCAB.
+  bool GrabaNumeroOrden();
+  /// The header row (CAB), added or edited.
+  void GrabaCabecera();
+  /// The return's box rows (DET), deleted and written again.
+  void GrabaCasillas();
+  /// Writes one box row, when `valor` is a value; true when it did. Only
+  /// while GrabaCasillas has CasillasDet open.
+  bool GrabarCasilla(std::string_view casilla, std::string_view valor);
+  /// The value of a box that the save writes apart from ListaCasillas.
+  std::string ValorEspecial(const CasillaEspecial& casilla) const;
+  /// CAB's state after the consistency check; false when the header is not there.
+  bool GrabaEstado(bool consistente);
+  /// After a completed save: the form closes (SalirAlGrabar), or stays as a saved return.
+  void CierreGrabacion();
+  /// The DET rows being written by the save.
+  dao::Recordset* CasillasDet = nullptr;
+
+  // --- Leaving (Salida.cpp) and the schedule buttons (BotonesAdicionales.cpp) ---
+  /// What the questions of leaving left: the form stays, may go, or went
+  /// already (the save on Yes closed it).
+  enum class Salida : std::uint8_t { Queda, Sale, Cerrada };
+  /// Asks what leaving the form asks, and saves on Yes.
+  Salida ConfirmaSalida();
+  /// Opens the list window of schedule `adicional` (kAdicionales) for button `Index`.
+  void AbreAdicional(std::size_t adicional, int Index);
+
   // --- Building the window (Diseno.cpp) ---
   void DisenaMarcos();
   void DisenaCasillas();

@@ -1,12 +1,15 @@
 // The schedules of the open return in the work table: loaded from the
-// stored rows, and cut by kind when a schedule's answer becomes No.
+// stored rows, stored back with the return, and cut by kind when a
+// schedule's answer becomes No.
 #include <string>
 #include <string_view>
 
 #include "app/inicio/Compartidas.h"
+#include "common/CodigoControl.h"
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
 #include "platform/db/Quote.h"
+#include "platform/db/Recordset.h"
 #include "platform/db/Transaction.h"
 #include "platform/text/Error.h"
 #include "platform/text/Variant.h"
@@ -51,6 +54,44 @@ void Frm0917::Carga_DATA_Patrimonial() {
     copia.Commit();
   }
   filas->Close();
+}
+
+void Frm0917::Graba_Patrimonial() {
+  Compartidas& g = G();
+  // 1.
+  auto cuenta = g.BaseDatos->OpenRecordset("Select count(*) As nReg from TMPF0917PATRIM ", dao::dbOpenDynaset);
+  const long nReg = vb::CLng(cuenta->Fields("nReg").Value());
+
+  // 2. The return's stored rows go, whether or not the work table holds any.
+  g.CadenaSQL = std::string(" DELETE * ") + " FROM F0917PATRIM " + " WHERE TIP_DOC_D=6 " +
+                " AND DOC_ID_D=" + dao::Quote(g.RucDeclarante) + " AND PERIODO=" + dao::Quote(g.Periodo) +
+                " AND FORMULARIO=" + dao::Quote(g.Formulario);
+  g.BaseDatos->Execute(g.CadenaSQL, dao::dbFailOnError);
+
+  // 3.
+  auto trabajo = g.BaseDatos->OpenRecordset("SELECT * FROM TMPF0917PATRIM ", dao::dbOpenDynaset);
+
+  // 4. The key columns and the four codes come first: the control code adds them up.
+  if (nReg > 0) {
+    auto filas = g.BaseDatos->OpenRecordset("F0917PATRIM", dao::dbOpenDynaset);
+    for (; !trabajo->EOF_(); trabajo->MoveNext()) {
+      filas->AddNew();
+      filas->Fields("tip_doc_d").SetValue(vb::Variant(std::int16_t{6}));
+      filas->Fields("Doc_id_d").SetValue(vb::Variant(g.RucDeclarante));
+      filas->Fields("PERIODO").SetValue(vb::Variant(g.Periodo));
+      filas->Fields("Formulario").SetValue(vb::Variant(g.Formulario));
+      for (std::string_view columna : kColumnas) {
+        filas->Fields(columna).SetValue(vb::Variant(vb::TextOf(trabajo->Fields(columna).Value())));
+      }
+      filas->Fields("cNumero").SetValue(vb::Variant(common::CodigoControl(*filas, 8)));
+      filas->Update();
+    }
+    filas->Close();
+  }
+
+  // 5.
+  trabajo->Close();
+  cuenta->Close();
 }
 
 void Frm0917::Elimina_Adicional(std::string_view tipo) {

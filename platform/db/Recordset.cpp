@@ -90,8 +90,10 @@ int Recordset::FieldType(int field) const {
   return dbText;
 }
 
+bool Recordset::IsOpen() const { return !Closed_ && Connection_->IsOpen(); }
+
 void Recordset::CheckOpen() const {
-  if (Closed_ || !Connection_->IsOpen()) RaiseJet(ErrObjectInvalid);
+  if (!IsOpen()) RaiseJet(ErrObjectInvalid);
 }
 
 void Recordset::CheckEditable() const {

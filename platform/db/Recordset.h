@@ -159,6 +159,8 @@ class Recordset {
   /// Reads the rows again; the first becomes current.
   void Requery();
   void Close();
+  /// False once it or its database is closed: every other member then raises 3420.
+  bool IsOpen() const;
 
   Collection<Field>& Fields() { return Fields_; }
   Field& Fields(int index) { return Fields_.Item(index); }

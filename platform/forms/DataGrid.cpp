@@ -89,7 +89,9 @@ void DataGrid::SetHeadLines(int lines) {
 }
 
 dao::Recordset* DataGrid::Rows() const {
-  return Source_ != nullptr ? Source_->Recordset().get() : nullptr;
+  // A view may still ask after its window closed the recordset: no rows then.
+  dao::Recordset* rs = Source_ != nullptr ? Source_->Recordset().get() : nullptr;
+  return rs != nullptr && rs->IsOpen() ? rs : nullptr;
 }
 
 long DataGrid::RowCount() const {

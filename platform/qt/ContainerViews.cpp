@@ -115,7 +115,14 @@ class TabStrip : public QWidget {
 class TabControlView : public ControlView {
  public:
   TabControlView(forms::TabControl& tabs, ViewHost& host, QWidget* parent)
-      : ControlView(tabs, host, new TabStrip(parent)), Tabs_(tabs), Strip_(static_cast<TabStrip*>(Widget())) {}
+      : ControlView(tabs, host, new TabStrip(parent)), Tabs_(tabs), Strip_(static_cast<TabStrip*>(Widget())) {
+    // A tab's access key (or the wheel) moves the bar by itself: the model
+    // chooses, and the bar shows what it chose.
+    QObject::connect(Strip_->Bar, &QTabBar::currentChanged, Guard(), [this](int tab) {
+      if (tab >= 0) Host().Act([&] { return forms::Input::SelectTab(Tabs_, tab); });
+      Sync(Property::Tab);
+    });
+  }
 
   QWidget* ChildArea() const override { return Strip_; }
   std::vector<QWidget*> Parts() const override { return {Strip_, Strip_->Bar, Strip_->Panel}; }

@@ -128,6 +128,12 @@ AssertionResult Road::StartHost() {
   return shown;
 }
 
+AssertionResult Road::InstallTables() {
+  if (AssertionResult focused = ClickIn(dexlora::kHostTitle, {24, 16}); !focused) return focused;
+  Screen().Press("alt+l");
+  return WaitForHostStatus("LUD917 terminó con código 0.");
+}
+
 AssertionResult Road::StartKR917() {
   // The installation line at the window's top left: a click there changes nothing but the focus.
   if (AssertionResult focused = ClickIn(dexlora::kHostTitle, {24, 16}); !focused) return focused;

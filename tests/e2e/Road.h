@@ -66,6 +66,10 @@ class Road {
 
   /// Starts the host stand-in on the sample installation and waits for its window.
   ::testing::AssertionResult StartHost();
+  /// Runs LUD917 as a person installs the tables: a click gives the
+  /// Dexlora window the keyboard, Alt+L presses its "Iniciar LUD917"
+  /// button; waits until the host tells that it ended with code 0.
+  ::testing::AssertionResult InstallTables();
   /// Starts KR917 as a person does: a click gives the Dexlora window the
   /// keyboard, Alt+K presses its "Iniciar KR917" button; waits for KR917's
   /// main window to be on screen with the keyboard.

@@ -14,6 +14,8 @@
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
 #include "return/Registro.h"
+#include "schedules/FrmAdicionalCab.h"
+#include "schedules/FrmAdicionalDet.h"
 #include "schedules/FrmDesglose.h"
 #include "tests/support/BaseInstalada.h"
 #include "tests/support/Filas.h"
@@ -26,6 +28,8 @@ void Declaracion::SetUp() {
   ASSERT_TRUE(Arranca());
   RegistraFrm0917();
   RegistraDesgloses();
+  RegistraFrmAdicionalCab();
+  RegistraFrmAdicionalDet();
 }
 
 void Declaracion::Ejecuta(std::initializer_list<std::string> sentencias) {
@@ -76,7 +80,13 @@ void Declaracion::Abre(std::function<void(Frm0917&)> paso) {
   G().Ventanas.Open(ventana::kFrm0917);
 }
 
-void Declaracion::Cierra(Frm0917& f) { User.Close(f); }
+void Declaracion::Cierra(Frm0917& f) {
+  const bool registro = G().ModoRegistro && G().Modo == 2;
+  if (registro ? G().OrdenModificado : f.FormularioModificado) {
+    User.ExpectMsgBox(registro ? kPreguntaOrden : kPreguntaGuardar, forms::vbNo);
+  }
+  User.Close(f);
+}
 
 void Declaracion::MuestraPaginas(forms::Control& control) {
   std::vector<std::pair<forms::TabControl*, int>> paginas;

@@ -2,9 +2,9 @@
 //
 // Each test gets the sample installation after LUD917's run (the schedule
 // and work tables, the professions and the other reference rows), KR917
-// started in-process with the return form and its breakdowns registered
-// under their names, and helpers that store a return's rows and open it as
-// the program does.
+// started in-process with the return form, its breakdowns and the schedule
+// windows registered under their names, and helpers that store a return's
+// rows and open it as the program does.
 //
 // The settings user is ASESOR1 (type "1"): the declarant list holds the
 // sample's ASESOR1 taxpayers, GARCIA (10076543211) first. The sample's sent
@@ -28,6 +28,10 @@ namespace app::testing {
 
 inline constexpr char kGarcia[] = "10076543211";
 inline constexpr char kQuispe[] = "10401234565";
+
+/// What leaving a changed return asks, and leaving a typed order number.
+inline constexpr char kPreguntaGuardar[] = "¿El formulario ha sido modificado, desea guardar los cambios?";
+inline constexpr char kPreguntaOrden[] = " El número de orden ha cambiado. ¿Desea guardar los cambios?";
 
 /// A stored box row: CASILLA and I_VALOR.
 using Fila = std::pair<std::string, std::string>;
@@ -56,7 +60,7 @@ class Declaracion : public Programa {
   void AbreGuardada(const std::string& ruc, std::function<void(Frm0917&)> paso);
   /// Opens the form with the shared variables as they are.
   void Abre(std::function<void(Frm0917&)> paso);
-  /// Closes the form with its close box.
+  /// Closes the form with its close box, answering No when it asks to save.
   void Cierra(Frm0917& f);
 
   /// Brings forward the tab pages that hold `control`, outermost first.

@@ -44,9 +44,9 @@ TEST_F(Identificacion, ChoosingADeclarantFillsTheNamesTheStatusBarAndTheReturnKe
       EXPECT_EQ(f.CmbRuc.Left(), 1340);
     }
     for (int n : {801, 802, 803}) EXPECT_FALSE(f.txtvalor(n).Enabled()) << n;
+    EXPECT_TRUE(User.Messages().empty());
     Cierra(f);
   });
-  EXPECT_TRUE(User.Messages().empty());
 }
 
 TEST_F(Identificacion, ADeclarantWithASavedReturnBringsTheFirstPageBackWithoutAMessage) {
@@ -58,9 +58,9 @@ TEST_F(Identificacion, ADeclarantWithASavedReturnBringsTheFirstPageBackWithoutAM
     f.CmbRuc.SetListIndex(ItemDe(f.CmbRuc, kQuispe));
     EXPECT_EQ(f.tab0584.Tab(), 0);
     EXPECT_EQ(G().RsConsulta, nullptr);
+    EXPECT_TRUE(User.Messages().empty());
     Cierra(f);
   });
-  EXPECT_TRUE(User.Messages().empty());
 }
 
 TEST_F(Identificacion, TheDeclarantListTakesNoKeyButF1) {

@@ -30,9 +30,9 @@ TEST_F(Opciones, ALoadedRectificationGivesNoReminderTheUsersYesDoes) {
     EXPECT_TRUE(User.Messages().empty());
     User.ExpectMsgBox(kRecuerde, forms::vbOK);
     User.Click(f.OptRectifica(1));
+    EXPECT_EQ(User.Messages().size(), 1u);
     Cierra(f);
   });
-  EXPECT_EQ(User.Messages().size(), 1u);
 }
 
 TEST_F(Opciones, NoToAScheduleEmptiesItsKindAndYesOpensItsButtonsAgain) {

@@ -24,11 +24,6 @@ constexpr char kGrabada[] = "La información fue grabada satisfactoriamente. ";
 
 class Detalle : public Declaracion {
  protected:
-  void SetUp() override {
-    Declaracion::SetUp();
-    RegistraFrmAdicionalDet();
-  }
-
   /// The row window of schedule `clave` in `modo`, opened by name as its
   /// list window (loaded) opens it; `paso` acts in it and must close it.
   void Abre(const std::string& clave, const std::string& fijo, const std::string& modo,

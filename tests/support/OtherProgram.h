@@ -10,8 +10,10 @@
 namespace kr::testing {
 
 // Runs `hold` in a child process that signals when it holds the database and
-// ends when told; `check` runs in the parent meanwhile.
-inline void WithOtherProgram(const std::function<void()>& hold, const std::function<void()>& check) {
+// ends when told; `check` runs in the parent meanwhile, and `afterwards` in
+// the child once `check` is done (an exception there fails the child too).
+inline void WithOtherProgram(const std::function<void()>& hold, const std::function<void()>& check,
+                             const std::function<void()>& afterwards = {}) {
   int ready[2], done[2];
   ASSERT_EQ(::pipe(ready), 0);
   ASSERT_EQ(::pipe(done), 0);
@@ -27,6 +29,11 @@ inline void WithOtherProgram(const std::function<void()>& hold, const std::funct
     char byte = 'r';
     (void)!::write(ready[1], &byte, 1);
     (void)!::read(done[0], &byte, 1);
+    try {
+      if (status == 0 && afterwards) afterwards();
+    } catch (...) {
+      status = 1;
+    }
     ::_exit(status);
   }
   char byte;

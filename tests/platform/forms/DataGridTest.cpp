@@ -125,6 +125,11 @@ TEST_F(Grids, AnEmptyListLeavesNoCurrentRowAndRefreshShowsNewRows) {
   f.Dta1.Refresh();
   EXPECT_EQ(f.grdLista.RowCount(), 1);
   EXPECT_EQ(f.grdLista.Columns(0).Text(), "01");
+  // Its database closed under it, as an unloading window does: a view may still ask.
+  f.Dta1.Database()->Close();
+  EXPECT_EQ(f.grdLista.RowCount(), 0);
+  EXPECT_FALSE(f.grdLista.MoreRows());
+  EXPECT_EQ(f.grdLista.ReadRows(10), 0);
   f.Dta1.SetRecordset(nullptr);  // released
   EXPECT_EQ(f.grdLista.RowCount(), 0);
   EXPECT_EQ(f.grdLista.Row(), -1);

@@ -127,11 +127,11 @@ TEST_F(QtForms, EachKindHasItsWidget) {
     const char* Widget;  // nullptr: never shown
   };
   const Case cases[] = {
-      {&f.lstLista, "QListWidget"},  {&f.cboLista, "QComboBox"},  {&f.chkMarca, "QCheckBox"},
-      {&f.fraGrupo, "QGroupBox"},    {&f.optGrupo(0), "QRadioButton"}, {&f.tabPaginas, nullptr},
-      {&f.hsbValor, "QScrollBar"},   {&f.mskFecha, "QLineEdit"},  {&f.txtNotas, "QPlainTextEdit"},
-      {&f.imgLogo, "QLabel"},        {&f.tlbBotones, "QToolBar"}, {&f.sbrEstado, "QStatusBar"},
-      {&f.grdDatos, "QTableView"},   {&f.imlDibujos, nullptr},    {&f.dlgAyuda, nullptr},
+      {&f.lstLista, "QListWidget"}, {&f.cboLista, "QComboBox"},       {&f.chkMarca, "QCheckBox"},
+      {&f.fraGrupo, "QGroupBox"},   {&f.optGrupo(0), "QRadioButton"}, {&f.tabPaginas, nullptr},
+      {&f.hsbValor, "QScrollBar"},  {&f.mskFecha, "QLineEdit"},       {&f.txtNotas, "QPlainTextEdit"},
+      {&f.imgLogo, "QLabel"},       {&f.tlbBotones, "QToolBar"},      {&f.sbrEstado, "QStatusBar"},
+      {&f.grdDatos, "QTableView"},  {&f.imlDibujos, nullptr},         {&f.dlgAyuda, nullptr},
   };
   for (const Case& c : cases) {
     QWidget* w = Front.WidgetOf(*c.C);
@@ -200,6 +200,22 @@ TEST_F(QtForms, ATabShowsTheControlsOfItsPage) {
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());  // a disabled page stays shut
   EXPECT_EQ(f.tabPaginas.Tab(), 1);
   EXPECT_EQ(bar->currentIndex(), 1);
+  EXPECT_EQ(Log, (Lines{"tabPaginas.Click(0)"}));
+}
+
+TEST_F(QtForms, ATabsAccessKeyChoosesThroughTheModel) {
+  frmTodos& f = Default<frmTodos>();
+  f.Show();
+  QWidget* window = Front.WindowOf(f);
+  window->activateWindow();
+  QApplication::processEvents();
+  auto* bar = Front.WidgetOf(f.tabPaginas)->findChild<QTabBar*>();
+  ASSERT_NE(bar, nullptr);
+  QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);    // "&Segunda"
+  if (bar->currentIndex() != 1) bar->setCurrentIndex(1);  // as the shortcut does, where the platform sends none
+  EXPECT_EQ(f.tabPaginas.Tab(), 1);
+  EXPECT_FALSE(Widget(f.txtPagina0)->isVisible());
+  EXPECT_TRUE(Widget(f.txtPagina1)->isVisible());
   EXPECT_EQ(Log, (Lines{"tabPaginas.Click(0)"}));
 }
 
