@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "app/inicio/Compartidas.h"
@@ -39,11 +39,14 @@
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
 #include "printing/FrmConsist.h"
+#include "printing/ImpRep.h"
 #include "printing/frmImprimir.h"
 #include "printing/frmImpxPag.h"
 #include "printing/frmPreview.h"
 #include "return/Frm0917.h"
 #include "schedules/FrmAdicionalCab.h"
+#include "schedules/FrmAdicionalDet.h"
+#include "schedules/FrmDesglose.h"
 
 namespace kr917 {
 namespace {
@@ -135,8 +138,8 @@ void Adicional(app::Compartidas& g, const char* clave, const char* pestana, cons
 }
 
 void Cuentas(app::Compartidas& g) {
-  Adicional(g, "0101*", "Depósitos en el Sistema Financiero", "Depósitos en el Sistema Financiero  con saldo al 31/12/2002",
-            1045,
+  Adicional(g, "0101*", "Depósitos en el Sistema Financiero",
+            "Depósitos en el Sistema Financiero  con saldo al 31/12/2002", 1045,
             {"'01','01','01','001','','','','12500','2'", "'01','01','02','002','','','','-1500','1'",
              "'01','01','06','001','FONDO DE SEPELIO','','','3200','1'"});
 }
@@ -273,6 +276,42 @@ class Estudio {
             }};
   }
 
+  /// The breakdown F over a new return whose part boxes hold `partes`.
+  template <class F>
+  qtui::Shot Desglose(std::string nombre, std::vector<std::pair<std::int16_t, const char*>> partes) {
+    return {std::move(nombre), [this, partes]() -> QWidget* {
+              Arranca();
+              Nueva(app::G());
+              app::Frm0917& f = forms::Default<app::Frm0917>();
+              f.Show();
+              if (!f.Loaded()) return nullptr;
+              for (const auto& [casilla, texto] : partes) f.txtvalor(casilla).SetText(texto);
+              F& desglose = forms::Default<F>();
+              desglose.Show();
+              return Frente_.WindowOf(desglose);
+            }};
+  }
+
+  /// The row window of schedule `clave` for a new row, as its list window
+  /// opens it from the schedule button of `pestana` and `marco`.
+  qtui::Shot Detalle(std::string nombre, std::string clave, std::string fijo, std::string pestana, std::string marco) {
+    return {std::move(nombre), [this, clave, fijo, pestana, marco]() -> QWidget* {
+              Arranca();
+              app::Compartidas& g = app::G();
+              g.ClaveAdicional = clave;
+              g.MovimientoFijo = fijo;
+              g.Periodo = "2002";
+              g.TituloAdicional = "Información Adicional - " + pestana;
+              g.TituloMarcoAdicional = marco;
+              g.AyudaAdicional = 1045;
+              forms::Load(forms::Default<app::FrmAdicionalCab>());
+              g.ModoDetalle = "NUEVO";
+              app::FrmAdicionalDet& detalle = forms::Default<app::FrmAdicionalDet>();
+              detalle.Show();
+              return Frente_.WindowOf(detalle);
+            }};
+  }
+
   /// Puts the program back before the next shot.
   void Limpia() {
     Aplicacion_.Reset();
@@ -335,6 +374,16 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
       estudio.Ventana<app::FrmAdicionalCab>("kr917-adicional-instrumentos", Instrumentos),
       estudio.Ventana<app::FrmAdicionalCab>("kr917-adicional-prestamos", Prestamos),
       estudio.Ventana<app::FrmAdicionalCab>("kr917-adicional-enviada", InstrumentosEnviada),
+      estudio.Desglose<app::FrmExoneradas>("kr917-exoneradas", {{535, "12,000"}, {537, "850"}}),
+      estudio.Detalle("kr917-adicional-fila-cuentas", "0101*", "", "Depósitos en el Sistema Financiero",
+                      "Depósitos en el Sistema Financiero  con saldo al 31/12/2002"),
+      estudio.Detalle("kr917-adicional-fila-instrumentos", "0203*", "", "Compras y Gastos",
+                      "Compra o inversión en instrumentos financieros"),
+      estudio.Detalle("kr917-adicional-fila-ventas-predios", "0301*", "01", "Ventas",
+                      "Venta de predios en el extranjero"),
+      estudio.Detalle("kr917-adicional-fila-prestamos", "0401*", "01", "Préstamos concedidos y/o Préstamos recibidos",
+                      "Saldos de préstamos concedidos pendientes de cobro"),
+      estudio.Desglose<app::FrmInafectas>("kr917-inafectas", {{530, "1,000"}, {531, "2,500"}, {540, "500"}}),
   };
   int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
 

@@ -10,12 +10,16 @@
 #include "printing/frmImprimir.h"
 #include "return/Registro.h"
 #include "schedules/FrmAdicionalCab.h"
+#include "schedules/FrmAdicionalDet.h"
+#include "schedules/FrmDesglose.h"
 
 namespace kr917 {
 
 void RegistraVentanas() {
   app::RegistraFrm0917();
+  app::RegistraDesgloses();
   app::RegistraFrmAdicionalCab();
+  app::RegistraFrmAdicionalDet();
   forms::WindowRegistry& ventanas = app::G().Ventanas;
   ventanas.Register(app::ventana::kFrmConsist, [] { app::AbreNueva<app::FrmConsist>(); });
   ventanas.Register(app::ventana::kFrmImprimir, [] { app::AbreNueva<app::frmImprimir>(); });

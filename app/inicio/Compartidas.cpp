@@ -1,7 +1,6 @@
 #include "app/inicio/Compartidas.h"
 
 #include "app/componentes/cValidador.h"
-#include "app/ventanas/Ventanas.h"
 #include "platform/text/Error.h"
 
 namespace app {
@@ -14,7 +13,7 @@ std::unique_ptr<Compartidas>& Actuales() {
 
 }  // namespace
 
-Compartidas::Compartidas() { Ventanas.SetFallback(AbrePendiente); }
+Compartidas::Compartidas() = default;
 Compartidas::~Compartidas() = default;
 
 Compartidas& G() { return *Actuales(); }

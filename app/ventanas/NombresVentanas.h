@@ -2,8 +2,7 @@
 //
 // Windows of the higher folders (the return form, its schedules, printing)
 // are opened by these names through G().Ventanas; KR917's main registers
-// them. A window not built yet opens as a placeholder that names it; any
-// other unregistered name is an error.
+// them; an unregistered name is an error.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -24,11 +23,8 @@ inline constexpr char kFrmInafectas[] = "FrmInafectas";
 inline constexpr char kFrmConsist[] = "FrmConsist";
 
 /// Every name the program opens a window by.
-inline constexpr std::string_view kTodas[] = {kFrm0917,         kFrmModFor,     kFrmAbrirEnv,  kFrmBancos,
-                                              kFrmImprimir,     kFrmAdicionalCab, kFrmExoneradas, kFrmInafectas,
-                                              kFrmConsist,      kFrmAdicionalDet};
-
-/// The windows this version does not have yet: they open as placeholders.
-inline constexpr std::string_view kPendientes[] = {kFrmExoneradas, kFrmInafectas, kFrmAdicionalDet};
+inline constexpr std::string_view kTodas[] = {kFrm0917,     kFrmModFor,       kFrmAbrirEnv,   kFrmBancos,
+                                              kFrmImprimir, kFrmAdicionalCab, kFrmExoneradas, kFrmInafectas,
+                                              kFrmConsist,  kFrmAdicionalDet};
 
 }  // namespace app::ventana

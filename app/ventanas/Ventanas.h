@@ -3,8 +3,7 @@
 // Every command that opens a window opens it afresh: its loaded instance is
 // unloaded and dropped, and a new one is shown modally. Windows of the
 // higher folders are opened by name (NombresVentanas.h) through
-// G().Ventanas; a window not built yet opens as a placeholder titled with
-// its name that shows the return it would open.
+// G().Ventanas.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -27,9 +26,5 @@ void AbreNueva() {
   }
   a.Instance<F>().Show(forms::vbModal);
 }
-
-/// Opens the placeholder of the pending window `nombre` (NombresVentanas.h);
-/// error 5 for any other name, which nobody registered.
-void AbrePendiente(const std::string& nombre);
 
 }  // namespace app

@@ -58,8 +58,15 @@ std::vector<Entry> ReadEntries(std::string_view path) {
     std::vector<std::string_view> fields = Split(lines[i], '\t');
     if (fields.size() != 4 || fields[0] != "account") RaiseJet(ErrWorkgroupMissing);
     Entry entry{std::string(fields[1]), fields[2] == "create", std::string(fields[3])};
-    // A damaged hash is a damaged file, not a wrong password.
-    if (crypto_pwhash_str_needs_rehash(entry.Hash.c_str(), kOpsLimit, kMemLimit) < 0) RaiseJet(ErrWorkgroupMissing);
+    // A damaged hash is a damaged file, not a wrong password. The hash's own
+    // reader takes a shortened digest whose last bits happen to be zero, so
+    // its length is checked too: 32 bytes, 43 characters unpadded.
+    constexpr std::size_t kDigestChars = 43;
+    const std::size_t digest = entry.Hash.rfind('$');
+    if (crypto_pwhash_str_needs_rehash(entry.Hash.c_str(), kOpsLimit, kMemLimit) < 0 || digest == std::string::npos ||
+        entry.Hash.size() - digest - 1 != kDigestChars) {
+      RaiseJet(ErrWorkgroupMissing);
+    }
     entries.push_back(std::move(entry));
   }
   return entries;

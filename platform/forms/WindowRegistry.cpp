@@ -8,13 +8,9 @@ void WindowRegistry::Register(const std::string& name, Opener opener) { Openers_
 
 bool WindowRegistry::IsRegistered(const std::string& name) const { return Openers_.count(name) != 0; }
 
-void WindowRegistry::SetFallback(Fallback fallback) { Fallback_ = std::move(fallback); }
-
 void WindowRegistry::Open(const std::string& name) const {
   if (auto it = Openers_.find(name); it != Openers_.end()) {
     it->second();
-  } else if (Fallback_) {
-    Fallback_(name);
   } else {
     vb::Raise(vb::ErrInvalidCall);
   }

@@ -2,8 +2,8 @@
 //
 // A program opens some of its windows by name, so that a lower module can
 // open a window of a higher one without depending on it. The program
-// registers at start how each name is opened; a name nobody registered goes
-// to the fallback (a placeholder, say), and with no fallback is error 5.
+// registers at start how each name is opened; a name nobody registered is
+// error 5.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -18,22 +18,17 @@ class WindowRegistry {
  public:
   /// Opens its window and returns when it has closed.
   using Opener = std::function<void()>;
-  /// Opens a window that nobody registered, by its name.
-  using Fallback = std::function<void(const std::string& name)>;
 
   /// How the window `name` is opened from now on.
   void Register(const std::string& name, Opener opener);
   /// True when `name` has been registered.
   bool IsRegistered(const std::string& name) const;
-  /// What opens a name that nobody registered.
-  void SetFallback(Fallback fallback);
 
   /// Opens the window `name`.
   void Open(const std::string& name) const;
 
  private:
   std::map<std::string, Opener> Openers_;
-  Fallback Fallback_;
 };
 
 }  // namespace forms

@@ -28,30 +28,14 @@ class Ventanas : public ::testing::Test {
   forms::Application App{User};
 };
 
-bool Pendiente(std::string_view nombre) {
-  return std::find(std::begin(app::ventana::kPendientes), std::end(app::ventana::kPendientes), nombre) !=
-         std::end(app::ventana::kPendientes);
-}
-
-TEST_F(Ventanas, EveryNameIsRegisteredOrAKnownPlaceholder) {
+TEST_F(Ventanas, EveryNameIsRegistered) {
   for (std::string_view nombre : app::ventana::kTodas) {
     SCOPED_TRACE(nombre);
-    EXPECT_NE(app::G().Ventanas.IsRegistered(std::string(nombre)), Pendiente(nombre))
-        << "a window is either built and registered, or pending";
-  }
-  for (std::string_view nombre : app::ventana::kPendientes) {
-    EXPECT_NE(std::find(std::begin(app::ventana::kTodas), std::end(app::ventana::kTodas), nombre),
-              std::end(app::ventana::kTodas))
-        << nombre;
+    EXPECT_TRUE(app::G().Ventanas.IsRegistered(std::string(nombre)));
   }
 }
 
-TEST_F(Ventanas, APendingWindowOpensItsPlaceholderAndAnUnknownNameIsAnError) {
-  if (std::size(app::ventana::kPendientes) > 0) {
-    const std::string pendiente(app::ventana::kPendientes[0]);
-    User.ExpectModal(pendiente, [&](forms::Form& f) { forms::Unload(f); });
-    app::G().Ventanas.Open(pendiente);
-  }
+TEST_F(Ventanas, AnUnknownNameIsAnError) {
   EXPECT_EQ(kr::testing::ErrorNumberOf([] { app::G().Ventanas.Open("frmModFr"); }), 5);
 }
 

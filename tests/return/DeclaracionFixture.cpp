@@ -17,6 +17,8 @@
 #include "platform/text/Variant.h"
 #include "return/Registro.h"
 #include "schedules/FrmAdicionalCab.h"
+#include "schedules/FrmAdicionalDet.h"
+#include "schedules/FrmDesglose.h"
 #include "tests/support/BaseInstalada.h"
 #include "tests/support/Filas.h"
 
@@ -27,7 +29,9 @@ void Declaracion::SetUp() {
   kr::testing::CopiaBaseInstalada(Instalacion.Layout().Database);
   ASSERT_TRUE(Arranca());
   RegistraFrm0917();
+  RegistraDesgloses();
   RegistraFrmAdicionalCab();
+  RegistraFrmAdicionalDet();
   G().Ventanas.Register(ventana::kFrmConsist, [this] {
     ++ListasMostradas;
     ListaAlAbrir = vb::ReadFileBytes(G().ArchivoSalida);

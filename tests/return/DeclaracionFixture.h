@@ -2,9 +2,9 @@
 //
 // Each test gets the sample installation after LUD917's run (the schedule
 // and work tables, the professions and the other reference rows), KR917
-// started in-process with the return form and the schedule list window
-// registered under their names, and
-// helpers that store a return's rows and open it as the program does.
+// started in-process with the return form, its breakdowns and the schedule
+// windows registered under their names, and helpers that store a return's
+// rows and open it as the program does.
 //
 // The settings user is ASESOR1 (type "1"): the declarant list holds the
 // sample's ASESOR1 taxpayers, GARCIA (10076543211) first. The sample's sent

@@ -285,25 +285,7 @@ TEST_F(Ventana, ItsDataSourcesGetTheProgramsConnectionForTheDatabase) {
 // which KR917's main registers.
 using SinRegistrar = Programa;
 
-TEST_F(SinRegistrar, AWindowNotBuiltYetOpensAsAPlaceholderShowingTheReturn) {
-  ASSERT_TRUE(Arranca());
-  Compartidas& g = G();
-  g.Modo = 2;
-  g.RucDeclarante = "10098765439";
-  g.NombreDeclarante = "RODRIGUEZ SALAS MIGUEL ANGEL";
-  g.Semana = 2;
-  const std::string pendiente(ventana::kPendientes[0]);
-  User.ExpectModal(pendiente, [&](forms::Form& f) {
-    auto* aviso = dynamic_cast<forms::Label*>(f.FindControl("lblAviso"));
-    ASSERT_NE(aviso, nullptr);
-    EXPECT_THAT(aviso->Caption(), ::testing::HasSubstr("Declaración: 10098765439 RODRIGUEZ SALAS MIGUEL ANGEL\n"
-                                                       "Periodo 2002, semana 2, correlativo , modo 2"));
-    forms::Unload(f);
-  });
-  g.Ventanas.Open(pendiente);
-}
-
-TEST_F(SinRegistrar, TheReturnFormIsNoPlaceholder) {
+TEST_F(SinRegistrar, TheReturnFormIsAnErrorUntilRegistered) {
   ASSERT_TRUE(Arranca());
   EXPECT_EQ(ErrorNumberOf([] { G().Ventanas.Open(ventana::kFrm0917); }), vb::ErrInvalidCall);
 }

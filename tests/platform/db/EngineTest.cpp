@@ -63,11 +63,15 @@ TEST(Workgroup, ADamagedFileIsAMissingWorkgroupNotARefusedAccount) {
     EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(cut, "KRUSUARI", "Cl@ve'01"); }), ErrWorkgroupMissing)
         << length;
   }
-  // A damaged hash in a file that ends well.
-  std::string damaged = whole;
-  damaged.erase(damaged.size() - 10, 5);
-  std::ofstream(cut, std::ios::binary | std::ios::trunc) << damaged;
-  EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(cut, "KRUSUARI", "Cl@ve'01"); }), ErrWorkgroupMissing);
+  // A damaged hash in a file that ends well: every shortening of its digest,
+  // whatever bits the shortened digest happens to end with.
+  for (std::size_t lost = 1; lost <= 8; ++lost) {
+    std::string damaged = whole;
+    damaged.erase(damaged.size() - 1 - lost, lost);
+    std::ofstream(cut, std::ios::binary | std::ios::trunc) << damaged;
+    EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(cut, "KRUSUARI", "Cl@ve'01"); }), ErrWorkgroupMissing)
+        << lost;
+  }
   // A file that cannot be read, and a folder in its place.
   std::ofstream(cut, std::ios::binary | std::ios::trunc) << whole;
   std::filesystem::permissions(cut, std::filesystem::perms::none);
