@@ -63,7 +63,7 @@ class Desktop {
   std::vector<ScreenWindow> Windows() const;
   /// The mapped window titled exactly `title`, the topmost of several.
   std::optional<ScreenWindow> Find(std::string_view title) const;
-  /// True while a pop-up menu (a menu bar's or a context menu) is open.
+  /// True while a pop-up menu (a menu bar's or a context menu) or a dropped-down list is open.
   bool MenuOpen() const;
   /// True when the keyboard's input goes to `window`.
   bool HasFocus(const ScreenWindow& window) const;

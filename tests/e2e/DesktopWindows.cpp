@@ -44,8 +44,8 @@ std::vector<unsigned char> Bytes(Display* display, Window window, const char* na
   unsigned long items = 0, after = 0;
   unsigned char* data = nullptr;
   std::vector<unsigned char> bytes;
-  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1L << 16, False, type, &actual,
-                         &format, &items, &after, &data) == Success &&
+  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1L << 16, False, type, &actual, &format,
+                         &items, &after, &data) == Success &&
       data != nullptr && format == 8) {
     bytes.assign(data, data + items);
   }
@@ -59,8 +59,8 @@ std::vector<Atom> Atoms(Display* display, Window window, const char* name) {
   unsigned long items = 0, after = 0;
   unsigned char* data = nullptr;
   std::vector<Atom> atoms;
-  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, XA_ATOM, &actual,
-                         &format, &items, &after, &data) == Success &&
+  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, XA_ATOM, &actual, &format,
+                         &items, &after, &data) == Success &&
       data != nullptr && format == 32) {
     const auto* values = reinterpret_cast<const Atom*>(data);
     atoms.assign(values, values + items);
@@ -135,6 +135,7 @@ bool Desktop::MenuOpen() const {
   for (Window w : Children(Display_, DefaultRootWindow(Display_))) {
     XWindowAttributes a{};
     if (XGetWindowAttributes(Display_, w, &a) == 0 || a.map_state != IsViewable) continue;
+    open = open || a.override_redirect;  // a dropped-down list is a pop-up of no declared type
     for (Atom type : Atoms(Display_, w, "_NET_WM_WINDOW_TYPE")) open = open || type == dropDown || type == popUp;
   }
   XSync(Display_, False);

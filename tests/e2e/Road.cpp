@@ -173,6 +173,18 @@ AssertionResult Road::WaitForWindow(std::string_view title, ScreenWindow* found)
   return AssertionSuccess();
 }
 
+AssertionResult Road::WaitForWindows(std::string_view title, std::size_t count) {
+  std::size_t seen = 0;
+  if (!WaitUntil([&] {
+        seen = 0;
+        for (const ScreenWindow& w : Screen().Windows()) seen += w.Title == title ? 1 : 0;
+        return seen == count;
+      })) {
+    return AssertionFailure() << seen << " windows titled \"" << title << "\" on screen, not " << count;
+  }
+  return AssertionSuccess();
+}
+
 AssertionResult Road::WaitForNoWindow(std::string_view title) {
   if (!WaitUntil([&] { return !Screen().Find(title).has_value(); })) {
     return AssertionFailure() << "the window titled \"" << title << "\" stayed on screen";

@@ -80,6 +80,9 @@ class Road {
   ::testing::AssertionResult ChooseMenu(std::string_view menu, std::string_view item);
   /// Waits until a window titled `title` is on screen; answers it.
   ::testing::AssertionResult WaitForWindow(std::string_view title, ScreenWindow* found = nullptr);
+  /// Waits until `count` windows titled `title` are on screen: a message
+  /// box titled as the window it belongs to.
+  ::testing::AssertionResult WaitForWindows(std::string_view title, std::size_t count);
   /// Waits until no window titled `title` is on screen.
   ::testing::AssertionResult WaitForNoWindow(std::string_view title);
   /// Clicks inside `title`'s window at `at` (see CentreOfTwips) and waits
