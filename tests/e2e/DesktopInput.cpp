@@ -3,8 +3,8 @@
 // hands would give it, focus changes and key repeats of the server included.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <X11/extensions/XTest.h>
 
 #include <stdexcept>
 #include <vector>

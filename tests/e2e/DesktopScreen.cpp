@@ -1,8 +1,9 @@
 // Pictures of the whole screen, as the user saw it at a step.
+#include <QImage>
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <QImage>
 #include <cstring>
 
 #include "tests/e2e/Desktop.h"

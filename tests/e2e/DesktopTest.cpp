@@ -1,13 +1,14 @@
 // The harness's hands checked on a window of this test's own: what it types
 // and clicks arrives in a Qt window as a person's keys and clicks would,
 // accents and shifted characters included.
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
+
+#include <gtest/gtest.h>
+
 #include <memory>
 
 #include "tests/e2e/Road.h"
