@@ -149,6 +149,30 @@ TEST_F(ReturnOnScreen, TheWholeRoad) {
   EXPECT_EQ(Casillas(), kCasillasGuardadas);
   Road.Screen().Press("alt+s");
   ASSERT_TRUE(Road.WaitForNoWindow(app::kTituloFrm0917));
+
+  // 6. Its first page previewed, and paged with the preview's toolbar.
+  ASSERT_TRUE(Road.ChooseMenu("d", "i"));
+  ASSERT_TRUE(Road.WaitForWindow("Imprimir "));
+  ASSERT_TRUE(Road.ClickIn("Imprimir ", {40, 40}));
+  Road.Shot("imprimir");
+  Road.Screen().Press("alt+p");
+  ScreenWindow rango;
+  ASSERT_TRUE(Road.WaitForWindow("Impresión de 3 páginas", &rango));
+  ASSERT_TRUE(Road.ClickIn("Impresión de 3 páginas", {20, 20}));
+  Road.Screen().Press("Tab");  // Hasta: the last page
+  Road.Screen().Press("End");
+  Road.Screen().Press("BackSpace");
+  Road.Screen().Type("3");
+  Road.Shot("rango");
+  Road.Screen().Press("alt+p");
+  ScreenWindow previa;
+  ASSERT_TRUE(Road.WaitForWindow("Presentación Preliminar", &previa));
+  Road.Shot("preliminar");
+  auto boton = [&](int x) { Road.Screen().Click(previa, {x - previa.X, 25 - previa.Y}); };
+  boton(113);  // Pag Sgt
+  Road.Shot("preliminar-pagina-2");
+  boton(215);  // Salir
+  ASSERT_TRUE(Road.WaitForNoWindow("Presentación Preliminar"));
 }
 
 }  // namespace
