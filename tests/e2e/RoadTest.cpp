@@ -173,6 +173,32 @@ TEST_F(ReturnOnScreen, TheWholeRoad) {
   Road.Shot("preliminar-pagina-2");
   boton(215);  // Salir
   ASSERT_TRUE(Road.WaitForNoWindow("Presentación Preliminar"));
+
+  // 7. KR917 left; 0917SND started from the Dexlora window for that return (its list's first, after Actualizar).
+  // The range dialog stays for another range until it is cancelled.
+  ASSERT_TRUE(Road.ClickIn("Impresión de 3 páginas", {20, 20}));
+  Road.Screen().Press("alt+c");
+  ASSERT_TRUE(Road.WaitForNoWindow("Impresión de 3 páginas"));
+  ASSERT_TRUE(Road.ClickIn("Imprimir ", {40, 40}));
+  Road.Screen().Press("alt+s");
+  ASSERT_TRUE(Road.WaitForNoWindow("Imprimir "));
+  ASSERT_TRUE(Road.ClickIn(app::kTituloVentana, {300, 200}));
+  ASSERT_TRUE(Road.ChooseMenu("d", "s"));
+  ASSERT_TRUE(Road.WaitForKR917End());
+  ASSERT_TRUE(Road.ClickIn("Dexlora", {24, 16}));
+  Road.Screen().Press("alt+a");
+  Road.Shot("dexlora-grabadas");
+  Road.Screen().Press("alt+0");
+  ASSERT_TRUE(Road.WaitForHostStatus("0917SND terminó con código 0."));
+  Road.Shot("resumen");
+  std::string resumen;
+  for (const fs::directory_entry& e : fs::directory_iterator(Road.Sample().Layout().ProgramFolder + "/TMP")) {
+    if (e.path().extension() != ".txt") continue;
+    const std::string texto = Contenido(e.path().string());
+    if (texto.find(kRuc) != std::string::npos) resumen = texto;
+  }
+  ASSERT_FALSE(resumen.empty()) << "no summary names " << kRuc;
+  EXPECT_NE(resumen.find("Renta                1,340        1,340"), std::string::npos) << resumen;
 }
 
 }  // namespace
