@@ -31,6 +31,7 @@
 #include "app/inicio/FuenteDatos.h"
 #include "app/ventanas/MDIFrm.h"
 #include "bench/BenchReport.h"
+#include "bench/HojasCrudas.h"
 #include "common/CuentaTrabajo.h"
 #include "host/SampleInstallation.h"
 #include "installer/Compartidas.h"
@@ -45,6 +46,8 @@
 #include "printing/frmImprimir.h"
 
 namespace {
+
+using kr::bench::HojasCrudas;
 
 namespace fs = std::filesystem;
 
@@ -117,37 +120,6 @@ void Imprimir(benchmark::State& state) {
 std::string Bytes(const std::string& ruta) {
   std::ifstream in(ruta, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-int Numero(std::string_view campo) {
-  int n = 0;
-  std::from_chars(campo.data(), campo.data() + campo.size(), n);
-  return n;
-}
-
-// Splits the lines into commands and draws each on its page.
-std::vector<print::Page> HojasCrudas(const std::string& bytes) {
-  std::vector<print::Page> hojas(1);
-  const print::Font fuente{"Courier New", 8, false};
-  std::size_t inicio = 0;
-  while (inicio < bytes.size()) {
-    const std::size_t fin = bytes.find("\r\n", inicio);
-    const std::string_view linea(bytes.data() + inicio, fin - inicio);
-    inicio = fin + 2;
-    std::vector<std::string_view> campos;
-    for (std::size_t a = 0, b; (b = linea.find('|', a)) != std::string_view::npos; a = b + 1) {
-      campos.push_back(linea.substr(a, b - a));
-    }
-    if (campos.empty()) continue;
-    const auto pagina = static_cast<std::size_t>(Numero(campos.back()));
-    if (pagina >= hojas.size()) hojas.resize(pagina + 1);
-    if (campos[0] == "pPos") {
-      hojas[pagina].DrawText(Numero(campos[1]), Numero(campos[2]), std::string(campos[3]), fuente);
-    } else if (campos[0] == "pCuadro") {
-      hojas[pagina].DrawRect(Numero(campos[1]), Numero(campos[2]), Numero(campos[3]), Numero(campos[4]));
-    }
-  }
-  return hojas;
 }
 
 struct Crudo {
@@ -253,7 +225,7 @@ int main(int argc, char** argv) {
   fs::remove_all(LaInstalacion().Carpeta, ec);
   auto t = reporter.Times.find("Imprimir");
   const std::string ms = t == reporter.Times.end() ? std::string("n/a") : kr::bench::Fixed(t->second, 1) + " ms";
-  std::printf("One return printed from the print window (click to last sheet): %s  ratio layer/raw: %s\n",
-              ms.c_str(), kr::bench::Ratio(reporter, "Imprimir", "ImprimirCrudo").c_str());
+  std::printf("One return printed from the print window (click to last sheet): %s  ratio layer/raw: %s\n", ms.c_str(),
+              kr::bench::Ratio(reporter, "Imprimir", "ImprimirCrudo").c_str());
   return 0;
 }

@@ -28,6 +28,7 @@
 #include "app/componentes/cValidador.h"
 #include "app/inicio/Compartidas.h"
 #include "bench/BenchReport.h"
+#include "bench/HojasCrudas.h"
 #include "common/ImpLinea.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ConsoleFrontEnd.h"
@@ -39,6 +40,8 @@
 #include "printing/frmPreview.h"
 
 namespace {
+
+using kr::bench::HojasCrudas;
 
 constexpr int kLineasPorHoja = 259;  // 5 pages: a tag, 1,295 commands and 4 breaks
 
@@ -100,37 +103,6 @@ void EscribeCrudo(const std::string& ruta, const std::string& bytes) {
   ::fsync(fd);
   ::close(fd);
   std::rename(temporal.c_str(), ruta.c_str());
-}
-
-int Numero(std::string_view campo) {
-  int n = 0;
-  std::from_chars(campo.data(), campo.data() + campo.size(), n);
-  return n;
-}
-
-// Splits the lines into commands and draws each on its page.
-std::vector<print::Page> HojasCrudas(const std::string& bytes) {
-  std::vector<print::Page> hojas(1);
-  const print::Font fuente{"Courier New", 8, false};
-  std::size_t inicio = 0;
-  while (inicio < bytes.size()) {
-    const std::size_t fin = bytes.find("\r\n", inicio);
-    const std::string_view linea(bytes.data() + inicio, fin - inicio);
-    inicio = fin + 2;
-    std::vector<std::string_view> campos;
-    for (std::size_t a = 0, b; (b = linea.find('|', a)) != std::string_view::npos; a = b + 1) {
-      campos.push_back(linea.substr(a, b - a));
-    }
-    if (campos.empty()) continue;
-    const auto pagina = static_cast<std::size_t>(Numero(campos.back()));
-    if (pagina >= hojas.size()) hojas.resize(pagina + 1);
-    if (campos[0] == "pPos") {
-      hojas[pagina].DrawText(Numero(campos[1]), Numero(campos[2]), std::string(campos[3]), fuente);
-    } else if (campos[0] == "pCuadro") {
-      hojas[pagina].DrawRect(Numero(campos[1]), Numero(campos[2]), Numero(campos[3]), Numero(campos[4]));
-    }
-  }
-  return hojas;
 }
 
 // --- A 5-page report written, read back and recorded ---
