@@ -2,6 +2,7 @@
 // does it: every step through real input events of a private X server.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -28,6 +29,14 @@ const std::vector<std::vector<std::string>> kCasillasGuardadas = {
 std::string Contenido(const std::string& ruta) {
   std::ifstream in(ruta, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The text of a PDF as pdftotext reads it, its layout kept.
+std::string TextoDelPdf(const std::string& pdf) {
+  const std::string txt = pdf + ".txt";
+  // The file is complete once the dialog's job has ended; pdftotext retries a file still being written.
+  WaitUntil([&] { return std::system(("pdftotext -layout '" + pdf + "' '" + txt + "' 2>/dev/null").c_str()) == 0; });
+  return Contenido(txt);
 }
 
 class ReturnOnScreen : public ::testing::Test {
@@ -150,7 +159,7 @@ TEST_F(ReturnOnScreen, TheWholeRoad) {
   Road.Screen().Press("alt+s");
   ASSERT_TRUE(Road.WaitForNoWindow(app::kTituloFrm0917));
 
-  // 6. Its first page previewed, and paged with the preview's toolbar.
+  // 5. Imprimir > Preliminar: its first page previewed, and paged with the preview's toolbar.
   ASSERT_TRUE(Road.ChooseMenu("d", "i"));
   ASSERT_TRUE(Road.WaitForWindow("Imprimir "));
   ASSERT_TRUE(Road.ClickIn("Imprimir ", {40, 40}));
@@ -174,11 +183,30 @@ TEST_F(ReturnOnScreen, TheWholeRoad) {
   boton(215);  // Salir
   ASSERT_TRUE(Road.WaitForNoWindow("Presentación Preliminar"));
 
-  // 7. KR917 left; 0917SND started from the Dexlora window for that return (its list's first, after Actualizar).
   // The range dialog stays for another range until it is cancelled.
   ASSERT_TRUE(Road.ClickIn("Impresión de 3 páginas", {20, 20}));
   Road.Screen().Press("alt+c");
   ASSERT_TRUE(Road.WaitForNoWindow("Impresión de 3 páginas"));
+  ASSERT_TRUE(Road.ClickIn("Imprimir ", {40, 40}));
+
+  // 6. Imprimir: printed through the print dialog's print to file, its file named by keyboard.
+  Road.Screen().Press("alt+i");
+  ScreenWindow dialogo;
+  ASSERT_TRUE(Road.WaitForWindow("Print", &dialogo));
+  ASSERT_TRUE(Road.ClickIn("Print", {330 - dialogo.X, 213 - dialogo.Y}));  // the output file
+  const std::string pdf = Road.OutputFolder() + "/declaracion.pdf";
+  Road.Screen().Press("ctrl+a");
+  Road.Screen().Type(pdf);
+  Road.Shot("dialogo-impresion");
+  Road.Screen().Press("Return");
+  ASSERT_TRUE(Road.WaitForNoWindow("Print"));
+  ASSERT_TRUE(Road.WaitForFile(pdf));
+  const std::string impreso = TextoDelPdf(pdf);
+  for (const char* visto : {kRuc, "GARCIA PEREZ JUAN", "10,000", "2,000", "12,000", "(2,400)", "9,600", "1,340"}) {
+    EXPECT_NE(impreso.find(visto), std::string::npos) << visto;
+  }
+
+  // 7. KR917 left; 0917SND started from the Dexlora window for that return (its list's first, after Actualizar).
   ASSERT_TRUE(Road.ClickIn("Imprimir ", {40, 40}));
   Road.Screen().Press("alt+s");
   ASSERT_TRUE(Road.WaitForNoWindow("Imprimir "));
