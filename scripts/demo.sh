@@ -53,5 +53,21 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; t
   "$build/host/dexlora" "$sample"
 else
   "$(dirname "$0")/screenshots.sh" "$build" "$sample" "$out/screenshots"
+  # The whole road through real input on a private X server, as the suite
+  # walks it: a return typed, checked, saved, reopened, previewed, printed to
+  # a PDF and summarised by 0917SND, with a picture of each step.
+  road="$build/tests/e2e/test_e2e_declaracion"
+  steps="$build/tests/e2e/salida/ReturnOnScreen.TheWholeRoad"
+  if [ -x "$road" ] && "$road" --gtest_filter=ReturnOnScreen.TheWholeRoad > "$out/camino.log" 2>&1 &&
+     [ -f "$steps/declaracion.pdf" ]; then
+    rm -rf "$out/camino"
+    cp -r "$steps" "$out/camino"
+    pdftoppm -png -r 100 "$out/camino/declaracion.pdf" "$out/camino/declaracion"
+    for report in "$out/camino"/*.PRN; do "$build/kr917/DibujaReporte" "$report" "$out/camino" > /dev/null; done
+    echo "The whole road, a picture per step, the inconsistency list (Mens.txt), the printed return" \
+         "(declaracion.pdf and a PNG a page) and 0917SND's summary (.txt, .PRN and its page as PNG): $out/camino"
+  else
+    echo "The whole road did not run (see $out/camino.log)."
+  fi
 fi
 echo "Output of this run: $out"

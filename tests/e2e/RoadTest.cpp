@@ -117,6 +117,7 @@ TEST_F(ReturnOnScreen, TheWholeRoad) {
   ASSERT_TRUE(Road.WaitForWindow("Inconsistencias detectadas"));
   Road.Shot("inconsistencias");
   const std::string lista = Contenido(mensajes);
+  fs::copy_file(mensajes, Road.OutputFolder() + "/Mens.txt", fs::copy_options::overwrite_existing);
   EXPECT_NE(lista.find("importe a pagar"), std::string::npos) << lista;
   EXPECT_NE(lista.find("Forma de pago"), std::string::npos) << lista;
   Road.Screen().Press("alt+a");
@@ -219,11 +220,18 @@ TEST_F(ReturnOnScreen, TheWholeRoad) {
   Road.Screen().Press("alt+0");
   ASSERT_TRUE(Road.WaitForHostStatus("0917SND terminó con código 0."));
   Road.Shot("resumen");
+  const std::string carpeta = Road.Sample().Layout().ProgramFolder;
   std::string resumen;
-  for (const fs::directory_entry& e : fs::directory_iterator(Road.Sample().Layout().ProgramFolder + "/TMP")) {
+  for (const fs::directory_entry& e : fs::directory_iterator(carpeta + "/TMP")) {
     if (e.path().extension() != ".txt") continue;
     const std::string texto = Contenido(e.path().string());
-    if (texto.find(kRuc) != std::string::npos) resumen = texto;
+    if (texto.find(kRuc) == std::string::npos) continue;
+    resumen = texto;
+    // The summary's two files beside the pictures: its text and its report, named by its key.
+    const std::string clave = e.path().stem().string();
+    fs::copy_file(e.path(), Road.OutputFolder() + "/" + clave + ".txt", fs::copy_options::overwrite_existing);
+    fs::copy_file(carpeta + "/RPT/" + clave + ".PRN", Road.OutputFolder() + "/" + clave + ".PRN",
+                  fs::copy_options::overwrite_existing);
   }
   ASSERT_FALSE(resumen.empty()) << "no summary names " << kRuc;
   EXPECT_NE(resumen.find("Renta                1,340        1,340"), std::string::npos) << resumen;
