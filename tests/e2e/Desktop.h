@@ -76,6 +76,9 @@ class Desktop {
 
   /// Moves the pointer to `at` inside `window` and clicks `button` (1 left, 3 right).
   void Click(const ScreenWindow& window, Point at, int button = 1);
+  /// Asks `window` to close, as a window manager does when its close box is
+  /// clicked (WM_DELETE_WINDOW): the suite runs without one.
+  void Close(const ScreenWindow& window);
   /// Types `text` (UTF-8) key by key, with Shift where a character needs
   /// it; a character without a key on the keyboard (ñ, á) is given one.
   void Type(std::string_view text);

@@ -3,8 +3,8 @@
 // hands would give it, focus changes and key repeats of the server included.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
-#include <X11/keysym.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <stdexcept>
 #include <vector>
@@ -89,6 +89,19 @@ void Desktop::Click(const ScreenWindow& window, Point at, int button) {
   Flush();
   XTestFakeButtonEvent(Display_, static_cast<unsigned>(button), True, 0);
   XTestFakeButtonEvent(Display_, static_cast<unsigned>(button), False, 0);
+  Flush();
+}
+
+void Desktop::Close(const ScreenWindow& window) {
+  if (Display_ == nullptr) return;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window.Id;
+  event.xclient.message_type = XInternAtom(Display_, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(Display_, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(Display_, window.Id, False, NoEventMask, &event);
   Flush();
 }
 

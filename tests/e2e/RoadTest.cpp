@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/inicio/Producto.h"
@@ -79,62 +80,69 @@ class ReturnOnScreen : public ::testing::Test {
     Vuelve();
   }
 
+  // Steps 1 to 3 of the road, with `casilla100` typed into box 100: the
+  // return filled in until Validar finds nothing.
+  void Llena(std::string_view casilla100) {
+    // 1. A new return for a declarant chosen in the list with the keyboard.
+    Nueva();
+    Click(160, 78);  // the declarant list drops down
+    ASSERT_TRUE(WaitUntil([&] { return Road.Screen().MenuOpen(); }));
+    Road.Shot("declarantes");
+    Road.Screen().Press("Down");
+    Road.Screen().Press("Return");
+    ASSERT_TRUE(WaitUntil([&] { return !Road.Screen().MenuOpen(); }));
+    Click(273, 240);  // works in premises of its own
+    Click(441, 296);  // rectifies: No
+    Road.Shot("identificacion");
+
+    // 2. Amounts on two pages, moving with Tab and Enter; the computed boxes follow.
+    Road.Screen().Press("alt+r");
+    Road.Screen().Press("Tab");  // the inner tabs
+    Road.Screen().Press("Tab");  // box 100
+    Road.Screen().Type(casilla100);
+    Road.Screen().Press("Tab");
+    Road.Screen().Type("2000");
+    Road.Screen().Press("Return");
+    Road.Shot("primera-categoria");
+    Road.Screen().Press("alt+d");
+    Click(525, 185);  // box 127
+    Road.Screen().Type("100");
+    Road.Screen().Press("Tab");
+    Road.Shot("deuda");
+
+    // 3. Validar lists what is missing; filled in, Validar finds nothing.
+    const std::string mensajes = Road.Sample().Layout().ProgramFolder + "/Mens.txt";
+    Road.Screen().Press("alt+a");
+    ASSERT_TRUE(Road.WaitForWindow("Inconsistencias detectadas"));
+    Road.Shot("inconsistencias");
+    const std::string lista = Contenido(mensajes);
+    fs::copy_file(mensajes, Road.OutputFolder() + "/Mens.txt", fs::copy_options::overwrite_existing);
+    EXPECT_NE(lista.find("importe a pagar"), std::string::npos) << lista;
+    EXPECT_NE(lista.find("Forma de pago"), std::string::npos) << lista;
+    Road.Screen().Press("alt+a");
+    ASSERT_TRUE(Road.WaitForNoWindow("Inconsistencias detectadas"));
+    Vuelve();
+    Click(604, 314);  // the debt page's scroll bar, on to the balance
+    Click(604, 314);
+    Click(525, 262);  // box 180
+    Road.Screen().Type("1340");
+    Click(114, 312);  // Efectivo
+    Road.Shot("pago");
+    Road.Screen().Press("alt+a");
+    ASSERT_TRUE(Road.WaitForWindow("Mensaje")) << Contenido(mensajes);
+    Road.Shot("sin-inconsistencias");
+    Road.Screen().Press("Return");
+    ASSERT_TRUE(Road.WaitForNoWindow("Mensaje"));
+    Vuelve();
+  }
+
   kr::e2e::Road Road;
   ScreenWindow Form;
 };
 
 TEST_F(ReturnOnScreen, TheWholeRoad) {
-  // 1. A new return for a declarant chosen in the list with the keyboard.
-  Nueva();
-  Click(160, 78);  // the declarant list drops down
-  ASSERT_TRUE(WaitUntil([&] { return Road.Screen().MenuOpen(); }));
-  Road.Shot("declarantes");
-  Road.Screen().Press("Down");
-  Road.Screen().Press("Return");
-  ASSERT_TRUE(WaitUntil([&] { return !Road.Screen().MenuOpen(); }));
-  Click(273, 240);  // works in premises of its own
-  Click(441, 296);  // rectifies: No
-  Road.Shot("identificacion");
-
-  // 2. Amounts on two pages, moving with Tab and Enter; the computed boxes follow.
-  Road.Screen().Press("alt+r");
-  Road.Screen().Press("Tab");  // the inner tabs
-  Road.Screen().Press("Tab");  // box 100
-  Road.Screen().Type("10000");
-  Road.Screen().Press("Tab");
-  Road.Screen().Type("2000");
-  Road.Screen().Press("Return");
-  Road.Shot("primera-categoria");
-  Road.Screen().Press("alt+d");
-  Click(525, 185);  // box 127
-  Road.Screen().Type("100");
-  Road.Screen().Press("Tab");
-  Road.Shot("deuda");
-
-  // 3. Validar lists what is missing; filled in, Validar finds nothing.
-  const std::string mensajes = Road.Sample().Layout().ProgramFolder + "/Mens.txt";
-  Road.Screen().Press("alt+a");
-  ASSERT_TRUE(Road.WaitForWindow("Inconsistencias detectadas"));
-  Road.Shot("inconsistencias");
-  const std::string lista = Contenido(mensajes);
-  fs::copy_file(mensajes, Road.OutputFolder() + "/Mens.txt", fs::copy_options::overwrite_existing);
-  EXPECT_NE(lista.find("importe a pagar"), std::string::npos) << lista;
-  EXPECT_NE(lista.find("Forma de pago"), std::string::npos) << lista;
-  Road.Screen().Press("alt+a");
-  ASSERT_TRUE(Road.WaitForNoWindow("Inconsistencias detectadas"));
-  Vuelve();
-  Click(604, 314);  // the debt page's scroll bar, on to the balance
-  Click(604, 314);
-  Click(525, 262);  // box 180
-  Road.Screen().Type("1340");
-  Click(114, 312);  // Efectivo
-  Road.Shot("pago");
-  Road.Screen().Press("alt+a");
-  ASSERT_TRUE(Road.WaitForWindow("Mensaje")) << Contenido(mensajes);
-  Road.Shot("sin-inconsistencias");
-  Road.Screen().Press("Return");
-  ASSERT_TRUE(Road.WaitForNoWindow("Mensaje"));
-  Vuelve();
+  Llena("10000");
+  if (HasFatalFailure()) return;
 
   // 4. Grabar, Salir; Modificar shows it again, and saved again it stores the same rows.
   Graba("grabada");
@@ -235,6 +243,33 @@ TEST_F(ReturnOnScreen, TheWholeRoad) {
   }
   ASSERT_FALSE(resumen.empty()) << "no summary names " << kRuc;
   EXPECT_NE(resumen.find("Renta                1,340        1,340"), std::string::npos) << resumen;
+}
+
+}  // namespace
+}  // namespace kr::e2e
+
+namespace kr::e2e {
+namespace {
+
+TEST_F(ReturnOnScreen, ALetterTypedIntoAnAmountBoxLeavesItUnchanged) {
+  Llena("1a0000");  // the letter refused, the box holds 10000
+  if (HasFatalFailure()) return;
+  Graba("grabada");
+  EXPECT_EQ(Casillas(), kCasillasGuardadas);
+}
+
+TEST_F(ReturnOnScreen, TheCloseBoxAfterAChangeAsksAndCancelarKeepsTheTypedValues) {
+  Llena("10000");
+  if (HasFatalFailure()) return;
+  Road.Screen().Close(Form);
+  ASSERT_TRUE(Road.WaitForWindows(app::kTituloFrm0917, 2)) << "the question whether to save";
+  Road.Shot("pregunta");
+  Road.Screen().Press("Escape");  // Cancelar
+  ASSERT_TRUE(Road.WaitForWindows(app::kTituloFrm0917, 1));
+  Vuelve();
+  Road.Shot("sigue-abierta");
+  Graba("grabada");  // what it stores is what was typed
+  EXPECT_EQ(Casillas(), kCasillasGuardadas);
 }
 
 }  // namespace
