@@ -17,7 +17,6 @@
 #include "platform/db/JetFunctions.h"
 #include "platform/db/Quote.h"
 #include "platform/db/Recordset.h"
-#include "return/DisenoCasillas.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Input.h"
@@ -25,14 +24,17 @@
 #include "platform/text/Format.h"
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
+#include "return/DisenoCasillas.h"
 #include "tests/return/DeclaracionFixture.h"
+#include "tests/support/Camino.h"
 
 namespace app::testing {
 namespace {
 
 constexpr char kConsistente[] = "Toda la información del formulario fue grabada satisfactoriamente.";
 constexpr char kInconsistente[] =
-    "La información del formulario fue grabada con inconsistencias.\nEn estas condiciones no podrá ser enviado a VELTA.";
+    "La información del formulario fue grabada con inconsistencias.\nEn estas condiciones no podrá ser enviado a "
+    "VELTA.";
 constexpr char kOrdenDePago[] = "VELTA generará una orden de pago por impuesto a la renta \n";
 constexpr char kExceso[] = "El importe a pagar por impuesto a la renta  tiene un exceso\n";
 constexpr char kOrdenGrabado[] = "El número de orden y el digito verificador fueron grabados satisfactoriamente.";
@@ -126,14 +128,14 @@ TEST_F(Grabacion, ANewCashReturnStoresItsHeaderItsBoxesAndTheirControlCodes) {
   EXPECT_EQ(User.Messages()[1].Style, forms::vbExclamation);
   // The typed boxes, what they computed, and the boxes stored apart; only
   // the amount to pay (180) is of kind "05".
-  EXPECT_EQ(Det(), (std::vector<std::string>{
-                       "002|10076543211|01", "005|0|01",    "007|2002|01",   "100|10000|01",  "113|8000|01",
-                       "120|1200|01",        "141|0|01",    "142|1200|01",   "146|1200|01",   "180|350|05",
-                       "501|10000|01",       "502|-2000|01", "503|8000|01",  "513|8000|01",   "514|8000|01",
-                       "515|8000|01",        "516|1200|01", "518|8000|01",   "598|350|01",    "599|E|01",
-                       "721|1.0|01",         "801|GARCIA|01", "802|PEREZ|01", "803|JUAN|01",  "871|0|01",
-                       "896|0|01",           "897|0|01",    "898|0|01",      "899|0|01",
-                   }));
+  EXPECT_EQ(Det(),
+            (std::vector<std::string>{
+                "002|10076543211|01", "005|0|01",    "007|2002|01", "100|10000|01",  "113|8000|01",  "120|1200|01",
+                "141|0|01",           "142|1200|01", "146|1200|01", "180|350|05",    "501|10000|01", "502|-2000|01",
+                "503|8000|01",        "513|8000|01", "514|8000|01", "515|8000|01",   "516|1200|01",  "518|8000|01",
+                "598|350|01",         "599|E|01",    "721|1.0|01",  "801|GARCIA|01", "802|PEREZ|01", "803|JUAN|01",
+                "871|0|01",           "896|0|01",    "897|0|01",    "898|0|01",      "899|0|01",
+            }));
   EXPECT_EQ(CodigosErrados("CAB", 5), std::vector<std::string>{});
   EXPECT_EQ(CodigosErrados("DET", 6), std::vector<std::string>{});
 }
@@ -183,8 +185,8 @@ TEST_F(Grabacion, TextBoxesKeepTheirTextAndAmountsLoseTheirPattern) {
     Cierra(f);
   });
   const std::vector<std::string> det = Det();
-  for (const char* fila : {"817|APELLIDOS DEL R|01", "827|EPRESENTANTE 30|01", "230|(1,234)|01",
-                                  "117|-2000|01", "028|012345|01"}) {
+  for (const char* fila :
+       {"817|APELLIDOS DEL R|01", "827|EPRESENTANTE 30|01", "230|(1,234)|01", "117|-2000|01", "028|012345|01"}) {
     EXPECT_NE(std::find(det.begin(), det.end(), fila), det.end()) << fila;
   }
   // Opened and saved again, the telephone comes back and goes out as typed.
@@ -234,8 +236,9 @@ TEST_F(Grabacion, ASaveThatFailsMidwayLeavesThePreviousVersionWhole) {
   Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}, {"599", "E"}});
   GuardaAnexo(kGarcia, "01", "001");
   // A box row refused by the database after the header and other rows went in.
-  Directo("CREATE TRIGGER rechaza BEFORE INSERT ON DET WHEN NEW.Casilla = '105' "
-          "BEGIN SELECT RAISE(ABORT, 'fila rechazada'); END");
+  Directo(
+      "CREATE TRIGGER rechaza BEFORE INSERT ON DET WHEN NEW.Casilla = '105' "
+      "BEGIN SELECT RAISE(ABORT, 'fila rechazada'); END");
   const std::vector<std::string> antes = Todo();
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     Teclea(f, 100, "6000");
@@ -375,17 +378,18 @@ TEST_F(Grabacion, EveryShownTextAndChoiceComesBackAfterASave) {
   // Every box of the save list and every box stored apart, each option chosen.
   std::vector<Fila> filas;
   for (std::int16_t n : kListaCasillas) {
-    const bool texto = (n >= 208 && n <= 211) || (n >= 215 && n <= 219) || n == 229 || n == 230 || n == 236 ||
-                       n == 302 || n >= 801;
-    filas.emplace_back(vb::Format(vb::Variant(static_cast<double>(n)), "000"),
-                       texto ? "10098765439" : n == 140 ? "1" : std::to_string(1000 + n));
+    const bool texto =
+        (n >= 208 && n <= 211) || (n >= 215 && n <= 219) || n == 229 || n == 230 || n == 236 || n == 302 || n >= 801;
+    filas.emplace_back(vb::Format(vb::Variant(static_cast<double>(n)), "000"), texto      ? "10098765439"
+                                                                               : n == 140 ? "1"
+                                                                                          : std::to_string(1000 + n));
   }
   const Fila aparte[] = {
-      {"015", "02"},  {"012", "12345"}, {"599", "C"},   {"002", kGarcia}, {"007", "2002"}, {"721", "1.0"},
-      {"028", "0456789"}, {"811", "LOPEZ"}, {"812", "RUIZ"}, {"813", "ANA"}, {"814", "DIAZ"}, {"815", "SOTO"},
-      {"890", "EVA"}, {"204", "6"},     {"205", "1"},   {"206", "6"},     {"224", "6"},    {"225", "1"},
-      {"226", "6"},   {"227", "1"},     {"301", "1"},   {"235", "1"},     {"025", "17"},   {"234", "15/08/1970"},
-      {"598", "1500"}, {"871", "1"},    {"005", "1"},   {"260", "1"},     {"027", "1"},
+      {"015", "02"},      {"012", "12345"}, {"599", "C"},    {"002", kGarcia}, {"007", "2002"}, {"721", "1.0"},
+      {"028", "0456789"}, {"811", "LOPEZ"}, {"812", "RUIZ"}, {"813", "ANA"},   {"814", "DIAZ"}, {"815", "SOTO"},
+      {"890", "EVA"},     {"204", "6"},     {"205", "1"},    {"206", "6"},     {"224", "6"},    {"225", "1"},
+      {"226", "6"},       {"227", "1"},     {"301", "1"},    {"235", "1"},     {"025", "17"},   {"234", "15/08/1970"},
+      {"598", "1500"},    {"871", "1"},     {"005", "1"},    {"260", "1"},     {"027", "1"},
   };
   filas.insert(filas.end(), std::begin(aparte), std::end(aparte));
   for (int n = 817; n <= 825; ++n) {
@@ -399,7 +403,8 @@ TEST_F(Grabacion, EveryShownTextAndChoiceComesBackAfterASave) {
     for (int n : f.txtvalor.Indexes()) textos.push_back(std::to_string(n) + "=" + f.txtvalor(n).Text());
     for (int n : f.cmbtipdoc.Indexes()) textos.push_back("tipo" + std::to_string(n) + "=" + f.cmbtipdoc(n).Text());
     for (auto* opciones : {&f.OptRectifica, &f.optDevolucion, &f.optInmueble}) {
-      for (int i : opciones->Indexes()) textos.push_back(opciones->Name() + std::to_string(i) + "=" + std::to_string((*opciones)(i).Value()));
+      for (int i : opciones->Indexes())
+        textos.push_back(opciones->Name() + std::to_string(i) + "=" + std::to_string((*opciones)(i).Value()));
     }
     textos.push_back("telefono=" + f.TxtTelefono.Text());
     textos.push_back("nacimiento=" + f.MkeFecNac.Text());
@@ -423,6 +428,30 @@ TEST_F(Grabacion, EveryShownTextAndChoiceComesBackAfterASave) {
     for (std::size_t i = 0; i < antes.size(); ++i) EXPECT_EQ(despues[i], antes[i]);
     Cierra(f);
   });
+}
+
+}  // namespace
+}  // namespace app::testing
+
+namespace app::testing {
+namespace {
+
+// The end-to-end road's input, typed through the scripted user: the rows it
+// stores are the ones the road, typed through real input, must store too.
+TEST_F(Grabacion, TheRoadsInputStoresTheRoadsRows) {
+  AbreNueva([&](Frm0917& f) {
+    Identifica(f);
+    User.Click(f.optInmueble(2));
+    Paga(f, f.FormaDePagoQBX1.optEfectivo);
+    Teclea(f, 100, "10000");
+    Teclea(f, 102, "2000");
+    Teclea(f, 127, "100");
+    Teclea(f, 180, "1340");
+    Graba(f, {kConsistente});
+    User.Click(f.Cmdgeneral(2));
+  });
+  EXPECT_EQ(Filas("SELECT CASILLA, I_VALOR FROM DET WHERE DOC_ID_D=" + dao::Quote(kGarcia) + " ORDER BY CASILLA"),
+            kr::testing::kFilasDelCamino);
 }
 
 }  // namespace
