@@ -55,6 +55,14 @@ constexpr long kMaximoBlancos = 80;
 
 }  // namespace
 
+void AbreHoja(std::int16_t pagina) {
+  common::EstadoImpresion& e = app::G().ImpRep.ImpLinea;
+  common::ImprimeLinea(e, "<!font!>Courier New<!/font!>");
+  common::ImprimeLinea(e, "<!Orientacion!>V<!/Orientacion!>");
+  common::ImprimeLinea(e, "<!Color!>&H00FFFFC0&<!/Color!>");
+  ImprimeCabecera(pagina, 0);
+}
+
 void ImprimeCabecera(std::int16_t pagina, std::int16_t desplazamiento) {
   if (pagina != 0) common::ImprimePos(app::G().ImpRep.ImpLinea, 0, 0, "pNuevaHoja", 0, 8, pagina);
   Dibuja(kCabecera, pagina, desplazamiento);

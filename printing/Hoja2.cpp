@@ -165,13 +165,8 @@ constexpr Trazo kIdentificacion[] = {
 }  // namespace
 
 void ImprimeHoja2() {
-  common::EstadoImpresion& e = app::G().ImpRep.ImpLinea;
-  // 1. The page counter stays 1 while the return's pages are drawn, so these reach the file again.
-  common::ImprimeLinea(e, "<!font!>Courier New<!/font!>");
-  common::ImprimeLinea(e, "<!Orientacion!>V<!/Orientacion!>");
-  common::ImprimeLinea(e, "<!Color!>&H00FFFFC0&<!/Color!>");
-  // 2.
-  ImprimeCabecera(kPagina, 0);
+  // 1. and 2.
+  AbreHoja(kPagina);
   // 3.
   DibujaGrilla(kGrilla, kPagina);
   // 4. to 8.

@@ -185,12 +185,8 @@ constexpr Trazo kTextos[] = {
 }  // namespace
 
 void ImprimeHoja3() {
-  common::EstadoImpresion& e = app::G().ImpRep.ImpLinea;
   // 1.
-  common::ImprimeLinea(e, "<!font!>Courier New<!/font!>");
-  common::ImprimeLinea(e, "<!Orientacion!>V<!/Orientacion!>");
-  common::ImprimeLinea(e, "<!Color!>&H00FFFFC0&<!/Color!>");
-  ImprimeCabecera(kPagina, 0);
+  AbreHoja(kPagina);
   // 2.
   DibujaGrilla(kGrilla, kPagina);
   // 3. and 4.

@@ -68,10 +68,7 @@ void ImprimeHoja4(std::int16_t hoja) {
   common::EstadoImpresion& e = app::G().ImpRep.ImpLinea;
   const std::int16_t pagina = static_cast<std::int16_t>(hoja - 1);
   // 1.
-  common::ImprimeLinea(e, "<!font!>Courier New<!/font!>");
-  common::ImprimeLinea(e, "<!Orientacion!>V<!/Orientacion!>");
-  common::ImprimeLinea(e, "<!Color!>&H00FFFFC0&<!/Color!>");
-  ImprimeCabecera(pagina, 0);
+  AbreHoja(pagina);
   // 2.
   for (const Item& i : kItems) {
     common::ImprimeRecuadro(e, 150, i.Y1, 11000, i.Y2, pagina);

@@ -55,6 +55,10 @@ void ImprimeDeclaracion(const Seleccion& que);
 /// every x moved `desplazamiento` to the right; a page break before it
 /// unless it is the first page.
 void ImprimeCabecera(std::int16_t pagina, std::int16_t desplazamiento);
+/// A portrait page after the first: the font, the orientation and the
+/// background again (the page counter stays put while the return is drawn),
+/// then the heading.
+void AbreHoja(std::int16_t pagina);
 
 /// `texto` with blanks before it up to `ancho` characters, at most 80 of
 /// them; unchanged when it is that long already.
