@@ -11,6 +11,7 @@
 #include "app/componentes/cValidador.h"
 #include "app/inicio/Compartidas.h"
 #include "app/ventanas/MDIFrm.h"
+#include "bench/Sesion.h"
 #include "common/CuentaTrabajo.h"
 #include "installer/Compartidas.h"
 #include "installer/Inicio.h"
@@ -63,25 +64,12 @@ std::vector<std::pair<std::string, std::string>> Casillas() {
 }  // namespace
 
 Instalacion::Instalacion() {
-  std::string pattern = (fs::temp_directory_path() / "kr-bench-frm-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-  Carpeta = pattern;
-  Layout = dexlora::CreateSampleInstallation(Carpeta + "/sample");
-  ::setenv("WINDIR", Layout.WindowsFolder.c_str(), 1);
-  installer::ReiniciaCompartidas();
-  if (installer::Ejecuta() != 0) std::abort();
-  installer::ReiniciaCompartidas();
+  kr::bench::Muestra muestra = kr::bench::InstalaMuestra("frm");
+  Carpeta = muestra.Carpeta;
+  Layout = muestra.Layout;
 
-  // KR917 started as the screenshots start it: the main window's load
-  // reads the settings and opens the database.
+  kr::bench::ArrancaKR917(Layout);
   app::Compartidas& g = app::G();
-  const common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
-  g.Motor.SetSystemDB(Layout.Workgroup);
-  g.Motor.SetDefaultUser(cuenta.Usuario);
-  g.Motor.SetDefaultPassword(cuenta.Clave);
-  g.Periodo = "2002";
-  g.Validador = std::make_unique<app::cValidador>();
-  forms::Default<app::MDIFrm>().Show();
   app::RegistraFrm0917();
 
   dao::Workspace& espacio = g.Motor.Workspaces(0);

@@ -26,6 +26,7 @@
 #include "app/inicio/Compartidas.h"
 #include "app/ventanas/MDIFrm.h"
 #include "bench/BenchReport.h"
+#include "bench/Sesion.h"
 #include "common/CuentaTrabajo.h"
 #include "host/SampleInstallation.h"
 #include "installer/Compartidas.h"
@@ -58,8 +59,7 @@ std::string Tres(int n) {
 
 // Work row `i` of the 200 the save stores: every kind, 50 currencies each.
 std::string FilaGrabada(int i) {
-  return "('0" + std::to_string(1 + i % 4) + "','01','01'," + dao::Quote(Tres(1 + i / 4)) +
-         ",'','','1000','2000','1')";
+  return "('0" + std::to_string(1 + i % 4) + "','01','01'," + dao::Quote(Tres(1 + i / 4)) + ",'','','1000','2000','1')";
 }
 
 // Work row `i` of the bank-account subsection listed: 6 types, 17 currencies.
@@ -75,23 +75,12 @@ struct Instalacion {
   std::vector<std::vector<std::string>> Patrim;  // the stored rows, as the save writes them
 
   Instalacion() {
-    std::string pattern = (fs::temp_directory_path() / "kr-bench-adicional-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    Carpeta = pattern;
-    Layout = dexlora::CreateSampleInstallation(Carpeta + "/sample");
-    ::setenv("WINDIR", Layout.WindowsFolder.c_str(), 1);
-    installer::ReiniciaCompartidas();
-    if (installer::Ejecuta() != 0) std::abort();
-    installer::ReiniciaCompartidas();
+    kr::bench::Muestra muestra = kr::bench::InstalaMuestra("adicional");
+    Carpeta = muestra.Carpeta;
+    Layout = muestra.Layout;
 
+    kr::bench::ArrancaKR917(Layout);
     app::Compartidas& g = app::G();
-    const common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
-    g.Motor.SetSystemDB(Layout.Workgroup);
-    g.Motor.SetDefaultUser(cuenta.Usuario);
-    g.Motor.SetDefaultPassword(cuenta.Clave);
-    g.Periodo = "2002";
-    g.Validador = std::make_unique<app::cValidador>();
-    forms::Default<app::MDIFrm>().Show();
     g.Modo = 2;
     g.ModoRegistro = false;
     g.RucDeclarante = kRuc;
@@ -134,7 +123,8 @@ void GrabaPatrimonial(benchmark::State& state) {
   Instalacion::Llena(kFilasGrabadas, FilaGrabada);
   app::Compartidas& g = app::G();
   for (auto _ : state) {
-    dao::Atomically(g.Motor.Workspaces(0), [] { Instalacion::Frm().Graba_Patrimonial(); }, dao::kWriteLock);
+    dao::Atomically(
+        g.Motor.Workspaces(0), [] { Instalacion::Frm().Graba_Patrimonial(); }, dao::kWriteLock);
   }
 }
 
@@ -227,8 +217,8 @@ void ListaAdicionalCrudo(benchmark::State& state) {
   sqlite3_stmt* inserta = c.Prepara("INSERT INTO TMPF0917PATRIM1 VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)");
   sqlite3_stmt* muestra =
       c.Prepara("SELECT * FROM TMPF0917PATRIM1 ORDER BY Des_informacion, tip_movimiento2, ind_moneda");
-  sqlite3_stmt* cuenta = c.Prepara(
-      "SELECT count(*) FROM TMPF0917PATRIM1 WHERE TIP_INFORMACION='01' AND TIP_MOVIMIENTO1='01'");
+  sqlite3_stmt* cuenta =
+      c.Prepara("SELECT count(*) FROM TMPF0917PATRIM1 WHERE TIP_INFORMACION='01' AND TIP_MOVIMIENTO1='01'");
   auto texto = [](sqlite3_stmt* s, int col) {
     const unsigned char* t = sqlite3_column_text(s, col);
     return std::string(t != nullptr ? reinterpret_cast<const char*>(t) : "");
@@ -246,9 +236,17 @@ void ListaAdicionalCrudo(benchmark::State& state) {
     Crudo::Corre(vacia);
     while (sqlite3_step(lee) == SQLITE_ROW) {
       const std::string tipo = texto(lee, 2), moneda = texto(lee, 3);
-      const std::string valores[] = {texto(lee, 0), texto(lee, 1),     tipo,          moneda,
-                                     busca("884", "0101" + tipo, 60), texto(lee, 4), busca("883", moneda, 35),
-                                     texto(lee, 5), texto(lee, 6),     texto(lee, 7), texto(lee, 8)};
+      const std::string valores[] = {texto(lee, 0),
+                                     texto(lee, 1),
+                                     tipo,
+                                     moneda,
+                                     busca("884", "0101" + tipo, 60),
+                                     texto(lee, 4),
+                                     busca("883", moneda, 35),
+                                     texto(lee, 5),
+                                     texto(lee, 6),
+                                     texto(lee, 7),
+                                     texto(lee, 8)};
       for (int k = 0; k < 11; ++k) sqlite3_bind_text(inserta, k + 1, valores[k].c_str(), -1, SQLITE_TRANSIENT);
       if (sqlite3_step(inserta) != SQLITE_DONE) std::abort();
       sqlite3_reset(inserta);

@@ -32,6 +32,7 @@
 #include "app/ventanas/MDIFrm.h"
 #include "bench/BenchReport.h"
 #include "bench/HojasCrudas.h"
+#include "bench/Sesion.h"
 #include "common/CuentaTrabajo.h"
 #include "host/SampleInstallation.h"
 #include "installer/Compartidas.h"
@@ -69,27 +70,14 @@ struct Instalacion {
   std::string CopiaCruda;
 
   Instalacion() {
-    std::string pattern = (fs::temp_directory_path() / "kr-bench-imp-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    Carpeta = pattern;
-    Layout = dexlora::CreateSampleInstallation(Carpeta + "/sample");
-    ::setenv("WINDIR", Layout.WindowsFolder.c_str(), 1);
-    installer::ReiniciaCompartidas();
-    if (installer::Ejecuta() != 0) std::abort();
-    installer::ReiniciaCompartidas();
+    kr::bench::Muestra muestra = kr::bench::InstalaMuestra("imp");
+    Carpeta = muestra.Carpeta;
+    Layout = muestra.Layout;
     CopiaCruda = Carpeta + "/raw.db";
     fs::copy_file(Layout.Database, CopiaCruda);
 
-    // KR917 started as the screenshots start it: the main window's load
-    // reads the settings and opens the database.
+    kr::bench::ArrancaKR917(Layout);
     app::Compartidas& g = app::G();
-    const common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
-    g.Motor.SetSystemDB(Layout.Workgroup);
-    g.Motor.SetDefaultUser(cuenta.Usuario);
-    g.Motor.SetDefaultPassword(cuenta.Clave);
-    g.Periodo = "2002";
-    g.Validador = std::make_unique<app::cValidador>();
-    forms::Default<app::MDIFrm>().Show();
     g.Enviadas = false;
     forms::Default<app::frmImprimir>().Show();
   }

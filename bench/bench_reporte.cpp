@@ -23,6 +23,7 @@
 #include "app/inicio/Compartidas.h"
 #include "app/ventanas/MDIFrm.h"
 #include "bench/BenchReport.h"
+#include "bench/Sesion.h"
 #include "common/CuentaTrabajo.h"
 #include "host/SampleInstallation.h"
 #include "installer/Compartidas.h"
@@ -59,25 +60,12 @@ struct Instalacion {
   dexlora::SampleLayout Layout;
 
   Instalacion() {
-    std::string pattern = (fs::temp_directory_path() / "kr-bench-rpt-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    Carpeta = pattern;
-    Layout = dexlora::CreateSampleInstallation(Carpeta + "/sample");
-    ::setenv("WINDIR", Layout.WindowsFolder.c_str(), 1);
-    installer::ReiniciaCompartidas();
-    if (installer::Ejecuta() != 0) std::abort();
-    installer::ReiniciaCompartidas();
+    kr::bench::Muestra muestra = kr::bench::InstalaMuestra("rpt");
+    Carpeta = muestra.Carpeta;
+    Layout = muestra.Layout;
 
-    // KR917 started as the screenshots start it: the main window's load
-    // reads the settings and opens the database.
+    kr::bench::ArrancaKR917(Layout);
     app::Compartidas& g = app::G();
-    const common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
-    g.Motor.SetSystemDB(Layout.Workgroup);
-    g.Motor.SetDefaultUser(cuenta.Usuario);
-    g.Motor.SetDefaultPassword(cuenta.Clave);
-    g.Periodo = "2002";
-    g.Validador = std::make_unique<app::cValidador>();
-    forms::Default<app::MDIFrm>().Show();
 
     // 200 rows, the kinds in turn, each kind's rows in its currencies.
     dao::Workspace& espacio = g.Motor.Workspaces(0);

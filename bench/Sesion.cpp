@@ -1,0 +1,43 @@
+#include "bench/Sesion.h"
+
+#include <stdlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "app/componentes/cValidador.h"
+#include "app/inicio/Compartidas.h"
+#include "app/ventanas/MDIFrm.h"
+#include "common/CuentaTrabajo.h"
+#include "installer/Compartidas.h"
+#include "installer/Inicio.h"
+#include "platform/db/Engine.h"
+#include "platform/forms/Application.h"
+
+namespace kr::bench {
+
+Muestra InstalaMuestra(std::string_view nombre) {
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / ("kr-bench-" + std::string(nombre) + "-XXXXXX")).string();
+  if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+  Muestra m{pattern, dexlora::CreateSampleInstallation(pattern + "/sample")};
+  ::setenv("WINDIR", m.Layout.WindowsFolder.c_str(), 1);
+  installer::ReiniciaCompartidas();
+  if (installer::Ejecuta() != 0) std::abort();
+  installer::ReiniciaCompartidas();
+  return m;
+}
+
+void ArrancaKR917(const dexlora::SampleLayout& layout) {
+  app::Compartidas& g = app::G();
+  const common::CuentaTrabajo cuenta = common::CuentaGrupoTrabajo();
+  g.Motor.SetSystemDB(layout.Workgroup);
+  g.Motor.SetDefaultUser(cuenta.Usuario);
+  g.Motor.SetDefaultPassword(cuenta.Clave);
+  g.Periodo = "2002";
+  g.Validador = std::make_unique<app::cValidador>();
+  forms::Default<app::MDIFrm>().Show();
+}
+
+}  // namespace kr::bench
