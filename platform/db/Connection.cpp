@@ -9,6 +9,7 @@
 #include "platform/db/JetError.h"
 #include "platform/db/JetFunctions.h"
 #include "platform/db/Query.h"
+#include "platform/db/Statistics.h"
 #include "platform/db/Values.h"
 #include "platform/text/Error.h"
 
@@ -115,6 +116,8 @@ void Connection::FinalizeAll() {
 
 void Connection::Close() {
   if (Db_ == nullptr) return;
+  AbandonFetches(*this);
+  KeepStatistics(*this);
   FinalizeAll();
   sqlite3_close_v2(Db_);
   Db_ = nullptr;
@@ -193,23 +196,23 @@ sqlite3_stmt* Connection::Prepared(const std::string& sql, Phase phase) {
 int Connection::SchemaVersion() {
   // The file's tables and this connection's temporary ones: both counters
   // only grow, so their sum changes whenever either does.
-  int version = 0;
-  for (const char* pragma : {"PRAGMA main.schema_version", "PRAGMA temp.schema_version"}) {
-    sqlite3_stmt* stmt = Prepared(pragma);
-    StatementUse use(stmt);
-    int rc = sqlite3_step(stmt);
-    if (rc != SQLITE_ROW) Fail(rc, Phase::Read);
-    version += sqlite3_column_int(stmt, 0);
-  }
-  return version;
+  return PragmaValue("PRAGMA main.schema_version") + PragmaValue("PRAGMA temp.schema_version");
 }
 
-DataStamp Connection::Stamp() {
-  sqlite3_stmt* stmt = Prepared("PRAGMA data_version");
+int Connection::PragmaValue(const std::string& pragma) {
+  sqlite3_stmt* stmt = Prepared(pragma);
   StatementUse use(stmt);
   int rc = sqlite3_step(stmt);
   if (rc != SQLITE_ROW) Fail(rc, Phase::Read);
-  return {sqlite3_column_int64(stmt, 0), sqlite3_total_changes64(Db_), SchemaVersion()};
+  return sqlite3_column_int(stmt, 0);
+}
+
+DataStamp Connection::Stamp() {
+  // The file's own counter of changes, by any program: no statement, no lock.
+  // It is current inside a read; temporary tables are this connection's own.
+  unsigned int version = 0;
+  sqlite3_file_control(Db(), "main", SQLITE_FCNTL_DATA_VERSION, &version);
+  return {version, sqlite3_total_changes64(Db_), PragmaValue("PRAGMA temp.schema_version")};
 }
 
 std::shared_ptr<Fetch> Connection::LastResult(const std::string& key, const DataStamp& stamp) {
@@ -228,22 +231,32 @@ void Connection::KeepResult(const std::string& key, const std::shared_ptr<Fetch>
   Results_.insert_or_assign(key, fetch);
 }
 
-CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql, bool editable, bool checkSchema) {
+std::string Connection::CacheKey(const Lexed& lexed, bool editable) const {
   std::string key = (editable ? "E " : "S ") + lexed.Shape;
-  auto full = [&](const std::vector<int>& structural) {
-    std::string k = key;
-    for (int i : structural) k += "|" + std::to_string(lexed.Literals[i].IntValue);
-    return k;
-  };
-  if (auto s = Structural_.find(key); s != Structural_.end()) {
-    if (auto c = Compiled_.find(full(s->second)); c != Compiled_.end()) {
-      CompiledStatement& hit = *c->second;
-      // One statement serves one reader at a time: an unfinished one reads its rest first.
-      if (hit.Holder != nullptr) hit.Holder->Finish();
-      if (!hit.Info.SchemaDependent || !checkSchema || hit.SchemaVersion == SchemaVersion()) return hit;
-      sqlite3_finalize(hit.Stmt);
-      Compiled_.erase(c);
-    }
+  auto s = Structural_.find(key);
+  if (s == Structural_.end()) return {};
+  for (int i : s->second) key += "|" + std::to_string(lexed.Literals[i].IntValue);
+  return key;
+}
+
+std::shared_ptr<const ResultShape> Connection::Describe(const Lexed& lexed, std::string_view sql, bool editable) {
+  if (auto c = Compiled_.find(CacheKey(lexed, editable)); c != Compiled_.end()) {
+    if (c->second->TablesChanged == TablesChanged_) return c->second->Shape;
+    if (c->second->Holder != nullptr) c->second->Holder->Finish();
+    sqlite3_finalize(c->second->Stmt);
+    Compiled_.erase(c);
+  }
+  return Compile(lexed, sql, editable, false).Shape;
+}
+
+CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql, bool editable, bool checkSchema) {
+  if (auto c = Compiled_.find(CacheKey(lexed, editable)); c != Compiled_.end()) {
+    CompiledStatement& hit = *c->second;
+    // One statement serves one reader at a time: an unfinished one reads its rest first.
+    if (hit.Holder != nullptr) hit.Holder->Finish();
+    if (!hit.Info.SchemaDependent || !checkSchema || hit.SchemaVersion == SchemaVersion()) return hit;
+    sqlite3_finalize(hit.Stmt);
+    Compiled_.erase(c);
   }
 
   auto compiled = std::make_unique<CompiledStatement>();
@@ -251,6 +264,7 @@ CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql,
   compiled->Info = Translate(
       lexed, sql, [this](std::string_view table) { return TargetColumns(*this, table); }, editable);
   compiled->SchemaVersion = version;
+  compiled->TablesChanged = TablesChanged_;
   const std::string& text = compiled->Info.Sql;
   int rc = sqlite3_prepare_v3(Db(), text.c_str(), static_cast<int>(text.size()), SQLITE_PREPARE_PERSISTENT,
                               &compiled->Stmt, nullptr);
@@ -271,8 +285,8 @@ CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql,
     Compiled_.clear();
     Structural_.clear();
   }
-  Structural_[key] = compiled->Info.StructuralLiterals;
-  auto [it, inserted] = Compiled_.insert_or_assign(full(compiled->Info.StructuralLiterals), std::move(compiled));
+  Structural_[(editable ? "E " : "S ") + lexed.Shape] = compiled->Info.StructuralLiterals;
+  auto [it, inserted] = Compiled_.insert_or_assign(CacheKey(lexed, editable), std::move(compiled));
   return *it->second;
 }
 
@@ -281,6 +295,15 @@ void Connection::RefreshShape(CompiledStatement& c) const {
   if (reprepares == c.Reprepares) return;
   c.Shape = MakeShape(c.Stmt, c.Info.BaseTable);
   c.Reprepares = reprepares;
+}
+
+void Connection::SetSqlObserver(std::function<void(std::string_view)> observer) {
+  Observer_ = std::move(observer);
+  int (*tell)(unsigned, void*, void*, void*) = [](unsigned, void* self, void*, void* text) {
+    static_cast<Connection*>(self)->Observer_(static_cast<const char*>(text));
+    return 0;
+  };
+  sqlite3_trace_v2(Db(), Observer_ ? SQLITE_TRACE_STMT : 0, Observer_ ? tell : nullptr, this);
 }
 
 void BindLiteral(sqlite3_stmt* stmt, int index, const Literal& literal) {

@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -52,18 +53,20 @@ struct CompiledStatement {
   sqlite3_stmt* Stmt = nullptr;
   std::shared_ptr<const ResultShape> Shape;
   int SchemaVersion = 0;
+  std::uint64_t TablesChanged = 0;  // the connection's count of its own table changes when compiled
   int Reprepares = 0;  // SQLite's count of re-preparations when Shape was made
   Fetch* Holder = nullptr;  // the unfinished fetch reading from Stmt
 };
 
 /// What the database is at a moment: equal stamps, equal rows. The data
-/// version changes with every commit of another connection, the count of
-/// changes with every row this one writes, the schema version with every
-/// change of tables.
+/// version changes with every change of the file (rows or tables, by this
+/// connection or another program), the count of changes with every row this
+/// connection writes inside its transaction, the temporary schema's version
+/// with every change of this connection's temporary tables.
 struct DataStamp {
   std::int64_t DataVersion = -1;
   std::int64_t Changes = 0;
-  std::int64_t SchemaVersion = 0;
+  std::int64_t TempSchema = 0;
   friend bool operator==(const DataStamp&, const DataStamp&) = default;
 };
 
@@ -126,6 +129,14 @@ class Connection {
   /// against the schema first, unless `checkSchema` is false: then the
   /// caller checks it inside its own read (see RunQuery).
   CompiledStatement& Compile(const Lexed& lexed, std::string_view sql, bool editable, bool checkSchema = true);
+  /// The columns of the SELECT that Compile makes of `lexed`, without taking
+  /// its statement from a reader that is still reading it. A statement
+  /// compiled before this connection changed its tables is compiled anew, so
+  /// that a table it names and that is gone is told now.
+  std::shared_ptr<const ResultShape> Describe(const Lexed& lexed, std::string_view sql, bool editable);
+  /// This connection changed the definition of its tables (SQLite finds out
+  /// about another program's changes at a statement's next run).
+  void TablesChanged() { ++TablesChanged_; }
   /// After the first step of a SELECT: when SQLite prepared it again because
   /// a table changed (here or in another program), its columns are read anew.
   void RefreshShape(CompiledStatement& c) const;
@@ -134,28 +145,38 @@ class Connection {
   /// SQLite's schema cookies: the sum changes whenever any program changes a
   /// table of the file, or this connection one of its temporary tables.
   int SchemaVersion();
-  /// The database's stamp now.
+  /// The database's stamp now; current only inside a read (after a
+  /// statement's first step), since another program's commit is seen when
+  /// a read begins.
   DataStamp Stamp();
 
-  /// True when rows of `key` may still be held (LastResult may find them).
-  bool HasResult(const std::string& key) const { return Results_.contains(key); }
   /// The rows `key` (a SELECT's text) gave the last time, while the
   /// database's stamp is still `stamp`; else nothing.
   std::shared_ptr<Fetch> LastResult(const std::string& key, const DataStamp& stamp);
+  /// Called with the SQLite text of each statement as it starts running
+  /// (its literals as parameters); nothing for none.
+  void SetSqlObserver(std::function<void(std::string_view)> observer);
+
   /// Keeps a weak hold on the rows `key` gave, for LastResult.
   void KeepResult(const std::string& key, const std::shared_ptr<Fetch>& fetch);
 
  private:
   explicit Connection(Options options) : Options_(std::move(options)) {}
   void FinalizeAll();
+  int PragmaValue(const std::string& pragma);
+  /// The key of `lexed`'s compiled statement: its shape and the values of
+  /// the literals written into it; "" before it was first compiled.
+  std::string CacheKey(const Lexed& lexed, bool editable) const;
 
   Options Options_;
   sqlite3* Db_ = nullptr;
   std::unordered_map<std::string, sqlite3_stmt*> Internal_;
   std::uint64_t Generation_ = 0;
+  std::uint64_t TablesChanged_ = 0;
   std::unordered_map<std::string, std::vector<int>> Structural_;
   std::unordered_map<std::string, std::unique_ptr<CompiledStatement>> Compiled_;
   std::unordered_map<std::string, std::weak_ptr<Fetch>> Results_;
+  std::function<void(std::string_view)> Observer_;
 };
 
 }  // namespace dao::detail

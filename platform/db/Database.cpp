@@ -52,10 +52,9 @@ std::shared_ptr<Recordset> Database::OpenRecordset(std::string_view source, int 
   if (type == dbOpenTable && !isTable) RaiseJet(ErrInvalidOperation);
   std::string sql = isTable ? "SELECT * FROM [" + table + "]" : std::string(source);
   const bool editable = type == dbOpenTable || type == dbOpenDynaset;
-  detail::QueryRows rows = detail::RunQuery(Connection(), sql, editable);
-  // A table's recordset knows its count at once, as a table does.
-  if (type == dbOpenTable) rows.Rows->Finish();
-  return std::make_shared<Recordset>(Connection_, std::move(sql), type, editable, std::move(rows));
+  // Made now, so that its faults show at once; run when first looked at.
+  std::shared_ptr<const detail::ResultShape> shape = detail::PrepareQuery(Connection(), sql, editable);
+  return std::make_shared<Recordset>(Connection_, std::move(sql), type, editable, std::move(shape));
 }
 
 void Database::CreateTempTable(std::string_view name) { detail::CreateTemporaryCopy(Connection(), name); }

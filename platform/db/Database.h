@@ -90,10 +90,12 @@ class Database {
   StatementHook Hook_;
 };
 
-/// Every recordset of every database that has rows left to read reads a
-/// few more and lets go of its read lock, so that no other program waits on
-/// this one while it waits for the user; asked for more rows later, it runs
-/// its query again and reads on.
+/// Every recordset of every database that has rows left to read lets go of
+/// its read lock, so that no other program waits on this one while it waits
+/// for the user: one whose query sorted its rows reads the rest first (they
+/// are all made already, and reading on later would sort them again); any
+/// other reads a few more, and asked for more rows later, it runs its query
+/// again and reads on.
 void ReleaseReadLocks();
 
 }  // namespace dao

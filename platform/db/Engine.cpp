@@ -63,6 +63,15 @@ Workspace& DBEngine::Workspaces(int index) {
   return *Default_;
 }
 
+void DBEngine::SetSqlObserver(SqlObserver observer) {
+  Observer_ = std::move(observer);
+  if (Default_) Default_->Observe(Observer_);
+}
+
+void Workspace::Observe(const DBEngine::SqlObserver& observer) {
+  for (const auto& db : LiveDatabases()) db->Connection_->SetSqlObserver(observer);
+}
+
 std::shared_ptr<Database> Workspace::OpenDatabase(std::string_view path, bool exclusive, bool readOnly,
                                                   std::string_view connect) {
   if (!connect.empty() && connect != ";") RaiseJet(ErrNoIsam);
@@ -98,6 +107,7 @@ std::shared_ptr<Database> Workspace::Open(std::string_view path, bool exclusive,
   options.MayCreateTables = Account_.MayCreateTables;
   std::shared_ptr<detail::Connection> connection = detail::Connection::Open(options);
   if (create) detail::EnsureCatalog(*connection);
+  if (Engine_.Observer()) connection->SetSqlObserver(Engine_.Observer());
   auto db = std::make_shared<Database>(connection);
   // A database opened inside a transaction takes part in it from here on.
   for (int level = 1; level <= Depth_; ++level) connection->Exec(BeginLevel(*connection, level, WriteTrans_));

@@ -25,6 +25,7 @@
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -75,8 +76,11 @@ class Workspace {
   const std::string& UserName() const { return Account_.User; }
 
  private:
+  friend class DBEngine;
   std::shared_ptr<Database> Open(std::string_view path, bool exclusive, bool readOnly, bool create);
   std::vector<std::shared_ptr<Database>> LiveDatabases();
+  /// Gives every open database the engine's observer of statements.
+  void Observe(const std::function<void(std::string_view)>& observer);
 
   const DBEngine& Engine_;
   WorkgroupAccount Account_;
@@ -113,12 +117,21 @@ class DBEngine {
   /// and the account checked, at the first call.
   Workspace& Workspaces(int index);
 
+  /// Called with the SQLite text of each statement that a database of this
+  /// engine starts, open now or later, its literals as parameters (?1,
+  /// ?2...); an empty observer (the default) for none. Tests read the query
+  /// plans of what the programs really ask, and count how often a query runs.
+  using SqlObserver = std::function<void(std::string_view sqliteSql)>;
+  void SetSqlObserver(SqlObserver observer);
+  const SqlObserver& Observer() const { return Observer_; }
+
  private:
   std::string SystemDB_;
   std::string DefaultUser_ = "admin";
   std::string DefaultPassword_;
   std::string IniPath_;
   int LockWaitMs_ = 2000;
+  SqlObserver Observer_;
   std::unique_ptr<Workspace> Default_;
 };
 

@@ -89,21 +89,23 @@ void Fetch::Release() {
 
 void Fetch::Suspend(std::size_t ahead) {
   if (Compiled_ == nullptr) return;
-  Reach(Rows_.Size() + ahead);
+  // A sorted query made all its rows before giving the first: the rest cost
+  // only their reading now, and running it again would sort them all again.
+  const bool sorted = sqlite3_stmt_status(Compiled_->Stmt, SQLITE_STMTSTATUS_SORT, 0) > 0;
+  Reach(sorted ? SIZE_MAX : Rows_.Size() + ahead);
   if (Compiled_ == nullptr) return;
   Unbind();
   Suspended_ = true;
 }
 
-// Runs the query again and steps past the rows already read. When another
-// program changed the database meanwhile, it goes on after the row equal to
-// the last one read (rows it added before that one stay out, as they would
-// have had the rows been read at once); only when that row is gone does it
-// go on by count.
+// Runs the query again and steps past the rows already read. When the
+// database changed meanwhile, it goes on after the row equal to the last
+// one read (rows added before that one stay out, as they would have had the
+// rows been read at once); only when that row is gone does it go on by
+// count.
 bool Fetch::Resume() {
   Suspended_ = false;
   std::erase(Pending(), this);  // nothing finishes this fetch while it starts again
-  const bool changed = !(Connection_->Stamp() == Stamp_);
   Lexed lexed = Lex(Sql_);
   CompiledStatement& compiled = Connection_->Compile(lexed, Sql_, Editable_);
   const ResultShape& now = *compiled.Shape;
@@ -116,9 +118,10 @@ bool Fetch::Resume() {
   Pending().push_back(this);
   sqlite3_stmt* stmt = compiled.Stmt;
   Connection_->BindLiterals(compiled, Lexed_);
-  int rc = SQLITE_ROW;
-  if (changed) {
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+  int rc = sqlite3_step(stmt);
+  // Inside the read now: whether anything changed since the rows were read.
+  if (rc == SQLITE_ROW && !(Connection_->Stamp() == Stamp_)) {
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
       if (Rows_.MatchesLast(stmt, Shape_->Types)) return true;
     }
     if (rc != SQLITE_DONE) {
@@ -126,13 +129,12 @@ bool Fetch::Resume() {
       Connection_->Fail(rc, Phase::Read);
     }
     sqlite3_reset(stmt);
-  }
-  for (std::size_t skipped = 0; skipped < Rows_.Size(); ++skipped) {
     rc = sqlite3_step(stmt);
-    if (rc == SQLITE_ROW) continue;
+  }
+  for (std::size_t skipped = 1; rc == SQLITE_ROW && skipped < Rows_.Size(); ++skipped) rc = sqlite3_step(stmt);
+  if (rc != SQLITE_ROW) {
     Release();
     if (rc != SQLITE_DONE) Connection_->Fail(rc, Phase::Read);
-    break;
   }
   return true;
 }
@@ -173,18 +175,18 @@ void AbandonFetches(Connection& c) {
   }
 }
 
+std::shared_ptr<const ResultShape> PrepareQuery(Connection& c, std::string_view sql, bool editable) {
+  c.Db();
+  Lexed lexed = Lex(sql);
+  if (KindOf(lexed) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
+  return c.Describe(lexed, sql, editable);
+}
+
 QueryRows RunQuery(Connection& c, std::string_view sql, bool editable) {
   c.Db();
   Lexed lexed = Lex(sql);
   if (KindOf(lexed) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
   const std::string key = ResultKey(lexed, editable);
-  if (c.HasResult(key)) {
-    if (std::shared_ptr<Fetch> same = c.LastResult(key, c.Stamp())) {
-      if (same->Sql() == sql) return {same, same->Shape()};
-      CompiledStatement& compiled = c.Compile(lexed, sql, editable);
-      if (compiled.Shape && SameColumns(*compiled.Shape, *same->Shape())) return {same, compiled.Shape};
-    }
-  }
   std::shared_ptr<Fetch> fetch;
   CompiledStatement& compiled = c.Compile(lexed, sql, editable, false);
   if (!compiled.Info.SchemaDependent) {
@@ -195,9 +197,7 @@ QueryRows RunQuery(Connection& c, std::string_view sql, bool editable) {
     const int version = compiled.SchemaVersion;
     try {
       fetch = std::make_shared<Fetch>(c, std::string(sql), editable, std::move(lexed), compiled);
-      const bool current =
-          fetch->Rows().Size() > 0 ? fetch->Stamp().SchemaVersion == version : c.SchemaVersion() == version;
-      if (!current) fetch.reset();
+      if (c.SchemaVersion() != version) fetch.reset();
     } catch (const vb::Error&) {
       fetch.reset();  // told again below, by a translation made anew when the tables changed
     }
@@ -208,7 +208,15 @@ QueryRows RunQuery(Connection& c, std::string_view sql, bool editable) {
     }
   }
   // An empty result is not kept: it has no stamp, and running it again costs little.
-  if (fetch->Rows().Size() > 0) c.KeepResult(key, fetch);
+  if (fetch->Rows().Size() == 0) return {fetch, fetch->Shape()};
+  // The same query while nothing changed: the rows read the last time, told
+  // by the stamp this run took inside its own read.
+  if (std::shared_ptr<Fetch> same = c.LastResult(key, fetch->Stamp())) {
+    const std::shared_ptr<const ResultShape> shape = fetch->Shape();
+    if (same->Sql() == sql) return {same, same->Shape()};
+    if (SameColumns(*shape, *same->Shape())) return {same, shape};
+  }
+  c.KeepResult(key, fetch);
   return {fetch, fetch->Shape()};
 }
 

@@ -6,15 +6,17 @@
 // open and holds SQLite's read lock. So that nothing waits on it, every
 // unfinished fetch reads its remaining rows before any connection writes,
 // and when the program waits for the user (ReleaseReadLocks, which the
-// window layer calls) it reads a little ahead and lets go of its statement:
-// asked for more later, it runs its query again and reads on past the rows
-// it has (past the row equal to its last one when another program changed
-// the database in between, so no row shows twice). A query run again while
-// nothing changed in the
-// database (no change here, none committed by another program, no change of
-// tables) shares the rows it read the last time instead of running again; a
-// query is the same when it differs only in blanks and the case of its
-// words, its literals being equal.
+// window layer calls) it lets go of its statement. A query that sorted its
+// rows has made them all before the first: it reads the rest then, so a
+// list read a screen at a time costs one run whatever its length. Any other
+// reads a little ahead: asked for more later, it runs its query again and
+// reads on past the rows it has (past the row equal to its last one when
+// the database changed in between, so no row shows twice). A query run
+// again while nothing changed in the database (no change here, none
+// committed by another program, no change of tables) shares the rows it
+// read the last time, as its run finds at its first row; a query is the
+// same when it differs only in blanks and the case of its words, its
+// literals being equal.
 //
 // RunStatement runs one action or definition statement; SQLite undoes a
 // statement that fails part-way, so a failure leaves no half of it.
@@ -83,6 +85,11 @@ struct QueryRows {
   std::shared_ptr<Fetch> Rows;
   std::shared_ptr<const ResultShape> Shape;
 };
+
+/// The columns of a Jet SELECT, made ready to run (its faults of syntax,
+/// tables and columns raised now); nothing is read. A statement other than
+/// SELECT is error 3219.
+std::shared_ptr<const ResultShape> PrepareQuery(Connection& c, std::string_view sql, bool editable);
 
 /// The rows of a Jet SELECT; with `editable`, each row's rowid when it reads one table.
 /// A statement other than SELECT is error 3219.

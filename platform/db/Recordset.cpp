@@ -50,31 +50,52 @@ void Field::SetValue(const vb::Variant& value) {
 // --- Recordset ---
 
 Recordset::Recordset(std::shared_ptr<detail::Connection> connection, std::string sql, int type, bool editable,
-                     detail::QueryRows rows)
+                     std::shared_ptr<const detail::ResultShape> shape)
     : Connection_(std::move(connection)), Sql_(std::move(sql)), Type_(type), Editable_(editable) {
-  Load(std::move(rows));
+  TakeShape(std::move(shape));
+}
+
+Collection<Field>& Recordset::Fields() {
+  // The columns known before a run may be those of a table another program
+  // has made anew since: the run tells.
+  if (Mode_ != EditMode::Add && IsOpen()) Start();
+  return Fields_;
 }
 
 Recordset::~Recordset() = default;
 
-void Recordset::Load(detail::QueryRows rows) {
-  const bool sameShape = Shape_ == rows.Shape;
-  Rows_ = std::move(rows.Rows);
-  Shape_ = std::move(rows.Shape);
-  Deleted_.clear();
-  Edited_.clear();
-  Added_.clear();
+void Recordset::TakeShape(std::shared_ptr<const detail::ResultShape> shape) {
+  const bool sameColumns = Shape_ != nullptr && Shape_->Names.size() == shape->Names.size();
+  Shape_ = std::move(shape);
   Updatable_ = Editable_ && !Shape_->BaseTable.empty();
   Types_ = Shape_->Types;
-  if (!sameShape) {
+  // A field is its position: the ones handed out stay good while the count does.
+  if (!sameColumns) {
     std::vector<Field> fields;
     for (std::size_t i = 0; i < Shape_->Names.size(); ++i) fields.emplace_back(this, static_cast<int>(i));
     Fields_ = Collection<Field>(std::move(fields));
   }
+}
+
+void Recordset::Forget() {
+  Rows_.reset();
+  Deleted_.clear();
+  Edited_.clear();
+  Added_.clear();
   Mode_ = EditMode::None;
   NoMatch_ = false;
   Row_ = 0;
   PendingLast_ = false;
+}
+
+void Recordset::Start() const {
+  if (Rows_ == nullptr) const_cast<Recordset&>(*this).Adopt(detail::RunQuery(*Connection_, Sql_, Editable_));
+}
+
+void Recordset::Adopt(detail::QueryRows rows) {
+  Forget();  // what this recordset added is among the table's rows now
+  Rows_ = std::move(rows.Rows);
+  TakeShape(std::move(rows.Shape));
   Bof_ = Eof_ = !Has(0);
 }
 
@@ -118,12 +139,14 @@ void Recordset::Settle() const {
 }
 
 void Recordset::CheckCurrent() const {
+  Start();
   Settle();
   if (Bof_ || Eof_) RaiseJet(ErrNoCurrentRecord);
   if (std::binary_search(Deleted_.begin(), Deleted_.end(), Row_)) RaiseJet(ErrRecordDeleted);
 }
 
 bool Recordset::Has(std::size_t row) const {
+  Start();
   const std::size_t read = Rows_->Rows().Size();
   if (row < read + Added_.size()) return true;
   if (!Added_.empty()) return false;  // rows are added after the last one read
@@ -135,6 +158,7 @@ bool Recordset::Live(std::size_t row) const {
 }
 
 std::size_t Recordset::AllRows() const {
+  Start();
   Rows_->Finish();
   return Rows_->Rows().Size() + Added_.size();
 }
@@ -174,16 +198,19 @@ void Recordset::GoTo(std::size_t row) {
 
 bool Recordset::EOF_() const {
   CheckOpen();
+  Start();
   return Eof_;
 }
 
 bool Recordset::BOF() const {
   CheckOpen();
+  Start();
   return Bof_;
 }
 
 void Recordset::MoveFirst() {
   CheckBackwards();
+  Start();
   Mode_ = EditMode::None;
   for (std::size_t i = 0; Has(i); ++i) {
     if (Live(i)) return GoTo(i);
@@ -193,6 +220,7 @@ void Recordset::MoveFirst() {
 
 void Recordset::MoveLast() {
   CheckOpen();
+  Start();
   Mode_ = EditMode::None;
   if (!Rows_->Done() && Added_.empty() && Deleted_.empty() && Has(0)) {
     // There is a last row; it is read when it is looked at.
@@ -208,6 +236,7 @@ void Recordset::MoveLast() {
 
 void Recordset::MoveNext() {
   CheckOpen();
+  Start();
   if (Eof_) RaiseJet(ErrNoCurrentRecord);
   Mode_ = EditMode::None;
   Settle();
@@ -222,6 +251,7 @@ void Recordset::MoveNext() {
 
 void Recordset::MovePrevious() {
   CheckBackwards();
+  Start();
   if (Bof_) RaiseJet(ErrNoCurrentRecord);
   Mode_ = EditMode::None;
   Settle();
@@ -240,6 +270,7 @@ long Recordset::RecordCount() const {
 
 long Recordset::AbsolutePosition() const {
   CheckOpen();
+  Start();
   Settle();
   if (Bof_ || Eof_ || !Live(Row_)) return -1;
   auto before = std::lower_bound(Deleted_.begin(), Deleted_.end(), Row_) - Deleted_.begin();
@@ -269,11 +300,13 @@ bool Recordset::HasPosition(long position) {
 
 long Recordset::RowsRead() const {
   CheckOpen();
+  Start();
   return static_cast<long>(Rows_->Rows().Size() + Added_.size() - Deleted_.size());
 }
 
 bool Recordset::MoreRows() const {
   CheckOpen();
+  Start();
   return !Rows_->Done() && Added_.empty();
 }
 
@@ -301,6 +334,7 @@ void Recordset::FindFirst(std::string_view criteria) { Find(criteria, 0); }
 
 void Recordset::FindNext(std::string_view criteria) {
   CheckOpen();
+  Start();
   Settle();
   Find(criteria, Bof_ ? 0 : Row_ + 1);
 }
@@ -308,6 +342,7 @@ void Recordset::FindNext(std::string_view criteria) {
 // Evaluates the criteria in SQLite over each row's own values, bound as the fields of a one-row table.
 void Recordset::Find(std::string_view criteria, std::size_t from) {
   CheckBackwards();
+  Start();
   Mode_ = EditMode::None;
   detail::Lexed lexed = detail::Lex(criteria);
   detail::Translation condition = detail::TranslateCondition(lexed, criteria);
@@ -439,17 +474,14 @@ void Recordset::Delete() {
 
 void Recordset::Requery() {
   CheckOpen();
-  Load(detail::RunQuery(*Connection_, Sql_, Editable_));
+  // Run while the old rows are still held, so that they are shared when nothing changed.
+  Adopt(detail::RunQuery(*Connection_, Sql_, Editable_));
 }
 
 void Recordset::Close() {
   Closed_ = true;
-  Rows_.reset();
-  Deleted_.clear();
-  Edited_.clear();
-  Added_.clear();
+  Forget();
   Buffer_.clear();
-  Mode_ = EditMode::None;
 }
 
 }  // namespace dao

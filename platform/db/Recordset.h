@@ -1,8 +1,13 @@
 //===- Recordset.h - The rows of a query or table, and their fields --------===//
 //
 // A recordset reads its query's rows as they are asked for, as a dynaset
-// does: opening one reads the first row, moving on reads up to the row moved
-// to, and MoveLast or RecordCount read the rest. The rows read are kept
+// does: opening one makes the query (its faults are told at once) and reads
+// nothing; the first look (EOF_, a move, its fields outside AddNew) runs it
+// and reads the first row, moving on reads up to the row moved to, and
+// MoveLast or RecordCount read the rest. The rows are those of that first
+// look. A recordset opened only to add rows reads none: AddNew and Update
+// are one insert, and its rows, the added ones among them, are read when it
+// is first looked at. The rows read are kept
 // compactly; moving to a row by its position, AbsolutePosition and a known
 // RecordCount cost the same whatever the number of rows. No read lock
 // outlives the work at hand: the rows left are read before the program
@@ -104,8 +109,10 @@ struct RowBookmark {
 class Recordset {
  public:
   /// Made by Database::OpenRecordset.
+  /// Made by Database::OpenRecordset with the query's columns; it runs the
+  /// query when first looked at.
   Recordset(std::shared_ptr<detail::Connection> connection, std::string sql, int type, bool editable,
-            detail::QueryRows rows);
+            std::shared_ptr<const detail::ResultShape> shape);
   ~Recordset();
   Recordset(const Recordset&) = delete;
   Recordset& operator=(const Recordset&) = delete;
@@ -162,9 +169,10 @@ class Recordset {
   /// False once it or its database is closed: every other member then raises 3420.
   bool IsOpen() const;
 
-  Collection<Field>& Fields() { return Fields_; }
-  Field& Fields(int index) { return Fields_.Item(index); }
-  Field& Fields(std::string_view name) { return Fields_.Item(name); }
+  /// The fields: a look at the rows, unless a new row is being written.
+  Collection<Field>& Fields();
+  Field& Fields(int index) { return Fields().Item(index); }
+  Field& Fields(std::string_view name) { return Fields().Item(name); }
 
  private:
   friend class Field;
@@ -176,7 +184,13 @@ class Recordset {
   void CheckCurrent() const;
   /// A MoveLast not carried out yet is carried out.
   void Settle() const;
-  void Load(detail::QueryRows rows);
+  /// Runs the query, when its rows are first looked at.
+  void Start() const;
+  /// Takes the rows of a run of the query; the first becomes current.
+  void Adopt(detail::QueryRows rows);
+  /// Lets go of the rows and of what was written beside them.
+  void Forget();
+  void TakeShape(std::shared_ptr<const detail::ResultShape> shape);
   void Find(std::string_view criteria, std::size_t from);
   /// Reads rows until row `row` is there; false when the query has no such row.
   bool Has(std::size_t row) const;
@@ -200,7 +214,8 @@ class Recordset {
   bool Closed_ = false;
   std::shared_ptr<const detail::ResultShape> Shape_;
   // The query's rows, shared with other recordsets of the same query while
-  // nothing changed; what this recordset wrote is kept beside them.
+  // nothing changed; what this recordset wrote is kept beside them. None
+  // until the rows are first looked at.
   std::shared_ptr<detail::Fetch> Rows_;
   std::vector<std::size_t> Deleted_;  // sorted
   std::unordered_map<std::size_t, std::vector<vb::Variant>> Edited_;

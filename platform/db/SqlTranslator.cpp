@@ -604,7 +604,7 @@ class Parser {
       star = true;
     } else if (!AtSymbol(")")) {
       do {
-        args.push_back(Expression());
+        args.push_back(AtWholeArgument() ? WholeArgument() : Expression());
       } while (AcceptSymbol(","));
     }
     ExpectSymbol(")");
@@ -630,6 +630,19 @@ class Parser {
       }
     }
     return {sql + ")", true, aggregate, {}};
+  }
+
+  // A whole number given to a function (a position, a length) is written
+  // into the statement: an index on the same expression can then answer it.
+  bool AtWholeArgument() const {
+    const Token& t = Peek();
+    return t.Kind == TokenKind::Literal && L_.Literals[t.Literal].Type == Literal::Kind::Integer &&
+           (AtSymbol(",", 1) || AtSymbol(")", 1));
+  }
+  Expr WholeArgument() {
+    const Token& t = Next();
+    Out_.StructuralLiterals.push_back(t.Literal);
+    return {std::to_string(L_.Literals[t.Literal].IntValue), true, false, {}};
   }
 
   static Expr Joined(const Expr& left, std::string_view op, const Expr& right) {

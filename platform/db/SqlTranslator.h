@@ -22,7 +22,9 @@
 // - A value inserted or assigned into a DateTime column goes through
 //   jet_cvdate, so a "dd/mm/yyyy" text is stored as a date.
 // - Literals become numbered parameters bound from the statement's literal
-//   list, except the column numbers of ORDER BY, which shape the statement.
+//   list, except the column numbers of ORDER BY and the whole numbers given
+//   to a function (`left(Archivo,8)`), which shape the statement: an index
+//   on the same expression can answer it.
 //
 // A statement ends at its end or at one ";"; anything after is error 3142.
 // Parentheses, subqueries, NOT and signs nested deeper than a hundred levels

@@ -9,6 +9,8 @@
 #include <QSignalBlocker>
 #include <QTableView>
 
+#include <algorithm>
+#include <climits>
 #include <optional>
 #include <vector>
 
@@ -29,21 +31,23 @@ class GridModel : public QAbstractTableModel {
   GridModel(forms::DataGrid& grid, ViewHost& host, QObject* parent)
       : QAbstractTableModel(parent), Grid_(grid), Host_(host) {}
 
-  /// Reads the rows and columns again: the rows the recordset has read; the
-  /// view asks for more as it scrolls to them (fetchMore).
+  /// Reads the rows and columns again: a screen of rows and more; the view
+  /// asks for more as it scrolls to them (fetchMore). The recordset may have
+  /// read further (a sorted list reads all its rows at once).
   void Reload() {
     beginResetModel();
     Rows_.clear();
     constexpr long kFirstRows = 64;  // a screen and more
-    RowCount_ = static_cast<int>(Grid_.ReadRows(kFirstRows));
+    RowCount_ = static_cast<int>(std::min(Grid_.ReadRows(kFirstRows), kFirstRows));
     ColumnCount_ = Grid_.ColumnCount();
     Rows_.resize(static_cast<std::size_t>(RowCount_));
     endResetModel();
   }
 
-  /// Takes in the rows the recordset read since (a move to its last row, say).
-  void Grow() {
-    const int rows = static_cast<int>(Grid_.RowsRead());
+  /// Takes in the rows the recordset read since, up to `limit` (all of them
+  /// after a move to its last row, say).
+  void Grow(long limit = LONG_MAX) {
+    const int rows = static_cast<int>(std::min(Grid_.RowsRead(), limit));
     if (rows <= RowCount_) return;
     beginInsertRows(QModelIndex(), RowCount_, rows - 1);
     RowCount_ = rows;
@@ -51,12 +55,14 @@ class GridModel : public QAbstractTableModel {
     endInsertRows();
   }
 
-  bool canFetchMore(const QModelIndex& parent) const override { return !parent.isValid() && Grid_.MoreRows(); }
+  bool canFetchMore(const QModelIndex& parent) const override {
+    return !parent.isValid() && (RowCount_ < Grid_.RowsRead() || Grid_.MoreRows());
+  }
   void fetchMore(const QModelIndex& parent) override {
     if (parent.isValid()) return;
     constexpr long kMore = 256;
     Grid_.ReadRows(RowCount_ + kMore);
-    Grow();
+    Grow(RowCount_ + kMore);
   }
 
   int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : RowCount_; }
@@ -187,8 +193,8 @@ class GridView : public ControlView {
   void ShowCurrentRow() {
     QItemSelectionModel* selection = Table_->selectionModel();
     QSignalBlocker block(selection);
-    Model_->Grow();
     long row = Grid_.Row();
+    Model_->Grow(row + 1);  // down to the current row (the last one, after End)
     if (row < 0 || row >= Model_->rowCount(QModelIndex())) {
       selection->clearSelection();
       return;

@@ -25,8 +25,8 @@
 namespace app::testing {
 
 void Declaracion::SetUp() {
-  ASSERT_FALSE(kr::testing::BaseInstalada().empty()) << "LUD917 did not install the form's tables";
-  kr::testing::CopiaBaseInstalada(Instalacion.Layout().Database);
+  PonBase();
+  if (HasFatalFailure()) return;
   ASSERT_TRUE(Arranca());
   RegistraFrm0917();
   RegistraDesgloses();
@@ -36,6 +36,11 @@ void Declaracion::SetUp() {
     ++ListasMostradas;
     ListaAlAbrir = vb::ReadFileBytes(G().ArchivoSalida);
   });
+}
+
+void Declaracion::PonBase() {
+  ASSERT_FALSE(kr::testing::BaseInstalada().empty()) << "LUD917 did not install the form's tables";
+  kr::testing::CopiaBaseInstalada(Instalacion.Layout().Database);
 }
 
 void Declaracion::Ejecuta(std::initializer_list<std::string> sentencias) {

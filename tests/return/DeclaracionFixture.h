@@ -43,6 +43,8 @@ inline const Fila kNoRectifica{"871", "0"};
 class Declaracion : public Programa {
  protected:
   void SetUp() override;
+  /// Puts the database KR917 starts on in place: the sample after LUD917's run.
+  virtual void PonBase();
 
   /// Runs statements on the program's database.
   void Ejecuta(std::initializer_list<std::string> sentencias);

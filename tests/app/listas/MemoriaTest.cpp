@@ -19,8 +19,8 @@ class Memoria : public Listas {
   void AbreYCierra(forms::Menu MDIFrm::*comando, std::function<void(F&)> cierra) {
     const std::size_t antes = dao::RowsInMemory();
     User.ExpectModal<F>([&](F& f) {
-      EXPECT_GT(dao::RowsInMemory(), antes);
       EXPECT_GT(f.grdContrib.RowCount(), 0);
+      EXPECT_GT(dao::RowsInMemory(), antes);
       cierra(f);
     });
     User.ChooseMenu(Principal().*comando);

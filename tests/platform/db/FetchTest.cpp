@@ -30,7 +30,7 @@ class Fetching : public DbTest {
 TEST_F(Fetching, ReadsBothWaysOverManyRowsAndOnlyAsFarAsAsked) {
   const std::size_t before = RowsInMemory();
   auto rs = List();
-  EXPECT_EQ(RowsInMemory() - before, 1u);  // the first row only
+  EXPECT_EQ(RowsInMemory() - before, 0u);  // nothing until a row is looked at
   for (int i = 0; i < 10; ++i) rs->MoveNext();
   EXPECT_EQ(RowsInMemory() - before, 11u);
   EXPECT_EQ(rs->AbsolutePosition(), 10);
@@ -134,6 +134,7 @@ TEST_F(Fetching, ClosingGivesTheRowsBack) {
   const std::size_t before = RowsInMemory();
   auto rs = List();
   auto other = List();
+  ASSERT_FALSE(other->EOF_());  // both look at the rows
   ASSERT_EQ(rs->RecordCount(), kRows);
   EXPECT_EQ(RowsInMemory() - before, static_cast<std::size_t>(kRows));
   rs->Close();
@@ -167,6 +168,7 @@ TEST_F(Fetching, UnreadRowsHoldNoLockWhileTheProgramWaits) {
 // after them shows, and none shows twice.
 TEST_F(Fetching, ReadingGoesOnWhereItStoppedAfterTheLockWasLetGo) {
   auto rs = List();
+  ASSERT_FALSE(rs->EOF_());
   ReleaseReadLocks();  // reads a few rows ahead and lets go
   const long read = rs->RowsRead();
   ASSERT_GT(read, 1);
@@ -188,8 +190,58 @@ TEST_F(Fetching, ReadingGoesOnWhereItStoppedAfterTheLockWasLetGo) {
 
   // Unchanged, it simply goes on by count.
   auto again = Db->OpenRecordset("SELECT Doc_id_d FROM CAB WHERE Estado = 1 ORDER BY Doc_id_d");
+  ASSERT_FALSE(again->EOF_());
   ReleaseReadLocks();
   EXPECT_EQ(again->RecordCount(), kRows / 3);
+}
+
+// A list sorted by what no key orders is made whole before its first row:
+// read a screen at a time, as a grid reads it, its query runs once, and a
+// row another program adds between two screens changes nothing of what it shows.
+TEST_F(Fetching, ASortedListReadAScreenAtATimeRunsItsQueryOnce) {
+  constexpr long kScreen = 256;
+  int runs = 0;
+  Engine.SetSqlObserver([&](std::string_view sql) { runs += sql.find("ORDER BY \"Nombre\"") != std::string_view::npos; });
+  auto rs = Db->OpenRecordset("SELECT Doc_id_d, Nombre FROM CAB ORDER BY Nombre DESC");
+  std::vector<long> shown;
+  for (long read = 0; shown.empty() || rs->MoreRows(); read = rs->RowsRead()) {
+    rs->HasPosition(read + kScreen - 1);
+    ReleaseReadLocks();  // the user is waited for
+    shown.push_back(rs->RowsRead());
+    if (shown.size() == 1) {
+      DBEngine other;
+      other.Workspaces(0).OpenDatabase(Folder / "test.mdb")->Execute("INSERT INTO CAB VALUES ('1', 'Zzz', 0)");
+    }
+  }
+  Engine.SetSqlObserver(nullptr);
+  EXPECT_EQ(runs, 1);
+  ASSERT_EQ(rs->RecordCount(), kRows);
+  rs->MoveFirst();
+  EXPECT_EQ(Show(rs->Fields("Nombre").Value()), "Declarante 999");
+  rs->Requery();
+  EXPECT_EQ(Show(rs->Fields("Nombre").Value()), "Zzz");
+}
+
+// A recordset opened only to add rows reads none of the table's.
+TEST_F(Fetching, AddingRowsReadsNone) {
+  const std::size_t before = RowsInMemory();
+  int added = 0;
+  for (int type : {dbOpenTable, dbOpenDynaset}) {
+    SCOPED_TRACE(type);
+    for (const std::string source : {"CAB", "SELECT * FROM CAB"}) {
+      if (type == dbOpenTable && source != "CAB") continue;
+      auto rs = Db->OpenRecordset(source, type);
+      rs->AddNew();
+      rs->Fields("Doc_id_d").SetValue(vb::Variant("3000000000" + std::to_string(added++)));
+      rs->Fields("Nombre").SetValue(vb::Variant("Nuevo"));
+      rs->Update();
+      EXPECT_EQ(RowsInMemory(), before);
+      // Looked at afterwards, its rows are the table's, the new one among them once.
+      EXPECT_EQ(rs->RecordCount(), kRows + added);
+      rs->Close();
+    }
+  }
+  EXPECT_EQ(Rows("SELECT count(*) FROM CAB WHERE Nombre = 'Nuevo'"), std::vector<std::string>{"3"});
 }
 
 // Values are kept as compactly as they allow and read back as they were.

@@ -210,6 +210,7 @@ TEST_F(Records, WhatEachKindAllows) {
 
 TEST_F(Records, RecordsetsHoldNoLockAndRequerySeesNewRows) {
   auto rs = Db->OpenRecordset("SELECT * FROM DET");
+  ASSERT_FALSE(rs->EOF_());  // its rows are those of this first look
   // Another program's write, and even a change of the table, go through while the recordset is open.
   DBEngine other;
   auto second = other.Workspaces(0).OpenDatabase(Folder / "test.mdb");
