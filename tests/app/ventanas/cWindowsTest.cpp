@@ -70,8 +70,10 @@ TEST(cWindows, ClassNameIsTheClassOfTheFirstWindowWithThatTitle) {
   };
   const Case cases[] = {
       {"Documento", "Editor"},
-      {"DOCUMENTO", "Editor"},  // the platform finds a title without regard to case
-      {"Oculta", "Servicio"},   // hidden windows are found too
+      // The platform finds a title without regard to case, and finds hidden windows too.
+      {"DOCUMENTO", "Editor"},
+      {"Oculta", "Servicio"},
+      // The class comes cut to what its buffer holds.
       {"Larga", std::string(255, 'c')},
       {"Sin clase", ""},
       {"Nadie", ""},
@@ -86,8 +88,8 @@ TEST(cWindows, ClassNameIsTheClassOfTheFirstWindowWithThatTitle) {
 
 TEST(cWindows, CloseAppClosesTheWindowOfThatClassAndTitleAndNoOther) {
   const std::vector<FixedWindow> ventanas = {
-      {"Documento", "Visor", true},   {"Documento", "Editor", true}, {"Otro", "Editor", true},
-      {"Progman", "Progman", true},   {"Documento", "Editor", true},
+      {"Documento", "Visor", true}, {"Documento", "Editor", true}, {"Otro", "Editor", true},
+      {"Progman", "Progman", true}, {"Documento", "Editor", true},
   };
   struct Case {
     const char* Titulo;
