@@ -34,17 +34,41 @@ std::string_view After(std::string_view message, std::string_view prefix) {
   throw vb::Error(number, std::string(description));
 }
 
-// A CHECK constraint named "jetNNNN:Table.column" as engine error NNNN.
+// A CHECK constraint named "jetNNNN:Table.column" as engine error NNNN; a
+// rule set by anyone else is the table's general refusal.
 [[noreturn]] void RaiseCheck(std::string_view name) {
   int number = 0;
   if (StartsWith(name, "jet")) {
     std::string_view digits = name.substr(3);
     std::from_chars(digits.data(), digits.data() + digits.size(), number);
   }
+  if (number == 0) RaiseJet(ErrRuleRefused);
   std::size_t colon = name.find(':');
   std::string_view field = colon == std::string_view::npos ? name : name.substr(colon + 1);
-  if (number == 0) number = ErrConversion;
   RaiseJet(number, {field});
+}
+
+// A refused row says why: only a key or a unique index is a duplicate, and
+// a relationship or a trigger is told as itself.
+[[noreturn]] void RaiseConstraint(int extended, std::string_view message) {
+  switch (extended) {
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_ROWID:
+      RaiseJet(ErrDuplicateKey);
+    case SQLITE_CONSTRAINT_NOTNULL:
+      RaiseJet(ErrRequired, {After(message, "NOT NULL constraint failed: ")});
+    case SQLITE_CONSTRAINT_CHECK:
+      RaiseCheck(After(message, "CHECK constraint failed: "));
+    case SQLITE_CONSTRAINT_FOREIGNKEY:
+      RaiseJet(ErrRelatedRecord);
+    case SQLITE_CONSTRAINT_TRIGGER:
+      // RAISE(ABORT, 'text') in a trigger: its text is the whole message.
+      if (!message.empty()) RaiseJet(ErrValidationText, {message});
+      RaiseJet(ErrRuleRefused);
+    default:
+      RaiseJet(ErrRuleRefused);
+  }
 }
 
 // The columns of a prepared SELECT; with a base table, its last column is the rowid.
@@ -138,9 +162,7 @@ void Connection::Fail(int rc, Phase phase) const {
       if (phase == Phase::Open) RaiseJet(ErrDatabaseLocked, {Options_.DisplayPath});
       RaiseJet(phase == Phase::Save ? ErrSaveLocked : ErrUpdateLocked);
     case SQLITE_CONSTRAINT:
-      if (extended == SQLITE_CONSTRAINT_NOTNULL) RaiseJet(ErrRequired, {After(message, "NOT NULL constraint failed: ")});
-      if (extended == SQLITE_CONSTRAINT_CHECK) RaiseCheck(After(message, "CHECK constraint failed: "));
-      RaiseJet(ErrDuplicateKey);
+      RaiseConstraint(extended, message);
     case SQLITE_READONLY:
       RaiseJet(ErrReadOnly);
     case SQLITE_FULL:

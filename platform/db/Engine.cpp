@@ -106,6 +106,9 @@ std::shared_ptr<Database> Workspace::Open(std::string_view path, bool exclusive,
   options.BusyTimeoutMs = Engine_.LockWaitMs();
   options.MayCreateTables = Account_.MayCreateTables;
   std::shared_ptr<detail::Connection> connection = detail::Connection::Open(options);
+  // A relationship holds on every write, as Jet's do; SQLite checks declared
+  // foreign keys only when asked, and only outside a transaction.
+  connection->Exec("PRAGMA foreign_keys = ON", detail::Phase::Open);
   if (create) detail::EnsureCatalog(*connection);
   if (Engine_.Observer()) connection->SetSqlObserver(Engine_.Observer());
   auto db = std::make_shared<Database>(connection);

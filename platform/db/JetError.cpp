@@ -52,6 +52,8 @@ const std::map<int, std::string_view> kTexts{
     {3170, "No se encontró un ISAM instalable."},
     {3186, "No se pudo guardar; actualmente bloqueado por otro usuario."},
     {3191, "No se puede definir el campo '|' más de una vez."},
+    {3201, "No se puede agregar, modificar o eliminar el registro porque se necesita un registro relacionado en "
+           "otra tabla o porque otra tabla contiene registros relacionados con él."},
     {3204, "La base de datos ya existe."},
     {3219, "Operación no válida."},
     {3251, "La operación no es válida para este tipo de objeto."},
@@ -64,6 +66,8 @@ const std::map<int, std::string_view> kTexts{
     {3314, "El campo '|' no puede contener un valor Null porque la propiedad Required para este campo está "
            "establecida a True. Escriba un valor en este campo."},
     {3315, "El campo '|' no puede ser una cadena de longitud cero."},
+    {3316, "|"},
+    {3317, "No se puede guardar el registro porque la tabla no admite uno o más de sus valores."},
     {3343, "Formato de base de datos '|' no reconocido."},
     {3346, "El número de valores de la consulta y el número de campos de destino son diferentes."},
     {3349, "Desbordamiento de campo numérico."},

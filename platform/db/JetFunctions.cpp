@@ -90,6 +90,18 @@ std::u32string Upper(std::string_view s) {
   return out;
 }
 
+// Two upper-cased characters in the text order: the letter first, its accent after.
+int CompareLetters(char32_t x, char32_t y) {
+  std::uint32_t wx = PrimaryWeight(x), wy = PrimaryWeight(y);
+  if (wx != wy) return wx < wy ? -1 : 1;
+  return x == y ? 0 : (x < y ? -1 : 1);
+}
+
+// "[]" stands for the empty text: it matches without taking a character.
+bool EmptyGroup(const std::u32string& pattern, std::size_t p) {
+  return p + 1 < pattern.size() && pattern[p] == '[' && pattern[p + 1] == ']';
+}
+
 // Matches one pattern element at pattern[p] against c; advances p past it.
 bool MatchOne(const std::u32string& pattern, std::size_t& p, char32_t c) {
   char32_t head = pattern[p];
@@ -110,7 +122,8 @@ bool MatchOne(const std::u32string& pattern, std::size_t& p, char32_t c) {
       bool found = false;
       for (; i < close; ++i) {
         if (i + 2 < close && pattern[i + 1] == '-') {
-          found = found || (c >= pattern[i] && c <= pattern[i + 2]);
+          // A range takes what sorts between its ends: [A-E] holds À but not Ê.
+          found = found || (CompareLetters(pattern[i], c) <= 0 && CompareLetters(c, pattern[i + 2]) <= 0);
           i += 2;
         } else {
           found = found || c == pattern[i];
@@ -313,16 +326,22 @@ const std::vector<Registration>& Functions() {
       {"jet_clng", 1, [](const std::vector<vb::Variant>& a) -> vb::Variant { return vb::Variant::Long(vb::CLng(a[0])); }},
       {"jet_cint", 1, [](const std::vector<vb::Variant>& a) -> vb::Variant { return vb::Variant::Integer(vb::CInt(a[0])); }},
       {"jet_cdbl", 1, [](const std::vector<vb::Variant>& a) -> vb::Variant { return vb::CDbl(a[0]); }},
-      {"jet_str", 1, [](const std::vector<vb::Variant>& a) -> vb::Variant { return vb::Str(vb::CDbl(a[0])); }},
+      // Str(Null) is Null in a query, so that Nz can take its place.
+      {"jet_str", 1,
+       [](const std::vector<vb::Variant>& a) -> vb::Variant {
+         if (a[0].IsNull()) return vb::Variant::Null();
+         return vb::Str(vb::CDbl(a[0]));
+       }},
       // InStr([start,] text, find[, compare]); in a query it ignores case unless compare is 0.
+      // A Null text or find gives Null; a Null start or compare is error 94.
       {"jet_instr", -1,
        [](const std::vector<vb::Variant>& a) -> vb::Variant {
-         if (AnyNull(a)) return vb::Variant::Null();
          bool hasStart = a.size() >= 3;
          long start = hasStart ? vb::CLng(a[0]) : 1;
          std::size_t first = hasStart ? 1 : 0;
          vb::Compare compare = vb::Compare::Text;
          if (a.size() == 4 && vb::CLng(a[3]) == 0) compare = vb::Compare::Binary;
+         if (a[first].IsNull() || a[first + 1].IsNull()) return vb::Variant::Null();
          return vb::Variant(vb::InStr(start, vb::CStr(a[first]), vb::CStr(a[first + 1]), compare));
        }},
       {"jet_div", 2,
@@ -384,6 +403,10 @@ bool JetLike(std::string_view value, std::string_view pattern) {
       starV = vi;
       continue;
     }
+    if (EmptyGroup(p, pi)) {
+      pi += 2;
+      continue;
+    }
     std::size_t next = pi;
     if (pi < p.size() && MatchOne(p, next, v[vi])) {
       pi = next;
@@ -394,7 +417,7 @@ bool JetLike(std::string_view value, std::string_view pattern) {
     pi = starP;
     vi = ++starV;
   }
-  while (pi < p.size() && p[pi] == '*') ++pi;
+  while (pi < p.size() && (p[pi] == '*' || EmptyGroup(p, pi))) pi += p[pi] == '*' ? 1 : 2;
   return pi == p.size();
 }
 

@@ -30,7 +30,9 @@ void RegisterJetFunctions(sqlite3* db);
 int CompareJetText(std::string_view a, std::string_view b);
 
 /// Jet's Like: `*` any text, `?` any character, `#` a digit, `[abc]`,
-/// `[a-z]` and `[!abc]` one character of (or not of) a set; case does not count.
+/// `[a-z]` and `[!abc]` one character of (or not of) a set, `[]` the empty
+/// text; case does not count, and a range holds the characters that sort
+/// between its ends in the JET collation ("à" is in [A-E], "ê" is not).
 bool JetLike(std::string_view value, std::string_view pattern);
 
 /// The prefix of the messages with which a function reports a VB error:

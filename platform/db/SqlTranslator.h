@@ -10,7 +10,7 @@
 //   argument of min/max, is made under the JET collation, so text compares
 //   ignoring case as in Jet also when no column is involved
 //   (`trim(Argumento) <> '00'`). `Like` becomes jet_like (`*`, `?`, `#`,
-//   `[a-z]`, `[!x]`, ignoring case).
+//   `[a-z]` by the JET collation, `[!x]`, `[]`, ignoring case).
 // - The Jet functions become their jet_* SQL functions (mid$ is mid);
 //   iif becomes CASE and nz coalesce. An unknown function is error 3085.
 // - True and False are -1 and 0; a #date# is its serial day number.

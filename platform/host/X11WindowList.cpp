@@ -72,10 +72,15 @@ std::optional<Window> WindowProperty(Display* display, Window window, const char
   return static_cast<Window>(p->Numbers.front());
 }
 
+// True while a manager runs: its check window names itself.
+bool LiveManager(Display* display, Window root) {
+  auto check = WindowProperty(display, root, "_NET_SUPPORTING_WM_CHECK");
+  return check && WindowProperty(display, *check, "_NET_SUPPORTING_WM_CHECK") == check;
+}
+
 // The manager's stacking list, topmost first, when a live manager keeps one.
 std::optional<std::vector<Window>> ManagedStacking(Display* display, Window root) {
-  auto check = WindowProperty(display, root, "_NET_SUPPORTING_WM_CHECK");
-  if (!check || WindowProperty(display, *check, "_NET_SUPPORTING_WM_CHECK") != check) return std::nullopt;
+  if (!LiveManager(display, root)) return std::nullopt;
   auto list = ReadProperty(display, root, XInternAtom(display, "_NET_CLIENT_LIST_STACKING", False), XA_WINDOW);
   if (!list) return std::nullopt;
   std::vector<Window> windows(list->Numbers.rbegin(), list->Numbers.rend());
@@ -110,10 +115,11 @@ Window ClientOf(Display* display, Window window, int depth = 0) {
   return window;
 }
 
-bool IsVisible(Display* display, Window topLevel, Window client) {
-  if (auto state = WmState(display, client)) return *state == kNormalState || *state == kIconicState;
+// A client's WM_STATE tells; a window without one (no manager) is shown when viewable.
+bool Shown(Display* display, Window window) {
+  if (auto state = WmState(display, window)) return *state == kNormalState || *state == kIconicState;
   XWindowAttributes attributes{};
-  if (XGetWindowAttributes(display, topLevel, &attributes) == 0) return false;
+  if (XGetWindowAttributes(display, window, &attributes) == 0) return false;
   return attributes.c_class == InputOutput && attributes.map_state == IsViewable;
 }
 
@@ -123,7 +129,7 @@ std::string Latin1ToUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string Title(Display* display, Window window) {
+std::string ReadTitle(Display* display, Window window) {
   Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
   auto net = ReadProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), utf8);
   if (net && net->Type == utf8) {
@@ -151,31 +157,117 @@ std::string Title(Display* display, Window window) {
   return title;
 }
 
+// True when a live manager closes windows for others (_NET_CLOSE_WINDOW).
+bool ManagerCloses(Display* display, Window root) {
+  if (!LiveManager(display, root)) return false;
+  auto supported = ReadProperty(display, root, XInternAtom(display, "_NET_SUPPORTED", False), XA_ATOM);
+  if (!supported) return false;
+  const long close = static_cast<long>(XInternAtom(display, "_NET_CLOSE_WINDOW", False));
+  return std::find(supported->Numbers.begin(), supported->Numbers.end(), close) != supported->Numbers.end();
+}
+
+bool TakesDeleteWindow(Display* display, Window window) {
+  Atom* protocols = nullptr;
+  int count = 0;
+  if (XGetWMProtocols(display, window, &protocols, &count) == 0) return false;
+  const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+  const bool takes = std::find(protocols, protocols + count, deleteWindow) != protocols + count;
+  if (protocols != nullptr) XFree(protocols);
+  return takes;
+}
+
+bool Exists(Display* display, Window window) {
+  XWindowAttributes attributes{};
+  return window != 0 && XGetWindowAttributes(display, window, &attributes) != 0;
+}
+
 }  // namespace
 
-std::vector<std::string> X11WindowList::VisibleTitles() const {
-  Display* display = XOpenDisplay(DisplayName_.empty() ? nullptr : DisplayName_.c_str());
+X11WindowList::~X11WindowList() {
+  if (Display_ != nullptr) XCloseDisplay(Display_);
+}
+
+Display* X11WindowList::Connection() const {
+  if (Display_ == nullptr) Display_ = XOpenDisplay(DisplayName_.empty() ? nullptr : DisplayName_.c_str());
+  return Display_;
+}
+
+std::vector<WindowHandle> X11WindowList::TopLevelWindows() const {
+  Display* display = Connection();
   if (display == nullptr) return {};
-  std::vector<std::string> titles;
-  {
-    ErrorsIgnored ignored;
-    Window root = DefaultRootWindow(display);
-    if (auto managed = ManagedStacking(display, root)) {
-      for (Window client : *managed) {
-        if (IsVisible(display, client, client)) titles.push_back(Title(display, client));
-      }
-    } else {
-      std::vector<Window> tree = Children(display, root);
-      std::reverse(tree.begin(), tree.end());
-      for (Window topLevel : tree) {
-        Window client = ClientOf(display, topLevel);
-        if (IsVisible(display, topLevel, client)) titles.push_back(Title(display, client));
-      }
-    }
-    XSync(display, False);
+  std::vector<WindowHandle> windows;
+  ErrorsIgnored ignored;
+  Window root = DefaultRootWindow(display);
+  if (auto managed = ManagedStacking(display, root)) {
+    windows.assign(managed->begin(), managed->end());
+  } else {
+    std::vector<Window> tree = Children(display, root);
+    std::reverse(tree.begin(), tree.end());
+    for (Window topLevel : tree) windows.push_back(ClientOf(display, topLevel));
   }
-  XCloseDisplay(display);
-  return titles;
+  XSync(display, False);
+  return windows;
+}
+
+bool X11WindowList::IsVisible(WindowHandle window) const {
+  Display* display = Connection();
+  if (display == nullptr) return false;
+  ErrorsIgnored ignored;
+  const bool visible = Shown(display, window);
+  XSync(display, False);
+  return visible;
+}
+
+std::string X11WindowList::Title(WindowHandle window) const {
+  Display* display = Connection();
+  if (display == nullptr) return {};
+  ErrorsIgnored ignored;
+  std::string title = ReadTitle(display, window);
+  XSync(display, False);
+  return title;
+}
+
+std::string X11WindowList::ClassName(WindowHandle window) const {
+  Display* display = Connection();
+  if (display == nullptr) return {};
+  ErrorsIgnored ignored;
+  std::string name;
+  XClassHint hint{};
+  if (XGetClassHint(display, window, &hint) != 0) {
+    if (hint.res_class != nullptr) name = Latin1ToUtf8(hint.res_class);
+    if (hint.res_name != nullptr) XFree(hint.res_name);
+    if (hint.res_class != nullptr) XFree(hint.res_class);
+  }
+  XSync(display, False);
+  return name;
+}
+
+bool X11WindowList::Close(WindowHandle window) const {
+  Display* display = Connection();
+  if (display == nullptr) return false;
+  ErrorsIgnored ignored;
+  const Window root = DefaultRootWindow(display);
+  bool asked = false;
+  if (Exists(display, window)) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.format = 32;
+    if (ManagerCloses(display, root)) {
+      // Source 2: asked for by the user, as a pager or taskbar asks.
+      event.xclient.message_type = XInternAtom(display, "_NET_CLOSE_WINDOW", False);
+      event.xclient.data.l[0] = CurrentTime;
+      event.xclient.data.l[1] = 2;
+      asked = XSendEvent(display, root, False, SubstructureNotifyMask | SubstructureRedirectMask, &event) != 0;
+    } else if (TakesDeleteWindow(display, window)) {
+      event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+      event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+      event.xclient.data.l[1] = CurrentTime;
+      asked = XSendEvent(display, window, False, NoEventMask, &event) != 0;
+    }
+  }
+  XSync(display, False);
+  return asked;
 }
 
 std::unique_ptr<WindowList> DesktopWindowList() { return std::make_unique<X11WindowList>(); }

@@ -232,28 +232,61 @@ TEST_F(Grabacion, ASecondSaveEditsTheHeader) {
             std::vector<std::string>{"20000"});
 }
 
+// Rules set on the file by another program refuse a box row after the
+// header and other rows went in: each box tells the refusal for what it is,
+// and the stored return stays as it was.
 TEST_F(Grabacion, ASaveThatFailsMidwayLeavesThePreviousVersionWhole) {
   Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}, {"599", "E"}});
   GuardaAnexo(kGarcia, "01", "001");
-  // A box row refused by the database after the header and other rows went in.
-  Directo(
-      "CREATE TRIGGER rechaza BEFORE INSERT ON DET WHEN NEW.Casilla = '105' "
-      "BEGIN SELECT RAISE(ABORT, 'fila rechazada'); END");
-  const std::vector<std::string> antes = Todo();
+  struct Case {
+    const char* What;
+    const char* Rule;
+    const char* Box;
+    const char* Undo;
+  };
+  const Case cases[] = {
+      {"a trigger's refusal",
+       "CREATE TRIGGER rechaza BEFORE INSERT ON DET WHEN NEW.Casilla = '105' "
+       "BEGIN SELECT RAISE(ABORT, 'La casilla 105 no se admite'); END",
+       "Error tecnico:  3316\nLa casilla 105 no se admite\nIntente nuevamente por favor.", "DROP TRIGGER rechaza"},
+      {"a trigger's refusal without a text",
+       "CREATE TRIGGER rechaza BEFORE INSERT ON DET WHEN NEW.Casilla = '105' BEGIN SELECT RAISE(ABORT, ''); END",
+       "Error tecnico:  3317\nNo se puede guardar el registro porque la tabla no admite uno o más de sus "
+       "valores.\nIntente nuevamente por favor.",
+       "DROP TRIGGER rechaza"},
+      // A row that came in meanwhile keeps the save's own words.
+      {"a unique index", "CREATE UNIQUE INDEX unica ON DET (Doc_id_d, PERIODO) WHERE Casilla IN ('100', '105')",
+       "Registro ya existe lo ingresaron en ese momento", "DROP INDEX unica"},
+      // Every new box row names a kind of box that does not exist.
+      {"a foreign key",
+       "CREATE TABLE Clases (Clase TEXT PRIMARY KEY); "
+       "ALTER TABLE DET ADD COLUMN Clase TEXT DEFAULT 'X' REFERENCES Clases (Clase)",
+       "Error tecnico:  3201\nNo se puede agregar, modificar o eliminar el registro porque se necesita un registro "
+       "relacionado en otra tabla o porque otra tabla contiene registros relacionados con él.\nIntente nuevamente "
+       "por favor.",
+       "INSERT INTO Clases VALUES ('X')"},
+  };
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     Teclea(f, 100, "6000");
     Teclea(f, 105, "700");
     Ejecuta({"DELETE FROM TMPF0917PATRIM"});
-    // The engine's refusal of a row reads as a row that came in meanwhile.
-    User.ExpectMsgBox("Registro ya existe lo ingresaron en ese momento", forms::vbOK);
-    User.Click(f.Cmdgeneral(1));
-    EXPECT_TRUE(f.Loaded());
-    EXPECT_TRUE(f.FormularioModificado);
-    EXPECT_EQ(Todo(), antes);
-    Directo("DROP TRIGGER rechaza");
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.What);
+      Directo(c.Rule);
+      const std::vector<std::string> antes = Todo();
+      User.ExpectMsgBox({c.Box, forms::vbInformation, "Mensaje"}, forms::vbOK);
+      User.Click(f.Cmdgeneral(1));
+      User.VerifyDone();
+      EXPECT_TRUE(f.Loaded());
+      EXPECT_TRUE(f.FormularioModificado);
+      EXPECT_EQ(Todo(), antes);
+      Directo(c.Undo);
+    }
     Graba(f);
     Cierra(f);
   });
+  EXPECT_EQ(Filas("SELECT i_valor FROM DET WHERE Doc_id_d='10076543211' AND Casilla IN ('100', '105') ORDER BY 1"),
+            (std::vector<std::string>{"6000", "700"}));
   EXPECT_EQ(Filas("SELECT count(*) FROM F0917PATRIM WHERE Doc_id_d='10076543211'"), std::vector<std::string>{"0"});
 }
 

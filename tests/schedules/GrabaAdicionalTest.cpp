@@ -92,7 +92,7 @@ TEST_F(GrabaAdicional, ASaveThatFailsAfterDeletingTheSchedulesKeepsThem) {
   Directo("CREATE TRIGGER rechaza BEFORE INSERT ON F0917PATRIM BEGIN SELECT RAISE(ABORT, 'fila rechazada'); END");
   AbreGuardada(kGarcia, [&](Frm0917& f) {
     Ejecuta({"UPDATE TMPF0917PATRIM SET mto_31122002='7' WHERE tip_informacion='01'"});
-    User.ExpectMsgBox("Registro ya existe lo ingresaron en ese momento", forms::vbOK);
+    User.ExpectMsgBox("Error tecnico:  3316\nfila rechazada\nIntente nuevamente por favor.", forms::vbOK);
     User.Click(f.Cmdgeneral(1));
     EXPECT_TRUE(f.Loaded());
     EXPECT_EQ(Anexos(), antes);

@@ -1,7 +1,9 @@
 // Jet's DDL: the installer's statements as it writes them, the kept types and
 // rules (for SQL and recordset writes alike), and the table definitions.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include "platform/db/JetError.h"
 #include "platform/db/Quote.h"
 #include "tests/platform/db/DbTestSupport.h"
 
@@ -175,6 +177,65 @@ TEST_F(Ddl, RulesHoldForEveryWrite) {
   Run({"INSERT INTO R (k, d) VALUES ('b', '01/02/2003')", "UPDATE R SET d = '15/03/2003 10:20' WHERE k = 'a'"});
   EXPECT_EQ(Rows("SELECT k, d FROM R ORDER BY d"),
             (std::vector<std::string>{"b|01/02/2003", "a|15/03/2003 10:20:00"}));
+}
+
+// Rules Jet DDL cannot write, set on the file by another program: each
+// refusal is told for what it is, and only a key or a unique index is 3022.
+TEST_F(Ddl, EachKindOfRefusalIsToldForWhatItIs) {
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open((Folder / "test.mdb").c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other,
+                         "CREATE TABLE Padre (k TEXT PRIMARY KEY);"
+                         "CREATE TABLE Hijo (k TEXT PRIMARY KEY, padre TEXT REFERENCES Padre (k), n INTEGER "
+                         "CHECK (n < 10), u TEXT UNIQUE);"
+                         "CREATE TRIGGER veta BEFORE INSERT ON Hijo WHEN NEW.k = 'vetado' "
+                         "BEGIN SELECT RAISE(ABORT, 'El hijo está vetado'); END;"
+                         "CREATE TRIGGER calla BEFORE INSERT ON Hijo WHEN NEW.k = 'mudo' "
+                         "BEGIN SELECT RAISE(ABORT, ''); END;"
+                         "INSERT INTO Padre VALUES ('p'); INSERT INTO Hijo VALUES ('a', 'p', 1, 'x');",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK)
+      << sqlite3_errmsg(other);
+  sqlite3_close(other);
+
+  struct Case {
+    const char* What;
+    const char* Sql;
+    int Error;
+    std::string Text;
+  };
+  const std::string general = JetErrorText(ErrRuleRefused);
+  const Case cases[] = {
+      {"primary key", "INSERT INTO Hijo VALUES ('a', 'p', 1, 'y')", ErrDuplicateKey, JetErrorText(ErrDuplicateKey)},
+      {"unique index", "INSERT INTO Hijo VALUES ('b', 'p', 1, 'x')", ErrDuplicateKey, JetErrorText(ErrDuplicateKey)},
+      {"no parent row", "INSERT INTO Hijo VALUES ('c', 'nadie', 1, 'z')", ErrRelatedRecord,
+       JetErrorText(ErrRelatedRecord)},
+      {"a parent's key changed", "UPDATE Padre SET k = 'q'", ErrRelatedRecord, JetErrorText(ErrRelatedRecord)},
+      {"a parent deleted", "DELETE FROM Padre", ErrRelatedRecord, JetErrorText(ErrRelatedRecord)},
+      {"a trigger's refusal", "INSERT INTO Hijo VALUES ('vetado', 'p', 1, 'v')", ErrValidationText,
+       "El hijo está vetado"},
+      {"a trigger's refusal without a text", "INSERT INTO Hijo VALUES ('mudo', 'p', 1, 'm')", ErrRuleRefused, general},
+      {"a rule of the table's own", "UPDATE Hijo SET n = 20", ErrRuleRefused, general},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    try {
+      Db->Execute(c.Sql, dbFailOnError);
+      ADD_FAILURE() << "the write went in";
+    } catch (const vb::Error& e) {
+      EXPECT_EQ(e.Number(), c.Error);
+      EXPECT_EQ(e.Description(), c.Text);
+    }
+  }
+  // A recordset's write is told the same way.
+  auto rs = Db->OpenRecordset("Hijo", dbOpenDynaset);
+  rs->AddNew();
+  rs->Fields("k").SetValue("d");
+  rs->Fields("padre").SetValue("nadie");
+  EXPECT_EQ(ErrorNumberOf([&] { rs->Update(); }), ErrRelatedRecord);
+  rs->CancelUpdate();
+  EXPECT_EQ(Rows("SELECT * FROM Hijo"), std::vector<std::string>{"a|p|1|x"});
+  EXPECT_EQ(Rows("SELECT * FROM Padre"), std::vector<std::string>{"p"});
 }
 
 TEST_F(Ddl, AllowZeroLengthIsEnforcedFromWhenItIsSet) {

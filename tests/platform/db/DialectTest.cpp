@@ -286,6 +286,117 @@ TEST_F(Dialect, ExpressionRules) {
   }
 }
 
+// Null in a query, as the language has it: a function of a text gives Null
+// for a Null text; where a number or a text must be given, Null is error 94.
+TEST_F(Dialect, NullGoesThroughWhereTheLanguageSaysSo) {
+  struct Case {
+    const char* Expression;
+    const char* Expected;  // nullptr: error 94
+  };
+  const Case cases[] = {
+      {"str(z)", "Null"},
+      {"nz('Value is' + str(z), 'No value')", "No value"},
+      {"mid(z, 2)", "Null"},
+      {"mid(z, 1, 2)", "Null"},
+      {"left(z, 1)", "Null"},
+      {"right(z, 1)", "Null"},
+      {"trim(z)", "Null"},
+      {"ltrim(z)", "Null"},
+      {"rtrim(z)", "Null"},
+      {"ucase(z)", "Null"},
+      {"lcase(z)", "Null"},
+      {"format(z)", "Null"},
+      {"format(z, '00')", "Null"},
+      {"instr(z, 'a')", "Null"},
+      {"instr(t, z)", "Null"},
+      {"instr(1, z, 'a', 1)", "Null"},
+      {"z Like '*'", "Null"},
+      {"z / 2", "Null"},
+      {"7 \\ z", "Null"},
+      {"z Mod 3", "Null"},
+      {"-z + 1", "Null"},
+      {"nz(z, 0) + 1", "1"},
+      {"iif(z = 'a', 'a', 'no')", "no"},
+      {"max(z)", "Null"},
+      {"sum(z)", "Null"},
+      {"count(z)", "0"},
+      // Where a number or a text is wanted.
+      {"val(z)", nullptr},
+      {"cstr(z)", nullptr},
+      {"clng(z)", nullptr},
+      {"cint(z)", nullptr},
+      {"cdbl(z)", nullptr},
+      {"mid(t, z)", nullptr},
+      {"mid(t, 1, z)", nullptr},
+      {"left(t, z)", nullptr},
+      {"right(t, z)", nullptr},
+      {"instr(z, t, 'a')", nullptr},
+      {"instr(1, t, 'a', z)", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Expression);
+    std::string shown;
+    const int error = ErrorNumberOf([&] {
+      auto rs = Db->OpenRecordset(std::string("SELECT ") + c.Expression + " AS x FROM UNO", dbOpenSnapshot);
+      shown = Show(rs->Fields("x").Value());
+    });
+    if (c.Expected == nullptr) {
+      EXPECT_EQ(error, vb::ErrInvalidNull);
+    } else {
+      EXPECT_EQ(error, 0);
+      EXPECT_EQ(shown, c.Expected);
+    }
+  }
+}
+
+// Like compares as text: a range takes the letters that sort between its
+// ends, an accented one after its plain letter; "[]" is the empty text.
+TEST_F(Dialect, LikeRangesFollowTheTextOrder) {
+  struct Case {
+    const char* Value;
+    const char* Pattern;
+    bool Matches;
+  };
+  const Case cases[] = {
+      // "[]" is the empty text.
+      {"ab", "a[]b", true},
+      {"ab", "ab[]", true},
+      {"ab", "[]ab", true},
+      {"ab", "*[]b", true},
+      {"", "[]", true},
+      {"ab", "a[]", false},
+      {"a", "[]", false},
+      // [A-E] takes A, a, À, à, B, b, E, e; not Ê or ê.
+      {"A", "[A-E]", true},
+      {"a", "[A-E]", true},
+      {"À", "[A-E]", true},
+      {"à", "[A-E]", true},
+      {"B", "[A-E]", true},
+      {"b", "[A-E]", true},
+      {"E", "[A-E]", true},
+      {"e", "[A-E]", true},
+      {"Ê", "[A-E]", false},
+      {"ê", "[A-E]", false},
+      // An accented letter sorts right after its own (é before f), and ñ between n and o.
+      {"é", "[A-F]", true},
+      {"ê", "[!A-E]", true},
+      {"à", "[!A-E]", false},
+      {"ñ", "[m-o]", true},
+      {"ñ", "[a-n]", false},
+      {"peña", "pe[m-o]a", true},
+      {"5", "[0-9]", true},
+      // A set outside a range still tells the accent, but not the case.
+      {"á", "[a]", false},
+      {"Á", "[á]", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.Value) + " Like " + c.Pattern);
+    auto rs =
+        Db->OpenRecordset("SELECT " + Quote(c.Value) + " Like " + Quote(c.Pattern) + " AS x FROM UNO", dbOpenSnapshot);
+    EXPECT_EQ(Show(rs->Fields("x").Value()), c.Matches ? "-1" : "0");
+  }
+}
+
 TEST_F(DialectCases, ConditionRules) {
   const std::vector<QueryCase> cases = {
       // Like: * any text, ? one character, # a digit, [..] a set, [!..] its complement, case ignored.

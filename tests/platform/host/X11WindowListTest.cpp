@@ -18,6 +18,7 @@
 // Last: Xlib defines macros (None, Bool, Status) that other headers trip over.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace host {
 namespace {
@@ -108,10 +109,77 @@ TEST(X11WindowList, ListsVisibleWindowsTopmostFirst) {
   EXPECT_EQ(X11WindowList(server.Display()).VisibleTitles(), tree);
 }
 
+TEST(X11WindowList, TellsClassesAndAsksToCloseAsACloseBoxDoes) {
+  Xvfb server;
+  if (server.Display().empty()) GTEST_SKIP() << "no Xvfb server could be started";
+  Desktop desktop(server.Display());
+  ASSERT_NE(desktop.D, nullptr);
+  Display* d = desktop.D;
+
+  char editorName[] = "editor", editorClass[] = "Editor", tercoName[] = "terco", tercoClass[] = "A\xF1il";
+  Window editor = desktop.Create("Editor", nullptr);
+  XClassHint editorHint{editorName, editorClass};
+  XSetClassHint(d, editor, &editorHint);
+  ::Atom deleteWindow = desktop.Intern("WM_DELETE_WINDOW");
+  XSetWMProtocols(d, editor, &deleteWindow, 1);
+  Window terco = desktop.Create("Terco", nullptr);  // takes no part in WM_DELETE_WINDOW
+  XClassHint tercoHint{tercoName, tercoClass};
+  XSetClassHint(d, terco, &tercoHint);
+  Window sinClase = desktop.Create("Sin clase", nullptr);
+  XMapSubwindows(d, desktop.Root());
+  XSync(d, False);
+
+  X11WindowList list(server.Display());
+  EXPECT_EQ(list.ClassName(editor), "Editor");
+  EXPECT_EQ(list.ClassName(terco), "Añil");  // WM_CLASS is Latin-1
+  EXPECT_EQ(list.ClassName(sinClase), "");
+  EXPECT_EQ(list.Find(std::string_view("EDITOR"), "editor"), editor);
+  EXPECT_EQ(list.Find(std::nullopt, "Terco"), terco);
+  EXPECT_EQ(list.Find(std::string_view("Terco"), "Editor"), std::nullopt);
+
+  // Without a manager the window that takes part in the protocol is asked itself.
+  XEvent event{};
+  EXPECT_TRUE(list.Close(editor));
+  XSync(d, False);
+  ASSERT_TRUE(XCheckTypedWindowEvent(d, editor, ClientMessage, &event));
+  EXPECT_EQ(event.xclient.message_type, desktop.Intern("WM_PROTOCOLS"));
+  EXPECT_EQ(static_cast<::Atom>(event.xclient.data.l[0]), deleteWindow);
+  EXPECT_FALSE(list.Close(terco));
+  XSync(d, False);
+  EXPECT_FALSE(XCheckTypedEvent(d, ClientMessage, &event));
+
+  // A live manager that closes windows is asked on the root window, for any window.
+  Window check = XCreateSimpleWindow(d, desktop.Root(), 0, 0, 1, 1, 0, 0, 0);
+  desktop.SetWindows(check, "_NET_SUPPORTING_WM_CHECK", {check});
+  desktop.SetWindows(desktop.Root(), "_NET_SUPPORTING_WM_CHECK", {check});
+  desktop.SetWindows(desktop.Root(), "_NET_CLIENT_LIST_STACKING", {editor, terco});
+  long supported[] = {static_cast<long>(desktop.Intern("_NET_CLOSE_WINDOW"))};
+  XChangeProperty(d, desktop.Root(), desktop.Intern("_NET_SUPPORTED"), XA_ATOM, 32, PropModeReplace,
+                  reinterpret_cast<unsigned char*>(supported), 1);
+  XSelectInput(d, desktop.Root(), SubstructureRedirectMask);
+  XSync(d, False);
+  EXPECT_EQ(list.TopLevelWindows(), (std::vector<WindowHandle>{terco, editor}));
+  EXPECT_TRUE(list.Close(terco));
+  XSync(d, False);
+  ASSERT_TRUE(XCheckTypedEvent(d, ClientMessage, &event));
+  EXPECT_EQ(event.xclient.message_type, desktop.Intern("_NET_CLOSE_WINDOW"));
+  EXPECT_EQ(event.xclient.window, terco);
+  EXPECT_EQ(event.xclient.data.l[1], 2);  // as the user asks
+
+  // A window that is gone is no window.
+  XDestroyWindow(d, editor);
+  XSync(d, False);
+  EXPECT_FALSE(list.Close(editor));
+  EXPECT_EQ(list.ClassName(editor), "");
+  EXPECT_EQ(list.Title(editor), "");
+  EXPECT_FALSE(list.IsVisible(editor));
+}
+
 TEST(X11WindowList, NoDisplayMeansNoWindows) {
   ScopedEnv display("DISPLAY", nullptr);
   EXPECT_TRUE(X11WindowList().VisibleTitles().empty());
   EXPECT_TRUE(DesktopWindowList()->VisibleTitles().empty());
+  EXPECT_FALSE(X11WindowList().Close(1));
 }
 
 TEST(FixedWindowList, IsTheDesktopATestSetsUp) {
@@ -119,6 +187,21 @@ TEST(FixedWindowList, IsTheDesktopATestSetsUp) {
   EXPECT_EQ(list.VisibleTitles(), (Titles{"Editor", "Dexlora"}));
   list.SetTitles({});
   EXPECT_TRUE(list.VisibleTitles().empty());
+
+  list.SetWindows({{"Oculta", "Servicio", false}, {"Editor", "Gedit", true}, {"Editor", "Otro", true}});
+  EXPECT_EQ(list.VisibleTitles(), (Titles{"Editor", "Editor"}));
+  std::optional<WindowHandle> oculta = list.Find(std::nullopt, "oculta");
+  ASSERT_TRUE(oculta);
+  EXPECT_EQ(list.ClassName(*oculta), "Servicio");
+  // A window asked to close goes, and is gone for good.
+  std::optional<WindowHandle> otro = list.Find(std::string_view("Otro"), "Editor");
+  ASSERT_TRUE(otro);
+  EXPECT_TRUE(list.Close(*otro));
+  EXPECT_FALSE(list.Close(*otro));
+  EXPECT_EQ(list.Title(*otro), "");
+  ASSERT_EQ(list.Closed().size(), 1u);
+  EXPECT_EQ(list.Closed()[0].ClassName, "Otro");
+  EXPECT_EQ(list.VisibleTitles(), (Titles{"Editor"}));
 }
 
 }  // namespace
