@@ -1,20 +1,13 @@
 #include "bench/DeclaracionLlena.h"
 
-#include <stdlib.h>
-
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "app/componentes/cValidador.h"
 #include "app/inicio/Compartidas.h"
-#include "app/ventanas/MDIFrm.h"
+#include "bench/Oficina.h"
 #include "bench/Sesion.h"
-#include "common/CuentaTrabajo.h"
-#include "installer/Compartidas.h"
-#include "installer/Inicio.h"
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
 #include "platform/db/Engine.h"
@@ -29,8 +22,6 @@
 
 namespace kr::bench {
 namespace {
-
-namespace fs = std::filesystem;
 
 // The rows of a return with every box filled: the box list, then the boxes
 // the save writes apart.
@@ -63,12 +54,15 @@ std::vector<std::pair<std::string, std::string>> Casillas() {
 
 }  // namespace
 
-Instalacion::Instalacion() {
-  kr::bench::Muestra muestra = kr::bench::InstalaMuestra("frm");
-  Carpeta = muestra.Carpeta;
-  Layout = muestra.Layout;
+Instalacion::Instalacion() : Sitio(InstalaMuestra("frm")) {}
 
-  kr::bench::ArrancaKR917(Layout);
+void Instalacion::Pon(int oficina) {
+  if (oficina == Oficina) return;
+  if (Oficina >= 0) ParaKR917();
+  PonOficina(Sitio, oficina);
+  Oficina = oficina;
+
+  ArrancaKR917(Sitio.Layout);
   app::Compartidas& g = app::G();
   app::RegistraFrm0917();
 
@@ -91,17 +85,16 @@ Instalacion::Instalacion() {
                          dao::dbFailOnError);
   }
   espacio.CommitTrans();
-  CopiaCruda = Carpeta + "/raw.db";
-  fs::copy_file(Layout.Database, CopiaCruda);
 }
 
-Instalacion& LaInstalacion() {
+Instalacion& LaInstalacion(int oficina) {
   static Instalacion instalacion;
+  instalacion.Pon(oficina);
   return instalacion;
 }
 
-app::Frm0917& AbreEnCasilla100() {
-  LaInstalacion();
+app::Frm0917& AbreEnCasilla100(int oficina) {
+  LaInstalacion(oficina);
   app::Compartidas& g = app::G();
   g.Modo = 2;
   g.ModoRegistro = false;

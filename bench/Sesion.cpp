@@ -18,15 +18,15 @@
 namespace kr::bench {
 
 Muestra InstalaMuestra(std::string_view nombre) {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / ("kr-bench-" + std::string(nombre) + "-XXXXXX")).string();
-  if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-  Muestra m{pattern, dexlora::CreateSampleInstallation(pattern + "/sample")};
-  ::setenv("WINDIR", m.Layout.WindowsFolder.c_str(), 1);
+  CarpetaTemporal carpeta(nombre);
+  dexlora::SampleLayout layout = dexlora::CreateSampleInstallation(carpeta / "sample");
+  ::setenv("WINDIR", layout.WindowsFolder.c_str(), 1);
   installer::ReiniciaCompartidas();
   if (installer::Ejecuta() != 0) std::abort();
   installer::ReiniciaCompartidas();
-  return m;
+  std::string original = carpeta / "original.db";
+  std::filesystem::copy_file(layout.Database, original);
+  return Muestra{std::move(carpeta), std::move(layout), std::move(original)};
 }
 
 void ArrancaKR917(const dexlora::SampleLayout& layout) {
@@ -38,6 +38,11 @@ void ArrancaKR917(const dexlora::SampleLayout& layout) {
   g.Periodo = "2002";
   g.Validador = std::make_unique<app::cValidador>();
   forms::Default<app::MDIFrm>().Show();
+}
+
+void ParaKR917() {
+  forms::Application::Current().Reset();
+  app::ReiniciaCompartidas();
 }
 
 }  // namespace kr::bench

@@ -4,14 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "bench/CarpetaTemporal.h"
 #include "host/SampleInstallation.h"
 
 namespace kr::bench {
 
-/// A sample installation in a temporary folder.
+/// A sample installation in a temporary folder of its own.
 struct Muestra {
-  std::string Carpeta;  // the temporary folder, removed by the benchmark when done
+  CarpetaTemporal Carpeta;  // removed, with the installation, when the sample goes
   dexlora::SampleLayout Layout;
+  /// A copy of the database as LUD917 left it, before any benchmark's rows.
+  std::string Original;
 };
 /// A fresh sample installation in a temporary folder named after `nombre`,
 /// with LUD917 run on it and WINDIR pointing at it.
@@ -21,5 +24,9 @@ Muestra InstalaMuestra(std::string_view nombre);
 /// period, the validator and the main window shown, whose load reads the
 /// settings and opens the database.
 void ArrancaKR917(const dexlora::SampleLayout& layout);
+
+/// KR917 stopped as its end leaves things: every window gone, the database
+/// closed, the shared variables new. The database file may then be replaced.
+void ParaKR917();
 
 }  // namespace kr::bench

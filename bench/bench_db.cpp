@@ -10,8 +10,6 @@
 //===----------------------------------------------------------------------===//
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
-#include <stdlib.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -19,6 +17,7 @@
 #include <vector>
 
 #include "bench/BenchReport.h"
+#include "bench/CarpetaTemporal.h"
 #include "platform/db/Engine.h"
 #include "platform/db/JetFunctions.h"
 #include "platform/db/Quote.h"
@@ -41,13 +40,9 @@ std::string Digits(int n, std::size_t width) {
 // Row i's key: 10 declarants of 1,000 boxes.
 Key KeyOf(int i) { return {"201000000" + Digits(i / 1000, 2), Digits(i % 1000, 3)}; }
 
-std::string Folder() {
-  static const std::string folder = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kr-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    return pattern;
-  }();
-  return folder;
+const std::string& Folder() {
+  static const kr::bench::CarpetaTemporal folder("db");
+  return folder.Ruta();
 }
 
 const char* const kLayerTable =
@@ -211,7 +206,6 @@ int main(int argc, char** argv) {
   kr::bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  std::filesystem::remove_all(Folder());
   auto ratio = [&](const char* layer, const char* raw) { return kr::bench::Ratio(reporter, layer, raw); };
   std::printf("10,000 inserts (AddNew/Update in a transaction)  ratio layer/raw: %s\n",
               ratio("LayerInserts", "RawInserts").c_str());

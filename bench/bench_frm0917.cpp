@@ -1,32 +1,35 @@
 //===- bench_frm0917.cpp - Opening a saved return in the return form -------===//
 //
-// KR917 headless on the sample installation after LUD917's run, with a
+// KR917 headless on the sample installation after LUD917's run, over an
+// office's database of 1,000, 10,000 and 100,000 other returns, with a
 // saved return whose every box is filled (137 DET rows) and which has 10
 // schedule rows: the time to open it in the return form (the window made,
 // its load run: work table emptied and filled, lists, header, boxes,
 // groups, names). The floor is raw prepared SQLite doing the load's
-// database work on a copy of the same database. The last lines give the
-// time and the ratio.
+// database work on the same database, the return's rows read by their
+// primary key, the work table a TEMP table of its own as KR917's is. The
+// last lines give the times and the ratios: over the floor, and over the
+// same open with 1,000 other returns.
 //
-// Then one keystroke in box 100 of that return, open and focused on the box:
-// the whole recalculation it sets off, against as many assignments of the
-// same texts to a bare text box. The last lines also give the number of box
-// assignments one keystroke makes.
+// Then, on the sample alone, one keystroke in box 100 of that return, open
+// and focused on the box: the whole recalculation it sets off, against as
+// many assignments of the same texts to a bare text box. The last lines
+// also give the number of box assignments one keystroke makes.
 //
 //===----------------------------------------------------------------------===//
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/inicio/Compartidas.h"
 #include "app/ventanas/NombresVentanas.h"
 #include "bench/BenchReport.h"
+#include "bench/Crudo.h"
 #include "bench/DeclaracionLlena.h"
-#include "platform/db/JetFunctions.h"
+#include "bench/Oficina.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ConsoleFrontEnd.h"
 #include "platform/forms/Constants.h"
@@ -37,13 +40,15 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using kr::bench::AbreEnCasilla100;
+using kr::bench::Crudo;
 using kr::bench::kRuc;
 using kr::bench::LaInstalacion;
 
+int Oficina(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
+
 void AbreFormulario(benchmark::State& state) {
-  LaInstalacion();
+  LaInstalacion(Oficina(state));
   app::Compartidas& g = app::G();
   for (auto _ : state) {
     g.Modo = 2;
@@ -60,98 +65,77 @@ void AbreFormulario(benchmark::State& state) {
   }
 }
 
-// The load's database work on raw SQLite: statements prepared once, run and
-// read through as the load runs and reads them.
-struct Crudo {
-  sqlite3* Db = nullptr;
-  std::vector<sqlite3_stmt*> Lecturas;
-  sqlite3_stmt* Vacia = nullptr;
-  sqlite3_stmt* Anexos = nullptr;
-  sqlite3_stmt* Inserta = nullptr;
-  sqlite3_stmt* Tipo = nullptr;
+// The load's database work on raw SQLite, in the load's order: statements
+// prepared once, the return's key bound, run and read through as the load
+// runs and reads them.
+struct Carga {
+  Crudo Base;
+  sqlite3_stmt* Importe;
+  sqlite3_stmt* Cabecera;
+  sqlite3_stmt* Anexos;
+  sqlite3_stmt* Vacia;
+  sqlite3_stmt* Inserta;
+  std::vector<sqlite3_stmt*> Parametros;
+  sqlite3_stmt* Tipo;
+  sqlite3_stmt* Casillas;
+  sqlite3_stmt* Declarante;
 
-  Crudo() {
-    if (sqlite3_open(LaInstalacion().CopiaCruda.c_str(), &Db) != SQLITE_OK) std::abort();
-    dao::detail::RegisterJetFunctions(Db);
-    const std::string k = std::string(" WHERE DOC_ID_D='") + kRuc + "' AND PERIODO='2002' AND FORMULARIO='0917'";
-    const std::vector<std::string> lecturas = {
-        "SELECT I_VALOR FROM DET" + k + " AND SEMANA=0 AND CASILLA='598'",
-        "SELECT * FROM CAB" + k + " AND TIP_DOC_D=6 AND SEMANA=0",
-        "SELECT substr(Argumento,8,6), substr(Funcion,2,6) FROM PARAM WHERE Numero='998' AND "
-        "substr(Argumento,1,6)='050802' AND substr(Argumento,8,6)<='2002' ORDER BY 1",
-        "SELECT substr(Argumento,8,6), substr(Funcion,2,6) FROM PARAM WHERE Numero='998' AND "
-        "substr(Argumento,1,6)='020702' AND substr(Argumento,8,6)<='2002' ORDER BY 1",
-        "SELECT substr(Argumento,8,6), substr(Funcion,2,6) FROM PARAM WHERE Numero='998' AND "
-        "substr(Argumento,1,6)='020704' AND substr(Argumento,8,6)<='2002' ORDER BY 1",
-        "SELECT substr(Argumento,8,6), substr(Funcion,2,6) FROM PARAM WHERE Numero='998' AND "
-        "substr(Argumento,1,6)='020301' AND substr(Argumento,8,6)<='2002' ORDER BY 1",
-        "SELECT substr(Argumento,8,6), substr(Funcion,2,6) FROM PARAM WHERE Numero='998' AND "
-        "substr(Argumento,1,6)='020201' AND substr(Argumento,8,6)<='2002' ORDER BY 1",
-        "SELECT substr(Argumento,8,6), substr(Funcion,2,6) FROM PARAM WHERE Numero='998' AND "
-        "substr(Argumento,1,6)='020501' AND substr(Argumento,8,6)<='2002' ORDER BY 1",
-        "SELECT substr(Argumento,1,4), trim(Funcion) FROM PARAM WHERE Numero='404' AND "
-        "substr(Argumento,1,4)<='2002' ORDER BY 1, Argumento",
-        "SELECT Argumento, substr(Funcion,1,60) FROM PARAM WHERE Numero='979' ORDER BY 2",
-        "SELECT substr(Argumento,1,2), substr(Funcion,1,36) FROM PARAM WHERE Numero='004' ORDER BY 1",
-        "SELECT CASILLA, I_VALOR FROM DET" + k + " AND SEMANA=0 ORDER BY CASILLA",
-        std::string("SELECT * FROM CONT WHERE Doc_id_d='") + kRuc + "' AND tip_doc_d=6",
-    };
-    for (const std::string& sql : lecturas) Lecturas.push_back(Prepara(sql));
-    Vacia = Prepara("DELETE FROM TMPF0917PATRIM");
-    Anexos = Prepara("SELECT * FROM F0917PATRIM WHERE tip_doc_d=6 AND doc_id_d='" + std::string(kRuc) +
-                     "' AND periodo='2002' AND formulario='0917'");
-    Inserta = Prepara(
+  explicit Carga(const std::string& ruta) : Base(ruta) {
+    using kr::bench::kPorClave;
+    using kr::bench::kPorClaveAnexo;
+    Base.TablaTemporal("TMPF0917PATRIM");
+    Vacia = Base.Prepara("DELETE FROM TMPF0917PATRIM");
+    Importe = Base.Prepara(std::string("SELECT I_VALOR FROM DET") + kPorClave + " AND Casilla='598'");
+    Cabecera = Base.Prepara(std::string("SELECT * FROM CAB") + kPorClave);
+    Anexos = Base.Prepara(std::string("SELECT * FROM F0917PATRIM") + kPorClaveAnexo);
+    Inserta = Base.Prepara(
         "INSERT INTO TMPF0917PATRIM (tip_informacion, tip_movimiento1, tip_movimiento2, ind_moneda, "
         "des_movimiento2, mto_01012002, mto_31122002, ctd_movimiento) VALUES (?1,?2,?3,?4,?5,?6,?7,?8)");
-    Tipo = Prepara("SELECT Funcion FROM PARAM WHERE Numero='044' ORDER BY substr(Funcion,56,2)");
-  }
-  ~Crudo() {
-    for (sqlite3_stmt* s : Lecturas) sqlite3_finalize(s);
-    for (sqlite3_stmt* s : {Vacia, Anexos, Inserta, Tipo}) sqlite3_finalize(s);
-    sqlite3_close(Db);
-  }
-  sqlite3_stmt* Prepara(const std::string& sql) {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(Db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) std::abort();
-    return stmt;
-  }
-  static std::size_t Lee(sqlite3_stmt* stmt) {
-    std::size_t total = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-      for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-        const unsigned char* texto = sqlite3_column_text(stmt, c);
-        if (texto != nullptr) total += std::string(reinterpret_cast<const char*>(texto)).size();
-      }
+    for (const char* tasa : {"050802", "020702", "020704", "020301", "020201", "020501"}) {
+      Parametros.push_back(
+          Base.Prepara("SELECT substr(Argumento,8,6), substr(Funcion,2,6) FROM PARAM WHERE Numero='998' AND "
+                       "substr(Argumento,1,6)='" +
+                       std::string(tasa) + "' AND substr(Argumento,8,6)<='2002' ORDER BY 1"));
     }
-    sqlite3_reset(stmt);
-    return total;
+    for (const char* lista : {"SELECT substr(Argumento,1,4), trim(Funcion) FROM PARAM WHERE Numero='404' AND "
+                              "substr(Argumento,1,4)<='2002' ORDER BY 1, Argumento",
+                              "SELECT Argumento, substr(Funcion,1,60) FROM PARAM WHERE Numero='979' ORDER BY 2",
+                              "SELECT substr(Argumento,1,2), substr(Funcion,1,36) FROM PARAM WHERE Numero='004' "
+                              "ORDER BY 1"}) {
+      Parametros.push_back(Base.Prepara(lista));
+    }
+    Tipo = Base.Prepara("SELECT Funcion FROM PARAM WHERE Numero='044' ORDER BY substr(Funcion,56,2)");
+    Casillas = Base.Prepara(std::string("SELECT CASILLA, I_VALOR FROM DET") + kPorClave + " ORDER BY CASILLA");
+    Declarante = Base.Prepara("SELECT * FROM CONT WHERE tip_doc_d=6 AND Doc_id_d=?1");
   }
-  std::size_t Carga() {
+
+  std::size_t Corre() {
     std::size_t total = 0;
-    if (sqlite3_step(Vacia) != SQLITE_DONE) std::abort();
-    sqlite3_reset(Vacia);
-    sqlite3_exec(Db, "BEGIN", nullptr, nullptr, nullptr);
+    Crudo::Corre(Vacia);
+    for (sqlite3_stmt* s : {Importe, Cabecera, Anexos, Casillas, Declarante}) Crudo::Clave(s, kRuc);
+    total += Crudo::Lee(Importe) + Crudo::Lee(Cabecera);
+    Base.Exec("BEGIN");
     while (sqlite3_step(Anexos) == SQLITE_ROW) {
       for (int c = 0; c < 8; ++c) {
         const unsigned char* texto = sqlite3_column_text(Anexos, 4 + c);
         sqlite3_bind_text(Inserta, c + 1, texto ? reinterpret_cast<const char*>(texto) : "", -1, SQLITE_TRANSIENT);
       }
-      if (sqlite3_step(Inserta) != SQLITE_DONE) std::abort();
-      sqlite3_reset(Inserta);
+      Crudo::Corre(Inserta);
     }
     sqlite3_reset(Anexos);
-    sqlite3_exec(Db, "COMMIT", nullptr, nullptr, nullptr);
-    for (sqlite3_stmt* s : Lecturas) total += Lee(s);
+    Base.Exec("COMMIT");
+    for (sqlite3_stmt* s : Parametros) total += Crudo::Lee(s);
     // The document-type lists: nine fillings and the lengths their choices look up.
-    for (int i = 0; i < 9 + 20; ++i) total += Lee(Tipo);
+    for (int i = 0; i < 9 + 20; ++i) total += Crudo::Lee(Tipo);
+    total += Crudo::Lee(Casillas) + Crudo::Lee(Declarante);
     return total;
   }
 };
 
 void CargaCruda(benchmark::State& state) {
-  Crudo crudo;
+  Carga carga(LaInstalacion(Oficina(state)).Layout().Database);
   std::size_t total = 0;
-  for (auto _ : state) total += crudo.Carga();
+  for (auto _ : state) total += carga.Corre();
   benchmark::DoNotOptimize(total);
 }
 
@@ -176,8 +160,10 @@ void TeclaEnCasilla100(benchmark::State& state) {
   forms::Unload(f);
 }
 
-// The box assignments one keystroke makes.
+// The box assignments one keystroke makes, counted once.
 int AsignacionesPorTecla() {
+  static int contadas = -1;
+  if (contadas >= 0) return contadas;
   app::Frm0917& f = AbreEnCasilla100();
   int asignaciones = 0;
   f.txtvalor.On(&forms::TextBox::Change, [&](int Index) {
@@ -186,7 +172,8 @@ int AsignacionesPorTecla() {
   });
   Tecla(f, true);
   forms::Unload(f);
-  return asignaciones;
+  contadas = asignaciones;
+  return contadas;
 }
 
 // The floor: as many assignments of amount texts to one text box of a bare
@@ -204,14 +191,16 @@ void AsignacionesDesnudas(benchmark::State& state) {
   forms::Unload(ventana);
 }
 
-BENCHMARK(AbreFormulario)->Unit(benchmark::kMillisecond);
-BENCHMARK(CargaCruda)->Unit(benchmark::kMillisecond);
 BENCHMARK(TeclaEnCasilla100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(AsignacionesDesnudas)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  for (int n : kr::bench::kOficinas) {
+    benchmark::RegisterBenchmark("AbreFormulario", AbreFormulario)->Arg(n)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("CargaCruda", CargaCruda)->Arg(n)->Unit(benchmark::kMillisecond);
+  }
   benchmark::Initialize(&argc, argv);
   std::FILE* nada = std::fopen("/dev/null", "w");
   forms::ConsoleFrontEnd frente(nada != nullptr ? nada : stderr);
@@ -219,18 +208,16 @@ int main(int argc, char** argv) {
   kr::bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  auto formulario = reporter.Times.find("AbreFormulario");
-  std::printf("Opening a saved return in Frm0917 (137 boxes, 10 schedule rows): %s ms  ratio layer/raw: %s\n",
-              formulario == reporter.Times.end() ? "n/a" : kr::bench::Fixed(formulario->second, 1).c_str(),
-              kr::bench::Ratio(reporter, "AbreFormulario", "CargaCruda").c_str());
   auto tecla = reporter.Times.find("TeclaEnCasilla100");
-  std::printf("One keystroke in box 100, every box filled: %s ms, %d box assignments  ratio cascade/bare: %s\n",
-              tecla == reporter.Times.end() ? "n/a" : kr::bench::Fixed(tecla->second / 1000, 3).c_str(),
-              AsignacionesPorTecla(), kr::bench::Ratio(reporter, "TeclaEnCasilla100", "AsignacionesDesnudas").c_str());
+  if (tecla != reporter.Times.end()) {
+    std::printf("One keystroke in box 100, every box filled: %s ms, %d box assignments  ratio cascade/bare: %s\n",
+                kr::bench::Fixed(tecla->second / 1000, 3).c_str(), AsignacionesPorTecla(),
+                kr::bench::Ratio(reporter, "TeclaEnCasilla100", "AsignacionesDesnudas").c_str());
+  }
+  kr::bench::PrintScale(reporter, "Frm0917 open of a saved return", "AbreFormulario", "CargaCruda",
+                        kr::bench::kOficinas);
   aplicacion.Reset();
   app::ReiniciaCompartidas();
-  std::error_code ec;
-  fs::remove_all(LaInstalacion().Carpeta, ec);
   if (nada != nullptr) std::fclose(nada);
   return 0;
 }

@@ -1,14 +1,19 @@
 //===- bench_imprimir.cpp - One return printed from the print window -------===//
 //
-// KR917 headless on the sample installation after LUD917's run, the print
+// KR917 headless on the sample installation after LUD917's run, over an
+// office's database of 1,000, 10,000 and 100,000 other returns, the print
 // window open on the saved returns: one click of "&Imprimir" on the cash
 // return of the sample (16 box rows), from the click to the last sheet
 // recorded. That covers the boxes and header loaded, the spool row, the
 // report written, read back and drawn. The floor is raw SQLite doing the
-// same database work on a copy of the database (the box and header rows
-// read, the spool's next numbers read and its row inserted), then the same
+// same database work on the same database: the box and header rows read by
+// the return's primary key; in one write transaction the spool's next
+// numbers (the code's highest sequence by SPOOL's key, the highest
+// 8-digit file number from the index on Archivo, which the floor assumes
+// there: the host's SPOOL has it) and its row inserted; then the same
 // report's bytes written, synced and renamed into place, read back and
-// drawn on pages by hand. The last line gives the time and the ratio.
+// drawn on pages by hand. The last lines give the times and the ratios:
+// over the floor, and over the same print with 1,000 other returns.
 //
 //===----------------------------------------------------------------------===//
 #include <benchmark/benchmark.h>
@@ -19,26 +24,20 @@
 
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/componentes/cValidador.h"
 #include "app/inicio/Compartidas.h"
 #include "app/inicio/FuenteDatos.h"
-#include "app/ventanas/MDIFrm.h"
 #include "bench/BenchReport.h"
+#include "bench/Crudo.h"
 #include "bench/HojasCrudas.h"
+#include "bench/Oficina.h"
 #include "bench/Sesion.h"
-#include "common/CuentaTrabajo.h"
-#include "host/SampleInstallation.h"
-#include "installer/Compartidas.h"
-#include "installer/Inicio.h"
-#include "platform/db/Engine.h"
-#include "platform/db/JetFunctions.h"
 #include "platform/files/NativePath.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ConsoleFrontEnd.h"
@@ -49,8 +48,6 @@
 namespace {
 
 using kr::bench::HojasCrudas;
-
-namespace fs = std::filesystem;
 
 constexpr char kRuc[] = "10433221104";
 
@@ -64,34 +61,35 @@ class Consola : public forms::ConsoleFrontEnd {
   std::shared_ptr<print::Recorder> Ultimo;
 };
 
+// The sample installation over an office's database, KR917 started on it
+// and the print window shown.
 struct Instalacion {
-  std::string Carpeta;
-  dexlora::SampleLayout Layout;
-  std::string CopiaCruda;
+  kr::bench::Muestra Sitio = kr::bench::InstalaMuestra("imp");
+  int Oficina = -1;
 
-  Instalacion() {
-    kr::bench::Muestra muestra = kr::bench::InstalaMuestra("imp");
-    Carpeta = muestra.Carpeta;
-    Layout = muestra.Layout;
-    CopiaCruda = Carpeta + "/raw.db";
-    fs::copy_file(Layout.Database, CopiaCruda);
-
-    kr::bench::ArrancaKR917(Layout);
-    app::Compartidas& g = app::G();
-    g.Enviadas = false;
+  void Pon(int oficina) {
+    if (oficina == Oficina) return;
+    if (Oficina >= 0) kr::bench::ParaKR917();
+    kr::bench::PonOficina(Sitio, oficina);
+    Oficina = oficina;
+    kr::bench::ArrancaKR917(Sitio.Layout);
+    app::G().Enviadas = false;
     forms::Default<app::frmImprimir>().Show();
   }
 };
 
-Instalacion& LaInstalacion() {
+Instalacion& LaInstalacion(int oficina) {
   static Instalacion instalacion;
+  instalacion.Pon(oficina);
   return instalacion;
 }
+
+int Oficina(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
 
 Consola* LaConsola = nullptr;
 
 void Imprimir(benchmark::State& state) {
-  LaInstalacion();
+  LaInstalacion(Oficina(state));
   app::frmImprimir& f = forms::Default<app::frmImprimir>();
   for (auto _ : state) {
     forms::Input::Click(f.CmdImprimir(1));
@@ -110,43 +108,21 @@ std::string Bytes(const std::string& ruta) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-struct Crudo {
-  sqlite3* Db = nullptr;
-  sqlite3_stmt* Casillas = nullptr;
-  sqlite3_stmt* Cabecera = nullptr;
-  sqlite3_stmt* Secuencia = nullptr;
-  sqlite3_stmt* Archivo = nullptr;
-  sqlite3_stmt* Registra = nullptr;
+struct Impresion {
+  kr::bench::Crudo Base;
+  sqlite3_stmt* Casillas;
+  sqlite3_stmt* Cabecera;
+  sqlite3_stmt* Secuencia;
+  sqlite3_stmt* Archivo;
+  sqlite3_stmt* Registra;
 
-  Crudo() {
-    if (sqlite3_open(LaInstalacion().CopiaCruda.c_str(), &Db) != SQLITE_OK) std::abort();
-    dao::detail::RegisterJetFunctions(Db);
-    const std::string k = std::string(" WHERE DOC_ID_D='") + kRuc + "' AND PERIODO='2002' AND FORMULARIO='0917'";
-    Casillas = Prepara("SELECT CASILLA, I_VALOR FROM DET" + k + " AND SEMANA=0");
-    Cabecera = Prepara("SELECT * FROM CAB" + k + " AND TIP_DOC_D=6 AND SEMANA=0");
-    Secuencia = Prepara("SELECT max(Secuencia) FROM SPOOL WHERE CodRep='RP0006'");
-    Archivo = Prepara("SELECT max(substr(Archivo,1,8)) FROM SPOOL");
-    Registra = Prepara("INSERT INTO SPOOL VALUES ('RP0006', ?1, ?2, julianday('now'), 'ASESOR1', 6, ?3)");
-  }
-  ~Crudo() {
-    for (sqlite3_stmt* s : {Casillas, Cabecera, Secuencia, Archivo, Registra}) sqlite3_finalize(s);
-    sqlite3_close(Db);
-  }
-  sqlite3_stmt* Prepara(const std::string& sql) {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(Db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) std::abort();
-    return stmt;
-  }
-  static std::size_t Lee(sqlite3_stmt* stmt) {
-    std::size_t total = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-      for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-        const unsigned char* texto = sqlite3_column_text(stmt, c);
-        if (texto != nullptr) total += std::string(reinterpret_cast<const char*>(texto)).size();
-      }
-    }
-    sqlite3_reset(stmt);
-    return total;
+  explicit Impresion(const std::string& ruta) : Base(ruta) {
+    using kr::bench::kPorClave;
+    Casillas = Base.Prepara(std::string("SELECT CASILLA, I_VALOR FROM DET") + kPorClave);
+    Cabecera = Base.Prepara(std::string("SELECT * FROM CAB") + kPorClave);
+    Secuencia = Base.Prepara("SELECT max(Secuencia) FROM SPOOL WHERE CodRep='RP0006'");
+    Archivo = Base.Prepara("SELECT Archivo FROM SPOOL ORDER BY Archivo DESC", true);
+    Registra = Base.Prepara("INSERT INTO SPOOL VALUES ('RP0006', ?1, ?2, ?3, 'ASESOR1', 6, ?4)");
   }
   static long Maximo(sqlite3_stmt* stmt) {
     long n = 0;
@@ -154,31 +130,49 @@ struct Crudo {
     sqlite3_reset(stmt);
     return n;
   }
+  // The highest file number of a name that begins with eight digits: the
+  // index gives the names from the highest down, and the first such is it.
+  long UltimoArchivo() {
+    long n = 0;
+    while (sqlite3_step(Archivo) == SQLITE_ROW) {
+      const std::string nombre = kr::bench::Crudo::Texto(Archivo, 0);
+      if (nombre.size() >= 8 && nombre.find_first_not_of("0123456789") >= 8) {
+        std::from_chars(nombre.data(), nombre.data() + 8, n);
+        break;
+      }
+    }
+    sqlite3_reset(Archivo);
+    return n;
+  }
   /// The database work of one print: answers the new file's number.
   long Trabaja() {
-    benchmark::DoNotOptimize(Lee(Casillas) + Lee(Cabecera));
-    char secuencia[16], archivo[16];
+    kr::bench::Crudo::Clave(Casillas, kRuc);
+    kr::bench::Crudo::Clave(Cabecera, kRuc);
+    benchmark::DoNotOptimize(kr::bench::Crudo::Lee(Casillas) + kr::bench::Crudo::Lee(Cabecera));
+    Base.Exec("BEGIN IMMEDIATE");
+    char secuencia[32], archivo[32];
     std::snprintf(secuencia, sizeof secuencia, "%06ld", Maximo(Secuencia) + 1);
-    const long numero = Maximo(Archivo) + 1;
+    const long numero = UltimoArchivo() + 1;
     std::snprintf(archivo, sizeof archivo, "%08ld.PRN", numero);
     sqlite3_bind_text(Registra, 1, secuencia, -1, SQLITE_TRANSIENT);
     sqlite3_bind_text(Registra, 2, archivo, -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(Registra, 3, kRuc, -1, SQLITE_STATIC);
-    if (sqlite3_step(Registra) != SQLITE_DONE) std::abort();
-    sqlite3_reset(Registra);
+    // Now as the layer stores a date: days since 30/12/1899.
+    sqlite3_bind_double(Registra, 3, 25569.0 + static_cast<double>(std::time(nullptr)) / 86400.0);
+    sqlite3_bind_text(Registra, 4, kRuc, -1, SQLITE_STATIC);
+    kr::bench::Crudo::Corre(Registra);
+    Base.Exec("COMMIT");
     return numero;
   }
 };
 
 void ImprimirCrudo(benchmark::State& state) {
-  LaInstalacion();
+  Instalacion& instalacion = LaInstalacion(Oficina(state));
   // The report one print writes, as its bytes.
   forms::Input::Click(forms::Default<app::frmImprimir>().CmdImprimir(1));
   const std::string bytes = Bytes(vb::NativePath(app::G().ArchivoSalida));
-  const std::string carpeta = LaInstalacion().Carpeta;
-  Crudo crudo;
+  Impresion impresion(instalacion.Sitio.Layout.Database);
   for (auto _ : state) {
-    const std::string ruta = carpeta + "/" + std::to_string(crudo.Trabaja()) + ".PRN";
+    const std::string ruta = instalacion.Sitio.Carpeta / (std::to_string(impresion.Trabaja()) + ".PRN");
     const std::string temporal = ruta + ".tmp";
     const int fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
@@ -193,12 +187,13 @@ void ImprimirCrudo(benchmark::State& state) {
   }
 }
 
-BENCHMARK(Imprimir)->Unit(benchmark::kMillisecond);
-BENCHMARK(ImprimirCrudo)->Unit(benchmark::kMillisecond);
-
 }  // namespace
 
 int main(int argc, char** argv) {
+  for (int n : kr::bench::kOficinas) {
+    benchmark::RegisterBenchmark("Imprimir", Imprimir)->Arg(n)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ImprimirCrudo", ImprimirCrudo)->Arg(n)->Unit(benchmark::kMillisecond);
+  }
   Consola consola;
   LaConsola = &consola;
   forms::Application aplicacion(consola);
@@ -209,11 +204,7 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   aplicacion.Reset();
   app::ReiniciaCompartidas();
-  std::error_code ec;
-  fs::remove_all(LaInstalacion().Carpeta, ec);
-  auto t = reporter.Times.find("Imprimir");
-  const std::string ms = t == reporter.Times.end() ? std::string("n/a") : kr::bench::Fixed(t->second, 1) + " ms";
-  std::printf("One return printed from the print window (click to last sheet): %s  ratio layer/raw: %s\n", ms.c_str(),
-              kr::bench::Ratio(reporter, "Imprimir", "ImprimirCrudo").c_str());
+  kr::bench::PrintScale(reporter, "one return printed from the print window", "Imprimir", "ImprimirCrudo",
+                        kr::bench::kOficinas);
   return 0;
 }

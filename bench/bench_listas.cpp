@@ -1,14 +1,25 @@
-//===- bench_listas.cpp - The list windows over many returns ----------------===//
+//===- bench_listas.cpp - The list windows over an office's returns ---------===//
 //
-// KR917 started in-process on the sample installation holding 1,000, 10,000
-// and 100,000 saved and as many sent returns of the user's taxpayers. Each
-// list window is opened from the main window, its first screen of cells
-// read as the screen shows them, and closed; its floor is the window's SELECT
-// stepped in raw SQLite (with the layer's functions) to the first screen of
-// rows, or for frmAbrirEnv, which moves to its last row and back, to the last
+// KR917 started in-process on the sample installation after LUD917's run,
+// over an office's database of 1,000, 10,000 and 100,000 other returns of
+// the user's taxpayers (one in ten of them also sent). Each list window is
+// opened from the main window, its first screen of cells read as the
+// screen shows them, and closed; its floor is the window's SELECT stepped
+// in raw SQLite (with the layer's functions) to the first screen of rows,
+// or for frmAbrirEnv, which moves to its last row and back, to the last
 // row. The End key (to the last row, its screen of cells read) has as floor
-// the SELECT stepped to its last row. The last lines give the ratios, the
-// cost of one cell read by list length, and the memory a list holds.
+// the SELECT stepped to its last row.
+//
+// The saved-returns list is also scrolled from its first row to its last a
+// screen at a time, as the Qt grid reads on when the view scrolls: a
+// screen and more when it opens, then 256 rows more at each step, each
+// step read as between two user actions (ReadRows lets go of its read
+// locks). Its floor is one raw pass of the same SELECT to its last row. One
+// step at the first screen and one at the last are timed alone, so that
+// the cost of a step can be held against its position.
+//
+// The last lines give the ratios, the cost of one cell read by list
+// length, and the memory a list holds.
 //
 //===----------------------------------------------------------------------===//
 #include <benchmark/benchmark.h>
@@ -23,7 +34,9 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "app/inicio/Compartidas.h"
 #include "app/inicio/FuenteDatos.h"
@@ -32,6 +45,8 @@
 #include "app/ventanas/frmAbrirEnv.h"
 #include "app/ventanas/frmModFor.h"
 #include "bench/BenchReport.h"
+#include "bench/Oficina.h"
+#include "bench/Sesion.h"
 #include "host/SampleInstallation.h"
 #include "platform/db/Connection.h"
 #include "platform/db/JetFunctions.h"
@@ -51,80 +66,13 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kPantalla = 15;  // the rows a list shows at once
-constexpr int kTamanos[] = {1000, 10000, 100000};
+constexpr auto& kTamanos = kr::bench::kOficinas;
 
-// --- the installation and its databases of many returns ---
+// --- the installation ---
 
-struct Muestra {
-  std::string Carpeta;
-  dexlora::SampleLayout Layout;
-  std::string Original;
-  Muestra() {
-    std::string pattern = (fs::temp_directory_path() / "kr-bench-listas-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    Carpeta = pattern;
-    Layout = dexlora::CreateSampleInstallation(Carpeta + "/sample");
-    ::setenv("WINDIR", Layout.WindowsFolder.c_str(), 1);
-    Original = Carpeta + "/original.db";
-    fs::copy_file(Layout.Database, Original);
-  }
-};
-
-Muestra& LaMuestra() {
-  static Muestra muestra;
+kr::bench::Muestra& LaMuestra() {
+  static kr::bench::Muestra muestra = kr::bench::InstalaMuestra("listas");
   return muestra;
-}
-
-void Exec(sqlite3* db, const std::string& sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-    std::fprintf(stderr, "%s: %s\n", sql.c_str(), error ? error : "");
-    std::abort();
-  }
-}
-
-// The database with `n` saved and `n` sent returns of ASESOR1's taxpayers, made once.
-std::string BaseCon(int n) {
-  const std::string ruta = LaMuestra().Carpeta + "/returns-" + std::to_string(n) + ".db";
-  if (fs::exists(ruta)) return ruta;
-  fs::copy_file(LaMuestra().Original, ruta);
-  sqlite3* db = nullptr;
-  sqlite3_open(ruta.c_str(), &db);
-  dao::detail::RegisterJetFunctions(db);
-  Exec(db, "BEGIN");
-  sqlite3_stmt *cont = nullptr, *cab = nullptr, *hcab = nullptr;
-  sqlite3_prepare_v2(db,
-                     "INSERT INTO CONT (tip_doc_d, Doc_id_d, NOMBRE, Direccion, Apellido_p, Apellido_m, Nombre_1, "
-                     "nombre_2, USUARIO, Tipo_Ingreso) VALUES (6, ?1, ?2, 'AV. LOS ALAMOS 123', 'APELLIDO', "
-                     "'SEGUNDO', 'NOMBRE', '', 'ASESOR1', 2)",
-                     -1, &cont, nullptr);
-  sqlite3_prepare_v2(db,
-                     "INSERT INTO CAB (tip_doc_d, Doc_id_d, PERIODO, Formulario, Semana, fec_pro, rectifica, estado, "
-                     "cNumero) VALUES (6, ?1, '200213', '0917', 0, '15/03/2003', '0', ?2, '000000')",
-                     -1, &cab, nullptr);
-  sqlite3_prepare_v2(db,
-                     "INSERT INTO HCAB (tip_doc_d, Doc_id_d, PERIODO, Formulario, Semana, correl, fec_pro, rectifica, "
-                     "estado, fec_env, norden, control, cNumero) VALUES (6, ?1, '200213', '0917', 0, '001', "
-                     "'15/03/2003', '0', 1, 37695, '40721385', '12345678', '000000')",
-                     -1, &hcab, nullptr);
-  static constexpr int kEstados[] = {0, 1, 9};
-  for (int i = 0; i < n; ++i) {
-    const std::string ruc = std::to_string(15000000000LL + i * 7LL);
-    const std::string nombre = "DECLARANTE DE PRUEBA NUMERO " + std::to_string(i);
-    sqlite3_bind_text(cont, 1, ruc.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(cont, 2, nombre.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(cab, 1, ruc.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_int(cab, 2, kEstados[i % 3]);
-    sqlite3_bind_text(hcab, 1, ruc.c_str(), -1, SQLITE_TRANSIENT);
-    for (sqlite3_stmt* s : {cont, cab, hcab}) {
-      if (sqlite3_step(s) != SQLITE_DONE) std::abort();
-      sqlite3_reset(s);
-    }
-  }
-  for (sqlite3_stmt* s : {cont, cab, hcab}) sqlite3_finalize(s);
-  Exec(db, "COMMIT");
-  sqlite3_close(db);
-  return ruta;
 }
 
 // --- KR917, started in-process ---
@@ -145,19 +93,22 @@ Pantalla& LaPantalla() {
   return pantalla;
 }
 
-// Starts KR917 on the database of `n` returns.
+// Starts KR917 on the database of `n` other returns, unless it runs on it
+// already: the lists only read.
 void Arranca(int n) {
-  Muestra& m = LaMuestra();
+  static int arrancada = -1;
+  if (n == arrancada) return;
+  kr::bench::Muestra& m = LaMuestra();
   forms::Application& aplicacion = forms::Application::Current();
   aplicacion.Reset();
   app::ReiniciaCompartidas();
-  for (const char* resto : {"-wal", "-shm", "-journal"}) fs::remove(m.Layout.Database + resto);
-  fs::copy_file(BaseCon(n), m.Layout.Database, fs::copy_options::overwrite_existing);
+  kr::bench::PonOficina(m, n);
   static host::FixedWindowList escritorio{{"Dexlora"}};
-  static const std::string bloqueos = m.Carpeta + "/locks";
+  static const std::string bloqueos = m.Carpeta / "locks";
   fs::create_directories(bloqueos);
   static host::InstanceLock bloqueo{bloqueos};
   ModGen00::Main(escritorio, bloqueo);
+  arrancada = n;
 }
 
 // The cells a screen of the grid shows from `desde`, read as the screen reads them.
@@ -232,72 +183,203 @@ void TeclaFin(benchmark::State& state, const Lista& l) {
   }
 }
 
+// The list's SELECT as the layer translates it, prepared on a raw read-only
+// connection with the layer's functions.
+class Consulta {
+ public:
+  explicit Consulta(const Lista& l) : Jet_(ConsultaDe(l)), Lexed_(dao::detail::Lex(Jet_)) {
+    Traducida_ = dao::detail::Translate(
+        Lexed_, Jet_, [](std::string_view) { return std::nullopt; }, false);
+    const bool abierta =
+        sqlite3_open_v2(LaMuestra().Layout.Database.c_str(), &Db_, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
+    if (abierta) dao::detail::RegisterJetFunctions(Db_);
+    if (!abierta || sqlite3_prepare_v2(Db_, Traducida_.Sql.c_str(), -1, &Stmt_, nullptr) != SQLITE_OK) {
+      std::fprintf(stderr, "%s: %s\n", Traducida_.Sql.c_str(), sqlite3_errmsg(Db_));
+      std::abort();
+    }
+  }
+  ~Consulta() {
+    sqlite3_finalize(Stmt_);
+    sqlite3_close(Db_);
+  }
+  Consulta(const Consulta&) = delete;
+  Consulta& operator=(const Consulta&) = delete;
+
+  /// Runs it from its start, through its first `filas` rows (all with -1),
+  /// adding up the bytes of their columns; answers the rows stepped.
+  long Pasa(long filas, std::size_t& letras) {
+    for (std::size_t k = 0; k < Traducida_.Parameters.size(); ++k) {
+      dao::detail::BindLiteral(Stmt_, static_cast<int>(k + 1), Lexed_.Literals[Traducida_.Parameters[k]]);
+    }
+    long fila = 0;
+    while ((filas < 0 || fila < filas) && sqlite3_step(Stmt_) == SQLITE_ROW) {
+      for (int c = 0; c < sqlite3_column_count(Stmt_); ++c) {
+        letras += static_cast<std::size_t>(sqlite3_column_bytes(Stmt_, c));
+      }
+      ++fila;
+    }
+    sqlite3_reset(Stmt_);
+    return fila;
+  }
+
+ private:
+  std::string Jet_;
+  dao::detail::Lexed Lexed_;
+  dao::detail::Translation Traducida_;
+  sqlite3* Db_ = nullptr;
+  sqlite3_stmt* Stmt_ = nullptr;
+};
+
 // The raw floor: the list's SELECT stepped to the first screen of rows or to its last row.
 void Piso(benchmark::State& state, const Lista& l, bool alFinal) {
   Arranca(static_cast<int>(state.range(0)));
-  const std::string jet = ConsultaDe(l);
-  dao::detail::Lexed lexed = dao::detail::Lex(jet);
-  dao::detail::Translation t = dao::detail::Translate(
-      lexed, jet, [](std::string_view) { return std::nullopt; }, false);
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(LaMuestra().Layout.Database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-  dao::detail::RegisterJetFunctions(db);
-  sqlite3_stmt* stmt = nullptr;
-  if (sqlite3_prepare_v2(db, t.Sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) std::abort();
+  Consulta consulta(l);
   std::size_t letras = 0;
-  for (auto _ : state) {
-    for (std::size_t k = 0; k < t.Parameters.size(); ++k) {
-      dao::detail::BindLiteral(stmt, static_cast<int>(k + 1), lexed.Literals[t.Parameters[k]]);
-    }
-    long fila = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-      if (fila < kPantalla || alFinal) {
-        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-          letras += static_cast<std::size_t>(sqlite3_column_bytes(stmt, c));
-        }
-      }
-      if (++fila >= kPantalla && !alFinal) break;
-    }
-    sqlite3_reset(stmt);
-  }
-  sqlite3_finalize(stmt);
-  sqlite3_close(db);
+  for (auto _ : state) consulta.Pasa(alFinal ? -1 : kPantalla, letras);
   benchmark::DoNotOptimize(letras);
+}
+
+// The rows list `l` shows over the database of `n` other returns: the
+// sample's own and the office's, counted by a raw pass.
+long FilasDe(const Lista& l, int n) {
+  static std::map<std::pair<const Lista*, int>, long> contadas;
+  auto [it, nueva] = contadas.try_emplace({&l, n}, 0);
+  if (nueva) {
+    Arranca(n);
+    std::size_t letras = 0;
+    it->second = Consulta(l).Pasa(-1, letras);
+  }
+  return it->second;
 }
 
 // One cell read by the grid, anywhere in the list, its rows read.
 void LeeCelda(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  const long filas = FilasDe(kListas[0], n);
   Arranca(n);
   Abre(kListas[0], [&](forms::Form& f) {
     forms::DataGrid& grid = Rejilla(f);
-    if (grid.RowCount() != n) std::abort();
-    long fila = n / 2;
+    if (grid.RowCount() != filas) {
+      state.SkipWithError("the grid does not hold the list's rows");
+      return;
+    }
+    long fila = filas / 2;
     for (auto _ : state) {
       benchmark::DoNotOptimize(grid.CellText(fila, 1));
-      fila = (fila * 7 + 13) % n;
+      fila = (fila * 7 + 13) % filas;
     }
   });
 }
 
-void Registra() {
-  for (const Lista& l : kListas) {
-    const std::string n = l.Nombre;
-    auto* abre = benchmark::RegisterBenchmark(("Abre " + n).c_str(), [&l](benchmark::State& s) { AbreLista(s, l); });
-    auto* piso =
-        benchmark::RegisterBenchmark(("Piso " + n).c_str(), [&l](benchmark::State& s) { Piso(s, l, l.AlFinal); });
-    auto* fin = benchmark::RegisterBenchmark(("Fin " + n).c_str(), [&l](benchmark::State& s) { TeclaFin(s, l); });
-    auto* pisoFin =
-        benchmark::RegisterBenchmark(("PisoFin " + n).c_str(), [&l](benchmark::State& s) { Piso(s, l, true); });
-    for (auto* b : {abre, piso, fin, pisoFin}) {
-      for (int t : kTamanos) b->Arg(t);
-      b->Unit(benchmark::kMillisecond);
-    }
-    fin->UseManualTime();
+// --- scrolling to the end ---
+
+// The saved-returns list read on as the Qt grid reads it while its view
+// scrolls down: a screen and more when it opens, then 256 rows more at each
+// step.
+class Desplazamiento {
+ public:
+  explicit Desplazamiento(forms::DataGrid& grid) : Grid_(grid), Filas_(grid.ReadRows(kPrimeras)) {}
+  /// One step; false when there was nothing more to read.
+  bool Paso() {
+    if (!Grid_.MoreRows()) return false;
+    Grid_.ReadRows(Filas_ + kMas);
+    Filas_ = Grid_.RowsRead();
+    return true;
   }
-  auto* celda = benchmark::RegisterBenchmark("Celda", LeeCelda);
-  for (int t : kTamanos) celda->Arg(t);
-  celda->Unit(benchmark::kNanosecond);
+  /// The rows the view holds.
+  long Filas() const { return Filas_; }
+
+  static constexpr long kPrimeras = 64;
+  static constexpr long kMas = 256;
+
+ private:
+  forms::DataGrid& Grid_;
+  long Filas_;
+};
+
+void Cierra(forms::Form& f) {
+  forms::Input::Click(dynamic_cast<forms::CommandButton&>(*f.FindControl("CmdOpciones", 1)));
+}
+
+// The list opened, read to its last row a step at a time, and closed.
+void Desplaza(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const long filas = FilasDe(kListas[0], n);
+  Arranca(n);
+  for (auto _ : state) {
+    long leidas = 0;
+    Abre(kListas[0], [&](forms::Form& f) {
+      Desplazamiento d(Rejilla(f));
+      while (d.Paso()) {
+      }
+      leidas = d.Filas();
+      Cierra(f);
+    });
+    if (leidas != filas) {
+      state.SkipWithError("the scroll did not reach the list's last row");
+      break;
+    }
+  }
+}
+
+// One step timed alone: the first after the list opened, or the last that
+// reads a whole step's rows (the list scrolled there untimed).
+void Paso(benchmark::State& state, bool ultimo) {
+  const int n = static_cast<int>(state.range(0));
+  const long filas = FilasDe(kListas[0], n);
+  Arranca(n);
+  for (auto _ : state) {
+    double segundos = -1;
+    Abre(kListas[0], [&](forms::Form& f) {
+      Desplazamiento d(Rejilla(f));
+      for (;;) {
+        const bool entero = d.Filas() + Desplazamiento::kMas <= filas;
+        const auto inicio = Clock::now();
+        if (!d.Paso()) break;
+        if (entero) segundos = std::chrono::duration<double>(Clock::now() - inicio).count();
+        if (!ultimo) break;
+      }
+      Cierra(f);
+    });
+    if (segundos < 0) {
+      state.SkipWithError("the list has no whole step");
+      break;
+    }
+    state.SetIterationTime(segundos);
+  }
+}
+
+void Registra() {
+  for (int t : kTamanos) {
+    for (const Lista& l : kListas) {
+      const std::string n = l.Nombre;
+      auto* abre = benchmark::RegisterBenchmark(("Abre " + n).c_str(), [&l](benchmark::State& s) { AbreLista(s, l); });
+      auto* piso =
+          benchmark::RegisterBenchmark(("Piso " + n).c_str(), [&l](benchmark::State& s) { Piso(s, l, l.AlFinal); });
+      auto* fin = benchmark::RegisterBenchmark(("Fin " + n).c_str(), [&l](benchmark::State& s) { TeclaFin(s, l); });
+      auto* pisoFin =
+          benchmark::RegisterBenchmark(("PisoFin " + n).c_str(), [&l](benchmark::State& s) { Piso(s, l, true); });
+      for (auto* b : {abre, piso, fin, pisoFin}) b->Arg(t)->Unit(benchmark::kMillisecond);
+      fin->UseManualTime();
+    }
+    benchmark::RegisterBenchmark("Celda", LeeCelda)->Arg(t)->Unit(benchmark::kNanosecond);
+    // A scroll to the end costs a whole pass per iteration: few of them on the largest lists.
+    benchmark::RegisterBenchmark("Desplaza", Desplaza)->Arg(t)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PasoPrimero", [](benchmark::State& s) { Paso(s, false); })
+        ->Arg(t)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(t >= 100000  ? 5
+                     : t >= 10000 ? 10
+                                  : 20);
+    benchmark::RegisterBenchmark("PasoUltimo", [](benchmark::State& s) { Paso(s, true); })
+        ->Arg(t)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(t >= 100000  ? 2
+                     : t >= 10000 ? 5
+                                  : 20);
+  }
 }
 
 // --- memory ---
@@ -317,6 +399,7 @@ long PicoKb() {
 
 // Run before any benchmark, so the process's peak RSS is this measure's.
 void Memoria(int n) {
+  for (const Lista& l : kListas) FilasDe(l, n);
   Arranca(n);
   const long picoInicial = PicoKb();
   for (const Lista& l : kListas) {
@@ -336,10 +419,13 @@ void Memoria(int n) {
     });
     forms::Input::Key(forms::Default<app::MDIFrm>(), 0);  // the closed window goes at the next user action
     const long despues = RssKb();
-    std::printf("%s over %d returns: open, %zu rows held (%+ld KiB); after End, %zu rows held, %.0f bytes a row; "
-                "peak RSS %+ld KiB over the started program's; after closing %+ld KiB and %zu rows held\n",
-                l.Nombre, n, filas, abierta - antes, filasAlFinal, (alFinal - antes) * 1024.0 / n,
-                PicoKb() - picoInicial, despues - antes, dao::RowsInMemory());
+    std::printf(
+        "%s of an office of %d returns (%ld rows): open, %zu rows held (%+ld KiB); after End, %zu rows "
+        "held, %.0f bytes a row; peak RSS %+ld KiB over the started program's; after closing %+ld KiB and "
+        "%zu rows held\n",
+        l.Nombre, n, FilasDe(l, n), filas, abierta - antes, filasAlFinal,
+        (alFinal - antes) * 1024.0 / static_cast<double>(FilasDe(l, n)), PicoKb() - picoInicial, despues - antes,
+        dao::RowsInMemory());
   }
 }
 
@@ -362,20 +448,33 @@ int main(int argc, char** argv) {
   for (const Lista& l : kListas) {
     for (int t : kTamanos) {
       const std::string arg = "/" + std::to_string(t);
-      std::printf("%s opened and painted over %d returns  ratio layer/raw: %s\n", l.Nombre, t,
+      std::printf("%s opened and painted, office of %d returns  ratio layer/raw: %s\n", l.Nombre, t,
                   ratio(std::string("Abre ") + l.Nombre + arg, std::string("Piso ") + l.Nombre + arg).c_str());
-      std::printf("%s End key over %d returns  ratio layer/raw: %s\n", l.Nombre, t,
+      std::printf("%s End key, office of %d returns  ratio layer/raw: %s\n", l.Nombre, t,
                   ratio(std::string("Fin ") + l.Nombre + arg + "/manual_time", std::string("PisoFin ") + l.Nombre + arg)
                       .c_str());
     }
   }
   for (int t : kTamanos) {
-    std::printf("one cell read over %d returns: %s ns\n", t,
-                kr::bench::Fixed(tiempo("Celda/" + std::to_string(t)), 0).c_str());
+    const double ns = tiempo("Celda/" + std::to_string(t));
+    std::printf("one cell read, office of %d returns: %s\n", t,
+                ns > 0 ? (kr::bench::Fixed(ns, 0) + " ns").c_str() : "n/a");
+  }
+  const std::string lista = "saved-returns list";
+  for (int t : kTamanos) {
+    kr::bench::PrintTime(reporter, lista + " scrolled to its end a step at a time", "Desplaza", t);
+    kr::bench::PrintTime(reporter, lista + ", one raw pass to its end", "PisoFin frmModFor (saved)", t);
+    kr::bench::PrintTime(reporter, lista + ", a step at the first screen", "PasoPrimero", t);
+    kr::bench::PrintTime(reporter, lista + ", a step at the last screen", "PasoUltimo", t);
+  }
+  for (int t : kTamanos) {
+    const std::string at = "/" + std::to_string(t);
+    kr::bench::PrintRatio(reporter, lista + " scrolled to its end / one raw pass", t, "Desplaza" + at,
+                          "PisoFin frmModFor (saved)" + at);
+    kr::bench::PrintRatio(reporter, lista + ", step at the last screen / at the first", t, "PasoUltimo" + at,
+                          "PasoPrimero" + at);
   }
   aplicacion.Reset();
   app::ReiniciaCompartidas();
-  std::error_code ec;
-  fs::remove_all(LaMuestra().Carpeta, ec);
   return 0;
 }

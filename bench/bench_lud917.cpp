@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "bench/BenchReport.h"
+#include "bench/CarpetaTemporal.h"
 #include "host/SampleInstallation.h"
 #include "common/CuentaTrabajo.h"
 #include "installer/Compartidas.h"
@@ -37,16 +38,13 @@ namespace fs = std::filesystem;
 // The sample installation, made once, with WINDIR pointing at it and the
 // database as the host leaves it kept aside.
 struct Muestra {
-  std::string Carpeta;
+  kr::bench::CarpetaTemporal Carpeta{"lud"};
   dexlora::SampleLayout Layout;
   std::string BaseOriginal;
   Muestra() {
-    std::string pattern = (fs::temp_directory_path() / "kr-bench-lud-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    Carpeta = pattern;
-    Layout = dexlora::CreateSampleInstallation(Carpeta + "/sample");
+    Layout = dexlora::CreateSampleInstallation(Carpeta / "sample");
     ::setenv("WINDIR", Layout.WindowsFolder.c_str(), 1);
-    BaseOriginal = Carpeta + "/KR000.DB.original";
+    BaseOriginal = Carpeta / "KR000.DB.original";
     fs::copy_file(Layout.Database, BaseOriginal);
   }
   void RestauraBase() const {
@@ -225,7 +223,5 @@ int main(int argc, char** argv) {
   std::printf("LUD917 second run, floor with its account check  ratio layer/raw: %s\n",
               conCuenta("SegundaCorrida", "PisoSegunda").c_str());
   installer::ReiniciaCompartidas();
-  std::error_code ec;
-  fs::remove_all(LaMuestra().Carpeta, ec);
   return 0;
 }

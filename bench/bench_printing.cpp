@@ -18,7 +18,6 @@
 #include <QWidget>
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -28,6 +27,7 @@
 #include "app/componentes/cValidador.h"
 #include "app/inicio/Compartidas.h"
 #include "bench/BenchReport.h"
+#include "bench/CarpetaTemporal.h"
 #include "bench/HojasCrudas.h"
 #include "common/ImpLinea.h"
 #include "platform/forms/Application.h"
@@ -45,13 +45,9 @@ using kr::bench::HojasCrudas;
 
 constexpr int kLineasPorHoja = 259;  // 5 pages: a tag, 1,295 commands and 4 breaks
 
-std::string Carpeta() {
-  static const std::string carpeta = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kr-bench-prn-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    return pattern;
-  }();
-  return carpeta;
+const std::string& Carpeta() {
+  static const kr::bench::CarpetaTemporal carpeta("prn");
+  return carpeta.Ruta();
 }
 
 // The console, whose print jobs are recorded.
@@ -217,8 +213,6 @@ int main(int argc, char** argv) {
   kr::bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  std::error_code ec;
-  std::filesystem::remove_all(Carpeta(), ec);
   auto linea = [&](const char* que, const std::string& capa, const std::string& crudo) {
     auto t = reporter.Times.find(capa);
     const std::string ms = t == reporter.Times.end() ? std::string("n/a") : kr::bench::Fixed(t->second, 1) + " ms";

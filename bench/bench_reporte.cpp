@@ -14,7 +14,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -39,8 +38,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr char kRuc[] = "10076543211";
 constexpr int kFilasAnexo = 200;
 
@@ -56,15 +53,10 @@ std::string Tres(int n) {
 }
 
 struct Instalacion {
-  std::string Carpeta;
-  dexlora::SampleLayout Layout;
+  kr::bench::Muestra Sitio = kr::bench::InstalaMuestra("rpt");
 
   Instalacion() {
-    kr::bench::Muestra muestra = kr::bench::InstalaMuestra("rpt");
-    Carpeta = muestra.Carpeta;
-    Layout = muestra.Layout;
-
-    kr::bench::ArrancaKR917(Layout);
+    kr::bench::ArrancaKR917(Sitio.Layout);
     app::Compartidas& g = app::G();
 
     // 200 rows, the kinds in turn, each kind's rows in its currencies.
@@ -152,8 +144,6 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   aplicacion.Reset();
   app::ReiniciaCompartidas();
-  std::error_code ec;
-  fs::remove_all(LaInstalacion().Carpeta, ec);
   auto t = reporter.Times.find("ReporteCompleto");
   const std::string ms = t == reporter.Times.end() ? std::string("n/a") : kr::bench::Fixed(t->second, 1) + " ms";
   std::printf("Return (pages 1-4) and a 200-row annex written as a report: %s  ratio layer/raw: %s\n", ms.c_str(),

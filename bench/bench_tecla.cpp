@@ -21,7 +21,6 @@
 #include <QWidget>
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -169,7 +168,5 @@ int main(int argc, char** argv) {
       kr::bench::Ratio(reporter, "TeclaEnCasilla100", "TeclaDesnuda").c_str());
   aplicacion.Reset();
   app::ReiniciaCompartidas();
-  std::error_code ec;
-  std::filesystem::remove_all(kr::bench::LaInstalacion().Carpeta, ec);
   return 0;
 }

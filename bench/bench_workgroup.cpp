@@ -7,30 +7,24 @@
 //===----------------------------------------------------------------------===//
 #include <benchmark/benchmark.h>
 #include <sodium.h>
-#include <stdlib.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "bench/BenchReport.h"
+#include "bench/CarpetaTemporal.h"
 #include "platform/db/Workgroup.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 struct Archivo {
-  std::string Carpeta;
+  kr::bench::CarpetaTemporal Carpeta{"mdw"};
   std::string Ruta;
   std::string Hash;
   Archivo() {
-    std::string pattern = (fs::temp_directory_path() / "kr-bench-mdw-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    Carpeta = pattern;
-    Ruta = Carpeta + "/KR000.MDW";
+    Ruta = Carpeta / "KR000.MDW";
     dao::CreateWorkgroupFile(Ruta);
     dao::SetWorkgroupAccount(Ruta, "KRUSUARI", "clave", true);
     // The hash as the file keeps it: the last field of the account's line.
@@ -72,7 +66,5 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   std::printf("Workgroup account check: %s ms; ratio layer/raw: %s\n", kr::bench::Fixed(reporter.Times["Capa"], 1).c_str(),
               kr::bench::Ratio(reporter, "Capa", "Crudo").c_str());
-  std::error_code ec;
-  fs::remove_all(ElArchivo().Carpeta, ec);
   return 0;
 }
