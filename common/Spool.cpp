@@ -5,6 +5,7 @@
 #include "platform/db/Engine.h"
 #include "platform/db/Quote.h"
 #include "platform/db/Transaction.h"
+#include "platform/files/FileSystem.h"
 #include "platform/text/Error.h"
 #include "platform/text/Format.h"
 #include "platform/text/Number.h"
@@ -45,9 +46,26 @@ std::string Registra(dao::Database& db, std::string_view usuario, std::string_vi
 }  // namespace
 
 std::string RegistraSpool(dao::Workspace& ws, dao::Database& db, std::string_view usuario, std::string_view codigo,
-                          std::int16_t tipoDocumento, std::string_view documento) {
-  return dao::Atomically(
-      ws, [&] { return Registra(db, usuario, codigo, tipoDocumento, documento); }, dao::kWriteLock);
+                          std::int16_t tipoDocumento, std::string_view documento, std::string_view carpeta,
+                          const EscribeArchivo& escribe) {
+  dao::Transaction t(ws, dao::kWriteLock);
+  const std::string nombre = Registra(db, usuario, codigo, tipoDocumento, documento);
+  const std::string ruta = std::string(carpeta) + "\\" + nombre;
+  // An error here rolls the row back; the file was replaced atomically, so
+  // none of it was written.
+  escribe(ruta);
+  try {
+    t.Commit();
+  } catch (...) {
+    // The row is undone: its file goes too. Should that fail, a file without
+    // a row is what a kill would leave, and the next report takes its name.
+    try {
+      vb::Kill(ruta);
+    } catch (const vb::Error&) {
+    }
+    throw;
+  }
+  return nombre;
 }
 
 std::string SumaLinea(std::int16_t& cursor, std::int16_t paso) {

@@ -457,26 +457,53 @@ TEST_F(Imprimir, ABlankWeekPrintsAsWeekZero) {
   });
 }
 
+// The spool's row stands only with its file: a report that fails, or a file
+// that cannot be written, leaves neither, and the number is taken again.
 TEST_F(Imprimir, AReportThatFailsIsToldAndNeitherPrintedNorOffered) {
-  for (const int accion : {1, 0}) {
-    SCOPED_TRACE(accion == 1 ? "Imprimir" : "Preliminar");
-    Ejecuta({"DROP TABLE PARAM"});
-    const std::string archivo = SiguienteArchivo();
-    Abre(false, [&](frmImprimir& f) {
-      User.ExpectMsgBox(MessageBox{"Error Técnico : ( 3078) El motor de base de datos no puede encontrar la tabla o "
-                                   "consulta de entrada 'PARAM'. Asegúrese de que existe y de que su nombre está "
-                                   "escrito correctamente.",
-                                   forms::vbCritical, "Impresión"},
-                        forms::vbOK);
-      User.Click(f.CmdImprimir(accion));
-    });
-    EXPECT_TRUE(User.Printed().empty());
-    // The spool keeps its row; the half-written report is gone.
-    EXPECT_EQ(Spool().back(), "RP0006|" + archivo + "|ASESOR1|6|" + kTorres);
-    EXPECT_EQ(Reportes().count(archivo), 0u);
-    Ejecuta({"CREATE TABLE PARAM ([Numero] Text(3), [Argumento] Text(20), [Funcion] Text(255), "
-             "[Correl_Param] Text(10))"});
+  enum class Carpeta { Queda, Falta, EsArchivo };  // what becomes of RPT
+  struct Caso {
+    const char* Nombre;
+    const char* Prepara;  // run before the action
+    const char* Repara;   // run after it
+    Carpeta Rpt;
+    std::string Mensaje;
+  };
+  const std::string rpt = vb::NativePath(G().RutaReportes);
+  const Caso casos[] = {
+      {"PARAM missing", "DROP TABLE PARAM",
+       "CREATE TABLE PARAM ([Numero] Text(3), [Argumento] Text(20), [Funcion] Text(255), [Correl_Param] Text(10))",
+       Carpeta::Queda,
+       "Error Técnico : ( 3078) El motor de base de datos no puede encontrar la tabla o consulta de entrada 'PARAM'. "
+       "Asegúrese de que existe y de que su nombre está escrito correctamente."},
+      {"RPT missing", nullptr, nullptr, Carpeta::Falta, "Error Técnico : ( 76) No se ha encontrado la ruta de acceso"},
+      {"RPT a plain file", nullptr, nullptr, Carpeta::EsArchivo,
+       "Error Técnico : ( 76) No se ha encontrado la ruta de acceso"},
+  };
+  for (const Caso& c : casos) {
+    for (const int accion : {1, 0}) {
+      SCOPED_TRACE(std::string(c.Nombre) + (accion == 1 ? ", Imprimir" : ", Preliminar"));
+      const std::vector<std::string> antes = Spool();
+      const std::string archivo = SiguienteArchivo();
+      if (c.Prepara) Ejecuta({c.Prepara});
+      if (c.Rpt != Carpeta::Queda) std::filesystem::remove_all(rpt);
+      if (c.Rpt == Carpeta::EsArchivo) std::ofstream(rpt) << "x";
+      Abre(false, [&](frmImprimir& f) {
+        User.ExpectMsgBox(MessageBox{c.Mensaje, forms::vbCritical, "Impresión"}, forms::vbOK);
+        User.Click(f.CmdImprimir(accion));
+      });
+      EXPECT_TRUE(User.Printed().empty());
+      EXPECT_EQ(Spool(), antes);
+      if (c.Repara) Ejecuta({c.Repara});
+      std::filesystem::remove(rpt);
+      std::filesystem::create_directories(rpt);
+      EXPECT_EQ(Reportes().count(archivo), 0u);
+    }
   }
+  // The number none of them kept is the next report's.
+  const std::string archivo = SiguienteArchivo();
+  Abre(false, [&](frmImprimir& f) { EXPECT_EQ(Imprime(f, 0).size(), 3u); });
+  EXPECT_EQ(Spool().back(), "RP0006|" + archivo + "|ASESOR1|6|" + kTorres);
+  EXPECT_EQ(Reportes().count(archivo), 1u);
 }
 
 TEST_F(Imprimir, ACancelledPrintDialogIsTold) {

@@ -127,18 +127,25 @@ TEST_F(Efectivo, ATakenTemporaryNameIsLeftAloneAndTheCopiesAreReplaced) {
   EXPECT_EQ(Archivos("TMP"), (std::set<std::string>{"env917.txt", nombre, std::string(kClave) + ".txt"}));
 }
 
+// The spool's row stands only with its file: neither is left when the
+// report cannot be written.
 TEST_F(Efectivo, WithoutItsReportFolderTheRunEndsAndLeavesNoTemporaryText) {
-  std::filesystem::remove_all(std::filesystem::path(Muestra.Layout().ProgramFolder) / "RPT");
-  const std::set<std::string> temporales = Archivos("TMP");
-  Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  76\nNo se ha encontrado la ruta de acceso\n"
-                                         "Intente nuevamente por favor.",
-                                         forms::vbCritical, "Mensaje"},
-                       forms::vbOK);
-  EXPECT_EQ(Corre(kLinea), 1);
-  Usuario.VerifyDone();
-  EXPECT_EQ(Archivos("TMP"), temporales);
-  // The row was registered before the file could not be written.
-  EXPECT_EQ(Filas("SELECT Archivo FROM SPOOL"), std::vector<std::string>{"00000001.PRN"});
+  const std::filesystem::path rpt = std::filesystem::path(Muestra.Layout().ProgramFolder) / "RPT";
+  for (const bool archivo : {false, true}) {
+    SCOPED_TRACE(archivo ? "RPT a plain file" : "RPT missing");
+    summary::ReiniciaCompartidas();
+    std::filesystem::remove_all(rpt);
+    if (archivo) std::ofstream(rpt) << "x";
+    const std::set<std::string> temporales = Archivos("TMP");
+    Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  76\nNo se ha encontrado la ruta de acceso\n"
+                                           "Intente nuevamente por favor.",
+                                           forms::vbCritical, "Mensaje"},
+                         forms::vbOK);
+    EXPECT_EQ(Corre(kLinea), 1);
+    Usuario.VerifyDone();
+    EXPECT_EQ(Archivos("TMP"), temporales);
+    EXPECT_TRUE(Filas("SELECT Archivo FROM SPOOL").empty());
+  }
 }
 
 TEST_F(Resumen, ACheckReturnShowsItsNumberAndItsBankCutInTheTextAndWholeInTheReport) {
