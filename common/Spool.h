@@ -20,6 +20,10 @@
 //   common::RegistraSpool(ws, db, usuario, "RP0007", 6, ruc, carpeta,
 //                         [&](const std::string& ruta) { EscribeReporte(ruta); });
 //
+// A full series (the file 99999999.PRN, or the sequence 999999 of a code)
+// is error 6, with a text that says which series is full; the rows already
+// there are never renumbered.
+//
 //===----------------------------------------------------------------------===//
 #pragma once
 
@@ -42,11 +46,17 @@ using EscribeArchivo = std::function<void(const std::string& ruta)>;
 /// (`tipoDocumento`, `documento`), registered by `usuario`, through `db`
 /// opened in `ws`, and has `escribe` write its file in the folder `carpeta`
 /// (a program path), the row committed only once the file is there; answers
-/// the report's file name. The engine's errors and the errors of `escribe`
-/// reach the caller, and then neither the row nor the file is left.
+/// the report's file name. The engine's errors, a full series and the errors
+/// of `escribe` reach the caller, and then neither the row nor the file is
+/// left.
 std::string RegistraSpool(dao::Workspace& ws, dao::Database& db, std::string_view usuario, std::string_view codigo,
                           std::int16_t tipoDocumento, std::string_view documento, std::string_view carpeta,
                           const EscribeArchivo& escribe);
+
+/// The text of error 6 when the spool's file numbering is full.
+std::string SpoolSinArchivos();
+/// The text of error 6 when the sequence of report code `codigo` is full.
+std::string SpoolSinSecuencia(std::string_view codigo);
 
 /// Advances the line cursor by `paso` and answers its new value as text
 /// ("1575"); error 6, with the cursor unchanged, beyond a 16-bit integer.

@@ -506,6 +506,37 @@ TEST_F(Imprimir, AReportThatFailsIsToldAndNeitherPrintedNorOffered) {
   EXPECT_EQ(Reportes().count(archivo), 1u);
 }
 
+// A full series in the spool is told by the print window, which stays; the
+// host's rows are left as they are and no file is written.
+TEST_F(Imprimir, AFullSpoolSeriesIsToldAndNothingIsWritten) {
+  struct Caso {
+    const char* Fila;  // the SPOOL row already there
+    std::string Texto;
+  };
+  const Caso casos[] = {
+      {"('RP0007','000004','99999999.PRN',#03/20/2003#,'SUPERV',6,'10076543211')",
+       "El spool de reportes (SPOOL) está lleno: ya tiene el archivo 99999999.PRN, el último que su numeración "
+       "admite."},
+      {"('RP0006','999999','00000007.PRN',#03/20/2003#,'SUPERV',6,'10076543211')",
+       "El spool de reportes (SPOOL) está lleno para el reporte RP0006: ya tiene la secuencia 999999, la última que "
+       "admite."},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.Fila);
+    Ejecuta({"DELETE FROM SPOOL", std::string("INSERT INTO SPOOL VALUES ") + c.Fila});
+    const std::set<std::string> reportes = Reportes();
+    Abre(false, [&](frmImprimir& f) {
+      for (const int accion : {1, 0}) {
+        User.ExpectMsgBox(MessageBox{"Error Técnico : ( 6) " + c.Texto, forms::vbCritical, "Impresión"}, forms::vbOK);
+        User.Click(f.CmdImprimir(accion));
+      }
+    });
+    EXPECT_TRUE(User.Printed().empty());
+    EXPECT_EQ(Spool().size(), 1u);
+    EXPECT_EQ(Reportes(), reportes);
+  }
+}
+
 TEST_F(Imprimir, ACancelledPrintDialogIsTold) {
   Abre(false, [&](frmImprimir& f) {
     User.ExpectPrintCancel();

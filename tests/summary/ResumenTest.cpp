@@ -148,6 +148,38 @@ TEST_F(Efectivo, WithoutItsReportFolderTheRunEndsAndLeavesNoTemporaryText) {
   }
 }
 
+// A full series in the spool is told, and no summary is written; the host's
+// rows are left as they are.
+TEST_F(Efectivo, AFullSpoolSeriesIsToldAndNothingIsWritten) {
+  struct Caso {
+    const char* Fila;  // the SPOOL row already there
+    std::string Texto;
+  };
+  const Caso casos[] = {
+      {"('RP0006','000004','99999999.PRN',#03/20/2003#,'SUPERV',6,'10076543211')",
+       "El spool de reportes (SPOOL) está lleno: ya tiene el archivo 99999999.PRN, el último que su numeración "
+       "admite."},
+      {"('RP0007','999999','00000007.PRN',#03/20/2003#,'SUPERV',6,'10076543211')",
+       "El spool de reportes (SPOOL) está lleno para el reporte RP0007: ya tiene la secuencia 999999, la última que "
+       "admite."},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.Fila);
+    summary::ReiniciaCompartidas();
+    Ejecuta({"DELETE FROM SPOOL", std::string("INSERT INTO SPOOL VALUES ") + c.Fila});
+    const std::vector<std::string> spool = Filas("SELECT * FROM SPOOL");
+    const std::set<std::string> temporales = Archivos("TMP");
+    Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  6\n" + c.Texto + "\nIntente nuevamente por favor.",
+                                           forms::vbCritical, "Mensaje"},
+                         forms::vbOK);
+    EXPECT_EQ(Corre(kLinea), 1);
+    Usuario.VerifyDone();
+    EXPECT_EQ(Filas("SELECT * FROM SPOOL"), spool);
+    EXPECT_TRUE(Archivos("RPT").empty());
+    EXPECT_EQ(Archivos("TMP"), temporales);
+  }
+}
+
 TEST_F(Resumen, ACheckReturnShowsItsNumberAndItsBankCutInTheTextAndWholeInTheReport) {
   EXPECT_EQ(Corre(LineaDelHost("10455667785")), 0);
   EXPECT_TRUE(Usuario.Messages().empty());

@@ -1,5 +1,5 @@
 // Report files registered in the spool, by one program and by two at once;
-// a row only with its file; the line cursor.
+// a row only with its file; a full series; the line cursor.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -155,6 +155,48 @@ TEST_F(Spool, ARowStandsOnlyWithItsFile) {
   std::filesystem::create_directory(vb::NativePath(carpeta));
   EXPECT_EQ(Registra("RP0006"), "00000002.PRN");
   EXPECT_EQ(Reportes(), std::set<std::string>{"00000002.PRN"});
+}
+
+// Past the last number the spool has room for, the registration says which
+// series is full; the host's rows stay as they are and no file is written.
+TEST_F(Spool, AFullSeriesIsToldAndNothingIsWritten) {
+  struct Case {
+    const char* Why;
+    std::vector<std::array<const char*, 3>> Rows;  // CodRep, Secuencia, Archivo
+    const char* Codigo;
+    std::string Texto;
+  };
+  const Case cases[] = {
+      {"the last file", {{"RP0007", "000004", "99999999.PRN"}}, "RP0006", common::SpoolSinArchivos()},
+      {"the last sequence of the code",
+       {{"RP0006", "999999", "00000010.PRN"}},
+       "RP0006",
+       common::SpoolSinSecuencia("RP0006")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Why);
+    Run({"DELETE FROM SPOOL"});
+    for (const auto& row : c.Rows) Add(row);
+    const std::vector<std::string> antes = Rows("SELECT * FROM SPOOL");
+    bool escrito = false;
+    try {
+      RegistraSpool(c.Codigo, 6, "10076543211", [&](const std::string&) { escrito = true; });
+      ADD_FAILURE() << "registered";
+    } catch (const vb::Error& e) {
+      EXPECT_EQ(e.Number(), vb::ErrOverflow);
+      EXPECT_EQ(e.Description(), c.Texto);
+    }
+    EXPECT_FALSE(escrito);
+    EXPECT_EQ(Rows("SELECT * FROM SPOOL"), antes);
+  }
+  EXPECT_EQ(common::SpoolSinArchivos(),
+            "El spool de reportes (SPOOL) está lleno: ya tiene el archivo 99999999.PRN, el último que su numeración "
+            "admite.");
+  EXPECT_EQ(common::SpoolSinSecuencia("RP0006"),
+            "El spool de reportes (SPOOL) está lleno para el reporte RP0006: ya tiene la secuencia 999999, la última "
+            "que admite.");
+  // Another code's series goes on.
+  EXPECT_EQ(Registra("RP0007"), "00000011.PRN");
 }
 
 // KR917 and 0917SND registering at the same moment, many times over.
