@@ -537,6 +537,47 @@ TEST_F(Imprimir, AFullSpoolSeriesIsToldAndNothingIsWritten) {
   }
 }
 
+// Another program's row may hold more than a box: the print names the box,
+// and leaves no spool row nor file.
+TEST_F(Imprimir, AnAmountBeyondItsBoxIsToldByItsBoxAndNothingIsPrinted) {
+  struct Caso {
+    const char* Casilla;
+    const char* Valor;
+    const char* Guardado;  // what the sample's row holds
+  };
+  const Caso casos[] = {
+      {"146", "1e300", "1250"},
+      {"502", "-1e300", "-9600"},
+      {"100", "1000000000000", "48000"},
+  };
+  const std::vector<std::string> antes = Spool();
+  const std::set<std::string> reportes = Reportes();
+  auto pon = [](const Caso& c, const char* valor) {
+    return "UPDATE DET SET i_valor='" + std::string(valor) + "' WHERE Doc_id_d='" + kTorres + "' AND Casilla='" +
+           c.Casilla + "'";
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.Casilla) + " " + c.Valor);
+    ASSERT_EQ(
+        Filas(std::string("SELECT i_valor FROM DET WHERE Doc_id_d='") + kTorres + "' AND Casilla='" + c.Casilla + "'"),
+        std::vector<std::string>{c.Guardado});
+    Ejecuta({pon(c, c.Valor)});
+    Abre(false, [&](frmImprimir& f) {
+      for (const int accion : {1, 0}) {
+        User.ExpectMsgBox(MessageBox{"Error Técnico : ( 6) El importe de la casilla " + std::string(c.Casilla) +
+                                         " excede los 12 dígitos que puede contener.",
+                                     forms::vbCritical, "Impresión"},
+                          forms::vbOK);
+        User.Click(f.CmdImprimir(accion));
+      }
+    });
+    EXPECT_TRUE(User.Printed().empty());
+    EXPECT_EQ(Spool(), antes);
+    EXPECT_EQ(Reportes(), reportes);
+    Ejecuta({pon(c, c.Guardado)});
+  }
+}
+
 TEST_F(Imprimir, ACancelledPrintDialogIsTold) {
   Abre(false, [&](frmImprimir& f) {
     User.ExpectPrintCancel();

@@ -180,6 +180,49 @@ TEST_F(Efectivo, AFullSpoolSeriesIsToldAndNothingIsWritten) {
   }
 }
 
+// Another program's row may hold more than a box: the run names the box and
+// leaves no summary at all.
+TEST_F(Resumen, AnAmountBeyondItsBoxIsToldByItsBoxAndNoSummaryIsWritten) {
+  struct Caso {
+    const char* Casilla;
+    const char* Valor;
+  };
+  const Caso casos[] = {
+      {"146", "1e300"},
+      {"180", "-1e300"},
+      {"598", "1000000000000"},
+      {"598", "-999999999999.5"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.Casilla) + " " + c.Valor);
+    summary::ReiniciaCompartidas();
+    Ejecuta({"DELETE FROM CAB WHERE Doc_id_d='123456789012345'", "DELETE FROM DET WHERE Doc_id_d='123456789012345'",
+             "DELETE FROM CONT WHERE Doc_id_d='123456789012345'"});
+    Guarda(kRuc, "EMPRESA", "' '", "' '", {{c.Casilla, c.Valor}});
+    const std::set<std::string> temporales = Archivos("TMP");
+    Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  6\nEl importe de la casilla " + std::string(c.Casilla) +
+                                               " excede los 12 dígitos que puede contener.\n"
+                                               "Intente nuevamente por favor.",
+                                           forms::vbCritical, "Mensaje"},
+                         forms::vbOK);
+    EXPECT_EQ(Corre(kLinea), 1);
+    Usuario.VerifyDone();
+    EXPECT_EQ(Archivos("TMP"), temporales);
+    EXPECT_TRUE(Archivos("RPT").empty());
+    EXPECT_TRUE(Filas("SELECT * FROM SPOOL").empty());
+  }
+  // Twelve digits, whatever their sign, fit the summary's 80 columns.
+  summary::ReiniciaCompartidas();
+  Ejecuta({"DELETE FROM CAB WHERE Doc_id_d='123456789012345'", "DELETE FROM DET WHERE Doc_id_d='123456789012345'"});
+  Guarda(kRuc, nullptr, "' '", "' '", {{"146", "999999999999"}, {"180", "-999999999999"}, {"598", "999999999999"}});
+  ASSERT_EQ(Corre(kLinea), 0);
+  const std::string texto = Lee("TMP/" + std::string(kClave) + ".txt");
+  EXPECT_NE(texto.find("\r\nRenta         999,999,999,999 -999,999,999,999\r\n"), std::string::npos);
+  for (std::size_t inicio = 0, fin; (fin = texto.find("\r\n", inicio)) != std::string::npos; inicio = fin + 2) {
+    EXPECT_LE(fin - inicio, 80u) << texto.substr(inicio, fin - inicio);
+  }
+}
+
 TEST_F(Resumen, ACheckReturnShowsItsNumberAndItsBankCutInTheTextAndWholeInTheReport) {
   EXPECT_EQ(Corre(LineaDelHost("10455667785")), 0);
   EXPECT_TRUE(Usuario.Messages().empty());
