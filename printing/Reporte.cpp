@@ -43,6 +43,16 @@ constexpr std::int16_t kModoDeclaracion = 2;
 }  // namespace
 
 bool ImprimeReporte(const Seleccion& que) {
+  try {
+    GeneraReporte(que);
+    return true;
+  } catch (const vb::Error& error) {
+    MuestraFalla(error);
+    return false;
+  }
+}
+
+void GeneraReporte(const Seleccion& que) {
   common::EstadoImpresion& e = app::G().ImpRep.ImpLinea;
   try {
     e.AnchoPagina = 104;
@@ -53,15 +63,17 @@ bool ImprimeReporte(const Seleccion& que) {
     forms::Screen().SetMousePointer(forms::vbHourglass);
     if (app::G().ModoImpresion == kModoDeclaracion) ImprimeDeclaracion(que);
     forms::Screen().SetMousePointer(forms::vbArrow);
-    return true;
-  } catch (const vb::Error& error) {
+  } catch (const vb::Error&) {
     // Half a report is never shown or printed: it is dropped.
     e.DescartaReporte();
     forms::Screen().SetMousePointer(forms::vbArrow);
-    const std::string mensaje = MensajeDe(error);
-    if (!mensaje.empty()) ModGen00::MensajeError(mensaje, app::kTituloImpresion);
-    return false;
+    throw;
   }
+}
+
+void MuestraFalla(const vb::Error& error) {
+  const std::string mensaje = MensajeDe(error);
+  if (!mensaje.empty()) ModGen00::MensajeError(mensaje, app::kTituloImpresion);
 }
 
 void ImprimeDeclaracion(const Seleccion& que) {

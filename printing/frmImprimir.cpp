@@ -16,6 +16,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Constants.h"
+#include "platform/text/Error.h"
 #include "platform/text/Number.h"
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
@@ -263,15 +264,23 @@ std::optional<std::string> frmImprimir::EscribeReporte() {
   g.Modo = 2;
   g.ModoImpresion = 2;
   g.ImpRep.ImpLinea.DestinoImpresion = "ARCHIVO";
-  const std::string archivo = RegistraSpool(kCodigoReporte, kTipoRuc, vb::Trim(g.RucDeclarante));
-  g.ArchivoSalida = g.RutaReportes + "\\" + archivo;
   const ImpRep::Seleccion que{
       .Declaracion = OptImp(3).Value() || OptImp(5).Value(),
       .RentasExoneradas = chkAnexos(3).Value() == forms::vbChecked,
       .InfAdicional = chkAnexos(4).Value() == forms::vbChecked,
   };
-  if (!ImpRep::ImprimeReporte(que)) return std::nullopt;
-  return archivo;
+  // The spool's row stands only with its report. A failure of either is
+  // told once the row is undone, so no box waits on the user while the
+  // spool is held against the other programs.
+  try {
+    return RegistraSpool(kCodigoReporte, kTipoRuc, vb::Trim(g.RucDeclarante), [&](const std::string& ruta) {
+      g.ArchivoSalida = ruta;
+      ImpRep::GeneraReporte(que);
+    });
+  } catch (const vb::Error& error) {
+    ImpRep::MuestraFalla(error);
+    return std::nullopt;
+  }
 }
 
 void frmImprimir::CargaRango(const std::string& archivo) {

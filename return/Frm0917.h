@@ -405,6 +405,9 @@ class Frm0917 : public forms::Form {
   bool GrabarCasilla(std::string_view casilla, std::string_view valor);
   /// The value of a box that the save writes apart from ListaCasillas.
   std::string ValorEspecial(const CasillaEspecial& casilla) const;
+  /// The first box, in the order the save writes them, whose amount is
+  /// beyond what its row holds (CabeEnFila); 0 when there is none.
+  int CasillaDesbordada() const;
   /// CAB's state after the consistency check; false when the header is not there.
   bool GrabaEstado(bool consistente);
   /// After a completed save: the form closes (SalirAlGrabar), or stays as a saved return.

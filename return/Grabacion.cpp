@@ -9,6 +9,7 @@
 #include "app/inicio/Compartidas.h"
 #include "app/ventanas/ModGen00.h"
 #include "common/CodigoControl.h"
+#include "common/Importe.h"
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
 #include "platform/db/Engine.h"
@@ -52,6 +53,13 @@ bool Frm0917::GrabarForm() {
 
   // 1. The identification check shows its own message.
   if (!ValIdent("1")) return false;
+
+  // A box loaded from another program's row may hold more than a box can:
+  // it is named, and nothing is written.
+  if (const int casilla = CasillaDesbordada()) {
+    forms::MsgBox(common::ImporteExcedido(casilla), forms::vbCritical, Caption());
+    return false;
+  }
 
   // 2.
   forms::Screen().SetMousePointer(forms::vbHourglass);
@@ -247,6 +255,16 @@ std::string Frm0917::ValorEspecial(const CasillaEspecial& casilla) const {
       return "";
   }
   return "";
+}
+
+int Frm0917::CasillaDesbordada() const {
+  for (std::int16_t n : ListaCasillas) {
+    if (!CabeEnFila(CodigoCasilla(n), vb::Trim(txtvalor(n).Text()))) return n;
+  }
+  for (const CasillaEspecial& c : kCasillasEspeciales) {
+    if (!CabeEnFila(c.Codigo, ValorEspecial(c))) return static_cast<int>(vb::Val(c.Codigo));
+  }
+  return 0;
 }
 
 bool Frm0917::GrabaEstado(bool consistente) {
