@@ -1,6 +1,8 @@
 #include "printing/frmPreview.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <new>
 #include <optional>
 
@@ -11,6 +13,7 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Printer.h"
+#include "platform/text/Cp1252.h"
 #include "platform/text/Error.h"
 #include "platform/text/Number.h"
 #include "platform/text/Strings.h"
@@ -22,6 +25,9 @@ namespace {
 // A page box holds a letter sheet in the orientation its page prints in.
 constexpr int kAnchoHoja = 12240;
 constexpr int kAltoHoja = 15840;
+
+// Each character of an upright text lies this far below the one before.
+constexpr std::int64_t kAltoCaracterVertical = 190;
 
 // The area the page boxes are seen through.
 constexpr int kFondoIzquierda = 255, kFondoArriba = 780, kFondoAncho = 12570, kFondoAlto = 9345;
@@ -259,13 +265,20 @@ void frmPreview::pPosVerti(int x, int y, const std::string& texto, int negrita, 
   // The printer keeps the last font name it was given.
   const print::Font fuente{enCaja ? std::string("Courier new") : FuenteImpresora_, static_cast<double>(tamano),
                            negrita == -1};
-  for (long i = 1; i <= vb::Len(texto); ++i) {
-    const int yCaracter = y + static_cast<int>(i - 1) * 190;
+  // The text is decoded once, however long: each character is drawn from it.
+  std::int64_t yCaracter = y;
+  std::string caracter;
+  for (const char32_t c : vb::ToCodePoints(texto)) {
+    // Past the largest position a page holds nothing more can be placed.
+    if (yCaracter > std::numeric_limits<int>::max()) break;
+    caracter.clear();
+    vb::AppendUtf8(caracter, c);
     if (enCaja) {
-      HojaDe(pagina).DrawText(x, yCaracter, vb::Mid(texto, i, 1), fuente);
+      HojaDe(pagina).DrawText(x, static_cast<int>(yCaracter), caracter, fuente);
     } else {
-      Impresora_->DrawText(x, yCaracter, vb::Mid(texto, i, 1), fuente);
+      Impresora_->DrawText(x, static_cast<int>(yCaracter), caracter, fuente);
     }
+    yCaracter += kAltoCaracterVertical;
   }
 }
 

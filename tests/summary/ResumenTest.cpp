@@ -1,8 +1,11 @@
 // 0917SND's run on the sample installation: both summaries byte for byte,
 // the spool row, the copies, and every way the run ends without them.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -15,6 +18,7 @@
 #include "platform/profile/Profile.h"
 #include "platform/text/Strings.h"
 #include "summary/Compartidas.h"
+#include "summary/TextoEnvio.h"
 #include "tests/summary/ResumenFixture.h"
 #include "tests/support/OtherProgram.h"
 
@@ -125,6 +129,35 @@ TEST_F(Efectivo, ATakenTemporaryNameIsLeftAloneAndTheCopiesAreReplaced) {
   EXPECT_EQ(Lee("TMP/" + std::string(kClave) + ".txt"), texto);
   EXPECT_EQ(Lee("RPT/" + std::string(kClave) + ".PRN"), Lee("RPT/00000002.PRN"));
   EXPECT_EQ(Archivos("TMP"), (std::set<std::string>{"env917.txt", nombre, std::string(kClave) + ".txt"}));
+}
+
+// A run killed once its text is written leaves the text in TMP: the next
+// run removes it, and leaves alone a file of that kind of name that is not
+// a dead run's.
+TEST_F(Efectivo, TheNextRunRemovesTheTextOfAKilledOne) {
+  const std::filesystem::path tmp = std::filesystem::path(Muestra.Layout().ProgramFolder) / "TMP";
+  std::ofstream(tmp / "87654321") << "ajeno";
+  const std::set<std::string> antes = Archivos("TMP");
+  const pid_t corrida = ::fork();
+  if (corrida == 0) {
+    summary::ReiniciaCompartidas();
+    summary::G().RutaTemporal = Muestra.Layout().ProgramFolder + "\\TMP";
+    try {
+      summary::GeneraTextoEnvio(std::string(kRuc));
+    } catch (...) {
+    }
+    ::kill(::getpid(), SIGKILL);
+  }
+  int estado = 0;
+  ASSERT_EQ(::waitpid(corrida, &estado, 0), corrida);
+  ASSERT_TRUE(WIFSIGNALED(estado));
+  ASSERT_GT(Archivos("TMP").size(), antes.size());
+
+  ASSERT_EQ(Corre(kLinea), 0);
+  std::set<std::string> esperados = antes;
+  esperados.insert(std::string(kClave) + ".txt");
+  EXPECT_EQ(Archivos("TMP"), esperados);
+  EXPECT_EQ(Lee("TMP/87654321"), "ajeno");
 }
 
 // The spool's row stands only with its file: neither is left when the
