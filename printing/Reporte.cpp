@@ -78,12 +78,12 @@ void MuestraFalla(const vb::Error& error) {
 
 void ImprimeDeclaracion(const Seleccion& que) {
   common::EstadoImpresion& e = app::G().ImpRep.ImpLinea;
-  // 1. and 2.
+  // A new report file, emptied.
   e.LineaActual.clear();
   e.AbreReporte(app::G().ArchivoSalida);
-  // 3.
+  // The pages drawn so far.
   std::int16_t p = 0;
-  // 4.
+  // Each copy starts at the first page; the annex follows whatever came before it.
   for (int copia = 0; copia < e.NumCopias; ++copia) {
     e.ContadorLineas = 0;
     e.PaginaActual = 1;
@@ -103,10 +103,9 @@ void ImprimeDeclaracion(const Seleccion& que) {
       p = e.PaginaActual;
     }
   }
-  // 5.
+  // The writer's page counter ends as the number of pages.
   e.PaginaActual = p;
   e.CierraReporte();
-  // 6.
   forms::Screen().SetMousePointer(forms::vbArrow);
   forms::DoEvents();
 }

@@ -197,15 +197,13 @@ void FrmDesglose::TxtMonto_KeyPress(int /*Index*/, int& KeyAscii) {
 
 void FrmDesglose::CmdGrabar_Click() {
   Frm0917& f = Declaracion();
-  // 1.
+  // Each part back into its box of the return, as shown.
   for (int i = 0; i < TxtMonto.Count(); ++i) {
     f.txtvalor(Diseno_.Partes[static_cast<std::size_t>(i)].Casilla).SetText(TxtMonto(i).Text());
   }
-  // 2.
+  // The box's total of its parts, then the year's total income.
   (f.*Diseno_.CalcularTotal)();
-  // 3.
   f.CalcularR();
-  // 4.
   forms::Unload(*this);
 }
 
