@@ -4,8 +4,9 @@
 // in the orientation its page asked for.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -51,6 +52,18 @@ struct Sheet {
   bool Landscape() const { return (Width > Height) != TextRunsDown; }
 };
 
+// The number in `text` after `key`; 0 for none. Read as the tools write it,
+// whatever the test's locale says of decimal points.
+double NumberAfter(const std::string& text, const std::string& key) {
+  const std::size_t at = text.find(key);
+  if (at == std::string::npos) return 0;
+  const char* start = text.data() + at + key.size();
+  while (*start == ' ') ++start;
+  double value = 0;
+  std::from_chars(start, text.data() + text.size(), value);
+  return value;
+}
+
 // Whether most words of `page` are taller than they are wide, as pdftotext
 // places them on the sheet.
 bool TextRunsDown(const std::string& pdf, int page) {
@@ -58,36 +71,31 @@ bool TextRunsDown(const std::string& pdf, int page) {
   std::istringstream words(Output("pdftotext -f " + p + " -l " + p + " -bbox '" + pdf + "' -"));
   int down = 0, across = 0;
   for (std::string line; std::getline(words, line);) {
-    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    char word[128] = {};
-    if (std::sscanf(line.c_str(), " <word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">%127[^<]", &x0, &y0, &x1,
-                    &y1, word) != 5 ||
-        std::string(word).size() < 3) {
-      continue;
-    }
-    ++(y1 - y0 > x1 - x0 ? down : across);
+    const std::size_t start = line.find("\">"), end = line.find("</word>");
+    if (start == std::string::npos || end == std::string::npos || end < start + 2 + 3) continue;  // too short to tell
+    const double width = NumberAfter(line, "xMax=\"") - NumberAfter(line, "xMin=\"");
+    const double height = NumberAfter(line, "yMax=\"") - NumberAfter(line, "yMin=\"");
+    ++(height > width ? down : across);
   }
   return down > across;
 }
 
 std::vector<Sheet> SheetsOf(const std::string& pdf) {
-  const std::string info = Output("pdfinfo '" + pdf + "'");
-  const std::size_t at = info.find("Pages:");
-  const int pages = at == std::string::npos ? 0 : std::atoi(info.c_str() + at + 6);
-  std::vector<Sheet> sheets(static_cast<std::size_t>(pages));
+  const int pages = static_cast<int>(NumberAfter(Output("pdfinfo '" + pdf + "'"), "Pages:"));
+  std::vector<Sheet> sheets(static_cast<std::size_t>(std::max(pages, 0)));
   std::istringstream lines(Output("pdfinfo -f 1 -l " + std::to_string(pages) + " '" + pdf + "'"));
   for (std::string line; std::getline(lines, line);) {
-    int page = 0, rotation = 0;
-    double w = 0, h = 0;
-    if (std::sscanf(line.c_str(), "Page %d size: %lf x %lf", &page, &w, &h) == 3 && page >= 1 && page <= pages) {
-      sheets[page - 1].Width = w;
-      sheets[page - 1].Height = h;
-    } else if (std::sscanf(line.c_str(), "Page %d rot: %d", &page, &rotation) == 2 && page >= 1 && page <= pages &&
-               rotation % 180 != 0) {
-      std::swap(sheets[page - 1].Width, sheets[page - 1].Height);
+    const int page = static_cast<int>(NumberAfter(line, "Page"));
+    if (line.rfind("Page ", 0) != 0 || page < 1 || page > pages) continue;
+    Sheet& sheet = sheets[static_cast<std::size_t>(page - 1)];
+    if (line.find("size:") != std::string::npos) {
+      sheet.Width = NumberAfter(line, "size:");
+      sheet.Height = NumberAfter(line, " x ");
+    } else if (static_cast<int>(NumberAfter(line, "rot:")) % 180 != 0) {
+      std::swap(sheet.Width, sheet.Height);
     }
   }
-  for (int k = 0; k < pages; ++k) sheets[k].TextRunsDown = TextRunsDown(pdf, k + 1);
+  for (int k = 0; k < pages; ++k) sheets[static_cast<std::size_t>(k)].TextRunsDown = TextRunsDown(pdf, k + 1);
   return sheets;
 }
 
