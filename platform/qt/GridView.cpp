@@ -53,9 +53,22 @@ class GridModel : public QAbstractTableModel {
     endInsertRows();
   }
 
-  bool canFetchMore(const QModelIndex& parent) const override { return !parent.isValid() && Grid_.MoreRows(); }
+  /// Shows nothing and reads no more: the grid is going away, while the
+  /// table's own timers may still ask for rows.
+  void Release() {
+    beginResetModel();
+    Released_ = true;
+    RowCount_ = 0;
+    ColumnCount_ = 0;
+    Rows_.clear();
+    endResetModel();
+  }
+
+  bool canFetchMore(const QModelIndex& parent) const override {
+    return !Released_ && !parent.isValid() && Grid_.MoreRows();
+  }
   void fetchMore(const QModelIndex& parent) override {
-    if (parent.isValid()) return;
+    if (Released_ || parent.isValid()) return;
     constexpr long kMore = 256;
     Grid_.ReadRows(RowCount_ + kMore);
     Grow();
@@ -119,6 +132,7 @@ class GridModel : public QAbstractTableModel {
   ViewHost& Host_;
   int RowCount_ = 0;
   int ColumnCount_ = 0;
+  bool Released_ = false;
   mutable std::vector<std::optional<std::vector<Cell>>> Rows_;
 };
 
@@ -144,6 +158,8 @@ class GridView : public ControlView {
   }
 
   std::vector<QWidget*> Parts() const override { return {Table_, Table_->viewport()}; }
+
+  void Detach() override { Model_->Release(); }
 
   void Sync(Property what) override {
     ControlView::Sync(what);

@@ -2,6 +2,7 @@
 // widths, hidden columns, formats, value items with pictures, the current row.
 #include <QHeaderView>
 #include <QImage>
+#include <QPointer>
 #include <QTableView>
 #include <QTest>
 
@@ -130,6 +131,21 @@ TEST_F(Grid, TheHeaderIsAsTallAsItsCaptionsNeed) {
   // Short captions again: the header goes back to its line.
   f.grdEnviadas.Columns(0).SetCaption("RUC");
   EXPECT_EQ(header->height(), oneLine);
+}
+
+// A window whose form is gone is deleted later, and the table's own timers
+// may still run meanwhile: it reads nothing more of the grid that was.
+TEST_F(Grid, ATableLetGoOfByItsFormReadsNoMoreOfTheGrid) {
+  frmEnviadas& f = Default<frmEnviadas>();
+  f.Show();
+  QPointer<QTableView> table = Widget<QTableView>(f.grdEnviadas);
+  ASSERT_EQ(table->model()->rowCount(), 3);
+  App.Reset();
+  ASSERT_FALSE(table.isNull()) << "the window went at once";
+  EXPECT_EQ(table->model()->rowCount(), 0);
+  EXPECT_EQ(table->model()->columnCount(), 0);
+  EXPECT_FALSE(table->model()->canFetchMore(QModelIndex()));
+  QApplication::processEvents();
 }
 
 TEST_F(Grid, AClickOnARowMakesItTheModelsCurrentRow) {
