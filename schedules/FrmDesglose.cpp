@@ -35,7 +35,7 @@ constexpr ParteDesglose kExoneradas[] = {
      "del Mercado de Valores a través de mecanismos centralizados de negociación, de la venta de valores "
      "efectuada en la Bolsa de Productos y de la redención o rescate de valores mobiliarios representativos de "
      "deudas emitidos mediante oferta pública",
-     4},
+     5},
     {539, "e) Otras rentas exoneradas"},
 };
 
