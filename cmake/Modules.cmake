@@ -10,12 +10,13 @@ endfunction()
 function(kr_test name)
   cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
   if(NOT T_TIMEOUT)
+    # tests/support/WaitLimit.h lets a test's waits run as long as this.
     set(T_TIMEOUT 120)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_DEPS} kr_test_main)
   gtest_discover_tests(${name}
-    DISCOVERY_TIMEOUT 60
+    DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "KR_TEST_LOCALE=de_DE.UTF-8"
                SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]"
                TIMEOUT ${T_TIMEOUT})

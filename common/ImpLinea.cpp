@@ -62,7 +62,7 @@ void EstadoImpresion::DescartaReporte() {
 }
 
 void ImprimeLinea(EstadoImpresion& estado, std::string_view texto) {
-  // Step 1: a text from data is never a tag.
+  // A text from data is never a tag.
   std::int16_t posicion = estado.PosicionVertical;
   SumaLinea(posicion, kPasoLinea);
   EscribeContada(estado, LineaPos(10, posicion, texto, false, 8, Entero16(estado.PaginaActual - 1)));

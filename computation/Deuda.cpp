@@ -46,27 +46,26 @@ void Frm0917::CalcularP() {
 }
 
 void Frm0917::Calcular141142() {
-  // 1.
+  // Nothing to balance: both balances go blank, and box 140 keeps its state.
   if (TodasVacias({516, 125, 127, 128, 129, 130, 131, 132, 133})) {
     Blanquea(141);
     Blanquea(142);
     return;
   }
-  // 2.
+  // What the credits with right of refund leave of the subtotal.
   const double d =
       Vale(516) - Vale(125) - Vale(127) - Vale(128) - Vale(129) - Vale(130) - Vale(131) - Vale(132) - Vale(133);
   if (d >= 0) {
-    // 3.
+    // Owed or even: with no balance in favour, box 140 has nothing to decide.
     txtvalor(141).SetText("0");
     EscribeNumero(142, d);
     Descasilla(140);
   } else {
-    // 4.
+    // A balance in favour: the declarant says in box 140 how it is used.
     EscribeNumero(141, d);
     txtvalor(142).SetText("0");
     Habcasilla(140);
   }
-  // 5.
   Forma(141);
   Forma(142);
 }
@@ -99,11 +98,11 @@ void Frm0917::Calcular201() {
 }
 
 void Frm0917::CalcularImporteTotal() {
-  // 1. A text that is no number shows no amount either, rather than a 0.
+  // A blank box, or a text that is no number, shows no amount rather than a 0.
   if (vacio(180) || !vb::ParseNumber(txtvalor(180).Text())) return FormaDePagoQBX1.Setimporte("");
-  // 2.
+  // The plain number first; the control's reading of it decides the display.
   FormaDePagoQBX1.Setimporte(vb::NumberText(Vale(180)));
-  // 3.
+  // Read back and grouped; a negative amount shows in parentheses.
   const std::optional<double> importe = vb::ParseNumber(FormaDePagoQBX1.importe());
   if (!importe) {
     FormaDePagoQBX1.Setimporte("");
@@ -115,26 +114,26 @@ void Frm0917::CalcularImporteTotal() {
 }
 
 std::string Frm0917::Calcular122() const {
-  // 1.
+  // Nothing the limit depends on is typed: no limit.
   if (TodasVacias({116, 120, 515, 115})) return "";
-  // 2. Box 515 signed: a loss as large as 511 and 115 together leaves nothing to share.
+  // Box 515 signed: a loss as large as 511 and 115 together leaves nothing to share.
   const double S = Vale(511) + Vale(115) + Vale(515);
   if (S == 0) return "";
-  // 3. The divisor is at least |S|.
+  // The divisor is at least |S|.
   const double L = (std::fabs(Vale(120)) * std::fabs(Vale(116))) / (Vale(511) + Vale(115) + std::fabs(Vale(515)));
-  // 4.
+  // Whole units without grouping; a limit of 0 comes out "", which the check skips.
   return vb::Format(vb::Variant(L), "############");
 }
 
 std::string Frm0917::Calcular123() const {
-  // 1.
+  // Nothing the limit depends on is typed: no limit.
   if (TodasVacias({515, 511, 115, 120})) return "";
-  // 2.
+  // Box 515 signed, as for box 122.
   const double S = Vale(511) + Vale(115) + Vale(515);
   if (S == 0) return "";
-  // 3.
+  // A tenth of the tax, in the share of box 515; the divisor is at least |S|.
   const double L = (std::fabs(Vale(515)) * 0.1 * std::fabs(Vale(120))) / (Vale(511) + Vale(115) + std::fabs(Vale(515)));
-  // 4.
+  // Whole units without grouping; a limit of 0 comes out "", which the check skips.
   return vb::Format(vb::Variant(L), "############");
 }
 

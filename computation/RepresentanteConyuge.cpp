@@ -30,13 +30,10 @@ void ValidaRepresentante(Revision& r) {
   const bool tipoVacio = vb::Trim(tipo).empty();
   if (tipoVacio && f.vacio(811) && f.vacio(812) && f.vacio(813) && f.vacio(302)) return;
   const std::string codigo = vb::Left(tipo, 2);
-  // 1.
   if (f.vacio(811)) r.Falla(Inconsistencia::RepresentantePaterno);
-  // 2.
   if (f.vacio(813)) r.Falla(Inconsistencia::RepresentanteNombres);
-  // 3.
   if (tipoVacio) r.Falla(Inconsistencia::RepresentanteTipo);
-  // 4.
+  // The number: there, valid for its type, and a valid RUC when it is one.
   if (f.vacio(302)) {
     r.Falla(Inconsistencia::RepresentanteNumero);
   } else if (!ValidaDocumento(codigo, Texto(f, 302))) {
@@ -53,12 +50,11 @@ void ValidaConyuge(Revision& r) {
   const std::string& fecha = f.MkeFecNac.Text();
   if (tipoVacio && f.vacio(814) && f.vacio(815) && f.vacio(890) && f.vacio(236) && fecha == kFechaVacia) return;
   const std::string codigo = vb::Left(tipo, 2);
-  // 1 to 4.
   if (f.vacio(814)) r.Falla(Inconsistencia::ConyugePaterno);
   if (f.vacio(815)) r.Falla(Inconsistencia::ConyugeMaterno);
   if (f.vacio(890)) r.Falla(Inconsistencia::ConyugeNombres);
   if (tipoVacio) r.Falla(Inconsistencia::ConyugeTipo);
-  // 5.
+  // The number: valid for its type, a valid RUC when it is one, and there.
   if (!f.vacio(236) && !ValidaDocumento(codigo, Texto(f, 236))) {
     r.Falla(codigo == kRuc ? Inconsistencia::ConyugeRucTipo : Inconsistencia::ConyugeDocumento);
   } else if (!f.vacio(236) && codigo == kRuc && !Validador().ValidaRuc(Texto(f, 236))) {
@@ -66,7 +62,7 @@ void ValidaConyuge(Revision& r) {
   } else if (f.vacio(236)) {
     r.Falla(Inconsistencia::ConyugeNumero);
   }
-  // 6. No birth date after today.
+  // No birth date after today.
   if (!Validador().ValidaFecha(fecha, "01/01/1850", vb::Format(vb::Variant(vb::Today()), "dd/mm/yyyy"))) {
     r.Falla(Inconsistencia::ConyugeFecha);
   }

@@ -21,11 +21,10 @@ constexpr char kSinBanco[] = "XX";
 }  // namespace
 
 std::string Frm0917::SaldoaPagar(std::string_view adeudado, std::string_view pagado, std::string_view etiqueta) {
-  // 1.
   std::string respuesta;
   const std::optional<double> debe = vb::ParseNumber(adeudado);
   const std::optional<double> paga = vb::ParseNumber(pagado);
-  // 2. Nothing paid against a balance in favour is no excess.
+  // Nothing paid against a balance in favour is no excess.
   if (debe && paga && (pagado != "0" || *debe >= 0)) {
     if (*debe < *paga) {
       respuesta = TextoDe(Inconsistencia::ExcesoPago, {etiqueta});
@@ -33,7 +32,7 @@ std::string Frm0917::SaldoaPagar(std::string_view adeudado, std::string_view pag
       respuesta = TextoDe(Inconsistencia::OrdenPago, {etiqueta});
     }
   }
-  // 3.
+  // With nothing owed at all, any payment is an excess.
   if (adeudado.empty() && paga && *paga > 0) respuesta = TextoDe(Inconsistencia::ExcesoPago, {etiqueta});
   return respuesta;
 }

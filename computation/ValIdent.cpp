@@ -47,7 +47,7 @@ bool Frm0917::ValIdent(std::string_view modo) {
     return false;
   };
 
-  // 1. One return per declarant and period: a saved one is modified, not entered again.
+  // One return per declarant and period: a saved one is modified, not entered again.
   if (g.Modo == 1) {
     g.CadenaSQL = std::string("SELECT * FROM CAB") + " WHERE DOC_ID_D=" + dao::Quote(ruc) +
                   " AND PERIODO=" + dao::Quote(g.Periodo) + " AND FORMULARIO=" + dao::Quote(g.Formulario) +
@@ -69,16 +69,16 @@ bool Frm0917::ValIdent(std::string_view modo) {
     g.RsConsulta.reset();
   }
 
-  // 2.
+  // A new return needs its declarant.
   if (g.Modo == 1 && ruc.empty() && !falla(Inconsistencia::SinDeclarante, true, &CmbRuc)) return false;
 
-  // 3.
+  // The return is declared original or rectifying.
   if (!OptRectifica(0).Value() && !OptRectifica(1).Value() &&
       !falla(Inconsistencia::SinRectificatoria, true, nullptr)) {
     return false;
   }
 
-  // 4.
+  // A telephone number, when there is one, is not too short to be one.
   const long largo = vb::Len(TxtTelefono.Text());
   if (largo >= 1 && largo <= kTelefonoCorto && !falla(Inconsistencia::Telefono, false, &TxtTelefono)) return false;
 

@@ -65,12 +65,12 @@ bool Frm0917::ValidaTodo(std::string_view modo) {
   Compartidas& g = G();
   const bool listado = modo == "0";
 
-  // 1.
+  // The balance warning comes in every mode and changes no result.
   const std::string saldo =
       SaldoaPagar(txtvalor(146).Text(), txtvalor(180).Text(), TextoDe(Inconsistencia::EtiquetaRenta));
   if (!vb::Trim(saldo).empty()) forms::MsgBox(saldo, forms::vbInformation, kTituloFrm0917);
 
-  // 2.
+  // So does the warning about a spouse who seems too young.
   const vb::DateTime hoy = vb::Today();
   if (Validador().ValidaFecha(MkeFecNac.Text(), "01/01/1850", vb::Format(vb::Variant(hoy), "dd/mm/yyyy"))) {
     const vb::DateTime nacimiento = *vb::ParseDate(MkeFecNac.Text());
@@ -79,7 +79,7 @@ bool Frm0917::ValidaTodo(std::string_view modo) {
     }
   }
 
-  // 3.
+  // Only the listing writes its lines, into Mens.txt replaced each run.
   Mens = ListaInconsistencias{};
   CierraLista cierre{Mens};
   if (listado) {
@@ -95,16 +95,16 @@ bool Frm0917::ValidaTodo(std::string_view modo) {
 
   Revision r(*this, listado);
   if (!Mens.Fallo) {
-    // 4.
+    // The identification checks first; the save's silent run leaves them out.
     if (modo != "2" && !ValIdent(modo)) r.Falla();
-    // 5 to 22.
+    // Then every other check in its order; a silent run stops at the first failure.
     for (Paso paso : kPasos) {
       paso(r);
       if (r.Termina()) return false;
     }
   }
 
-  // 23.
+  // A silent run only answers; the listing closes its file and shows the outcome.
   if (!listado) return r.Consistente();
   if (Mens.Archivo != 0) g.Archivos.Close(Mens.Archivo);
   Mens.Archivo = 0;

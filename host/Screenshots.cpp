@@ -38,9 +38,7 @@ std::unique_ptr<QWidget> SamplePage() {
 
 }  // namespace
 
-int SaveScreenshots(int& argc, char** argv, const SampleLayout& layout, const std::string& folder) {
-  qtui::QuietOffscreenNotes();
-  auto qt = qtui::StartQt(argc, argv);
+int VisitScreenshots(const SampleLayout& layout, const qtui::ShotVisitor& visit) {
   qtui::QtFrontEnd front;
   forms::Application application(front);
   application.App().SetTitle("Dexlora");
@@ -76,11 +74,16 @@ int SaveScreenshots(int& argc, char** argv, const SampleLayout& layout, const st
        }},
       {"pagina", [&] { return keep(SamplePage()); }},
   };
-  const int failed = qtui::TakeShots(shots, QString::fromStdString(folder), [&] {
+  return qtui::VisitShots(shots, visit, [&] {
     application.Reset();
     kept.clear();
   });
-  return failed == 0 ? 0 : 1;
+}
+
+int SaveScreenshots(int& argc, char** argv, const SampleLayout& layout, const std::string& folder) {
+  qtui::QuietOffscreenNotes();
+  auto qt = qtui::StartQt(argc, argv);
+  return VisitScreenshots(layout, qtui::SavePngIn(QString::fromStdString(folder))) == 0 ? 0 : 1;
 }
 
 }  // namespace dexlora

@@ -45,8 +45,8 @@ namespace {
 
 void MuestraLineaErrada(const std::string& archivo, long numero, std::string_view linea, std::string_view motivo) {
   Mensaje("La línea " + std::to_string(numero) + " del archivo " + archivo + " " + std::string(motivo) +
-                    "; no se cargó:\n" + std::string(linea),
-                forms::vbCritical, kTituloArchivo);
+              "; no se cargó:\n" + std::string(linea),
+          forms::vbCritical, kTituloArchivo);
   MarcaFalla();
 }
 

@@ -326,21 +326,22 @@ class Estudio {
   std::unique_ptr<host::InstanceLock> Bloqueo_;
 };
 
+// KR917's front end and application, set up as its main sets them up, on a running Qt.
+struct Programa {
+  Programa() {
+    Frente.SetPictureResolver(qtui::PictureFolder(CarpetaImagenes()));
+    Aplicacion.App().SetTitle("KR917");
+    Aplicacion.SetDatabaseOpener(app::AbreFuenteDatos);
+  }
+  qtui::QtFrontEnd Frente;
+  forms::Application Aplicacion{Frente};
+};
+
 }  // namespace
 
-int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
-  qtui::QuietOffscreenNotes();
-  auto qt = qtui::StartQt(argc, argv);
-  qtui::QtFrontEnd frente;
-  frente.SetPictureResolver(qtui::PictureFolder(CarpetaImagenes()));
-  forms::Application aplicacion(frente);
-  aplicacion.App().SetTitle("KR917");
-  aplicacion.SetDatabaseOpener(app::AbreFuenteDatos);
-
-  // The shots' own lock, so a KR917 running beside them does not refuse them.
-  const QString bloqueo = QDir(QString::fromStdString(carpeta)).filePath(QStringLiteral(".bloqueo"));
-  QDir().mkpath(bloqueo);
-  Estudio estudio(frente, aplicacion, bloqueo.toStdString());
+int RecorreVentanas(const std::string& carpetaBloqueo, const qtui::ShotVisitor& mira) {
+  Programa programa;
+  Estudio estudio(programa.Frente, programa.Aplicacion, carpetaBloqueo);
 
   // One line per picture: its name and the window in its state.
   const std::vector<qtui::Shot> capturas = {
@@ -385,8 +386,20 @@ int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
                       "Saldos de préstamos concedidos pendientes de cobro"),
       estudio.Desglose<app::FrmInafectas>("kr917-inafectas", {{530, "1,000"}, {531, "2,500"}, {540, "500"}}),
   };
-  int fallidas = qtui::TakeShots(capturas, QString::fromStdString(carpeta), [&] { estudio.Limpia(); });
+  return qtui::VisitShots(capturas, mira, [&] { estudio.Limpia(); });
+}
 
+int GuardaCapturas(int& argc, char** argv, const std::string& carpeta) {
+  qtui::QuietOffscreenNotes();
+  auto qt = qtui::StartQt(argc, argv);
+
+  // The shots' own lock, so a KR917 running beside them does not refuse them.
+  const QString bloqueo = QDir(QString::fromStdString(carpeta)).filePath(QStringLiteral(".bloqueo"));
+  QDir().mkpath(bloqueo);
+  int fallidas = RecorreVentanas(bloqueo.toStdString(), qtui::SavePngIn(QString::fromStdString(carpeta)));
+
+  Programa programa;
+  Estudio estudio(programa.Frente, programa.Aplicacion, bloqueo.toStdString());
   // The whole report of that return as a file, which DibujaReporte draws to a PDF and a PNG a page.
   estudio.Arranca();
   const std::string reporte = carpeta + "/kr917-reporte.PRN";

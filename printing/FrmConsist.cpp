@@ -114,17 +114,16 @@ void FrmConsist::RepInconsist() {
   try {
     // The printer is chosen before the busy pointer shows.
     Impresora_ = forms::Printer(Caption());
-    // 1.
     forms::Screen().SetMousePointer(forms::vbHourglass);
-    // 2.
+    // The first sheet's heading, dated once for every sheet.
     const vb::DateTime momento = vb::Now();
     int hoja = 1;
     Cabecera(hoja, momento);
-    // 3.
+    // The list as the check wrote it.
     numero = archivos.FreeFile();
     archivos.Open(G().ArchivoSalida, vb::OpenMode::Input, numero);
     int n = 0, r = 0;
-    // 4. A message's rows stay on one sheet; a full sheet gets its frame
+    // A message's rows stay on one sheet; a full sheet gets its frame
     // and the next its own heading.
     while (!archivos.Eof(numero)) {
       const std::string linea = archivos.LineInput(numero);
@@ -138,10 +137,9 @@ void FrmConsist::RepInconsist() {
       }
       for (const std::string& fila : filas) pPosImprime(400, YDeFila(++r), fila, true, 8);
     }
-    // 5.
+    // The count below the last message, and the last sheet's frame.
     pPosImprime(500, YDeFila(r + 1), " Inconsistencias Detectadas : " + std::string(" ") + vb::NumberText(n), true, 8);
     pImprimeCuadro(300, 900, 10000, 1270 + r * kAltoFila);
-    // 6.
     archivos.Close(numero);
     Impresora_->EndDocument();
     Impresora_.reset();

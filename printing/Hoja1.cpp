@@ -92,19 +92,19 @@ constexpr Linea kLineas[] = {
 
 void ImprimeHoja1(const Seleccion& que) {
   common::EstadoImpresion& e = app::G().ImpRep.ImpLinea;
-  // 1.
+  // The report's tags, which only the first page writes: font, pages, orientation, colour.
   common::ImprimeLinea(e, "<!font!>Courier New<!/font!>");
   e.LineaActual = que.RentasExoneradas ? "<!nHojas!>4<!/nHojas!>" : "<!nHojas!>3<!/nHojas!>";
   common::ImprimeLinea(e, common::Propio{e.LineaActual});
   common::ImprimeLinea(e, "<!Orientacion!>V<!/Orientacion!>");
   common::ImprimeLinea(e, "<!Color!>&H00FFFFC0&<!/Color!>");
-  // 2.
+  // The heading the pages share.
   ImprimeCabecera(kPagina, 0);
-  // 3.
+  // The grid of frames, row by row.
   DibujaGrilla(kGrilla, kPagina);
-  // 4.
+  // The section's title band, and the first category's below it.
   Dibuja(kBandas, kPagina);
-  // 5.
+  // Each line's label and, for a box, its number and amount.
   for (const Linea& l : kLineas) {
     Escribe(l.X, l.Y, l.Texto, l.Negrita, 8, kPagina);
     if (l.Casilla == 0) continue;

@@ -16,8 +16,8 @@ namespace {
 
 constexpr std::int16_t kPagina = 1;
 
-// The grid: the credit rows leave the left column (150-1700) to the frames
-// of step 5; the balance in favour is three rows high, with its choice cell.
+// The grid: the credit rows leave the left column (150-1700) to that column's
+// own frames; the balance in favour is three rows high, with its choice cell.
 constexpr Marco kCredito[] = {{1700, 8775}, {8775, 9175}, {9175, 11000}};
 constexpr Marco kLinea[] = {{150, 11000}, {8775, 9175}};
 constexpr Marco kDevolucion[] = {{1700, 8775, 3}, {7050, 7450, 3}, {9175, 11000, 3}};
@@ -165,11 +165,11 @@ constexpr Trazo kIdentificacion[] = {
 }  // namespace
 
 void ImprimeHoja2() {
-  // 1. and 2.
+  // The page's tags, and its heading after the page break.
   AbreHoja(kPagina);
-  // 3.
+  // The grid of frames, row by row.
   DibujaGrilla(kGrilla, kPagina);
-  // 4. to 8.
+  // Then what the grid frames, from the title down.
   Dibuja(kTitulo, kPagina);
   Dibuja(kColumnaIzquierda, kPagina);
   Dibuja(kLineas, kPagina);

@@ -94,7 +94,7 @@ constexpr Trazo kTextos[] = {
     Rotulo(250, 8280, "¿Solicita devolucion del saldo de IES o FONAVI?"),
     Rotulo(7050, 8280, "SI"),
     Rotulo(9275, 8280, "NO"),
-    // 4. The refund mark, in front of "SI" for "1", of "NO" for anything else.
+    // The refund mark, in front of "SI" for "1", of "NO" for anything else.
     Marcado(Dato::MarcaSiIgual, 6600, 8280, 260, "1", kMarca),
     Marcado(Dato::MarcaSiOtro, 8825, 8280, 260, "1", kMarca),
     Negrita(3500, 8820, "OTROS INGRESOS"),
@@ -185,11 +185,11 @@ constexpr Trazo kTextos[] = {
 }  // namespace
 
 void ImprimeHoja3() {
-  // 1.
+  // The page's tags, and its heading after the page break.
   AbreHoja(kPagina);
-  // 2.
+  // The grid of frames, row by row.
   DibujaGrilla(kGrilla, kPagina);
-  // 3. and 4.
+  // The texts and amounts, the refund mark among them.
   Dibuja(kTextos, kPagina);
 }
 

@@ -67,14 +67,14 @@ constexpr Linea kLineas[] = {
 void ImprimeHoja4(std::int16_t hoja) {
   common::EstadoImpresion& e = app::G().ImpRep.ImpLinea;
   const std::int16_t pagina = static_cast<std::int16_t>(hoja - 1);
-  // 1.
+  // The page's tags, and its heading after the page break.
   AbreHoja(pagina);
-  // 2.
+  // Each item's frame, with the cell of its amount.
   for (const Item& i : kItems) {
     common::ImprimeRecuadro(e, 150, i.Y1, 11000, i.Y2, pagina);
     common::ImprimeRecuadro(e, 8775, i.Y1, 11000, i.Y2, pagina);
   }
-  // 3.
+  // Each item's text and, where it has a box, its amount.
   for (const Linea& l : kLineas) {
     Escribe(300, l.Y, l.Texto, l.Negrita, l.Tamano, pagina);
     if (l.Casilla != 0) Escribe(9275, l.Y, ImporteDe(l.Casilla), false, 8, pagina);

@@ -28,6 +28,9 @@
 namespace dao {
 class Recordset;
 }
+namespace vb {
+class Error;
+}
 
 namespace ImpRep {
 
@@ -46,6 +49,15 @@ struct Seleccion {
 /// "Impresión", drops the report and answers false; PaginaActual holds the
 /// number of pages written after a success.
 bool ImprimeReporte(const Seleccion& que);
+
+/// ImprimeReporte without the box: a failure drops the report, restores the
+/// pointer and reaches the caller, to be told by MuestraFalla once whatever
+/// the caller holds (the spool) is let go.
+void GeneraReporte(const Seleccion& que);
+
+/// Tells a failed report as ImprimeReporte does, by the error; some errors
+/// tell nothing.
+void MuestraFalla(const vb::Error& error);
 
 /// Opens the report, writes the pages and annexes of `que` and closes it.
 /// Errors reach the caller with the report still open.

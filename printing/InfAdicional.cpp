@@ -234,11 +234,11 @@ void ImprimeInfAdicional(std::int16_t paginaInicial) {
     y = 2800;
   };
 
-  // 1.
+  // The annex is landscape, from its first page.
   common::ImprimeLinea(g.ImpRep.ImpLinea, "<!Orientacion!>H<!/Orientacion!>");
   CabeceraAnexo(pagina, y);
 
-  // 2.
+  // The rows of every schedule, one section per kind, in the order they come.
   std::shared_ptr<dao::Recordset> rs = app::AbreLectura(ConsultaAnexo());
   long registros = 0;
   if (!rs->EOF_()) {
@@ -248,10 +248,10 @@ void ImprimeInfAdicional(std::int16_t paginaInicial) {
     y += 270;
   }
   while (!rs->EOF_()) {
-    // 2.1
+    // A new section: its kind is the key its title is found by.
     y += 270;
     g.ClaveAdicional = ClaseDe(*rs);
-    // 2.2 A section too near the page's end starts without its title; the page break repeats it.
+    // A section too near the page's end starts without its title; the page break repeats it.
     if (y + 610 < kFinDeHoja) {
       Banda(pagina, y);
       y += 270;
@@ -259,7 +259,7 @@ void ImprimeInfAdicional(std::int16_t paginaInicial) {
       Banda(pagina, y);
       y += 340;
     }
-    // 2.3
+    // The section's rows, a full page breaking with the title and heads repeated.
     for (; !rs->EOF_() && ClaseDe(*rs) == g.ClaveAdicional; rs->MoveNext()) {
       if (y >= kFinDeHoja) {
         NuevaHoja();
@@ -275,9 +275,9 @@ void ImprimeInfAdicional(std::int16_t paginaInicial) {
   }
   rs->Close();
 
-  // 3.
+  // A new page when the count would not fit below the rows.
   if (y > 8900) NuevaHoja();
-  // 4.
+  // The count of rows only when some schedule was answered Yes.
   bool declara = false;
   for (const SinInformacion& s : kSinInformacion) declara = declara || g.ImpRep.Casilla(s.Casilla) == "1";
   if (declara) {
@@ -288,9 +288,9 @@ void ImprimeInfAdicional(std::int16_t paginaInicial) {
   } else {
     y += 810;
   }
-  // 5.
+  // Another when the empty schedules would not fit.
   if (y > 7000) NuevaHoja();
-  // 6.
+  // Each schedule answered No says it has nothing to declare.
   for (const SinInformacion& s : kSinInformacion) {
     if (g.ImpRep.Casilla(s.Casilla) != "0") continue;
     y += 270;
@@ -299,7 +299,7 @@ void ImprimeInfAdicional(std::int16_t paginaInicial) {
     y += 270;
     Escribe(300, y, "NO EXISTE INFORMACIÓN A DECLARAR", false, TamanoAnexo, pagina);
   }
-  // 7.
+  // The writer counts the annex's pages too.
   g.ImpRep.ImpLinea.PaginaActual = static_cast<std::int16_t>(pagina + 1);
 }
 

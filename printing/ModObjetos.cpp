@@ -8,19 +8,17 @@
 namespace ModObjetos {
 
 void VistaPrevia(const std::string& archivo, const std::string& modo) {
-  // 1.
+  // A preview window of its own for each report, not the default instance.
   app::frmPreview vista;
   vista.Archivo = archivo;
   if (modo == "Vprevia") {
-    // 2.
     vista.Show(forms::vbModal);
   } else {
-    // 3. A print of its own is of the whole report: a range chosen for an
+    // A print of its own is of the whole report: a range chosen for an
     // earlier preview no longer applies.
     app::G().ImpRep.ImpLinea.RangoPaginas = false;
     vista.pDesencripta(archivo, modo);
   }
-  // 4.
   forms::Unload(vista);
 }
 

@@ -43,6 +43,16 @@ constexpr std::int16_t kModoDeclaracion = 2;
 }  // namespace
 
 bool ImprimeReporte(const Seleccion& que) {
+  try {
+    GeneraReporte(que);
+    return true;
+  } catch (const vb::Error& error) {
+    MuestraFalla(error);
+    return false;
+  }
+}
+
+void GeneraReporte(const Seleccion& que) {
   common::EstadoImpresion& e = app::G().ImpRep.ImpLinea;
   try {
     e.AnchoPagina = 104;
@@ -53,25 +63,27 @@ bool ImprimeReporte(const Seleccion& que) {
     forms::Screen().SetMousePointer(forms::vbHourglass);
     if (app::G().ModoImpresion == kModoDeclaracion) ImprimeDeclaracion(que);
     forms::Screen().SetMousePointer(forms::vbArrow);
-    return true;
-  } catch (const vb::Error& error) {
+  } catch (const vb::Error&) {
     // Half a report is never shown or printed: it is dropped.
     e.DescartaReporte();
     forms::Screen().SetMousePointer(forms::vbArrow);
-    const std::string mensaje = MensajeDe(error);
-    if (!mensaje.empty()) ModGen00::MensajeError(mensaje, app::kTituloImpresion);
-    return false;
+    throw;
   }
+}
+
+void MuestraFalla(const vb::Error& error) {
+  const std::string mensaje = MensajeDe(error);
+  if (!mensaje.empty()) ModGen00::MensajeError(mensaje, app::kTituloImpresion);
 }
 
 void ImprimeDeclaracion(const Seleccion& que) {
   common::EstadoImpresion& e = app::G().ImpRep.ImpLinea;
-  // 1. and 2.
+  // A new report file, emptied.
   e.LineaActual.clear();
   e.AbreReporte(app::G().ArchivoSalida);
-  // 3.
+  // The pages drawn so far.
   std::int16_t p = 0;
-  // 4.
+  // Each copy starts at the first page; the annex follows whatever came before it.
   for (int copia = 0; copia < e.NumCopias; ++copia) {
     e.ContadorLineas = 0;
     e.PaginaActual = 1;
@@ -91,10 +103,9 @@ void ImprimeDeclaracion(const Seleccion& que) {
       p = e.PaginaActual;
     }
   }
-  // 5.
+  // The writer's page counter ends as the number of pages.
   e.PaginaActual = p;
   e.CierraReporte();
-  // 6.
   forms::Screen().SetMousePointer(forms::vbArrow);
   forms::DoEvents();
 }

@@ -6,6 +6,7 @@
 #include "app/servicios/TiposDocumento.h"
 #include "common/DescBanco.h"
 #include "common/ImpLinea.h"
+#include "common/Importe.h"
 #include "platform/text/Error.h"
 #include "platform/text/Format.h"
 #include "platform/text/Number.h"
@@ -92,6 +93,8 @@ void DibujaGrilla(Grilla grilla, std::int16_t pagina) {
 
 std::string ImporteDe(int casilla) {
   const std::string& valor = Casilla(casilla);
+  // An amount past the box's digits would run out of its column.
+  if (const std::optional<double> numero = vb::ParseNumber(valor)) common::CompruebaImporte(casilla, *numero);
   return AlineaDerecha(vb::Format(vb::Variant(valor), kFormatoImporte), vb::Val(valor) < 0 ? 16 : 15);
 }
 

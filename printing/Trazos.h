@@ -115,7 +115,8 @@ void Dibuja(std::span<const Trazo> trazos, std::int16_t pagina, std::int16_t des
 /// Writes the frames of `grilla`, row by row, on page index `pagina`.
 void DibujaGrilla(Grilla grilla, std::int16_t pagina);
 
-/// Box `casilla` of the printed return as an amount.
+/// Box `casilla` of the printed return as an amount; error 6, naming the
+/// box, for one beyond a box's twelve digits.
 std::string ImporteDe(int casilla);
 
 /// Writes a text of the page: ImprimePos into the report of G().ImpRep.

@@ -16,6 +16,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Constants.h"
+#include "platform/text/Error.h"
 #include "platform/text/Number.h"
 #include "platform/text/Strings.h"
 #include "platform/text/Variant.h"
@@ -144,10 +145,10 @@ frmImprimir::frmImprimir() : Form("frmImprimir") {
 void frmImprimir::Form_Load() {
   Compartidas& g = G();
   SetIcon(kIconoImpresion);
-  // 3.
+  // An adviser sees only the returns of their own taxpayers.
   const std::string filtro = TipoUsuario() != "0" ? " AND B.USUARIO=" + dao::Quote(g.UsuarioSistema) : "";
   if (!g.Enviadas) {
-    // 1.
+    // Saved returns, from CAB.
     SetCaption("Imprimir ");
     grdContrib.Columns(kColNombre).SetWidth(4000);
     grdContrib.Columns(3).SetWidth(1000);
@@ -160,7 +161,7 @@ void frmImprimir::Form_Load() {
                   " A.FORMULARIO=" + dao::Quote(g.Formulario) + " " + filtro +
                   " ORDER BY A.DOC_ID_D ASC, a.periodo DESC";
   } else {
-    // 2.
+    // Sent returns, from HCAB, with their sending data.
     grdContrib.SetWidth(7560);
     SetCaption("Imprimir Formularios enviados");
     Frame2.SetCaption("Declaraciones Enviadas");
@@ -174,7 +175,6 @@ void frmImprimir::Form_Load() {
     grdContrib.Columns(kColNombre).SetWidth(3300);
     for (int i : kOcultasEnviadas) grdContrib.Columns(i).SetVisible(false);
   }
-  // 4.
   CargaLista(Dta1, grdContrib, g.CadenaSQL);
   // Something is always chosen: with nothing, the report would be empty.
   OptImp(5).SetValue(true);
@@ -214,7 +214,7 @@ void frmImprimir::OptImp_Click(int Index) {
 
 void frmImprimir::CmdImprimir_Click(int Index) {
   Compartidas& g = G();
-  // 1.
+  // A choice with annexes needs an annex ticked, to preview or to print.
   if (Index == 0 || Index == 1) {
     if ((OptImp(3).Value() || OptImp(4).Value()) && chkAnexos(3).Value() == forms::vbUnchecked &&
         chkAnexos(4).Value() == forms::vbUnchecked) {
@@ -223,18 +223,18 @@ void frmImprimir::CmdImprimir_Click(int Index) {
     }
   }
   if (Index == 2) {
-    // 2.
+    // Salir: the grid lets go of its rows before the window goes.
     Dta1.SetRecordset(nullptr);
     forms::Application& aplicacion = forms::Application::Current();
     aplicacion.Unload(*this);
     aplicacion.Release<frmImprimir>();
   } else if (Index == 1) {
-    // 3. A direct print is of the whole report, whatever range a preview took.
+    // A direct print is of the whole report, whatever range a preview took.
     if (!HayFila()) return;
     g.ImpRep.ImpLinea.RangoPaginas = false;
     if (const std::optional<std::string> archivo = EscribeReporte()) ModObjetos::VistaPrevia(*archivo, "xx");
   } else if (Index == 0) {
-    // 4.
+    // The report is written, and the page-range dialog offers its pages.
     if (!HayFila()) return;
     const long posicion = Dta1.Recordset()->AbsolutePosition();
     const std::optional<std::string> archivo = EscribeReporte();
@@ -263,15 +263,23 @@ std::optional<std::string> frmImprimir::EscribeReporte() {
   g.Modo = 2;
   g.ModoImpresion = 2;
   g.ImpRep.ImpLinea.DestinoImpresion = "ARCHIVO";
-  const std::string archivo = RegistraSpool(kCodigoReporte, kTipoRuc, vb::Trim(g.RucDeclarante));
-  g.ArchivoSalida = g.RutaReportes + "\\" + archivo;
   const ImpRep::Seleccion que{
       .Declaracion = OptImp(3).Value() || OptImp(5).Value(),
       .RentasExoneradas = chkAnexos(3).Value() == forms::vbChecked,
       .InfAdicional = chkAnexos(4).Value() == forms::vbChecked,
   };
-  if (!ImpRep::ImprimeReporte(que)) return std::nullopt;
-  return archivo;
+  // The spool's row stands only with its report. A failure of either is
+  // told once the row is undone, so no box waits on the user while the
+  // spool is held against the other programs.
+  try {
+    return RegistraSpool(kCodigoReporte, kTipoRuc, vb::Trim(g.RucDeclarante), [&](const std::string& ruta) {
+      g.ArchivoSalida = ruta;
+      ImpRep::GeneraReporte(que);
+    });
+  } catch (const vb::Error& error) {
+    ImpRep::MuestraFalla(error);
+    return std::nullopt;
+  }
 }
 
 void frmImprimir::CargaRango(const std::string& archivo) {
@@ -286,9 +294,9 @@ void frmImprimir::CargaRango(const std::string& archivo) {
 void frmImprimir::CargarCasillas() {
   Compartidas& g = G();
   common::EstadoReporte& r = g.ImpRep;
-  // 1.
+  // No value of an earlier return is left in the arrays.
   BorraArray();
-  // 2.
+  // The return's box rows, saved or sent.
   const std::string clave = " WHERE DOC_ID_D=" + dao::Quote(g.RucDeclarante) + " AND PERIODO=" +
                             dao::Quote(g.Periodo) + " AND FORMULARIO=" + dao::Quote(g.Formulario) +
                             " AND SEMANA=" + vb::NumberText(g.Semana);
@@ -297,7 +305,7 @@ void frmImprimir::CargarCasillas() {
       std::string(g.Enviadas ? "SELECT CASILLA, I_VALOR FROM HDET" : "SELECT CASILLA, I_VALOR FROM DET") + clave +
           correl,
       dao::dbOpenSnapshot);
-  // 3. A box without an element in the arrays (0, 701 to 799, above 999, a
+  // A box without an element in the arrays (0, 701 to 799, above 999, a
   // number that is not one) has nowhere to go and is left out.
   for (; !rs->EOF_(); rs->MoveNext()) {
     const double numero = vb::Val(vb::TextOf(rs->Fields("CASILLA").Value()));
@@ -312,7 +320,7 @@ void frmImprimir::CargarCasillas() {
     }
   }
   rs->Close();
-  // 4. The previous return's cheque and rectification never carry over.
+  // The previous return's cheque and rectification never carry over.
   g.BancoCheque.clear();
   g.NumeroCheque.clear();
   g.Rectificatoria.clear();

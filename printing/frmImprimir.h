@@ -51,8 +51,9 @@ class frmImprimir : public forms::Form {
   void BorraArray();
 
   /// The current row's report as both actions write it: the row copied,
-  /// its boxes loaded, a file registered in the spool and written. Answers
-  /// the file's name, or nothing when the report failed (and was told).
+  /// its boxes loaded, a file registered in the spool and written, as one
+  /// unit. Answers the file's name, or nothing when the registration or the
+  /// report failed (and was told): then neither the row nor the file is there.
   std::optional<std::string> EscribeReporte();
   /// Loads the page-range dialog for the report `archivo` just written:
   /// its caption and page count from the pages written, the file in its tag.

@@ -1,6 +1,8 @@
 #include "printing/frmPreview.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <new>
 #include <optional>
 
@@ -11,6 +13,7 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Constants.h"
 #include "platform/forms/Printer.h"
+#include "platform/text/Cp1252.h"
 #include "platform/text/Error.h"
 #include "platform/text/Number.h"
 #include "platform/text/Strings.h"
@@ -22,6 +25,9 @@ namespace {
 // A page box holds a letter sheet in the orientation its page prints in.
 constexpr int kAnchoHoja = 12240;
 constexpr int kAltoHoja = 15840;
+
+// Each character of an upright text lies this far below the one before.
+constexpr std::int64_t kAltoCaracterVertical = 190;
 
 // The area the page boxes are seen through.
 constexpr int kFondoIzquierda = 255, kFondoArriba = 780, kFondoAncho = 12570, kFondoAlto = 9345;
@@ -108,16 +114,15 @@ void frmPreview::Form_Load() {
 
 void frmPreview::pDesencripta(const std::string& archivo, const std::string& modo) {
   const bool imprimiendo = modo != kPresPrevia;
-  // 1.
   if (imprimiendo) ModoVista = kImprimir;
-  // 2.
+  // A report whose file is gone is told, and nothing is drawn.
   const std::string ruta = G().RutaReportes + "\\" + archivo;
   if (!Validador().ExisteArchivo(ruta)) {
     ModGen00::MensajeError("Archivo Físico del Reporte no Existe", "Error al Imprimir");
     return;
   }
   try {
-    // 3. The whole file is read and checked before anything is drawn.
+    // The whole file is read and checked before anything is drawn.
     const common::LecturaComandos lectura = common::LeeArchivoComandos(ruta);
     if (lectura.LineaNoValida != 0) {
       ModGen00::MensajeError(
@@ -137,22 +142,22 @@ void frmPreview::pDesencripta(const std::string& archivo, const std::string& mod
     int ultimaPagina = 0;
     for (const common::Comando& c : lectura.Comandos) {
       switch (c.Tipo) {
-        case common::TipoComando::Fuente:       // 3.3: kept, it changes no drawing
-        case common::TipoComando::NumeroHojas:  // 3.4: the pages are counted as they come
+        case common::TipoComando::Fuente:       // kept: it changes no drawing
+        case common::TipoComando::NumeroHojas:  // the pages are counted as they come
           break;
-        case common::TipoComando::Color:  // 3.5
+        case common::TipoComando::Color:  // the preview's background only
           if (!imprimiendo && !c.Texto.empty()) {
             const std::optional<long> color = ColorDe(vb::Trim(vb::Left(c.Texto, vb::Len(c.Texto) - 1)));
             if (color && *color != picPrevia(0).BackColor()) picPrevia(0).SetBackColor(*color);
           }
           break;
-        case common::TipoComando::Orientacion:  // 3.6: the sheets not begun yet
+        case common::TipoComando::Orientacion:  // the sheets not begun yet
           if (vb::Trim(c.Texto) == "H") {
             Orientacion_ = print::Orientation::Landscape;
             if (imprimiendo) Impresora_->SetOrientation(Orientacion_);
           }
           break;
-        case common::TipoComando::Pos:  // 3.7
+        case common::TipoComando::Pos:  // drawn in its page's box, or printed when in the range
         case common::TipoComando::PosVerti:
         case common::TipoComando::Cuadro: {
           ultimaPagina = c.Pagina;
@@ -169,12 +174,12 @@ void frmPreview::pDesencripta(const std::string& archivo, const std::string& mod
           if (c.Tipo == common::TipoComando::Cuadro) pCuadro(c.X, c.Y, c.X2, c.Y2, destino);
           break;
         }
-        case common::TipoComando::NuevaHoja:  // 3.8
+        case common::TipoComando::NuevaHoja:  // printing only, and not after a page left out of the range
           if (imprimiendo && !(G().ImpRep.ImpLinea.RangoPaginas && !DentroDelRango(ultimaPagina))) Impresora_->NewPage();
           break;
       }
     }
-    // 4. Each print is a job of its own, begun in portrait.
+    // Each print is a job of its own, begun in portrait.
     if (imprimiendo) {
       Impresora_->EndDocument();
       Impresora_.reset();
@@ -259,13 +264,20 @@ void frmPreview::pPosVerti(int x, int y, const std::string& texto, int negrita, 
   // The printer keeps the last font name it was given.
   const print::Font fuente{enCaja ? std::string("Courier new") : FuenteImpresora_, static_cast<double>(tamano),
                            negrita == -1};
-  for (long i = 1; i <= vb::Len(texto); ++i) {
-    const int yCaracter = y + static_cast<int>(i - 1) * 190;
+  // The text is decoded once, however long: each character is drawn from it.
+  std::int64_t yCaracter = y;
+  std::string caracter;
+  for (const char32_t c : vb::ToCodePoints(texto)) {
+    // Past the largest position a page holds nothing more can be placed.
+    if (yCaracter > std::numeric_limits<int>::max()) break;
+    caracter.clear();
+    vb::AppendUtf8(caracter, c);
     if (enCaja) {
-      HojaDe(pagina).DrawText(x, yCaracter, vb::Mid(texto, i, 1), fuente);
+      HojaDe(pagina).DrawText(x, static_cast<int>(yCaracter), caracter, fuente);
     } else {
-      Impresora_->DrawText(x, yCaracter, vb::Mid(texto, i, 1), fuente);
+      Impresora_->DrawText(x, static_cast<int>(yCaracter), caracter, fuente);
     }
+    yCaracter += kAltoCaracterVertical;
   }
 }
 
@@ -283,18 +295,18 @@ void frmPreview::pMostrar(int n) {
     for (int caja = 0; caja < TotalPaginas; ++caja) picPrevia(caja).SetVisible(caja == PaginaVisible);
     picPrevia(PaginaVisible).SetTop(0);
   };
-  if (n == 0) {  // 1.
+  if (n == 0) {  // the first page
     picPrevia(0).SetTop(0);
     picPrevia(0).SetVisible(true);
     PaginaVisible = 0;
-  } else if (n == -2 && PaginaVisible > 0) {  // 2.
+  } else if (n == -2 && PaginaVisible > 0) {  // the page before
     --PaginaVisible;
     muestra();
-  } else if (n == -1 && PaginaVisible < TotalPaginas - 1) {  // 3. never past the last box
+  } else if (n == -1 && PaginaVisible < TotalPaginas - 1) {  // the next, never past the last box
     ++PaginaVisible;
     muestra();
   }
-  // 4.
+  // The page shown starts at its top left.
   vsbPic(0).SetValue(0);
   vsbPic(1).SetValue(0);
   AjustaBarras();

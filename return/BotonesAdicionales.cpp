@@ -19,9 +19,9 @@ void Frm0917::AbreAdicional(std::size_t adicional, int Index) {
   Compartidas& g = G();
   const std::string indice = Validador().Rellena(vb::CStr(vb::Variant(Index)), 2, "0");
 
-  // 1.
+  // The key: the schedule's kind, the line's two digits, and any type.
   g.ClaveAdicional = std::string(a.Tipo) + indice + "*";
-  // 2.
+  // Some lines have a type of their own, which the row window does not ask for.
   switch (a.Fijo) {
     case Movimiento::Libre:
       g.MovimientoFijo = "";
@@ -33,14 +33,12 @@ void Frm0917::AbreAdicional(std::size_t adicional, int Index) {
       g.MovimientoFijo = indice;
       break;
   }
-  // 3.
+  // The list window is titled after the tab it is opened from.
   g.TituloAdicional = "Información Adicional - " + SSTab1.TabCaption(SSTab1.Tab());
-  // 4. Where the label runs on past the line's name, only the name.
+  // Where the label runs on past the line's name, only the name.
   const std::string etiqueta = (this->*a.Etiquetas)(Index).Caption();
   g.TituloMarcoAdicional = Index == a.IndiceCorto ? vb::Left(etiqueta, a.LargoCorto) : etiqueta;
-  // 5.
   g.AyudaAdicional = a.TemaAyuda;
-  // 6.
   g.Ventanas.Open(ventana::kFrmAdicionalCab);
 }
 

@@ -17,7 +17,7 @@ void Frm0917::CargarCab() {
   Compartidas& g = G();
   const bool enviada = EnRegistro();
 
-  // 1. Box 598, shown as the amount to pay is shown: "1,234", a negative one
+  // Box 598, shown as the amount to pay is shown: "1,234", a negative one
   // "(1,234)". The save reads it back as a number.
   g.CadenaSQL = std::string(enviada ? "SELECT  I_VALOR FROM hDET" : "SELECT  I_VALOR FROM DET") +
                 " WHERE DOC_ID_D=" + dao::Quote(g.RucDeclarante) + " AND PERIODO=" + dao::Quote(g.Periodo) +
@@ -28,7 +28,7 @@ void Frm0917::CargarCab() {
   FormaDePagoQBX1.Setimporte(rs->EOF_() ? std::string() : FormaTexto(598, vb::TextOf(rs->Fields("I_VALOR").Value())));
   rs->Close();
 
-  // 2. The header row.
+  // The header row.
   if (enviada) {
     g.CadenaSQL = std::string("SELECT * FROM HCAB") + " WHERE DOC_ID_D=" + dao::Quote(g.RucDeclarante) +
                   " AND TIP_DOC_D=6" + " AND PERIODO=" + dao::Quote(g.Periodo) +
@@ -47,7 +47,7 @@ void Frm0917::CargarCab() {
     txtOrden.SetText(vb::Trim(norden).empty() ? std::string("0") : norden);
   }
 
-  // 3. The payment data.
+  // The payment data.
   if (!rs->EOF_()) {
     if (!(vb::Trim(FormaDePagoQBX1.numcheque()).empty() && vb::Trim(vb::TextOf(rs->Fields("cheque").Value())).empty())) {
       FormaDePagoQBX1.Setformapago("C");
@@ -56,7 +56,6 @@ void Frm0917::CargarCab() {
     FormaDePagoQBX1.Setnumcheque(vb::Trim(vb::TextOf(rs->Fields("nrocheque").Value())));
   }
 
-  // 4.
   rs->Close();
 }
 

@@ -128,18 +128,18 @@ void Frm0917::Form_Load() {
 void Frm0917::CargaFormulario() {
   Compartidas& g = G();
   // The whole load fills the window, from its first step: the schedule
-  // answers that step 2 chooses must not empty the work table, which step 7
-  // empties anyway and step 10 fills.
+  // answers set to No must not empty the work table, which the load empties
+  // anyway and then fills from the saved return.
   g.CargandoFormulario = true;
 
-  // 1. Only the first four pages can be used.
+  // Only the first four pages can be used.
   tab0584.SetTabEnabled(4, false);
   tab0584.SetTabs(4);
 
-  // 2. Every schedule answer starts as No.
+  // Every schedule answer starts as No.
   for (const Adicional& a : kAdicionales) (this->*a.Respuesta)(0).SetValue(true);
 
-  // 3. The period; a new return has no declarant yet.
+  // The period; a new return has no declarant yet.
   g.Periodo = "2002";
   g.Semana = 0;
   if (g.Modo == 1) {
@@ -148,44 +148,44 @@ void Frm0917::CargaFormulario() {
     g.RucDeclarante = "";
   }
 
-  // 4. The limit of box 110; not known when the period has no rate.
+  // The limit of box 110; not known when the period has no rate.
   g.FactorLimite110 = vb::ParseNumber(LeeTasa("050802"));
 
-  // 5. Neither cheque nor cash.
+  // Neither cheque nor cash.
   FormaDePagoQBX1.Setformapago("XX");
 
-  // 6.
+  // The form opens on the identification page; a save keeps it open.
   tab0584.SetTab(0);
   SalirAlGrabar = false;
 
-  // 7. The schedule work table is emptied of every return's rows.
+  // The schedule work table is emptied of every return's rows.
   g.CadenaSQL = "DELETE * FROM TMPF0917PATRIM ";
   g.BaseDatos->Execute(g.CadenaSQL, dao::dbInconsistent);
 
-  // 8.
+  // The form's place and size in the main window.
   std::int16_t left = 0, top = 0, alto = 6825, ancho = 9615;
   ModFuncionesGenerales::PosicionaForm(*this, left, top, alto, ancho);
 
-  // 9.
+  // The declarant: a list to choose from for a new return, the saved one's number otherwise.
   CargaIdent();
 
-  // 10. The header and the schedules of a saved return.
+  // The header and the schedules of a saved return.
   if (g.Modo != 1) {
     CargarCab();
     Carga_DATA_Patrimonial();
   }
 
-  // 11.
+  // The year's rates, and a warning for any that is missing.
   CargaTasas();
   AvisaTasasFaltantes();
 
-  // 12. Professions.
+  // Professions.
   LlenaComboParam(cboProfesion, "979", "*", 60, 1);
   mod_Combo::AjustaCombo(*this, cboProfesion);
   std::int16_t largo = 40;
   mod_Combo::AnchoCombo(*this, cboProfesion, largo);
 
-  // 13. Document types.
+  // Document types.
   for (const TipoDocumentoDiseno& t : kTiposDocumento) LlenaTiposDocumento(cmbtipdoc(t.Lista), 81, true);
   for (const TipoDocumentoDiseno& t : kTiposDocumento) mod_Combo::AjustaCombo(*this, cmbtipdoc(t.Lista));
   for (const TipoDocumentoDiseno& t : kTiposDocumento) {
@@ -193,10 +193,10 @@ void Frm0917::CargaFormulario() {
     mod_Combo::AnchoCombo(*this, cmbtipdoc(t.Lista), largo);
   }
 
-  // 14.
+  // The boxes of the form's pages, in the order the save writes them.
   ListaCasillas.assign(kListaCasillas.begin(), kListaCasillas.end());
 
-  // 15. A new return: the declarants to choose from.
+  // A new return: the declarants to choose from.
   if (g.Modo == 1) {
     AbreDeclarantes(CmbRuc);
     mod_Combo::AjustaCombo(*this, CmbRuc);
@@ -211,13 +211,13 @@ void Frm0917::CargaFormulario() {
     barra.Setformulario(g.Formulario);
   }
 
-  // 16.
+  // A saved return's boxes.
   if (g.Modo != 1) CargaCasillas();
 
-  // 17.
+  // The groups of boxes open or close as the loaded values ask.
   ConmutaGrupos();
 
-  // 18. A sent return, to register its order number.
+  // A sent return, to register its order number.
   if (EnRegistro()) {
     DesTodo();
     txtOrden.SetVisible(true);
@@ -227,10 +227,10 @@ void Frm0917::CargaFormulario() {
     }
   }
 
-  // 19. The declarant's names as the register has them now.
+  // The declarant's names as the register has them now.
   if (g.Modo != 1) CargaNombre();
 
-  // 20.
+  // Loaded, and nothing changed yet.
   FormularioModificado = false;
   g.CargandoFormulario = false;
 }

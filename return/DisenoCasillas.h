@@ -91,7 +91,7 @@ inline constexpr LugarDiseno kLugares[] = {
     {Contenedor::fraDeuda1, 240, 240, 225, 225, 120, 6060, 2100, 0, nullptr, false},
     {Contenedor::fraDeuda2, 240, 240, 225, 225, 120, 6060, 2100, 0, nullptr, false},
     {Contenedor::fraDeuda3, 240, 420, 390, 285, 120, 6060, 2100, 0, nullptr, false},
-    {Contenedor::fraOtros, 300, 390, 375, 285, 120, 5760, 2100, 0, nullptr, false},
+    {Contenedor::fraOtros, 300, 390, 390, 285, 120, 5760, 2100, 0, nullptr, false},
     {Contenedor::fraAmazonia, 720, 330, 0, 285, 0, 0, 0, 0, kColumnasAmazonia, false},
     {Contenedor::Detalles, 1260, 330, 0, 285, 0, 0, 0, 0, kColumnasDetalle, false},
     {Contenedor::Detalles, 3390, 330, 0, 285, 0, 0, 0, 0, kColumnasDetalle, false},

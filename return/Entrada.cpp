@@ -6,14 +6,13 @@
 namespace app {
 
 void Frm0917::txtvalor_Change(int Index) {
-  // 1.
   FormularioModificado = true;
-  // 2.
+  // Counted so that the change a total's own recomputation makes does not run it again.
   if (Reingreso200 < 2) ++Reingreso200;
   if (Reingreso201 < 2) ++Reingreso201;
-  // 3.
+  // The load fills the boxes in its own order and computes nothing.
   if (G().CargandoFormulario) return;
-  // 4.
+  // The box's row of the recalculation table, step by step.
   const FilaRecalculo* fila = FilaRecalculoDe(Index);
   if (fila == nullptr) return;
   for (PasoRecalculo paso : fila->Pasos) {

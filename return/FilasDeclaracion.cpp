@@ -4,6 +4,7 @@
 #include <iterator>
 #include <optional>
 
+#include "common/Importe.h"
 #include "platform/text/Format.h"
 #include "platform/text/Number.h"
 #include "platform/text/Strings.h"
@@ -93,6 +94,12 @@ std::string Entero(std::string_view valor) {
 std::string ValorGuardado(std::string_view casilla, std::string_view valor) {
   if (EsTalCual(NumeroDe(casilla))) return std::string(valor);
   return Entero(valor);
+}
+
+bool CabeEnFila(std::string_view casilla, std::string_view valor) {
+  if (EsTalCual(NumeroDe(casilla))) return true;
+  const std::optional<double> numero = vb::ParseNumber(valor);
+  return !numero || common::CabeEnCasilla(*numero);
 }
 
 std::string_view IdCasilla(std::string_view casilla) { return casilla == "180" ? "05" : "01"; }

@@ -173,6 +173,11 @@ std::string Entero(std::string_view valor);
 /// separators, or keeps a value that is no number.
 std::string ValorGuardado(std::string_view casilla, std::string_view valor);
 
+/// Whether the i_valor of the box coded `casilla` holding `valor` fits the
+/// box: a text box, a value that is no number, or an amount of at most
+/// twelve digits.
+bool CabeEnFila(std::string_view casilla, std::string_view valor);
+
 /// DET's idcasilla of box `casilla`: "05" for the amount to pay (180), else "01".
 std::string_view IdCasilla(std::string_view casilla);
 

@@ -19,27 +19,26 @@ void Frm0917::txtvalor_GotFocus(int Index) {
   forms::TextBox& caja = txtvalor(Index);
   const auto casilla = static_cast<std::int16_t>(Index);
 
-  // 1.
+  // The guards against a nested recomputation of boxes 200 and 201 start over.
   Reingreso200 = 0;
   Reingreso201 = 0;
 
-  // 2. A box that is switched off passes the focus on to the strip.
+  // A box that is switched off passes the focus on to the strip.
   if (caja.Locked()) {
     tab0584.SetFocus();
     return;
   }
 
-  // 3.
+  // A computed box shows its plain number.
   if (!caja.Enabled()) {
     caja.SetMaxLength(11);
     caja.SetText(vb::Format(vb::Variant(caja.Text()), "###########"));
     return;
   }
 
-  // 4.
   if (!ConservaLargo(casilla)) caja.SetMaxLength(12);
 
-  // 5.
+  // Each family shows its raw text for editing.
   const std::string texto = caja.Text();
   switch (FamiliaDe(casilla)) {
     case Familia::Ingreso:
@@ -73,17 +72,16 @@ void Frm0917::txtvalor_LostFocus(int Index) {
   forms::TextBox& caja = txtvalor(Index);
   const auto casilla = static_cast<std::int16_t>(Index);
 
-  // 1.
   if (caja.Locked()) return;
 
-  // 2. A computed box; the sent return being registered shows its stored texts.
+  // A computed box; the sent return being registered shows its stored texts.
   if (!caja.Enabled()) {
     caja.SetMaxLength(14);
     if (!EnRegistro()) caja.SetText(vb::Format(vb::Variant(caja.Text()), "##,###,###,##0;(##,###,###,##0)"));
     return;
   }
 
-  // 3.
+  // Each family shows its display form.
   const std::string texto = caja.Text();
   switch (FamiliaDe(casilla)) {
     case Familia::Ingreso:

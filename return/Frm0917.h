@@ -405,6 +405,9 @@ class Frm0917 : public forms::Form {
   bool GrabarCasilla(std::string_view casilla, std::string_view valor);
   /// The value of a box that the save writes apart from ListaCasillas.
   std::string ValorEspecial(const CasillaEspecial& casilla) const;
+  /// The first box, in the order the save writes them, whose amount is
+  /// beyond what its row holds (CabeEnFila); 0 when there is none.
+  int CasillaDesbordada() const;
   /// CAB's state after the consistency check; false when the header is not there.
   bool GrabaEstado(bool consistente);
   /// After a completed save: the form closes (SalirAlGrabar), or stays as a saved return.
@@ -440,11 +443,11 @@ class Frm0917 : public forms::Form {
   // --- The load's own steps (Carga.cpp) ---
   /// The form's whole load; a database failure leaves it half filled.
   void CargaFormulario();
-  /// The stored box rows into the window (the load's step 16).
+  /// The stored box rows into the window.
   void CargaCasillas();
   /// One stored box row.
   void CargaCasilla(const std::string& casilla, const std::string& valor);
-  /// The box groups by the values now present (the load's step 17).
+  /// The box groups by the values now present, once the boxes are loaded.
   void ConmutaGrupos();
   /// One information box naming what the period lacks (the rate of box
   /// 110, the UIT), when it lacks anything.

@@ -9,6 +9,7 @@
 #include "app/inicio/Compartidas.h"
 #include "app/ventanas/ModGen00.h"
 #include "common/CodigoControl.h"
+#include "common/Importe.h"
 #include "platform/db/Constants.h"
 #include "platform/db/Database.h"
 #include "platform/db/Engine.h"
@@ -50,20 +51,26 @@ bool Frm0917::GrabarForm() {
   if (EnRegistro()) return GrabaNumeroOrden();
   Compartidas& g = G();
 
-  // 1. The identification check shows its own message.
+  // The identification check shows its own message.
   if (!ValIdent("1")) return false;
 
-  // 2.
+  // A box loaded from another program's row may hold more than a box can:
+  // it is named, and nothing is written.
+  if (const int casilla = CasillaDesbordada()) {
+    forms::MsgBox(common::ImporteExcedido(casilla), forms::vbCritical, Caption());
+    return false;
+  }
+
   forms::Screen().SetMousePointer(forms::vbHourglass);
 
-  // 3.
+  // A new return's declarant is the one chosen in its list.
   g.RucDeclarante = g.Modo == 1 ? vb::Trim(vb::Left(CmbRuc.Text(), 11)) : TxtNumRuc.Text();
 
   // The consistency check reads only the form: it runs, with its own
   // information boxes, before the database is held for writing.
   const bool consistente = ValidaTodo("2");
 
-  // 4 to 10 as one unit: a failure anywhere leaves the stored return as it was.
+  // Header, box rows, schedules and state as one unit: a failure anywhere leaves the stored return as it was.
   bool conEstado = false;
   try {
     conEstado = dao::Atomically(
@@ -87,7 +94,6 @@ bool Frm0917::GrabarForm() {
                   forms::vbExclamation, Caption());
   }
 
-  // 11.
   forms::Screen().SetMousePointer(forms::vbDefault);
   FormularioModificado = false;
   CierreGrabacion();
@@ -139,7 +145,7 @@ void Frm0917::GrabaCabecera() {
 
 void Frm0917::GrabaCasillas() {
   Compartidas& g = G();
-  // 5. Every box row goes; the filled boxes are written again.
+  // Every box row goes; the filled boxes are written again.
   g.CadenaSQL = std::string("DELETE * FROM DET") + ClaveCabecera(g) + " AND TIP_DOC_D=6";
   g.BaseDatos->Execute(g.CadenaSQL, dao::dbFailOnError);
 
@@ -154,10 +160,10 @@ void Frm0917::GrabaCasillas() {
   } suelta{CasillasDet};
   CasillasDet = rs.get();
 
-  // 6.
+  // Every box of the form's pages, with its trimmed text.
   for (std::int16_t n : ListaCasillas) GrabarCasilla(CodigoCasilla(n), vb::Trim(txtvalor(n).Text()));
 
-  // 7.
+  // Then the boxes kept outside the pages: payment, identity, names, lists and options.
   const bool cheque = FormaDePagoQBX1.formapago() == "C";
   const bool rectifica = OptRectifica(1).Value();
   for (const CasillaEspecial& c : kCasillasEspeciales) {
@@ -180,12 +186,12 @@ void Frm0917::GrabaCasillas() {
 }
 
 bool Frm0917::GrabarCasilla(std::string_view casilla, std::string_view valor) {
-  // 1.
+  // An empty box, or a mask with nothing typed, has no row.
   if (!TieneValor(valor)) return false;
   Compartidas& g = G();
   dao::Recordset& rs = *CasillasDet;
 
-  // 2 and 3. The rows were all deleted, and no box comes twice in a save:
+  // The rows were all deleted, and no box comes twice in a save:
   // each is a new row.
   rs.AddNew();
   Pon(rs, "Doc_id_d", vb::Trim(g.RucDeclarante));
@@ -195,13 +201,12 @@ bool Frm0917::GrabarCasilla(std::string_view casilla, std::string_view valor) {
   rs.Fields("Semana").SetValue(vb::Variant(g.Semana));
   Pon(rs, "Casilla", casilla);
 
-  // 4.
+  // The control code goes last: it covers the other columns.
   Pon(rs, "i_valor", ValorGuardado(casilla, valor));
   Pon(rs, "idcasilla", IdCasilla(casilla));
   rs.Fields("estado").SetValue(vb::Variant(std::int16_t{0}));
   Pon(rs, "cNumero", common::CodigoControl(rs, kClaveDet));
 
-  // 5.
   rs.Update();
   return true;
 }
@@ -247,6 +252,16 @@ std::string Frm0917::ValorEspecial(const CasillaEspecial& casilla) const {
       return "";
   }
   return "";
+}
+
+int Frm0917::CasillaDesbordada() const {
+  for (std::int16_t n : ListaCasillas) {
+    if (!CabeEnFila(CodigoCasilla(n), vb::Trim(txtvalor(n).Text()))) return n;
+  }
+  for (const CasillaEspecial& c : kCasillasEspeciales) {
+    if (!CabeEnFila(c.Codigo, ValorEspecial(c))) return static_cast<int>(vb::Val(c.Codigo));
+  }
+  return 0;
 }
 
 bool Frm0917::GrabaEstado(bool consistente) {

@@ -98,50 +98,43 @@ void Frm0917::DesAlquiler() {
 }
 
 void Frm0917::DesTodo() {
-  // 1.
+  // The boxes of the form's pages.
   for (std::int16_t n : ListaCasillas) {
     txtvalor(n).SetEnabled(false);
     txtvalor(n).SetBackColor(kBloqueada);
   }
-  // 2.
   cboProfesion.SetEnabled(false);
-  // 3.
+  // The names of the representative, the spouse and the schedule rows.
   for (std::int16_t n = 811; n <= 825; ++n) {
     txtvalor(n).SetEnabled(false);
     txtvalor(n).SetBackColor(kBloqueada);
   }
   txtvalor(890).SetEnabled(false);
   txtvalor(890).SetBackColor(kBloqueada);
-  // 4.
   for (std::int16_t n : kListasBloqueadas) {
     cmbtipdoc(n).SetEnabled(false);
     cmbtipdoc(n).SetBackColor(kBloqueada);
   }
-  // 5.
   MkeFecNac.SetEnabled(false);
   MkeFecNac.SetBackColor(kBloqueada);
-  // 6.
   TxtTelefono.SetEnabled(false);
   TxtTelefono.SetBackColor(kBloqueada);
-  // 7.
   optInmueble(1).SetEnabled(false);
   optInmueble(2).SetEnabled(false);
   optDevolucion(0).SetEnabled(false);
   optDevolucion(1).SetEnabled(false);
   OptRectifica(0).SetEnabled(false);
   OptRectifica(1).SetEnabled(false);
-  // 8.
+  // The order number is all a sent return still takes.
   frmOrden.SetVisible(true);
   txtOrden.SetVisible(true);
-  // 9.
+  // Shown as locked like the rest.
   TxtNumRuc.SetBackColor(kBloqueada);
   txtProfesion.SetBackColor(kBloqueada);
   cboProfesion.SetBackColor(kBloqueada);
-  // 10.
+  // A sent return is not checked again; the other buttons stay.
   Cmdgeneral(0).SetEnabled(false);
-  // 11.
   FormaDePagoQBX1.Sethabilitado(false);
-  // 12.
   for (const Adicional& a : kAdicionales) {
     (this->*a.Respuesta)(0).SetEnabled(false);
     (this->*a.Respuesta)(1).SetEnabled(false);

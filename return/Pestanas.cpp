@@ -38,13 +38,13 @@ void Frm0917::SSTab2_Click(int /*PreviousTab*/) { TemaDePagina(SSTab2); }
 void Frm0917::SSTab3_Click(int /*PreviousTab*/) { TemaDePagina(SSTab3); }
 
 void Frm0917::tab0584_Click(int PreviousTab) {
-  // 1. Registering an order number changes nothing of the identification,
+  // Registering an order number changes nothing of the identification,
   // and keeps the topics as they are.
   if (EnRegistro()) return;
-  // 2. The identification is answered before the other pages are worked on;
+  // The identification is answered before the other pages are worked on;
   // a refusal brings page 0 back and keeps the topic.
   if (PreviousTab == 0 && !ValIdent("1")) return;
-  // 3.
+  // The strip's help topic follows the page shown.
   TemaDePagina(tab0584);
 }
 

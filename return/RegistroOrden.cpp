@@ -27,20 +27,20 @@ namespace app {
 bool Frm0917::GrabaNumeroOrden() {
   Compartidas& g = G();
 
-  // 1.
+  // An order number has eight characters,
   if (vb::Len(txtOrden.Text()) != 8) {
     forms::MsgBox("     El número de orden no es válido", forms::vbCritical, Caption());
     txtVerifica.SetFocus();
     return false;
   }
-  // 2.
+  // and its check digit must match it.
   if (!common::ValidaOrden(g.NumeroControl, txtOrden.Text(), txtVerifica.Text())) {
     forms::MsgBox("     El digito Verificador es incorrecto", forms::vbCritical, Caption());
     txtVerifica.SetFocus();
     return false;
   }
 
-  // 3. A number that found no sent return to go to was not recorded, and
+  // A number that found no sent return to go to was not recorded, and
   // the user must not be told it was.
   bool grabado = false;
   try {
@@ -73,7 +73,7 @@ bool Frm0917::GrabaNumeroOrden() {
     return false;
   }
 
-  // 4.
+  // Recorded: the save ends as any save does.
   forms::MsgBox("El número de orden y el digito verificador fueron grabados satisfactoriamente.",
                 forms::vbExclamation, Caption());
   g.OrdenModificado = false;

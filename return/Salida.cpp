@@ -24,7 +24,7 @@ void Frm0917::Form_QueryUnload(int& Cancel, int UnloadMode) {
 
 Frm0917::Salida Frm0917::ConfirmaSalida() {
   const Compartidas& g = G();
-  // 1. Normal case.
+  // A return being entered or modified.
   if (!EnRegistro()) {
     if (!FormularioModificado) return Salida::Sale;
     switch (forms::MsgBox("¿El formulario ha sido modificado, desea guardar los cambios?",
@@ -41,7 +41,7 @@ Frm0917::Salida Frm0917::ConfirmaSalida() {
     }
   }
 
-  // 2. Order-number registration.
+  // The order-number registration of a sent return.
   if (!g.OrdenModificado) return Salida::Sale;
   if (forms::MsgBox(" El número de orden ha cambiado. ¿Desea guardar los cambios?", forms::vbYesNo + forms::vbQuestion,
                     Caption()) == forms::vbNo) {

@@ -46,10 +46,10 @@ void Frm0917::txtvalor_KeyPress(int Index, int& KeyAscii) {
   const auto casilla = static_cast<std::int16_t>(Index);
   const cValidador& validador = Validador();
 
-  // 1.
+  // A switched-off box lets the key through and leaves the return unmarked.
   if (txtvalor(Index).Locked()) return;
 
-  // 2.
+  // Each family filters the key its own way.
   switch (FamiliaDe(casilla)) {
     case Familia::Documento: {
       if (KeyAscii == kEnter) PasaTab();
@@ -100,7 +100,7 @@ void Frm0917::txtvalor_KeyPress(int Index, int& KeyAscii) {
       break;
   }
 
-  // 3.
+  // A key typed into an open box marks the return changed, refused or not.
   FormularioModificado = true;
 }
 

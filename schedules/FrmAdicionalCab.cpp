@@ -112,12 +112,12 @@ void FrmAdicionalCab::Form_Load() {
   FrameAdicional.SetCaption(g.TituloMarcoAdicional);
   SetHelpContextID(g.AyudaAdicional);
 
-  // 1.
+  // Always at the same spot over the return form.
   SetTop(1430);
   SetLeft(160);
   SetWidth(9390);
 
-  // 2.
+  // The subsection's working copy, its grid and its headings; a failed load leaves only Salir.
   bool cargada = true;
   try {
     Carga_tmp_Patrimonial();
@@ -128,27 +128,27 @@ void FrmAdicionalCab::Form_Load() {
     cargada = false;
   }
 
-  // 3.
+  // The copy is as the return's work table has it.
   g.AdicionalModificado = false;
 
-  // 4.
+  // A sent return's rows are only shown.
   if (EnRegistro() || !cargada) SoloSalir();
 }
 
 void FrmAdicionalCab::Carga_tmp_Patrimonial() {
   Compartidas& g = G();
   dao::Atomically(g.Motor.Workspaces(0), [&] {
-    // 1.
+    // The copy is made anew each opening.
     g.CadenaSQL = " DELETE * FROM TMPF0917PATRIM1 ";
     g.BaseDatos->Execute(g.CadenaSQL, dao::dbFailOnError);
 
-    // 2. The engine takes the kind and the subsection out of the key.
+    // The engine takes the kind and the subsection out of the key.
     g.CadenaSQL = std::string("SELECT * FROM TMPF0917PATRIM WHERE ") + "tip_informacion =Left(" +
                   dao::Quote(g.ClaveAdicional) + ",2) AND " + "tip_movimiento1 =Mid(" + dao::Quote(g.ClaveAdicional) +
                   ",3,2) ";
     auto filas = g.BaseDatos->OpenRecordset(g.CadenaSQL, dao::dbOpenDynaset);
 
-    // 3.
+    // Each row with its names from PARAM: the type's and the currency's.
     if (!filas->EOF_()) {
       const std::string clave = vb::Left(g.ClaveAdicional, 4);
       auto trabajo = g.BaseDatos->OpenRecordset("TMPF0917PATRIM1", dao::dbOpenDynaset);
@@ -173,16 +173,14 @@ void FrmAdicionalCab::Carga_tmp_Patrimonial() {
 
 void FrmAdicionalCab::Carga_Grilla_Patrimonial() {
   Compartidas& g = G();
-  // 1. Ties of the type name go by type and currency, so a row keeps its
+  // Ties of the type name go by type and currency, so a row keeps its
   // place from one showing to the next.
   g.CadenaSQL = std::string("SELECT * ") + " FROM TMPF0917PATRIM1 " +
                 " ORDER BY Des_informacion, tip_movimiento2, ind_moneda  ";
 
-  // 2.
   DtaAdicional.SetDatabaseName(g.RutaBase);
   DtaAdicional.SetRecordset(g.BaseDatos->OpenRecordset(g.CadenaSQL, dao::dbOpenDynaset));
 
-  // 3.
   LblNumReg.SetCaption("Cantidad de registros : " + vb::NumberText(Cuenta_Registros(Tipo(), Subseccion())));
 }
 
@@ -222,15 +220,14 @@ void FrmAdicionalCab::CmdNuevoRec_Click() {
 }
 
 void FrmAdicionalCab::CmdModificaRec_Click() {
-  // 1.
   if (!HayFilas("No existen registros para modificar")) return;
 
-  // 2.
+  // The row window takes the grid's current row.
   const long posicion = DtaAdicional.Recordset()->AbsolutePosition();
   G().ModoDetalle = "MODIFICA";
   G().Ventanas.Open(ventana::kFrmAdicionalDet);
 
-  // 3. The rows were shown anew meanwhile; a position they no longer reach stays where it is.
+  // The rows were shown anew meanwhile; a position they no longer reach stays where it is.
   const auto& filas = DtaAdicional.Recordset();
   if (filas != nullptr && filas->RecordCount() > 0 && posicion >= 0 && posicion < filas->RecordCount()) {
     filas->SetAbsolutePosition(posicion);
@@ -244,27 +241,24 @@ void FrmAdicionalCab::GrdAdicional_DblClick() {
 }
 
 void FrmAdicionalCab::CmdEliminaRec_Click() {
-  // 1.
   if (!HayFilas("No existen registros para eliminar")) return;
-  // 2.
   Eliminar();
 }
 
 void FrmAdicionalCab::Eliminar() {
   Compartidas& g = G();
   try {
-    // 2.
     if (forms::MsgBox("¿Esta seguro de Eliminar?. Esta información no podrá ser recuperada",
                       forms::vbYesNo + forms::vbQuestion, "Eliminar Registro") != forms::vbYes) {
       return;
     }
 
-    // 3.
+    // A row is known by the key's kind and subsection and the grid row's type and currency.
     g.AdicionalModificado = true;
     const std::string tipo = vb::TextOf(GrdAdicional.Columns(kColTipo).Value());
     const std::string moneda = vb::TextOf(GrdAdicional.Columns(kColMoneda).Value());
 
-    // 4.
+    // A row that is not found is not deleted, but the copy is still taken for changed.
     dao::Atomically(g.Motor.Workspaces(0), [&] {
       auto trabajo = g.BaseDatos->OpenRecordset("TMPF0917PATRIM1", dao::dbOpenDynaset);
       trabajo->FindFirst("TIP_INFORMACION = " + dao::Quote(Tipo()) + " AND " + " tip_movimiento1 = " +
@@ -274,7 +268,6 @@ void FrmAdicionalCab::Eliminar() {
       trabajo->Close();
     });
 
-    // 5.
     Carga_Grilla_Patrimonial();
   } catch (const vb::Error& e) {
     MensajeErrorAdicional(e);
@@ -299,13 +292,13 @@ bool FrmAdicionalCab::Acepta() {
 void FrmAdicionalCab::Graba_Detalle() {
   Compartidas& g = G();
   dao::Atomically(g.Motor.Workspaces(0), [&] {
-    // 1.
+    // The subsection's rows go from the return's work table, to be written anew from the copy.
     g.CadenaSQL = std::string("DELETE FROM TMPF0917PATRIM WHERE ") + "tip_informacion =Left(" +
                   dao::Quote(g.ClaveAdicional) + ",2) AND " + "tip_movimiento1 =Mid(" + dao::Quote(g.ClaveAdicional) +
                   ",3,2) ";
     g.BaseDatos->Execute(g.CadenaSQL, dao::dbFailOnError);
 
-    // 2. The names from PARAM are not written back.
+    // The names from PARAM are not written back.
     auto filas = g.BaseDatos->OpenRecordset("SELECT * FROM TMPF0917PATRIM1 ", dao::dbOpenDynaset);
     if (!filas->EOF_()) {
       auto trabajo = g.BaseDatos->OpenRecordset("TMPF0917PATRIM", dao::dbOpenDynaset);
@@ -322,7 +315,7 @@ void FrmAdicionalCab::Graba_Detalle() {
     filas->Close();
   });
 
-  // 3.
+  // The message comes also when the subsection is now empty.
   ModGen00::MensajeInfo("La información fue grabada satisfactoriamente. ", Caption());
 }
 
@@ -330,13 +323,12 @@ void FrmAdicionalCab::CmdSalirCab_Click() { forms::Unload(*this); }
 
 void FrmAdicionalCab::Form_Unload(int& Cancel) {
   Compartidas& g = G();
-  // 3.
+  // Unchanged, or only shown: nothing to ask.
   if (EnRegistro() || !g.AdicionalModificado) return;
 
-  // 1.
   const int respuesta = forms::MsgBox("La información ha sido modificada. ¿Desea guardar los cambios?",
                                       forms::vbYesNoCancel + forms::vbQuestion, "Confirma Salir");
-  // 2. Yes writes back and lets this unload close the window; a failed
+  // Yes writes back and lets this unload close the window; a failed
   // write-back keeps it open, with the changes.
   if (respuesta == forms::vbYes) {
     if (!Acepta()) Cancel = 1;

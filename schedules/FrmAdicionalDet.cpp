@@ -143,23 +143,21 @@ FrmAdicionalDet::FrmAdicionalDet() : Form("FrmAdicionalDet") {
 void FrmAdicionalDet::Form_Load() {
   Compartidas& g = G();
   FrmAdicionalCab& lista = forms::Default<FrmAdicionalCab>();
-  // 1.
+  // F1 shows the list window's help topic.
   SetHelpContextID(lista.HelpContextID());
-  // 2.
+  // The subsection's types, each item ending in its code.
   LlenaComboCodigo(CboTipoMovimiento2, "884", g.ClaveAdicional, 80, 1);
-  // 3.
+  // Every currency, each item beginning with its code.
   LlenaComboCodDesc(Lstmoneda, "883", "*", 40, 1);
-  // 4.
+  // The type list drops down wider than its box, wider still for 0201.
   std::int16_t ancho = g.ClaveAdicional == "0201*" ? 82 : 40;
   mod_Combo::AnchoCombo(*this, CboTipoMovimiento2, ancho);
-  // 5.
   SetCaption(lista.Caption());
-  // 6.
+  // The second caption is the one shown: the frame is named as the list window's.
   FrameDetalle.SetCaption("Registro de información adicional");
   FrameDetalle.SetCaption(lista.FrameAdicional.Caption());
-  // 7.
   if (g.ModoDetalle == "MODIFICA") Captura_Datos();
-  // 8.
+  // The kind's captions and layout come last, over what the loaded row set.
   SetEtiquetas();
 }
 
@@ -243,25 +241,23 @@ void FrmAdicionalDet::Captura_Datos() {
   const forms::DataGrid& grilla = forms::Default<FrmAdicionalCab>().GrdAdicional;
   FilaTipo_ = Columna(grilla, 0);
   FilaMoneda_ = Columna(grilla, 3);
-  // 1. A type no longer listed selects nothing.
+  // A type no longer listed selects nothing.
   for (int i = 0; i < CboTipoMovimiento2.ListCount(); ++i) {
     if (vb::Trim(vb::Right(CboTipoMovimiento2.List(i), 2)) == FilaTipo_) {
       CboTipoMovimiento2.SetListIndex(i);  // the free description follows
       break;
     }
   }
-  // 2.
+  // The currency by its three-digit code; the currency boxes follow.
   for (int i = 0; i < Lstmoneda.ListCount(); ++i) {
     if (vb::Trim(vb::Left(Lstmoneda.List(i), 3)) == FilaMoneda_) {
       Lstmoneda.SetListIndex(i);
       break;
     }
   }
-  // 3.
   TxtMovimiento2.SetText(Columna(grilla, 2));
-  // 4.
   for (forms::TextBox* c : {&TxtMonto1, &TxtMonto2, &TxtCantidad}) c->SetMaxLength(15);
-  // 5.
+  // Bank accounts show their balances grouped; single-amount kinds keep theirs as of 31 December.
   const std::string seccion = vb::Left(G().ClaveAdicional, 2);
   if (seccion == "01") {
     MuestraCuenta(TxtMonto1, Columna(grilla, 6));
@@ -272,9 +268,8 @@ void FrmAdicionalDet::Captura_Datos() {
   } else {
     TxtMonto1.SetText(Columna(grilla, 7));
   }
-  // 6.
   TxtCantidad.SetText(Columna(grilla, 8));
-  // 7.
+  // The row's key cannot change in place.
   for (forms::Control* c :
        std::initializer_list<forms::Control*>{&CboTipoMovimiento2, &Lstmoneda, &TxtMovimiento2, &TxtMoneda}) {
     c->SetEnabled(false);

@@ -35,7 +35,7 @@ constexpr ParteDesglose kExoneradas[] = {
      "del Mercado de Valores a través de mecanismos centralizados de negociación, de la venta de valores "
      "efectuada en la Bolsa de Productos y de la redención o rescate de valores mobiliarios representativos de "
      "deudas emitidos mediante oferta pública",
-     4},
+     5},
     {539, "e) Otras rentas exoneradas"},
 };
 
@@ -197,15 +197,13 @@ void FrmDesglose::TxtMonto_KeyPress(int /*Index*/, int& KeyAscii) {
 
 void FrmDesglose::CmdGrabar_Click() {
   Frm0917& f = Declaracion();
-  // 1.
+  // Each part back into its box of the return, as shown.
   for (int i = 0; i < TxtMonto.Count(); ++i) {
     f.txtvalor(Diseno_.Partes[static_cast<std::size_t>(i)].Casilla).SetText(TxtMonto(i).Text());
   }
-  // 2.
+  // The box's total of its parts, then the year's total income.
   (f.*Diseno_.CalcularTotal)();
-  // 3.
   f.CalcularR();
-  // 4.
   forms::Unload(*this);
 }
 

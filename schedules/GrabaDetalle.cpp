@@ -146,7 +146,7 @@ bool FrmAdicionalDet::Valida_Datos() {
 bool FrmAdicionalDet::Graba_Datos() {
   Compartidas& g = G();
   const bool nuevo = g.ModoDetalle == kNuevo;
-  // 1. A changed row keeps the codes it was listed with.
+  // A changed row keeps the codes it was listed with.
   const int tipo = CboTipoMovimiento2.ListIndex();
   const std::string tipoElegido = tipo < 0 ? std::string() : vb::Trim(vb::Right(CboTipoMovimiento2.List(tipo), 2));
   const std::string tipInformacion = vb::Left(g.ClaveAdicional, 2);
@@ -163,11 +163,10 @@ bool FrmAdicionalDet::Graba_Datos() {
                                " tip_movimiento2 = " + dao::Quote(tipMovimiento2) + " AND " +
                                " ind_moneda = " + dao::Quote(indMoneda) + " ";
   try {
-    // 2.
+    // The four codes are the row's key: a new row may not repeat them.
     g.CadenaSQL = std::string("SELECT COUNT(*) As nReg ") + " from TMPF0917PATRIM1 " + "WHERE " + criterio;
     auto cuenta = g.BaseDatos->OpenRecordset(g.CadenaSQL, dao::dbOpenDynaset);
     const double nReg = vb::Val(vb::TextOf(cuenta->Fields("nReg").Value()));
-    // 3.
     if (nuevo && nReg > 0) {
       ModGen00::MensajeInfo("Datos ya fueron ingresados. ", Caption());
       cuenta->Close();
@@ -178,9 +177,8 @@ bool FrmAdicionalDet::Graba_Datos() {
       }
       return false;
     }
-    // 4.
     auto tabla = g.BaseDatos->OpenRecordset("TMPF0917PATRIM1", dao::dbOpenDynaset);
-    // 5. A single-amount kind leaves the 1 January amount unset.
+    // A single-amount kind leaves the 1 January amount unset.
     const bool dosMontos = TxtMonto2.Visible();
     auto montos = [&] {
       if (dosMontos) tabla->Fields("mto_01012002").SetValue(Monto(TxtMonto1));
@@ -206,7 +204,6 @@ bool FrmAdicionalDet::Graba_Datos() {
         montos();
       }
     }
-    // 6.
     tabla->Update();
     tabla->Close();
     cuenta->Close();
@@ -224,13 +221,11 @@ bool FrmAdicionalDet::Graba_Datos() {
 
 void FrmAdicionalDet::CmdAceptaDet_Click() {
   const Compartidas& g = G();
-  // 1.
   if (!Valida_Datos()) return;
-  // 2.
   if (!Graba_Datos()) return;
-  // 3.
+  // The list shows the stored row.
   RefrescaLista();
-  // 4.
+  // A changed row closes the dialog; a new one leaves it cleared for the next.
   if (g.ModoDetalle != kNuevo) {
     forms::Unload(*this);
     return;

@@ -58,20 +58,19 @@ void Frm0917::Carga_DATA_Patrimonial() {
 
 void Frm0917::Graba_Patrimonial() {
   Compartidas& g = G();
-  // 1.
+  // How many rows the work table holds decides whether any are written.
   auto cuenta = g.BaseDatos->OpenRecordset("Select count(*) As nReg from TMPF0917PATRIM ", dao::dbOpenDynaset);
   const long nReg = vb::CLng(cuenta->Fields("nReg").Value());
 
-  // 2. The return's stored rows go, whether or not the work table holds any.
+  // The return's stored rows go, whether or not the work table holds any.
   g.CadenaSQL = std::string(" DELETE * ") + " FROM F0917PATRIM " + " WHERE TIP_DOC_D=6 " +
                 " AND DOC_ID_D=" + dao::Quote(g.RucDeclarante) + " AND PERIODO=" + dao::Quote(g.Periodo) +
                 " AND FORMULARIO=" + dao::Quote(g.Formulario);
   g.BaseDatos->Execute(g.CadenaSQL, dao::dbFailOnError);
 
-  // 3.
   auto trabajo = g.BaseDatos->OpenRecordset("SELECT * FROM TMPF0917PATRIM ", dao::dbOpenDynaset);
 
-  // 4. The key columns and the four codes come first: the control code adds them up.
+  // The key columns and the four codes come first: the control code adds them up.
   if (nReg > 0) {
     auto filas = g.BaseDatos->OpenRecordset("F0917PATRIM", dao::dbOpenDynaset);
     for (; !trabajo->EOF_(); trabajo->MoveNext()) {
@@ -89,7 +88,6 @@ void Frm0917::Graba_Patrimonial() {
     filas->Close();
   }
 
-  // 5.
   trabajo->Close();
   cuenta->Close();
 }

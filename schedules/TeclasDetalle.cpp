@@ -31,7 +31,7 @@ void PasaTab() {
 
 bool TieneMenos(const std::string& texto) { return vb::InStr(texto, "-") > 0; }
 
-// Rule A: the unsigned raw number; a text that is no number stays.
+// The unsigned raw number; a text that is no number stays.
 void NumeroSinSigno(forms::TextBox& caja) {
   if (caja.Text().empty()) return;
   const std::string entero = vb::Format(vb::Variant(caja.Text()), "###########0");
@@ -42,7 +42,7 @@ void NumeroSinSigno(forms::TextBox& caja) {
   caja.SetText(texto == "0.00" ? "0" : texto);
 }
 
-// Rule B: the signed raw number; "(250)" becomes "-250".
+// The signed raw number; "(250)" becomes "-250".
 void NumeroConSigno(forms::TextBox& caja) {
   if (caja.Text().empty()) return;
   std::string texto = caja.Text();
@@ -82,21 +82,21 @@ void FrmAdicionalDet::Numero_KeyPress(forms::TextBox& caja, int& KeyAscii) {
     if (!validador.FiltraNumero(KeyAscii)) KeyAscii = 0;
     return;
   }
-  // Rule C, on the text before the key.
+  // A bank-account amount judges the key on the text before it.
   const std::string texto = caja.Text();
   const bool lleno = vb::Len(texto) == kLargoEdicion;
-  // 1.
+  // A full box: Enter moves on, and nothing more.
   if (KeyAscii == kEnter && lleno) {
     PasaTab();
     KeyAscii = 0;
     return;
   }
-  // 2. A full box still takes no letters over a selection.
+  // A full box still takes no letters over a selection.
   if (lleno && KeyAscii != kRetroceso && !TieneMenos(texto)) {
     if (!validador.FiltraNumero(KeyAscii)) KeyAscii = 0;
     return;
   }
-  // 3.
+  // The minus goes in front, once; into an empty box it is typed as any key.
   if (KeyAscii == kMenos) {
     if (TieneMenos(texto)) {
       KeyAscii = 0;
@@ -109,7 +109,7 @@ void FrmAdicionalDet::Numero_KeyPress(forms::TextBox& caja, int& KeyAscii) {
       return;
     }
   }
-  // 4.
+  // What the number filter refuses is dropped, an Enter moving on first.
   if (!validador.FiltraNumero(KeyAscii) && KeyAscii != kMenos) {
     if (KeyAscii == kEnter) PasaTab();
     KeyAscii = 0;
@@ -122,7 +122,7 @@ void FrmAdicionalDet::Numero_LostFocus(forms::TextBox& caja) {
     caja.SetText(vb::Format(vb::Variant(caja.Text()), "###,###,###,##0"));
     return;
   }
-  // Rule D.
+  // A negative balance shows in parentheses, which take two characters more.
   const std::optional<double> numero = vb::ParseNumber(caja.Text());
   if (!numero) return;
   if (*numero < 0) {
@@ -134,7 +134,6 @@ void FrmAdicionalDet::Numero_LostFocus(forms::TextBox& caja) {
 }
 
 void FrmAdicionalDet::TxtMovimiento2_KeyPress(int& KeyAscii) {
-  // Rule E.
   const cValidador& validador = Validador();
   KeyAscii = validador.ConvierteTecla(KeyAscii);
   if (KeyAscii == kEnter) PasaTab();

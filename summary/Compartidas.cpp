@@ -1,8 +1,5 @@
 #include "summary/Compartidas.h"
 
-#include "platform/files/FileSystem.h"
-#include "platform/text/Error.h"
-
 namespace summary {
 namespace {
 
@@ -33,14 +30,7 @@ const std::string& ValorDe(int casilla) {
 void TerminaCorrida() {
   Compartidas& g = G();
   g.Archivos.Close();
-  if (g.TextoPendiente) {
-    g.TextoPendiente = false;
-    try {
-      vb::Kill(g.ArchivoTexto);
-    } catch (const vb::Error&) {
-      // Already gone, or the folder went away: nothing of ours is left.
-    }
-  }
+  g.TextoTrabajo.Remove();
   g.Impresion.DescartaReporte();
   if (g.BaseDatos) {
     g.BaseDatos->Close();

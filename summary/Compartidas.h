@@ -17,6 +17,7 @@
 #include "common/ImpLinea.h"
 #include "platform/db/Engine.h"
 #include "platform/files/Files.h"
+#include "platform/files/TemporaryFiles.h"
 
 namespace summary {
 
@@ -69,9 +70,12 @@ struct Compartidas {
 
   // The two outputs: the page-command file registered in the spool, and the
   // temporary plain text (set once it has been created, for this run alone).
+  // TextoTrabajo holds the text as this process's work file until the end
+  // of the run, so that a run killed before deleting it does not leave it
+  // in the work folder for good.
   std::string ArchivoSalida;
   std::string ArchivoTexto;
-  bool TextoPendiente = false;  // ArchivoTexto exists and is still to be deleted
+  vb::WorkFile TextoTrabajo;
 
   // The program's numbered files; the plain text is written to NumArchivoTexto.
   vb::Files Archivos;

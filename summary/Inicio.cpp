@@ -45,7 +45,6 @@ void Main() {
     vb::FileCopy(g.ArchivoSalida, g.RutaReportes + "\\" + g.ClaveEnvio + ".PRN");
     vb::FileCopy(g.ArchivoTexto, g.RutaTemporal + "\\" + g.ClaveEnvio + ".txt");
     vb::Kill(g.ArchivoTexto);
-    g.TextoPendiente = false;
   } catch (const vb::Error& e) {
     if (e.Number() > 0) {
       forms::MsgBox(

@@ -27,15 +27,16 @@ void GeneraReporteEnvio(const std::string& documento) {
   e.FuenteNombre = vb::Variant("Courier New");
   e.FuenteTamano = vb::Variant(8);
   e.FuenteNegrita = vb::Variant(false);
-  const std::string archivo = common::RegistraSpool(g.Motor.Workspaces(0), *g.BaseDatos, g.UsuarioSistema,
-                                                    kCodigoReporte, kTipoDocumento, vb::Trim(documento));
-  g.ArchivoSalida = g.RutaReportes + "\\" + archivo;
-  e.AbreReporte(g.ArchivoSalida);
-  e.ContadorLineas = 0;
-  e.PaginaActual = 1;
-  CabeceraReporte(documento);
-  CuerpoReporte();
-  e.CierraReporte();
+  common::RegistraSpool(g.Motor.Workspaces(0), *g.BaseDatos, g.UsuarioSistema, kCodigoReporte, kTipoDocumento,
+                        vb::Trim(documento), g.RutaReportes, [&](const std::string& ruta) {
+                          g.ArchivoSalida = ruta;
+                          e.AbreReporte(g.ArchivoSalida);
+                          e.ContadorLineas = 0;
+                          e.PaginaActual = 1;
+                          CabeceraReporte(documento);
+                          CuerpoReporte();
+                          e.CierraReporte();
+                        });
 }
 
 void CabeceraReporte(const std::string& /*documento*/) {

@@ -21,7 +21,8 @@
 namespace summary {
 
 /// Registers the report in SPOOL for the trimmed `documento` and writes it
-/// whole to ArchivoSalida in RutaReportes.
+/// whole to ArchivoSalida in RutaReportes, as one unit: when either fails,
+/// neither the row nor the file is there.
 void GeneraReporteEnvio(const std::string& documento);
 
 /// The tags, the date and time, the title and the header lines: document,

@@ -1,5 +1,6 @@
 #include "summary/Resumen.h"
 
+#include "common/Importe.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Format.h"
 #include "platform/text/Strings.h"
@@ -40,7 +41,10 @@ void AgregaImportes(std::span<const Importe> importes) {
   for (const Importe& i : importes) {
     const vb::Variant valor(ValorDe(i.Casilla));
     if (!vb::IsNumeric(valor)) continue;
-    FormateaNumero(vb::CDbl(valor), i.Formato, i.Ancho);
+    const double numero = vb::CDbl(valor);
+    // The line would run past the summary's width.
+    common::CompruebaImporte(i.Casilla, numero);
+    FormateaNumero(numero, i.Formato, i.Ancho);
   }
 }
 

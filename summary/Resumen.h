@@ -32,7 +32,8 @@ struct Importe {
 };
 
 /// Appends each amount whose box holds a number through FormateaNumero; a
-/// box that holds none adds nothing.
+/// box that holds none adds nothing. Error 6, naming the box, for an amount
+/// beyond a box's twelve digits.
 void AgregaImportes(std::span<const Importe> importes);
 
 /// True when box 871 says the return rectifies an earlier one: not blank and not "0".

@@ -38,13 +38,13 @@ void CreaTextoNuevo(std::mt19937& azar) {
   for (int intento = 1;; ++intento) {
     const std::string ruta = g.RutaTemporal + "\\" + std::to_string(nombre(azar));
     try {
-      g.Archivos.Open(ruta, vb::OpenMode::OutputNew, g.NumArchivoTexto);
+      g.TextoTrabajo = vb::WorkFile(ruta);
     } catch (const vb::Error& e) {
       if (e.Number() != vb::ErrFileAlreadyExists || intento == kIntentos) throw;
       continue;
     }
     g.ArchivoTexto = ruta;
-    g.TextoPendiente = true;
+    g.Archivos.Open(ruta, vb::OpenMode::Output, g.NumArchivoTexto);
     return;
   }
 }

@@ -25,10 +25,11 @@ struct Lugar {
 
 FormaDePagoQBX::FormaDePagoQBX(forms::Form* form, std::string name, int index)
     : Control(form, std::move(name), index) {
+  // The captions' column is as wide as "Nº de cheque:" at the control's font.
   const Lugar lugares[] = {
-      {optCheque, 120, 90, 1215, 255},   {optEfectivo, 1440, 90, 1215, 255}, {lblBanco, 120, 480, 975, 255},
-      {cboBanco, 1140, 435, 3195, 315},  {lblCheque, 120, 855, 975, 255},    {txtCheque, 1140, 810, 1935, 315},
-      {lblImporte, 120, 1230, 975, 255}, {lblMonto, 1140, 1230, 1935, 255},
+      {optCheque, 120, 90, 1215, 255},    {optEfectivo, 1440, 90, 1215, 255}, {lblBanco, 120, 480, 1080, 255},
+      {cboBanco, 1260, 435, 3075, 315},   {lblCheque, 120, 855, 1080, 255},   {txtCheque, 1260, 810, 1935, 315},
+      {lblImporte, 120, 1230, 1080, 255}, {lblMonto, 1260, 1230, 1935, 255},
   };
   for (const Lugar& l : lugares) {
     l.Control.SetContainer(*this);

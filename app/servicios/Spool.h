@@ -17,7 +17,9 @@ namespace app {
 using common::SumaLinea;
 
 /// RegistraSpool on KR917's database (BaseDatos in Motor's workspace) for
-/// UsuarioSistema; error 91 when no database is open.
-std::string RegistraSpool(std::string_view codigo, std::int16_t tipoDocumento, std::string_view documento);
+/// UsuarioSistema, the file written by `escribe` in RutaReportes; error 91
+/// when no database is open.
+std::string RegistraSpool(std::string_view codigo, std::int16_t tipoDocumento, std::string_view documento,
+                          const common::EscribeArchivo& escribe);
 
 }  // namespace app

@@ -18,6 +18,15 @@ constexpr std::string_view kHeader = "KR-WORKGROUP 1";
 constexpr unsigned long long kOpsLimit = 4;
 constexpr std::size_t kMemLimit = 9u << 20;
 
+// The costs a hash may ask for: this system's own within a factor of 8
+// either way, so a file keeps verifying when the costs above change, and a
+// file that asks more (every start would allocate and hash that much before
+// any answer) or less is damaged.
+constexpr unsigned long kCostFactor = 8;
+constexpr unsigned long kMostPasses = kOpsLimit * kCostFactor;
+constexpr unsigned long kMostKiB = (kMemLimit >> 10) * kCostFactor;
+constexpr unsigned long kLeastKiB = (kMemLimit >> 10) / kCostFactor;
+
 struct Entry {
   std::string User;
   bool MayCreate = false;
@@ -37,6 +46,31 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     if (at == std::string_view::npos) return parts;
     start = at + 1;
   }
+}
+
+// Takes the decimal number at the start of `text` (at most 10 digits), then `next`.
+bool TakeNumber(std::string_view& text, unsigned long& value, std::string_view next) {
+  std::size_t digits = 0;
+  value = 0;
+  while (digits < text.size() && digits < 10 && text[digits] >= '0' && text[digits] <= '9') {
+    value = value * 10 + static_cast<unsigned long>(text[digits++] - '0');
+  }
+  if (digits == 0 || !text.substr(digits).starts_with(next)) return false;
+  text.remove_prefix(digits + next.size());
+  return true;
+}
+
+// Whether the hash's own cost parameters ("$argon2id$v=19$m=9216,t=4,p=1$...")
+// lie within what this system writes; read before anything is hashed.
+bool CostsWithinRange(std::string_view hash) {
+  constexpr std::string_view kPrefix = "$argon2id$v=19$m=";
+  if (!hash.starts_with(kPrefix)) return false;
+  hash.remove_prefix(kPrefix.size());
+  unsigned long memoryKiB = 0, passes = 0, lanes = 0;
+  if (!TakeNumber(hash, memoryKiB, ",t=") || !TakeNumber(hash, passes, ",p=") || !TakeNumber(hash, lanes, "$")) {
+    return false;
+  }
+  return kLeastKiB <= memoryKiB && memoryKiB <= kMostKiB && 1 <= passes && passes <= kMostPasses && lanes == 1;
 }
 
 // The accounts of the file; 3028 when it is missing, unreadable, not ours or damaged.
@@ -63,7 +97,8 @@ std::vector<Entry> ReadEntries(std::string_view path) {
     // its length is checked too: 32 bytes, 43 characters unpadded.
     constexpr std::size_t kDigestChars = 43;
     const std::size_t digest = entry.Hash.rfind('$');
-    if (crypto_pwhash_str_needs_rehash(entry.Hash.c_str(), kOpsLimit, kMemLimit) < 0 || digest == std::string::npos ||
+    if (!CostsWithinRange(entry.Hash) ||
+        crypto_pwhash_str_needs_rehash(entry.Hash.c_str(), kOpsLimit, kMemLimit) < 0 || digest == std::string::npos ||
         entry.Hash.size() - digest - 1 != kDigestChars) {
       RaiseJet(ErrWorkgroupMissing);
     }

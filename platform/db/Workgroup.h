@@ -15,7 +15,10 @@
 //
 // Cost: 4 passes over 9 MiB, one of the parameter sets recommended for
 // Argon2id; one verification takes about 10 ms, small against a database
-// opening and short enough for tests that open databases by the hundred.
+// opening and short enough for tests that open databases by the hundred. A
+// hash whose own costs lie beyond 8 times these, or below an eighth of them
+// (one pass at least, one lane), makes the file damaged: it is refused
+// before anything is hashed, so a file cannot make a start take gigabytes.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -44,7 +47,7 @@ void SetWorkgroupAccount(std::string_view path, std::string_view user, std::stri
 
 /// The account that `user` and `password` open. Errors: 3028 when the file
 /// is missing, unreadable, not a workgroup file or damaged (cut short, a
-/// password hash that is not one), 3029 when no account has that name or
+/// password hash that is not one or whose costs are out of range), 3029 when no account has that name or
 /// the password is wrong.
 WorkgroupAccount CheckWorkgroupAccount(std::string_view path, std::string_view user, std::string_view password);
 

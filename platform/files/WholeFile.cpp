@@ -5,28 +5,49 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <climits>
 
 #include "platform/files/NativePath.h"
 #include "platform/files/SystemError.h"
+#include "platform/files/TemporaryFiles.h"
 #include "platform/text/Error.h"
-#include "platform/text/Number.h"
 
 namespace vb {
 namespace {
 
-// Creates a fresh temporary file beside `target`; answers its descriptor and name.
-int CreateTemporary(const std::string& target, std::string& tempName) {
-  static std::atomic<long> counter{0};
-  std::size_t slash = target.rfind('/');
-  std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1);
-  for (;;) {
-    tempName = folder + "." + base + "." + NumberText(::getpid()) + "." + NumberText(counter++) + ".tmp";
-    int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return fd;
-    if (errno != EEXIST && errno != EINTR) detail::RaiseFileError(errno, target);
+constexpr int kMostLinks = 40;
+
+// A settings file may be a link to one kept elsewhere: the write goes to the
+// file the chain of links ends at, so the links stay and that file changes.
+std::string LinkedFile(std::string native) {
+  for (int hops = 0; hops < kMostLinks; ++hops) {
+    struct stat st {};
+    if (::lstat(native.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return native;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(native.c_str(), target.data(), target.size());
+    if (length < 0) detail::RaiseFileError(errno, native);
+    if (static_cast<std::size_t>(length) >= target.size() || length == 0) Raise(ErrPathFileAccess);
+    target.resize(static_cast<std::size_t>(length));
+    native = target.front() == '/' ? target : detail::ParentFolder(native) + "/" + target;
   }
+  detail::RaiseFileError(ELOOP, native);
+}
+
+// A file its user may not write is not replaced, though its folder would allow it.
+void RequireWritable(const std::string& native) {
+  if (::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0) detail::RaiseFileError(errno, native);
+}
+
+// The new file takes the old one's owner, group and mode; a user who may
+// not give it them (the file is another user's) does not replace it.
+void KeepOwnerAndMode(int fd, const struct stat& old, const std::string& native) {
+  struct stat made {};
+  if (::fstat(fd, &made) != 0) detail::RaiseFileError(errno, native);
+  if ((made.st_uid != old.st_uid || made.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    detail::RaiseFileError(errno, native);
+  }
+  // After the owner: a change of owner clears the set-id bits.
+  if (::fchmod(fd, old.st_mode & 07777) != 0) detail::RaiseFileError(errno, native);
 }
 
 void SyncFolder(const std::string& folder) {
@@ -58,16 +79,18 @@ std::string ReadFileBytes(std::string_view path) {
 }
 
 void WriteFileAtomically(std::string_view path, std::string_view bytes) {
-  std::string native = NativePath(path);
+  const std::string native = LinkedFile(NativePath(path));
   struct stat old {};
-  bool replacing = ::stat(native.c_str(), &old) == 0;
+  const bool replacing = ::stat(native.c_str(), &old) == 0;
   if (replacing && S_ISDIR(old.st_mode)) Raise(ErrPathFileAccess);
+  if (replacing && S_ISREG(old.st_mode)) RequireWritable(native);
 
+  detail::RemoveStaleTemporaries(detail::ParentFolder(native));
   std::string tempName;
-  int fd = CreateTemporary(native, tempName);
+  int fd = detail::CreateTemporary(native, tempName);
   try {
     detail::WriteAll(fd, bytes, native);
-    if (replacing) ::fchmod(fd, old.st_mode & 07777);
+    if (replacing) KeepOwnerAndMode(fd, old, native);
     if (::fsync(fd) != 0) detail::RaiseFileError(errno, native);
     if (::close(fd) != 0) {
       fd = -1;
@@ -81,6 +104,12 @@ void WriteFileAtomically(std::string_view path, std::string_view bytes) {
     throw;
   }
   SyncFolder(detail::ParentFolder(native));
+}
+
+void CheckWritable(std::string_view path) {
+  const std::string native = LinkedFile(NativePath(path));
+  struct stat st {};
+  if (::stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode)) RequireWritable(native);
 }
 
 }  // namespace vb

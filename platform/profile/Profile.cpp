@@ -80,6 +80,8 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key, s
       if (e.Number() != vb::ErrFileNotFound) return false;
       existed = false;
     }
+    // A file its user may not write is refused even for a value it already holds.
+    if (existed) vb::CheckWritable(path);
     IniFile file(old);
     if (!file.SetValue(section, key, value)) return false;
     std::string bytes = file.Bytes();

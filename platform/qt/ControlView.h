@@ -85,6 +85,11 @@ class ControlView {
   /// colours.
   virtual void Sync(forms::Property what);
 
+  /// The control or its window is going away while the widget may live on
+  /// a little (it is deleted later): the view lets go of what reads the
+  /// model behind Qt's back (a grid's rows). The base does nothing.
+  virtual void Detach() {}
+
   /// A mouse press, release or double click on one of the parts; true when
   /// the view handled it (the widget then does not see it).
   virtual bool OnMouse(QObject* part, QMouseEvent& event);

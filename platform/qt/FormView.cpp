@@ -436,6 +436,7 @@ void FormView::ControlUnloaded(forms::Control& control) {
   for (auto part = Parts_.begin(); part != Parts_.end();) {
     part = part->second == view.get() ? Parts_.erase(part) : std::next(part);
   }
+  view->Detach();
   if (QWidget* widget = view->Widget()) {
     // What it held stays alive with its own views.
     for (auto& [other, otherView] : Views_) {
@@ -454,6 +455,7 @@ void FormView::ControlUnloaded(forms::Control& control) {
 void FormView::Detach() {
   if (!Alive_) return;
   Alive_ = false;
+  for (auto& [control, view] : Views_) view->Detach();
   DetachWindow(Window_);
   Parts_.clear();
   Window_->hide();

@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
@@ -55,11 +56,22 @@ class GridModel : public QAbstractTableModel {
     endInsertRows();
   }
 
+  /// Shows nothing and reads no more: the grid is going away, while the
+  /// table's own timers may still ask for rows.
+  void Release() {
+    beginResetModel();
+    Released_ = true;
+    RowCount_ = 0;
+    ColumnCount_ = 0;
+    Rows_.clear();
+    endResetModel();
+  }
+
   bool canFetchMore(const QModelIndex& parent) const override {
-    return !parent.isValid() && (RowCount_ < Grid_.RowsRead() || Grid_.MoreRows());
+    return !Released_ && !parent.isValid() && (RowCount_ < Grid_.RowsRead() || Grid_.MoreRows());
   }
   void fetchMore(const QModelIndex& parent) override {
-    if (parent.isValid()) return;
+    if (Released_ || parent.isValid()) return;
     constexpr long kMore = 256;
     Grid_.ReadRows(RowCount_ + kMore);
     Grow(RowCount_ + kMore);
@@ -123,6 +135,7 @@ class GridModel : public QAbstractTableModel {
   ViewHost& Host_;
   int RowCount_ = 0;
   int ColumnCount_ = 0;
+  bool Released_ = false;
   mutable std::vector<std::optional<std::vector<Cell>>> Rows_;
 };
 
@@ -149,11 +162,15 @@ class GridView : public ControlView {
 
   std::vector<QWidget*> Parts() const override { return {Table_, Table_->viewport()}; }
 
+  void Detach() override { Model_->Release(); }
+
   void Sync(Property what) override {
     ControlView::Sync(what);
     bool all = what == Property::All;
     if (all || what == Property::Rows || what == Property::Columns) {
       Model_->Reload();
+      ApplyColumns();
+    } else if (what == Property::Font) {
       ApplyColumns();
     }
     if (all || what == Property::Rows || what == Property::Columns || what == Property::Row) ShowCurrentRow();
@@ -187,7 +204,28 @@ class GridView : public ControlView {
     }
     QHeaderView* header = Table_->horizontalHeader();
     header->setVisible(Grid_.HeadLines() > 0);
-    if (Grid_.HeadLines() > 0) header->setFixedHeight(Grid_.HeadLines() * header->fontMetrics().height() + 6);
+    if (Grid_.HeadLines() > 0) header->setFixedHeight(HeaderHeight());
+  }
+
+  /// The header's height: the grid's header lines at the header's font, or
+  /// more where a caption, wrapped in its column, needs more lines; the
+  /// font's metrics decide how a caption wraps, so none is cut off.
+  int HeaderHeight() const {
+    const QHeaderView* header = Table_->horizontalHeader();
+    const QFontMetrics metrics = header->fontMetrics();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int flags = int(header->defaultAlignment());
+    constexpr int kTall = 1 << 16;
+    QString lines = QStringLiteral("X");
+    for (int k = 1; k < Grid_.HeadLines(); ++k) lines += QStringLiteral("\nX");
+    int text = metrics.boundingRect(QRect(0, 0, kTall, kTall), flags, lines).height();
+    for (int c = 0; c < Grid_.ColumnCount(); ++c) {
+      const int width = header->sectionSize(c) - 2 * margin;
+      if (header->isSectionHidden(c) || width <= 0) continue;
+      const QString caption = ToQt(Grid_.Columns(c).Caption());
+      text = std::max(text, metrics.boundingRect(QRect(0, 0, width, kTall), flags, caption).height());
+    }
+    return text + 2 * margin;
   }
 
   void ShowCurrentRow() {

@@ -33,10 +33,9 @@ bool SaveWidgetPng(QWidget& widget, const QString& path) {
   return widget.grab().save(path, "PNG");
 }
 
-int TakeShots(const std::vector<Shot>& shots, const QString& folder, const std::function<void()>& after) {
+int VisitShots(const std::vector<Shot>& shots, const ShotVisitor& visit, const std::function<void()>& after) {
   int failed = 0;
   for (const Shot& shot : shots) {
-    const QString path = QDir(folder).filePath(QString::fromStdString(shot.Name) + QStringLiteral(".png"));
     QWidget* window = nullptr;
     try {
       window = shot.Show();
@@ -46,16 +45,31 @@ int TakeShots(const std::vector<Shot>& shots, const QString& folder, const std::
     } catch (const std::exception& e) {
       std::fprintf(stderr, "screenshots: %s: %s\n", shot.Name.c_str(), e.what());
     }
-    if (window != nullptr && SaveWidgetPng(*window, path)) {
-      std::printf("  %s\n", path.toLocal8Bit().constData());
-    } else {
-      std::fprintf(stderr, "screenshots: %s was not saved\n", shot.Name.c_str());
+    if (window == nullptr) {
+      std::fprintf(stderr, "screenshots: %s was not shown\n", shot.Name.c_str());
       ++failed;
+    } else {
+      // Pending layouts and repaints first, so the window is what a user sees.
+      QCoreApplication::processEvents();
+      window->ensurePolished();
+      if (!visit(shot, *window)) ++failed;
     }
     if (after) after();
     QApplication::processEvents();
   }
   return failed;
+}
+
+ShotVisitor SavePngIn(const QString& folder) {
+  return [folder](const Shot& shot, QWidget& window) {
+    const QString path = QDir(folder).filePath(QString::fromStdString(shot.Name) + QStringLiteral(".png"));
+    if (!SaveWidgetPng(window, path)) {
+      std::fprintf(stderr, "screenshots: %s was not saved\n", shot.Name.c_str());
+      return false;
+    }
+    std::printf("  %s\n", path.toLocal8Bit().constData());
+    return true;
+  };
 }
 
 void QuietOffscreenNotes() { gStandardHandler = qInstallMessageHandler(DropOffscreenNotes); }

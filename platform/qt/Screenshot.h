@@ -1,10 +1,11 @@
 //===- Screenshot.h - What windows show, as PNG files -------------------===//
 //
 // `make screenshots` asks each program for pictures of its own windows in
-// their states; a program lists them as shots and hands them to TakeShots:
+// their states; a program lists them as shots and hands them to VisitShots,
+// with the visit that saves them (or, in a test, one that looks at them):
 //
 //   std::vector<qtui::Shot> shots = {{"principal", [&] { return ShowMain(); }}};
-//   return qtui::TakeShots(shots, out, [&] { application.Reset(); }) == 0 ? 0 : 1;
+//   return qtui::VisitShots(shots, qtui::SavePngIn(out), [&] { application.Reset(); }) == 0 ? 0 : 1;
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -30,10 +31,19 @@ struct Shot {
   std::function<QWidget*()> Show;
 };
 
-/// Shows each shot in turn, saves it as `folder`/NAME.png, prints the path
-/// (or why it failed on standard error), and runs `after` between shots to
-/// put the program back; answers the number of shots not saved.
-int TakeShots(const std::vector<Shot>& shots, const QString& folder, const std::function<void()>& after);
+/// What is done with a shot's window once it is shown, laid out and
+/// painted; false when that failed.
+using ShotVisitor = std::function<bool(const Shot& shot, QWidget& window)>;
+
+/// Shows each shot in turn and hands its window to `visit`, telling on
+/// standard error why a shot could not be shown, and runs `after` between
+/// shots to put the program back; answers the number of shots not shown or
+/// whose visit failed.
+int VisitShots(const std::vector<Shot>& shots, const ShotVisitor& visit, const std::function<void()>& after);
+
+/// The visit that saves a shot's window as `folder`/NAME.png and prints the
+/// path (or why it failed on standard error).
+ShotVisitor SavePngIn(const QString& folder);
 
 /// Keeps the offscreen platform's notes about window features it lacks
 /// out of standard error; they say nothing about the pictures.

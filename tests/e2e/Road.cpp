@@ -56,7 +56,9 @@ bool ReadStat(pid_t pid, pid_t& parent, std::string& name) {
   return state != 'Z' && state != 'X';
 }
 
-// Ends `pid`, which need not be our child: politely, then for sure.
+// Ends `pid`, which need not be our child: politely, then for sure. Only the
+// clean-up after a test waits here, and a slow end is no failure: the grace
+// stays short.
 void EndProcess(pid_t pid) {
   if (pid <= 0) return;
   ::kill(pid, SIGTERM);
@@ -269,7 +271,8 @@ std::string Road::Shot(std::string_view step) {
 
 std::string Road::SettledShot(const std::string& path) {
   // Qt paints after the server maps a window; a picture taken before would
-  // show an empty frame.
+  // show an empty frame. A screen that never settles (a caret blinking) still
+  // gets its picture after a while: the picture is a record, not a check.
   std::vector<unsigned int> before = Screen().ScreenPixels();
   WaitUntil(
       [&] {

@@ -32,13 +32,15 @@
 #include "tests/e2e/Desktop.h"
 #include "tests/support/SampleFixture.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WaitLimit.h"
 #include "tests/support/Xvfb.h"
 
 namespace kr::e2e {
 
-/// How long a condition may take to come true: generous, for a loaded
-/// machine and the sanitizer build. It bounds a wait, never a test's speed.
-inline constexpr std::chrono::seconds kDeadline{60};
+/// How long a condition may take to come true: as long as most tests may
+/// take, for a loaded machine and the sanitizer build. It bounds a wait,
+/// never a test's speed.
+inline constexpr std::chrono::seconds kDeadline = testing::kWaitLimit;
 
 /// Checks `condition` every few milliseconds until it holds (true) or
 /// `deadline` has passed (false).

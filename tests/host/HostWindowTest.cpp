@@ -23,11 +23,15 @@
 #include "platform/host/X11WindowList.h"
 #include "tests/support/Xvfb.h"
 #include "tests/support/SampleFixture.h"
+#include "tests/support/WaitLimit.h"
 
 extern char** environ;
 
 namespace dexlora {
 namespace {
+
+// What Qt's waits take: the whole of a test's time, as every wait here.
+constexpr int kWaitMs = static_cast<int>(std::chrono::milliseconds(kr::testing::kWaitLimit).count());
 
 void SaveReturn(const kr::testing::SampleInstallation& sample, std::string_view docId, int week) {
   dao::DBEngine engine;
@@ -108,7 +112,7 @@ TEST_F(HostWindowTest, StartsTheSummaryOfTheChosenReturnWithWindirSet) {
   window.ReturnList()->setCurrentRow(1);
   window.NCNumber()->setText(QStringLiteral("00004567"));
   QTest::mouseClick(window.StartSummary(), Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Status().contains(QStringLiteral("terminó")); }, 10000))
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Status().contains(QStringLiteral("terminó")); }, kWaitMs))
       << window.Status().toStdString();
   EXPECT_EQ(window.Status(), QStringLiteral("0917SND terminó con código 3."));
   EXPECT_EQ(Folder.Read("argumento"), *SummaryCommandLine(window.Saved()[1], "00004567"));
@@ -129,7 +133,7 @@ TEST_F(HostWindowTest, StartsTheRealSummaryWhichWritesItsFiles) {
     kr::testing::ScopedEnv noPlatform("QT_QPA_PLATFORM", nullptr), noDisplay("DISPLAY", nullptr);
     QTest::mouseClick(window.StartSummary(), Qt::LeftButton);
   }
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Status().contains(QStringLiteral("terminó")); }, 20000))
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Status().contains(QStringLiteral("terminó")); }, kWaitMs))
       << window.Status().toStdString();
   EXPECT_EQ(window.Status(), QStringLiteral("0917SND terminó con código 0."));
   const std::string folder = Sample.Layout().ProgramFolder;
@@ -149,7 +153,7 @@ TEST_F(HostWindowTest, WithoutSavedReturnsTheSummaryCannotStart) {
   EXPECT_TRUE(window.Saved().empty());
   EXPECT_FALSE(window.StartSummary()->isEnabled());
   QTest::mouseClick(window.StartLUD917(), Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Status().startsWith(QStringLiteral("No se pudo")); }, 10000))
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Status().startsWith(QStringLiteral("No se pudo")); }, kWaitMs))
       << window.Status().toStdString();
 }
 
@@ -178,7 +182,7 @@ TEST(DexloraOnX11, ItsWindowIsSeenByTheDesktopsWindowList) {
 
   host::X11WindowList desktop(server.Display());
   bool seen = false;
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  auto deadline = std::chrono::steady_clock::now() + kr::testing::kWaitLimit;
   while (!seen && std::chrono::steady_clock::now() < deadline) {
     std::vector<std::string> titles = desktop.VisibleTitles();
     seen = std::find(titles.begin(), titles.end(), kHostTitle) != titles.end();

@@ -9,6 +9,7 @@
 #include "platform/db/Engine.h"
 #include "platform/profile/Profile.h"
 #include "tests/installer/InstaladorFixture.h"
+#include "tests/support/WaitLimit.h"
 
 namespace kr::testing {
 namespace {
@@ -20,7 +21,7 @@ struct Resultado {
 
 // Runs LUD917 with `argumentos`, without DISPLAY (a Qt platform only when
 // `plataforma` names one), and waits for it; a run that waits on something
-// nobody answers is ended after 30 s.
+// nobody answers is ended when a test's time is up.
 Resultado CorreLud917(std::vector<std::string> argumentos, const char* plataforma = nullptr) {
   int tubo[2];
   if (::pipe(tubo) != 0) return {};
@@ -36,7 +37,7 @@ Resultado CorreLud917(std::vector<std::string> argumentos, const char* plataform
     } else {
       ::unsetenv("QT_QPA_PLATFORM");
     }
-    ::alarm(30);  // kept across exec
+    ::alarm(static_cast<unsigned>(kWaitLimit.count()));  // kept across exec
     std::vector<char*> argv;
     std::string programa = LUD917_PATH;
     argv.push_back(programa.data());

@@ -74,10 +74,14 @@ TEST(AlineaDerecha, BlanksBeforeTheTextUpToTheWidth) {
 
 TEST_F(Reporte, ASavedReturnGivesItsThreePages) {
   // The print window names the file as the spool registers it.
-  const std::string archivo = RegistraSpool("RP0006", 6, kGarcia);
-  G().ArchivoSalida = G().RutaReportes + "\\" + archivo;
   Casillas({{501, "12000"}, {502, "-2400"}});
-  ASSERT_TRUE(Imprime(kDeclaracion));
+  bool impreso = false;
+  const std::string archivo = RegistraSpool("RP0006", 6, kGarcia, [&](const std::string& ruta) {
+    G().ArchivoSalida = ruta;
+    impreso = Imprime(kDeclaracion);
+  });
+  EXPECT_EQ(G().ArchivoSalida, G().RutaReportes + "\\" + archivo);
+  ASSERT_TRUE(impreso);
   EXPECT_TRUE(User.Messages().empty());
   EXPECT_EQ(forms::Screen().MousePointer(), forms::vbArrow);
   EXPECT_FALSE(G().ImpRep.ImpLinea.ReporteAbierto());

@@ -457,25 +457,124 @@ TEST_F(Imprimir, ABlankWeekPrintsAsWeekZero) {
   });
 }
 
+// The spool's row stands only with its file: a report that fails, or a file
+// that cannot be written, leaves neither, and the number is taken again.
 TEST_F(Imprimir, AReportThatFailsIsToldAndNeitherPrintedNorOffered) {
-  for (const int accion : {1, 0}) {
-    SCOPED_TRACE(accion == 1 ? "Imprimir" : "Preliminar");
-    Ejecuta({"DROP TABLE PARAM"});
-    const std::string archivo = SiguienteArchivo();
+  enum class Carpeta { Queda, Falta, EsArchivo };  // what becomes of RPT
+  struct Caso {
+    const char* Nombre;
+    const char* Prepara;  // run before the action
+    const char* Repara;   // run after it
+    Carpeta Rpt;
+    std::string Mensaje;
+  };
+  const std::string rpt = vb::NativePath(G().RutaReportes);
+  const Caso casos[] = {
+      {"PARAM missing", "DROP TABLE PARAM",
+       "CREATE TABLE PARAM ([Numero] Text(3), [Argumento] Text(20), [Funcion] Text(255), [Correl_Param] Text(10))",
+       Carpeta::Queda,
+       "Error Técnico : ( 3078) El motor de base de datos no puede encontrar la tabla o consulta de entrada 'PARAM'. "
+       "Asegúrese de que existe y de que su nombre está escrito correctamente."},
+      {"RPT missing", nullptr, nullptr, Carpeta::Falta, "Error Técnico : ( 76) No se ha encontrado la ruta de acceso"},
+      {"RPT a plain file", nullptr, nullptr, Carpeta::EsArchivo,
+       "Error Técnico : ( 76) No se ha encontrado la ruta de acceso"},
+  };
+  for (const Caso& c : casos) {
+    for (const int accion : {1, 0}) {
+      SCOPED_TRACE(std::string(c.Nombre) + (accion == 1 ? ", Imprimir" : ", Preliminar"));
+      const std::vector<std::string> antes = Spool();
+      const std::string archivo = SiguienteArchivo();
+      if (c.Prepara) Ejecuta({c.Prepara});
+      if (c.Rpt != Carpeta::Queda) std::filesystem::remove_all(rpt);
+      if (c.Rpt == Carpeta::EsArchivo) std::ofstream(rpt) << "x";
+      Abre(false, [&](frmImprimir& f) {
+        User.ExpectMsgBox(MessageBox{c.Mensaje, forms::vbCritical, "Impresión"}, forms::vbOK);
+        User.Click(f.CmdImprimir(accion));
+      });
+      EXPECT_TRUE(User.Printed().empty());
+      EXPECT_EQ(Spool(), antes);
+      if (c.Repara) Ejecuta({c.Repara});
+      std::filesystem::remove(rpt);
+      std::filesystem::create_directories(rpt);
+      EXPECT_EQ(Reportes().count(archivo), 0u);
+    }
+  }
+  // The number none of them kept is the next report's.
+  const std::string archivo = SiguienteArchivo();
+  Abre(false, [&](frmImprimir& f) { EXPECT_EQ(Imprime(f, 0).size(), 3u); });
+  EXPECT_EQ(Spool().back(), "RP0006|" + archivo + "|ASESOR1|6|" + kTorres);
+  EXPECT_EQ(Reportes().count(archivo), 1u);
+}
+
+// A full series in the spool is told by the print window, which stays; the
+// host's rows are left as they are and no file is written.
+TEST_F(Imprimir, AFullSpoolSeriesIsToldAndNothingIsWritten) {
+  struct Caso {
+    const char* Fila;  // the SPOOL row already there
+    std::string Texto;
+  };
+  const Caso casos[] = {
+      {"('RP0007','000004','99999999.PRN',#03/20/2003#,'SUPERV',6,'10076543211')",
+       "El spool de reportes (SPOOL) está lleno: ya tiene el archivo 99999999.PRN, el último que su numeración "
+       "admite."},
+      {"('RP0006','999999','00000007.PRN',#03/20/2003#,'SUPERV',6,'10076543211')",
+       "El spool de reportes (SPOOL) está lleno para el reporte RP0006: ya tiene la secuencia 999999, la última que "
+       "admite."},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.Fila);
+    Ejecuta({"DELETE FROM SPOOL", std::string("INSERT INTO SPOOL VALUES ") + c.Fila});
+    const std::set<std::string> reportes = Reportes();
     Abre(false, [&](frmImprimir& f) {
-      User.ExpectMsgBox(MessageBox{"Error Técnico : ( 3078) El motor de base de datos no puede encontrar la tabla o "
-                                   "consulta de entrada 'PARAM'. Asegúrese de que existe y de que su nombre está "
-                                   "escrito correctamente.",
-                                   forms::vbCritical, "Impresión"},
-                        forms::vbOK);
-      User.Click(f.CmdImprimir(accion));
+      for (const int accion : {1, 0}) {
+        User.ExpectMsgBox(MessageBox{"Error Técnico : ( 6) " + c.Texto, forms::vbCritical, "Impresión"}, forms::vbOK);
+        User.Click(f.CmdImprimir(accion));
+      }
     });
     EXPECT_TRUE(User.Printed().empty());
-    // The spool keeps its row; the half-written report is gone.
-    EXPECT_EQ(Spool().back(), "RP0006|" + archivo + "|ASESOR1|6|" + kTorres);
-    EXPECT_EQ(Reportes().count(archivo), 0u);
-    Ejecuta({"CREATE TABLE PARAM ([Numero] Text(3), [Argumento] Text(20), [Funcion] Text(255), "
-             "[Correl_Param] Text(10))"});
+    EXPECT_EQ(Spool().size(), 1u);
+    EXPECT_EQ(Reportes(), reportes);
+  }
+}
+
+// Another program's row may hold more than a box: the print names the box,
+// and leaves no spool row nor file.
+TEST_F(Imprimir, AnAmountBeyondItsBoxIsToldByItsBoxAndNothingIsPrinted) {
+  struct Caso {
+    const char* Casilla;
+    const char* Valor;
+    const char* Guardado;  // what the sample's row holds
+  };
+  const Caso casos[] = {
+      {"146", "1e300", "1250"},
+      {"502", "-1e300", "-9600"},
+      {"100", "1000000000000", "48000"},
+  };
+  const std::vector<std::string> antes = Spool();
+  const std::set<std::string> reportes = Reportes();
+  auto pon = [](const Caso& c, const char* valor) {
+    return "UPDATE DET SET i_valor='" + std::string(valor) + "' WHERE Doc_id_d='" + kTorres + "' AND Casilla='" +
+           c.Casilla + "'";
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.Casilla) + " " + c.Valor);
+    ASSERT_EQ(
+        Filas(std::string("SELECT i_valor FROM DET WHERE Doc_id_d='") + kTorres + "' AND Casilla='" + c.Casilla + "'"),
+        std::vector<std::string>{c.Guardado});
+    Ejecuta({pon(c, c.Valor)});
+    Abre(false, [&](frmImprimir& f) {
+      for (const int accion : {1, 0}) {
+        User.ExpectMsgBox(MessageBox{"Error Técnico : ( 6) El importe de la casilla " + std::string(c.Casilla) +
+                                         " excede los 12 dígitos que puede contener.",
+                                     forms::vbCritical, "Impresión"},
+                          forms::vbOK);
+        User.Click(f.CmdImprimir(accion));
+      }
+    });
+    EXPECT_TRUE(User.Printed().empty());
+    EXPECT_EQ(Spool(), antes);
+    EXPECT_EQ(Reportes(), reportes);
+    Ejecuta({pon(c, c.Guardado)});
   }
 }
 

@@ -91,6 +91,25 @@ TEST_F(Preview, EachPageHasItsBoxOverTheTagsColour) {
   });
 }
 
+// An upright text is drawn in one pass over its characters, however long:
+// a line of a million characters, none of them ASCII, comes out whole.
+TEST_F(Preview, AnUprightLineOfAMillionCharactersIsDrawnWhole) {
+  constexpr int kCaracteres = 1'000'000;
+  std::string texto;
+  for (int i = 0; i < kCaracteres; ++i) texto += i % 2 == 0 ? "é" : "Ñ";
+  Reporte("00000005.PRN", {"pPosVerti|150|175|" + texto + "|False|8|0|"});
+  Previsualiza(
+      [&](frmPreview& f) {
+        const std::vector<print::Item>& trazos = f.picPrevia(0).Drawing().Items();
+        ASSERT_EQ(trazos.size(), static_cast<std::size_t>(kCaracteres));
+        const print::Font derecha{"Courier new", 8, false};
+        EXPECT_EQ(std::get<print::TextItem>(trazos[1]), (print::TextItem{150, 365, "Ñ", derecha}));
+        EXPECT_EQ(std::get<print::TextItem>(trazos.back()),
+                  (print::TextItem{150, 175 + (kCaracteres - 1) * 190, "Ñ", derecha}));
+      },
+      "00000005.PRN");
+}
+
 TEST_F(Preview, TheToolbarHasItsFourButtonsAndTheirPictures) {
   frmPreview f;
   std::vector<std::string> botones;

@@ -312,6 +312,38 @@ TEST_F(Grabacion, ADatabaseHeldByAnotherProgramIsToldAfterTheChecksAndNothingIsW
             std::vector<std::string>{"6000"});
 }
 
+// Another program's row may hold more than a box: the save names the first
+// such box and writes nothing; once it is corrected, the return is saved.
+TEST_F(Grabacion, AnAmountBeyondItsBoxIsToldByItsBoxAndNothingIsWritten) {
+  struct Caso {
+    const char* Casilla;
+    const char* Valor;
+  };
+  const Caso casos[] = {{"100", "1e300"}, {"115", "-1e300"}, {"111", "1000000000000"}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.Casilla) + " " + c.Valor);
+    Ejecuta({"DELETE FROM DET", "DELETE FROM CAB"});
+    Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {c.Casilla, c.Valor}});
+    const std::vector<std::string> antes = Todo();
+    AbreGuardada(kGarcia, [&](Frm0917& f) {
+      User.ExpectMsgBox(forms::MessageBox{"El importe de la casilla " + std::string(c.Casilla) +
+                                              " excede los 12 dígitos que puede contener.",
+                                          forms::vbCritical, f.Caption()},
+                        forms::vbOK);
+      User.Click(f.Cmdgeneral(1));
+      User.VerifyDone();
+      EXPECT_TRUE(f.Loaded());
+      EXPECT_EQ(Todo(), antes);
+      Teclea(f, static_cast<std::int16_t>(std::stoi(c.Casilla)), "999999999999");
+      Graba(f);
+      Cierra(f);
+    });
+    EXPECT_EQ(
+        Filas(std::string("SELECT i_valor FROM DET WHERE Doc_id_d='") + kGarcia + "' AND Casilla='" + c.Casilla + "'"),
+        std::vector<std::string>{c.Valor[0] == '-' ? "-999999999999" : "999999999999"});
+  }
+}
+
 TEST_F(Grabacion, TheWorkTableReplacesTheStoredSchedules) {
   Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}});
   GuardaAnexo(kGarcia, "01", "001");

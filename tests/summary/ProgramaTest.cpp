@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/summary/ResumenFixture.h"
+#include "tests/support/WaitLimit.h"
 
 namespace kr::testing {
 namespace {
@@ -19,7 +20,7 @@ struct Resultado {
 
 // Runs 0917SND with `argumentos`, without a display (a Qt platform only when
 // `plataforma` names one), and waits for it; a run that waits on something
-// nobody answers is ended after 30 s.
+// nobody answers is ended when a test's time is up.
 Resultado Corre0917SND(std::vector<std::string> argumentos, const char* plataforma = nullptr) {
   int tubo[2];
   if (::pipe(tubo) != 0) return {};
@@ -30,7 +31,7 @@ Resultado Corre0917SND(std::vector<std::string> argumentos, const char* platafor
     ::close(tubo[1]);
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ::unsetenv(variable);
     if (plataforma) ::setenv("QT_QPA_PLATFORM", plataforma, 1);
-    ::alarm(30);  // kept across exec
+    ::alarm(static_cast<unsigned>(kWaitLimit.count()));  // kept across exec
     std::vector<char*> argv;
     std::string programa = SND_PATH;
     argv.push_back(programa.data());

@@ -1,8 +1,11 @@
 // 0917SND's run on the sample installation: both summaries byte for byte,
 // the spool row, the copies, and every way the run ends without them.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -15,6 +18,7 @@
 #include "platform/profile/Profile.h"
 #include "platform/text/Strings.h"
 #include "summary/Compartidas.h"
+#include "summary/TextoEnvio.h"
 #include "tests/summary/ResumenFixture.h"
 #include "tests/support/OtherProgram.h"
 
@@ -127,18 +131,129 @@ TEST_F(Efectivo, ATakenTemporaryNameIsLeftAloneAndTheCopiesAreReplaced) {
   EXPECT_EQ(Archivos("TMP"), (std::set<std::string>{"env917.txt", nombre, std::string(kClave) + ".txt"}));
 }
 
+// A run killed once its text is written leaves the text in TMP: the next
+// run removes it, and leaves alone a file of that kind of name that is not
+// a dead run's.
+TEST_F(Efectivo, TheNextRunRemovesTheTextOfAKilledOne) {
+  const std::filesystem::path tmp = std::filesystem::path(Muestra.Layout().ProgramFolder) / "TMP";
+  std::ofstream(tmp / "87654321") << "ajeno";
+  const std::set<std::string> antes = Archivos("TMP");
+  const pid_t corrida = ::fork();
+  if (corrida == 0) {
+    summary::ReiniciaCompartidas();
+    summary::G().RutaTemporal = Muestra.Layout().ProgramFolder + "\\TMP";
+    try {
+      summary::GeneraTextoEnvio(std::string(kRuc));
+    } catch (...) {
+    }
+    ::kill(::getpid(), SIGKILL);
+  }
+  int estado = 0;
+  ASSERT_EQ(::waitpid(corrida, &estado, 0), corrida);
+  ASSERT_TRUE(WIFSIGNALED(estado));
+  ASSERT_GT(Archivos("TMP").size(), antes.size());
+
+  ASSERT_EQ(Corre(kLinea), 0);
+  std::set<std::string> esperados = antes;
+  esperados.insert(std::string(kClave) + ".txt");
+  EXPECT_EQ(Archivos("TMP"), esperados);
+  EXPECT_EQ(Lee("TMP/87654321"), "ajeno");
+}
+
+// The spool's row stands only with its file: neither is left when the
+// report cannot be written.
 TEST_F(Efectivo, WithoutItsReportFolderTheRunEndsAndLeavesNoTemporaryText) {
-  std::filesystem::remove_all(std::filesystem::path(Muestra.Layout().ProgramFolder) / "RPT");
-  const std::set<std::string> temporales = Archivos("TMP");
-  Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  76\nNo se ha encontrado la ruta de acceso\n"
-                                         "Intente nuevamente por favor.",
-                                         forms::vbCritical, "Mensaje"},
-                       forms::vbOK);
-  EXPECT_EQ(Corre(kLinea), 1);
-  Usuario.VerifyDone();
-  EXPECT_EQ(Archivos("TMP"), temporales);
-  // The row was registered before the file could not be written.
-  EXPECT_EQ(Filas("SELECT Archivo FROM SPOOL"), std::vector<std::string>{"00000001.PRN"});
+  const std::filesystem::path rpt = std::filesystem::path(Muestra.Layout().ProgramFolder) / "RPT";
+  for (const bool archivo : {false, true}) {
+    SCOPED_TRACE(archivo ? "RPT a plain file" : "RPT missing");
+    summary::ReiniciaCompartidas();
+    std::filesystem::remove_all(rpt);
+    if (archivo) std::ofstream(rpt) << "x";
+    const std::set<std::string> temporales = Archivos("TMP");
+    Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  76\nNo se ha encontrado la ruta de acceso\n"
+                                           "Intente nuevamente por favor.",
+                                           forms::vbCritical, "Mensaje"},
+                         forms::vbOK);
+    EXPECT_EQ(Corre(kLinea), 1);
+    Usuario.VerifyDone();
+    EXPECT_EQ(Archivos("TMP"), temporales);
+    EXPECT_TRUE(Filas("SELECT Archivo FROM SPOOL").empty());
+  }
+}
+
+// A full series in the spool is told, and no summary is written; the host's
+// rows are left as they are.
+TEST_F(Efectivo, AFullSpoolSeriesIsToldAndNothingIsWritten) {
+  struct Caso {
+    const char* Fila;  // the SPOOL row already there
+    std::string Texto;
+  };
+  const Caso casos[] = {
+      {"('RP0006','000004','99999999.PRN',#03/20/2003#,'SUPERV',6,'10076543211')",
+       "El spool de reportes (SPOOL) está lleno: ya tiene el archivo 99999999.PRN, el último que su numeración "
+       "admite."},
+      {"('RP0007','999999','00000007.PRN',#03/20/2003#,'SUPERV',6,'10076543211')",
+       "El spool de reportes (SPOOL) está lleno para el reporte RP0007: ya tiene la secuencia 999999, la última que "
+       "admite."},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.Fila);
+    summary::ReiniciaCompartidas();
+    Ejecuta({"DELETE FROM SPOOL", std::string("INSERT INTO SPOOL VALUES ") + c.Fila});
+    const std::vector<std::string> spool = Filas("SELECT * FROM SPOOL");
+    const std::set<std::string> temporales = Archivos("TMP");
+    Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  6\n" + c.Texto + "\nIntente nuevamente por favor.",
+                                           forms::vbCritical, "Mensaje"},
+                         forms::vbOK);
+    EXPECT_EQ(Corre(kLinea), 1);
+    Usuario.VerifyDone();
+    EXPECT_EQ(Filas("SELECT * FROM SPOOL"), spool);
+    EXPECT_TRUE(Archivos("RPT").empty());
+    EXPECT_EQ(Archivos("TMP"), temporales);
+  }
+}
+
+// Another program's row may hold more than a box: the run names the box and
+// leaves no summary at all.
+TEST_F(Resumen, AnAmountBeyondItsBoxIsToldByItsBoxAndNoSummaryIsWritten) {
+  struct Caso {
+    const char* Casilla;
+    const char* Valor;
+  };
+  const Caso casos[] = {
+      {"146", "1e300"},
+      {"180", "-1e300"},
+      {"598", "1000000000000"},
+      {"598", "-999999999999.5"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.Casilla) + " " + c.Valor);
+    summary::ReiniciaCompartidas();
+    Ejecuta({"DELETE FROM CAB WHERE Doc_id_d='123456789012345'", "DELETE FROM DET WHERE Doc_id_d='123456789012345'",
+             "DELETE FROM CONT WHERE Doc_id_d='123456789012345'"});
+    Guarda(kRuc, "EMPRESA", "' '", "' '", {{c.Casilla, c.Valor}});
+    const std::set<std::string> temporales = Archivos("TMP");
+    Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  6\nEl importe de la casilla " + std::string(c.Casilla) +
+                                               " excede los 12 dígitos que puede contener.\n"
+                                               "Intente nuevamente por favor.",
+                                           forms::vbCritical, "Mensaje"},
+                         forms::vbOK);
+    EXPECT_EQ(Corre(kLinea), 1);
+    Usuario.VerifyDone();
+    EXPECT_EQ(Archivos("TMP"), temporales);
+    EXPECT_TRUE(Archivos("RPT").empty());
+    EXPECT_TRUE(Filas("SELECT * FROM SPOOL").empty());
+  }
+  // Twelve digits, whatever their sign, fit the summary's 80 columns.
+  summary::ReiniciaCompartidas();
+  Ejecuta({"DELETE FROM CAB WHERE Doc_id_d='123456789012345'", "DELETE FROM DET WHERE Doc_id_d='123456789012345'"});
+  Guarda(kRuc, nullptr, "' '", "' '", {{"146", "999999999999"}, {"180", "-999999999999"}, {"598", "999999999999"}});
+  ASSERT_EQ(Corre(kLinea), 0);
+  const std::string texto = Lee("TMP/" + std::string(kClave) + ".txt");
+  EXPECT_NE(texto.find("\r\nRenta         999,999,999,999 -999,999,999,999\r\n"), std::string::npos);
+  for (std::size_t inicio = 0, fin; (fin = texto.find("\r\n", inicio)) != std::string::npos; inicio = fin + 2) {
+    EXPECT_LE(fin - inicio, 80u) << texto.substr(inicio, fin - inicio);
+  }
 }
 
 TEST_F(Resumen, ACheckReturnShowsItsNumberAndItsBankCutInTheTextAndWholeInTheReport) {

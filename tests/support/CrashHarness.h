@@ -23,6 +23,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/WaitLimit.h"
+
 namespace kr::testing {
 
 /// A program to run: its path, its arguments, and the environment variables
@@ -42,7 +44,7 @@ struct RunEnd {
 };
 
 /// Runs the program to its end; killed after `limit`.
-RunEnd RunToEnd(const ProgramRun& run, std::chrono::milliseconds limit = std::chrono::minutes(2));
+RunEnd RunToEnd(const ProgramRun& run, std::chrono::milliseconds limit = kWaitLimit);
 
 /// Starts the program and kills it with SIGKILL `after` its start, unless it ended before.
 RunEnd RunAndKill(const ProgramRun& run, std::chrono::microseconds after);

@@ -12,11 +12,14 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/WaitLimit.h"
+
 namespace kr::testing {
 
 // An Xvfb server on a display number it picks itself (-displayfd), so
-// parallel tests never collide. Display() is empty when none could start in
-// time (Xvfb missing or failing); the test is then skipped.
+// parallel tests never collide. Display() is empty when none could start
+// (Xvfb missing or failing); the test is then skipped. A server slow to start
+// on a loaded machine is waited for, not taken for a missing one.
 class Xvfb {
  public:
   /// A server with one screen of `screen` ("WIDTHxHEIGHTxDEPTH").
@@ -38,7 +41,7 @@ class Xvfb {
     ::close(fds[1]);
     std::string number;
     pollfd p{fds[0], POLLIN, 0};
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    auto deadline = std::chrono::steady_clock::now() + kWaitLimit;
     while (Pid_ > 0 && number.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
       if (::poll(&p, 1, 200) <= 0) continue;
       char buffer[16];
@@ -57,6 +60,7 @@ class Xvfb {
   const std::string& Display() const { return Display_; }
 
   /// Ends the process `pid` (one the test started): politely, then for sure.
+  /// A clean-up, which fails nothing: the grace before the kill stays short.
   static void Stop(pid_t pid) {
     if (pid <= 0) return;
     ::kill(pid, SIGTERM);

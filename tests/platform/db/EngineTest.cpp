@@ -1,11 +1,14 @@
 // The engine: workgroup accounts, opening databases, transactions, and other programs' locks.
 #include <gtest/gtest.h>
+#include <sodium.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <string_view>
+#include <utility>
 
 #include "platform/db/Transaction.h"
 #include "platform/db/Workgroup.h"
@@ -80,6 +83,44 @@ TEST(Workgroup, ADamagedFileIsAMissingWorkgroupNotARefusedAccount) {
   }
   EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(folder.Path(), "KRUSUARI", "Cl@ve'01"); }), ErrWorkgroupMissing);
   EXPECT_EQ(CheckWorkgroupAccount(mdw, "krusuari", "Cl@ve'01").User, "KRUSUARI");
+}
+
+// The hash's cost is the file's to say, within reach of what the system
+// writes: beyond it the file is damaged, and nothing is hashed for it.
+TEST(Workgroup, CostsOutOfRangeMakeADamagedFile) {
+  TempFolder folder;
+  const std::string mdw = folder / "KR000.MDW";
+  CreateWorkgroupFile(mdw);
+  SetWorkgroupAccount(mdw, "KRUSUARI", "Cl@ve'01", true);
+  std::ifstream in(mdw, std::ios::binary);
+  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  constexpr std::string_view kCosts = "$m=9216,t=4,p=1$";
+  const std::size_t at = whole.find(kCosts);
+  ASSERT_NE(at, std::string::npos);
+  const char* costs[] = {
+      "$m=4194304,t=4,p=1$",  // 4 GiB at every start
+      "$m=73729,t=4,p=1$",    // past 8 times the memory
+      "$m=9216,t=33,p=1$",    // past 8 times the passes
+      "$m=1151,t=4,p=1$",     // below an eighth of the memory
+      "$m=9216,t=0,p=1$",
+      "$m=9216,t=4,p=2$",
+      "$m=99999999999,t=4,p=1$",
+      "$m=9216,t=4$",
+  };
+  const std::string cut = folder / "costoso.mdw";
+  for (const char* c : costs) {
+    SCOPED_TRACE(c);
+    std::ofstream(cut, std::ios::binary | std::ios::trunc) << std::string(whole).replace(at, kCosts.size(), c);
+    EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(cut, "KRUSUARI", "Cl@ve'01"); }), ErrWorkgroupMissing);
+    EXPECT_EQ(ErrorNumberOf([&] { SetWorkgroupAccount(cut, "OTRO", "x", false); }), ErrWorkgroupMissing);
+  }
+  // A file written under other costs within reach keeps verifying.
+  for (auto [passes, bytes] : {std::pair{1ull, std::size_t{1152} << 10}, std::pair{8ull, std::size_t{18} << 20}}) {
+    char hash[crypto_pwhash_STRBYTES];
+    ASSERT_EQ(crypto_pwhash_str(hash, "clave", 5, passes, bytes), 0);
+    std::ofstream(cut, std::ios::binary | std::ios::trunc) << "KR-WORKGROUP 1\naccount\tKRUSUARI\t-\t" << hash << "\n";
+    EXPECT_EQ(CheckWorkgroupAccount(cut, "KRUSUARI", "clave").User, "KRUSUARI") << hash;
+  }
 }
 
 TEST(Engine, TheDefaultWorkspaceOpensWithTheEnginesAccount) {

@@ -1,9 +1,14 @@
 #include "platform/files/FileSystem.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <set>
 
 #include "platform/files/Dir.h"
 #include "platform/files/WholeFile.h"
@@ -127,6 +132,64 @@ TEST_F(FileSystemTest, WriteFileAtomicallyReplacesTheFileAndKeepsItsMode) {
   int entries = 0;
   for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(root.Path() + "/KR")) ++entries;
   EXPECT_EQ(entries, 5);  // RPT, TMP, Mens.txt, LEEME, nuevo.txt
+}
+
+// The number of a process that has just ended.
+pid_t EndedProcess() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return child;
+}
+
+std::set<std::string> Names(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename().string());
+  return names;
+}
+
+// A killed program leaves its temporaries; the next write in that folder
+// removes those of processes that are gone and nobody holds, and nothing else.
+TEST_F(FileSystemTest, WritingAFolderRemovesTheTemporariesOfEndedProcesses) {
+  const std::string folder = root.Path() + "/KR/RPT";
+  const std::string ended = std::to_string(EndedProcess());
+  const std::string running = std::to_string(::getppid());
+  struct Case {
+    std::string name;
+    bool stays;
+  } cases[] = {
+      {".00000001.PRN." + ended + ".0.tmp", false},
+      {".00000002.PRN." + running + ".0.tmp", true},
+      {".00000003.PRN." + ended + ".1.tmp", true},  // held: a process of another machine
+      {".00000004.PRN." + ended + ".x.tmp", true},
+      {".00000005.PRN.tmp", true},
+      {"00000006.PRN." + ended + ".0.tmp", true},
+      {"." + ended + ".0.tmp", true},
+      {".00000007.PRN.0.0.tmp", true},
+  };
+  for (const Case& c : cases) root.Write("KR/RPT/" + c.name, "a medias");
+  const int held = ::open((folder + "/" + cases[2].name).c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  // A work file and its hidden name, one file; and a hidden name beside another file.
+  root.Write("KR/RPT/12345678", "texto");
+  ASSERT_EQ(::link((folder + "/12345678").c_str(), (folder + "/.12345678." + ended + ".2.tmp").c_str()), 0);
+  root.Write("KR/RPT/.87654321." + ended + ".3.tmp", "");
+  root.Write("KR/RPT/87654321", "ajeno");
+
+  WriteFileAtomically(root.Program("KR\\RPT\\00000009.PRN"), "nuevo");
+  ::close(held);
+
+  std::set<std::string> expected{"00000001.PRN", "00000002.prn", "00000009.PRN", "87654321"};
+  for (const Case& c : cases) {
+    if (c.stays) expected.insert(c.name);
+  }
+  EXPECT_EQ(Names(folder), expected);
+  EXPECT_EQ(root.Read("KR/RPT/87654321"), "ajeno");
+  // Another folder's are left to writes there.
+  root.Write("KR/TMP/.KR000.INI." + ended + ".0.tmp", "");
+  WriteFileAtomically(root.Program("KR\\Mens.txt"), "x");
+  EXPECT_EQ(Names(root.Path() + "/KR/TMP"), (std::set<std::string>{".KR000.INI." + ended + ".0.tmp"}));
 }
 
 }  // namespace

@@ -1,6 +1,16 @@
 #include "platform/profile/Profile.h"
 
 #include <gtest/gtest.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <set>
 
 #include "platform/text/Strings.h"
 #include "tests/support/TestSupport.h"
@@ -184,6 +194,125 @@ TEST_F(ProfileTest, RefusedWritesLeaveTheFileAlone) {
   }
   EXPECT_EQ(windows.Read("KR000.INI"), "[Options]\r\nA=1\r\n");
   EXPECT_FALSE(WritePrivateProfileString("Options", "A", "1", windows.Program("no\\KR000.INI")));
+}
+
+std::set<std::string> Names(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename().string());
+  return names;
+}
+
+// A settings file kept elsewhere and linked into the Windows folder.
+TEST_F(ProfileTest, AWriteThroughALinkChangesTheLinkedFileAndTheLinkStays) {
+  namespace fs = std::filesystem;
+  TempFolder shared;
+  shared.MakeFolder("conf");
+  const std::string real = shared / "conf/KR000.INI";
+  const std::string link = windows / "KR000.INI";
+  struct Case {
+    const char* what;
+    std::string target;  // of the link in the Windows folder
+    bool chained;        // through a second link in the shared folder
+    bool dangling;       // the file does not exist yet
+  } cases[] = {
+      {"absolute", real, false, false},
+      {"relative", fs::relative(real, windows.Path()).string(), false, false},
+      {"a link to a link", shared / "conf/enlace.ini", true, false},
+      {"to a file still missing", real, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove(real);
+    fs::remove(shared / "conf/enlace.ini");
+    if (!c.dangling) shared.Write("conf/KR000.INI", "[Options]\r\nA=1\r\n");
+    if (c.chained) fs::create_symlink("KR000.INI", shared / "conf/enlace.ini");
+    fs::create_symlink(c.target, link);
+
+    ASSERT_TRUE(WritePrivateProfileString("Options", "K", "v", "KR000.INI"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link).string(), c.target);
+    EXPECT_EQ(shared.Read("conf/KR000.INI"), c.dangling ? "[Options]\r\nK=v\r\n" : "[Options]\r\nA=1\r\nK=v\r\n");
+    EXPECT_EQ(Get("Options", "K"), "v");
+    // The temporary file was made beside the real one, and went.
+    EXPECT_EQ(Names(windows.Path()), (std::set<std::string>{"KR000.INI"}));
+    EXPECT_EQ(Names(shared / "conf"), c.chained ? (std::set<std::string>{"KR000.INI", "enlace.ini"})
+                                                : (std::set<std::string>{"KR000.INI"}));
+    fs::remove(link);
+  }
+}
+
+// Runs `body` as the ordinary user `user` and answers what it answers: in
+// this process when the tests run as that user already, else in a child that
+// becomes it. Nothing when the child cannot become it.
+std::optional<int> RunAs(uid_t user, gid_t group, const std::function<int()>& body) {
+  if (::geteuid() == user) return body();
+  const pid_t child = ::fork();
+  if (child < 0) return std::nullopt;
+  if (child == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0) ::_exit(255);
+    ::_exit(body());
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 255) return std::nullopt;
+  return WEXITSTATUS(status);
+}
+
+// Whoever replaces a settings file leaves it as its owner had it, and a
+// user who may not write it, or cannot keep its owner, does not replace it.
+TEST_F(ProfileTest, AFileItsUserMayNotWriteIsNotWrittenAndAReplacedOneKeepsOwnerAndMode) {
+  const bool root = ::geteuid() == 0;
+  const passwd* nobody = root ? ::getpwnam("nobody") : nullptr;
+  if (root && nobody == nullptr) GTEST_SKIP() << "running as root, and there is no user \"nobody\" to write as";
+  // The ordinary user: this one, or "nobody" for root.
+  const uid_t user = root ? nobody->pw_uid : ::geteuid();
+  const gid_t group = root ? nobody->pw_gid : ::getegid();
+  std::filesystem::permissions(windows.Path(), std::filesystem::perms::all);  // anybody may replace files there
+  const std::string path = windows / "KR000.INI";
+  const std::string before = "[Options]\r\nA=1\r\n";
+  struct Case {
+    const char* what;
+    bool ownedByRoot;
+    mode_t mode;
+    bool byRoot;  // written by root, else by the ordinary user
+    bool written;
+    bool keeps;  // a value the file holds already answers true
+  } cases[] = {
+      {"read-only", false, 0444, false, false, false},
+      {"root's, which only root may write", true, 0644, false, false, false},
+      // The user may write it but not give a new file root's ownership; what it holds needs no new file.
+      {"root's, which anybody may write", true, 0666, false, false, true},
+      {"the user's own", false, 0640, false, true, true},
+      {"the user's, replaced by root", false, 02640, true, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if ((c.ownedByRoot || c.byRoot) && !root) continue;  // only root makes another user's file
+    std::filesystem::remove(path);
+    windows.Write("KR000.INI", before);
+    if (root) {
+      ASSERT_EQ(::chown(path.c_str(), c.ownedByRoot ? 0 : user, c.ownedByRoot ? 0 : group), 0);
+    }
+    ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+    struct stat old {};
+    ASSERT_EQ(::stat(path.c_str(), &old), 0);
+
+    auto body = [] {
+      // A new key, and a value the file holds already: both answer alike.
+      const bool nuevo = WritePrivateProfileString("Options", "K", "v", "KR000.INI");
+      const bool igual = WritePrivateProfileString("Options", "A", "1", "KR000.INI");
+      return (nuevo ? 1 : 0) | (igual ? 2 : 0);
+    };
+    const std::optional<int> answers = c.byRoot ? body() : RunAs(user, group, body);
+    if (!answers) GTEST_SKIP() << "a child process could not become the user \"nobody\"";
+    EXPECT_EQ(*answers, (c.written ? 1 : 0) | (c.keeps ? 2 : 0));
+    EXPECT_EQ(windows.Read("KR000.INI"), c.written ? before + "K=v\r\n" : before);
+    struct stat now {};
+    ASSERT_EQ(::stat(path.c_str(), &now), 0);
+    EXPECT_EQ(now.st_uid, old.st_uid);
+    EXPECT_EQ(now.st_gid, old.st_gid);
+    EXPECT_EQ(now.st_mode & 07777, c.mode);
+    EXPECT_EQ(Names(windows.Path()), (std::set<std::string>{"KR000.INI"}));
+  }
 }
 
 TEST(WindowsFolder, FallsBackToAPerUserFolder) {

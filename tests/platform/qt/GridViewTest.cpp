@@ -2,6 +2,7 @@
 // widths, hidden columns, formats, value items with pictures, the current row.
 #include <QHeaderView>
 #include <QImage>
+#include <QPointer>
 #include <QTableView>
 #include <QTest>
 
@@ -11,6 +12,7 @@
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
 #include "tests/platform/qt/QtFormsFixture.h"
+#include "tests/support/CaptionFit.h"
 #include "tests/support/TestSupport.h"
 
 namespace qtui::test {
@@ -107,6 +109,43 @@ TEST_F(Grid, ShowsTheQueryWithTheColumnsRules) {
   // Hiding a column by code shows at once.
   f.grdEnviadas.Columns(4).SetVisible(false);
   EXPECT_TRUE(table->isColumnHidden(4));
+}
+
+// The header lines are a minimum: a caption that wraps in its column onto
+// more lines than that makes the header taller, so that nothing is cut off.
+TEST_F(Grid, TheHeaderIsAsTallAsItsCaptionsNeed) {
+  frmEnviadas& f = Default<frmEnviadas>();
+  f.grdEnviadas.SetHeadLines(1);
+  f.datEnviadas.SetVisible(false);  // as the system's windows keep their data controls
+  f.Show();
+  QHeaderView* header = Widget<QTableView>(f.grdEnviadas)->horizontalHeader();
+  const int oneLine = header->height();
+  EXPECT_TRUE(kr::testing::CutCaptions(*Front.WindowOf(f)).empty());
+
+  f.grdEnviadas.Columns(0).SetCaption("Número de documento      del declarante que presentó la declaración");
+  EXPECT_GT(header->height(), 2 * oneLine);
+  for (const kr::testing::CutCaption& cut : kr::testing::CutCaptions(*Front.WindowOf(f))) {
+    ADD_FAILURE() << kr::testing::Describe(cut);
+  }
+
+  // Short captions again: the header goes back to its line.
+  f.grdEnviadas.Columns(0).SetCaption("RUC");
+  EXPECT_EQ(header->height(), oneLine);
+}
+
+// A window whose form is gone is deleted later, and the table's own timers
+// may still run meanwhile: it reads nothing more of the grid that was.
+TEST_F(Grid, ATableLetGoOfByItsFormReadsNoMoreOfTheGrid) {
+  frmEnviadas& f = Default<frmEnviadas>();
+  f.Show();
+  QPointer<QTableView> table = Widget<QTableView>(f.grdEnviadas);
+  ASSERT_EQ(table->model()->rowCount(), 3);
+  App.Reset();
+  ASSERT_FALSE(table.isNull()) << "the window went at once";
+  EXPECT_EQ(table->model()->rowCount(), 0);
+  EXPECT_EQ(table->model()->columnCount(), 0);
+  EXPECT_FALSE(table->model()->canFetchMore(QModelIndex()));
+  QApplication::processEvents();
 }
 
 TEST_F(Grid, AClickOnARowMakesItTheModelsCurrentRow) {

@@ -13,11 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <chrono>
 #include <string>
 #include <string_view>
 
 #include "platform/text/Error.h"
 #include "tests/platform/qt/SampleReport.h"
+#include "tests/support/WaitLimit.h"
 
 namespace qtui {
 namespace {
@@ -26,7 +28,8 @@ namespace {
 std::string Poppler(const QString& tool, const QStringList& args) {
   QProcess process;
   process.start(QStandardPaths::findExecutable(tool), args);
-  if (!process.waitForFinished(10000) || process.exitCode() != 0) return "(" + tool.toStdString() + " failed)";
+  const auto limit = static_cast<int>(std::chrono::milliseconds(kr::testing::kWaitLimit).count());
+  if (!process.waitForFinished(limit) || process.exitCode() != 0) return "(" + tool.toStdString() + " failed)";
   // Runs of blanks as one, so the tests need not count pdfinfo's padding.
   return process.readAllStandardOutput().simplified().toStdString();
 }

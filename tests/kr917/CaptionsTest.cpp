@@ -1,0 +1,35 @@
+// Every window KR917 shows, in the states its pictures show it: no label's
+// caption and no grid header's caption is cut off by its box.
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "kr917/Capturas.h"
+#include "tests/support/BaseInstalada.h"
+#include "tests/support/CaptionFit.h"
+#include "tests/support/SampleFixture.h"
+#include "tests/support/TestSupport.h"
+
+namespace kr917 {
+namespace {
+
+TEST(KR917Windows, EveryCaptionFitsItsBox) {
+  ASSERT_FALSE(kr::testing::BaseInstalada().empty()) << "LUD917 did not install the form's tables";
+  kr::testing::SampleInstallation instalacion;
+  kr::testing::CopiaBaseInstalada(instalacion.Layout().Database);
+  kr::testing::TempFolder bloqueo;
+  int vistas = 0;
+  const int fallidas = RecorreVentanas(bloqueo.Path(), [&vistas](const qtui::Shot& captura, QWidget& ventana) {
+    ++vistas;
+    for (const kr::testing::CutCaption& cortada : kr::testing::CutCaptions(ventana)) {
+      ADD_FAILURE() << captura.Name << " (" << ventana.windowTitle().toStdString()
+                    << "): " << kr::testing::Describe(cortada);
+    }
+    return true;
+  });
+  EXPECT_EQ(fallidas, 0) << "windows not shown";
+  EXPECT_GT(vistas, 0);
+}
+
+}  // namespace
+}  // namespace kr917
