@@ -52,9 +52,8 @@ std::shared_ptr<Recordset> Database::OpenRecordset(std::string_view source, int 
   if (type == dbOpenTable && !isTable) RaiseJet(ErrInvalidOperation);
   std::string sql = isTable ? "SELECT * FROM [" + table + "]" : std::string(source);
   const bool editable = type == dbOpenTable || type == dbOpenDynaset;
-  // Made now, so that its faults show at once; run when first looked at.
-  std::shared_ptr<const detail::ResultShape> shape = detail::PrepareQuery(Connection(), sql, editable);
-  return std::make_shared<Recordset>(Connection_, std::move(sql), type, editable, std::move(shape));
+  Connection();
+  return std::make_shared<Recordset>(Connection_, std::move(sql), type, editable);
 }
 
 void Database::CreateTempTable(std::string_view name) { detail::CreateTemporaryCopy(Connection(), name); }

@@ -26,19 +26,24 @@ std::vector<Fetch*>& Pending() {
 
 // What names a query's rows: its words ignoring case and blanks, and its literals.
 std::string ResultKey(const Lexed& lexed, bool editable) {
-  std::string key = editable ? "E " : "S ";
+  std::string key;
+  key.reserve(lexed.Shape.size() + 16 * lexed.Literals.size() + 2);
+  key += editable ? "E " : "S ";
   for (char ch : lexed.Shape) key += (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 32) : ch;
   for (const Literal& l : lexed.Literals) {
     key += '\x1f';
     switch (l.Type) {
       case Literal::Kind::Text:
-        key += 'T' + l.TextValue;
+        key += 'T';
+        key += l.TextValue;
         break;
       case Literal::Kind::Integer:
-        key += 'I' + std::to_string(l.IntValue);
+        key += 'I';
+        key += std::to_string(l.IntValue);
         break;
       case Literal::Kind::Real:
-        key += 'R' + std::to_string(l.RealValue);
+        key += 'R';
+        key += std::to_string(l.RealValue);
         break;
     }
   }
@@ -175,16 +180,15 @@ void AbandonFetches(Connection& c) {
   }
 }
 
-std::shared_ptr<const ResultShape> PrepareQuery(Connection& c, std::string_view sql, bool editable) {
+std::shared_ptr<const ResultShape> PrepareQuery(Connection& c, std::string_view sql, const Lexed& lexed,
+                                               bool editable) {
   c.Db();
-  Lexed lexed = Lex(sql);
   if (KindOf(lexed) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
   return c.Describe(lexed, sql, editable);
 }
 
-QueryRows RunQuery(Connection& c, std::string_view sql, bool editable) {
+QueryRows RunQuery(Connection& c, std::string_view sql, Lexed lexed, bool editable) {
   c.Db();
-  Lexed lexed = Lex(sql);
   if (KindOf(lexed) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
   const std::string key = ResultKey(lexed, editable);
   std::shared_ptr<Fetch> fetch;

@@ -86,14 +86,16 @@ struct QueryRows {
   std::shared_ptr<const ResultShape> Shape;
 };
 
-/// The columns of a Jet SELECT, made ready to run (its faults of syntax,
-/// tables and columns raised now); nothing is read. A statement other than
-/// SELECT is error 3219.
-std::shared_ptr<const ResultShape> PrepareQuery(Connection& c, std::string_view sql, bool editable);
+/// The columns of the Jet SELECT `sql`, whose tokens are `lexed`, made
+/// ready to run (its faults of syntax, tables and columns raised now);
+/// nothing is read. A statement other than SELECT is error 3219.
+std::shared_ptr<const ResultShape> PrepareQuery(Connection& c, std::string_view sql, const Lexed& lexed,
+                                               bool editable);
 
-/// The rows of a Jet SELECT; with `editable`, each row's rowid when it reads one table.
-/// A statement other than SELECT is error 3219.
-QueryRows RunQuery(Connection& c, std::string_view sql, bool editable);
+/// The rows of the Jet SELECT `sql`, whose tokens are `lexed`; with
+/// `editable`, each row's rowid when it reads one table. A statement other
+/// than SELECT is error 3219.
+QueryRows RunQuery(Connection& c, std::string_view sql, Lexed lexed, bool editable);
 
 /// Every unfinished fetch of every connection reads its remaining rows (before one writes).
 void FinishPendingFetches();

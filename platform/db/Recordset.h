@@ -72,6 +72,7 @@ namespace dao {
 namespace detail {
 class Connection;
 class Fetch;
+struct Lexed;
 struct QueryRows;
 struct ResultShape;
 }  // namespace detail
@@ -109,10 +110,9 @@ struct RowBookmark {
 class Recordset {
  public:
   /// Made by Database::OpenRecordset.
-  /// Made by Database::OpenRecordset with the query's columns; it runs the
-  /// query when first looked at.
-  Recordset(std::shared_ptr<detail::Connection> connection, std::string sql, int type, bool editable,
-            std::shared_ptr<const detail::ResultShape> shape);
+  /// Made by Database::OpenRecordset: the query is made now, so that its
+  /// faults show at once, and run when the recordset is first looked at.
+  Recordset(std::shared_ptr<detail::Connection> connection, std::string sql, int type, bool editable);
   ~Recordset();
   Recordset(const Recordset&) = delete;
   Recordset& operator=(const Recordset&) = delete;
@@ -208,6 +208,7 @@ class Recordset {
 
   std::shared_ptr<detail::Connection> Connection_;
   std::string Sql_;
+  std::unique_ptr<const detail::Lexed> Lexed_;  // the tokens of Sql_, lexed once
   int Type_;
   bool Editable_;  // asked for rows to edit (table or dynaset)
   bool Updatable_ = false;

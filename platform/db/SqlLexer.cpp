@@ -94,7 +94,8 @@ bool IsKeyword(std::string_view word, std::string_view upper) {
 
 Lexed Lex(std::string_view sql) {
   Lexed out;
-  out.Shape.reserve(sql.size());
+  out.Shape.reserve(sql.size() + sql.size() / 4);
+  out.Tokens.reserve(sql.size() / 3 + 2);
   auto addLiteral = [&](std::string_view source, Literal lit) {
     out.Tokens.push_back({TokenKind::Literal, source, static_cast<int>(out.Literals.size())});
     out.Literals.push_back(std::move(lit));
@@ -125,17 +126,16 @@ Lexed Lex(std::string_view sql) {
       Literal lit;
       ++i;
       for (;;) {
-        if (i >= n) SyntaxError(sql);
-        if (sql[i] == c) {
-          if (i + 1 < n && sql[i + 1] == c) {
-            lit.TextValue += c;
-            i += 2;
-            continue;
-          }
+        const std::size_t quote = sql.find(c, i);
+        if (quote == std::string_view::npos) SyntaxError(sql);
+        lit.TextValue.append(sql.substr(i, quote - i));
+        i = quote + 1;
+        if (i < n && sql[i] == c) {  // a doubled quote stands for one
+          lit.TextValue += c;
           ++i;
-          break;
+          continue;
         }
-        lit.TextValue += sql[i++];
+        break;
       }
       addLiteral(sql.substr(start, i - start), std::move(lit));
     } else if (c == '#') {
