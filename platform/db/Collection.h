@@ -12,10 +12,11 @@ namespace dao {
 inline bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
-    if (x != y) return false;
+    const unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x == y) continue;
+    // Only a letter and the same letter in the other case differ by 0x20 alone.
+    const unsigned char lower = x | 0x20;
+    if ((x ^ y) != 0x20 || lower < 'a' || lower > 'z') return false;
   }
   return true;
 }

@@ -130,6 +130,7 @@ Connection::~Connection() { Close(); }
 void Connection::FinalizeAll() {
   AbandonFetches(*this);
   Results_.clear();
+  LexedQueries_.clear();
   for (auto& [text, stmt] : Internal_) sqlite3_finalize(stmt);
   for (auto& [key, compiled] : Compiled_) sqlite3_finalize(compiled->Stmt);
   Internal_.clear();
@@ -251,6 +252,14 @@ std::shared_ptr<Fetch> Connection::LastResult(const std::string& key, const Data
 void Connection::KeepResult(const std::string& key, const std::shared_ptr<Fetch>& fetch) {
   if (Results_.size() >= kMaxCompiled) std::erase_if(Results_, [](const auto& r) { return r.second.expired(); });
   Results_.insert_or_assign(key, fetch);
+}
+
+std::shared_ptr<const LexedSql> Connection::LexedQuery(std::string_view sql) {
+  if (auto hit = LexedQueries_.find(sql); hit != LexedQueries_.end()) return hit->second;
+  auto lexed = std::make_shared<const LexedSql>(sql);
+  if (LexedQueries_.size() >= kMaxCompiled) LexedQueries_.clear();
+  LexedQueries_.emplace(lexed->Text, lexed);
+  return lexed;
 }
 
 std::string Connection::CacheKey(const Lexed& lexed, bool editable) const {

@@ -124,6 +124,9 @@ class Connection {
   /// Raises the engine error that stands for SQLite's failure `rc`.
   [[noreturn]] void Fail(int rc, Phase phase) const;
 
+  /// The tokens of the query `sql`, lexed once for every use of the same text.
+  std::shared_ptr<const LexedSql> LexedQuery(std::string_view sql);
+
   /// The translated and prepared form of a Jet SELECT, INSERT, UPDATE or DELETE.
   /// A cached translation that depends on a table's columns is checked
   /// against the schema first, unless `checkSchema` is false: then the
@@ -176,6 +179,7 @@ class Connection {
   std::unordered_map<std::string, std::vector<int>> Structural_;
   std::unordered_map<std::string, std::unique_ptr<CompiledStatement>> Compiled_;
   std::unordered_map<std::string, std::weak_ptr<Fetch>> Results_;
+  std::unordered_map<std::string_view, std::shared_ptr<const LexedSql>> LexedQueries_;  // keyed by their own Text
   std::function<void(std::string_view)> Observer_;
 };
 

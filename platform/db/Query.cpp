@@ -24,32 +24,6 @@ std::vector<Fetch*>& Pending() {
   return pending;
 }
 
-// What names a query's rows: its words ignoring case and blanks, and its literals.
-std::string ResultKey(const Lexed& lexed, bool editable) {
-  std::string key;
-  key.reserve(lexed.Shape.size() + 16 * lexed.Literals.size() + 2);
-  key += editable ? "E " : "S ";
-  for (char ch : lexed.Shape) key += (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 32) : ch;
-  for (const Literal& l : lexed.Literals) {
-    key += '\x1f';
-    switch (l.Type) {
-      case Literal::Kind::Text:
-        key += 'T';
-        key += l.TextValue;
-        break;
-      case Literal::Kind::Integer:
-        key += 'I';
-        key += std::to_string(l.IntValue);
-        break;
-      case Literal::Kind::Real:
-        key += 'R';
-        key += std::to_string(l.RealValue);
-        break;
-    }
-  }
-  return key;
-}
-
 // Rows read under the same shape of columns, whatever the case of their names.
 bool SameColumns(const ResultShape& a, const ResultShape& b) {
   return a.Names.size() == b.Names.size() && a.Types == b.Types && a.Sizes == b.Sizes &&
@@ -58,11 +32,11 @@ bool SameColumns(const ResultShape& a, const ResultShape& b) {
 
 }  // namespace
 
-Fetch::Fetch(Connection& c, std::string sql, bool editable, Lexed lexed, CompiledStatement& compiled)
-    : Connection_(&c), Sql_(std::move(sql)), Editable_(editable), Lexed_(std::move(lexed)), Compiled_(&compiled) {
+Fetch::Fetch(Connection& c, std::shared_ptr<const LexedSql> lexed, bool editable, CompiledStatement& compiled)
+    : Connection_(&c), Lexed_(std::move(lexed)), Editable_(editable), Compiled_(&compiled) {
   compiled.Holder = this;
   Pending().push_back(this);
-  c.BindLiterals(compiled, Lexed_);
+  c.BindLiterals(compiled, Lexed_->Tokens);
   int rc = sqlite3_step(compiled.Stmt);
   c.RefreshShape(compiled);
   Shape_ = compiled.Shape;
@@ -111,18 +85,16 @@ void Fetch::Suspend(std::size_t ahead) {
 bool Fetch::Resume() {
   Suspended_ = false;
   std::erase(Pending(), this);  // nothing finishes this fetch while it starts again
-  Lexed lexed = Lex(Sql_);
-  CompiledStatement& compiled = Connection_->Compile(lexed, Sql_, Editable_);
+  CompiledStatement& compiled = Connection_->Compile(Lexed_->Tokens, Lexed_->Text, Editable_);
   const ResultShape& now = *compiled.Shape;
   if (now.Names.size() != Shape_->Names.size() || now.Types != Shape_->Types || now.BaseTable != Shape_->BaseTable) {
     return false;  // the tables changed: the rows read are all there will be
   }
-  Lexed_ = std::move(lexed);
   Compiled_ = &compiled;
   compiled.Holder = this;
   Pending().push_back(this);
   sqlite3_stmt* stmt = compiled.Stmt;
-  Connection_->BindLiterals(compiled, Lexed_);
+  Connection_->BindLiterals(compiled, Lexed_->Tokens);
   int rc = sqlite3_step(stmt);
   // Inside the read now: whether anything changed since the rows were read.
   if (rc == SQLITE_ROW && !(Connection_->Stamp() == Stamp_)) {
@@ -180,36 +152,33 @@ void AbandonFetches(Connection& c) {
   }
 }
 
-std::shared_ptr<const ResultShape> PrepareQuery(Connection& c, std::string_view sql, const Lexed& lexed,
-                                               bool editable) {
+std::shared_ptr<const ResultShape> PrepareQuery(Connection& c, const LexedSql& lexed, bool editable) {
   c.Db();
-  if (KindOf(lexed) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
-  return c.Describe(lexed, sql, editable);
+  if (KindOf(lexed.Tokens) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
+  return c.Describe(lexed.Tokens, lexed.Text, editable);
 }
 
-QueryRows RunQuery(Connection& c, std::string_view sql, Lexed lexed, bool editable) {
+QueryRows RunQuery(Connection& c, const std::shared_ptr<const LexedSql>& lexed, bool editable) {
   c.Db();
-  if (KindOf(lexed) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
-  const std::string key = ResultKey(lexed, editable);
+  const Lexed& tokens = lexed->Tokens;
+  const std::string& sql = lexed->Text;
+  if (KindOf(tokens) != StatementKind::Select) RaiseJet(ErrInvalidOperation);
+  const std::string key = (editable ? "E " : "S ") + lexed->Normal;
   std::shared_ptr<Fetch> fetch;
-  CompiledStatement& compiled = c.Compile(lexed, sql, editable, false);
+  CompiledStatement& compiled = c.Compile(tokens, sql, editable, false);
   if (!compiled.Info.SchemaDependent) {
-    fetch = std::make_shared<Fetch>(c, std::string(sql), editable, std::move(lexed), compiled);
+    fetch = std::make_shared<Fetch>(c, lexed, editable, compiled);
   } else {
     // A translation made for other columns is found out inside the query's
     // own read, without a read of the schema's version of its own.
     const int version = compiled.SchemaVersion;
     try {
-      fetch = std::make_shared<Fetch>(c, std::string(sql), editable, std::move(lexed), compiled);
+      fetch = std::make_shared<Fetch>(c, lexed, editable, compiled);
       if (c.SchemaVersion() != version) fetch.reset();
     } catch (const vb::Error&) {
       fetch.reset();  // told again below, by a translation made anew when the tables changed
     }
-    if (fetch == nullptr) {
-      Lexed again = Lex(sql);
-      CompiledStatement& fresh = c.Compile(again, sql, editable);
-      fetch = std::make_shared<Fetch>(c, std::string(sql), editable, std::move(again), fresh);
-    }
+    if (fetch == nullptr) fetch = std::make_shared<Fetch>(c, lexed, editable, c.Compile(tokens, sql, editable));
   }
   // An empty result is not kept: it has no stamp, and running it again costs little.
   if (fetch->Rows().Size() == 0) return {fetch, fetch->Shape()};

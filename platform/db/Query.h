@@ -39,15 +39,15 @@ namespace dao::detail {
 /// The rows of one run of a SELECT, read as they are asked for.
 class Fetch {
  public:
-  /// Starts `compiled`, the form of `sql` whose literals `lexed` holds, and reads its first row.
-  Fetch(Connection& c, std::string sql, bool editable, Lexed lexed, CompiledStatement& compiled);
+  /// Starts `compiled`, the form of the query `lexed`, and reads its first row.
+  Fetch(Connection& c, std::shared_ptr<const LexedSql> lexed, bool editable, CompiledStatement& compiled);
   ~Fetch();
   Fetch(const Fetch&) = delete;
   Fetch& operator=(const Fetch&) = delete;
 
   const std::shared_ptr<const ResultShape>& Shape() const { return Shape_; }
   /// The SELECT as it was written.
-  const std::string& Sql() const { return Sql_; }
+  const std::string& Sql() const { return Lexed_->Text; }
   const RowStore& Rows() const { return Rows_; }
   /// Reads rows until there are at least `count`; false when the query has fewer.
   bool Reach(std::size_t count);
@@ -69,10 +69,9 @@ class Fetch {
   bool Resume();
 
   Connection* Connection_;
-  std::string Sql_;
+  std::shared_ptr<const LexedSql> Lexed_;  // its texts are bound to the statement without a copy
   bool Editable_;
   bool Suspended_ = false;
-  Lexed Lexed_;  // its texts are bound to the statement without a copy
   CompiledStatement* Compiled_;
   std::shared_ptr<const ResultShape> Shape_;
   RowStore Rows_;
@@ -86,16 +85,14 @@ struct QueryRows {
   std::shared_ptr<const ResultShape> Shape;
 };
 
-/// The columns of the Jet SELECT `sql`, whose tokens are `lexed`, made
-/// ready to run (its faults of syntax, tables and columns raised now);
-/// nothing is read. A statement other than SELECT is error 3219.
-std::shared_ptr<const ResultShape> PrepareQuery(Connection& c, std::string_view sql, const Lexed& lexed,
-                                               bool editable);
+/// The columns of the Jet SELECT `lexed`, made ready to run (its faults of
+/// syntax, tables and columns raised now); nothing is read. A statement
+/// other than SELECT is error 3219.
+std::shared_ptr<const ResultShape> PrepareQuery(Connection& c, const LexedSql& lexed, bool editable);
 
-/// The rows of the Jet SELECT `sql`, whose tokens are `lexed`; with
-/// `editable`, each row's rowid when it reads one table. A statement other
-/// than SELECT is error 3219.
-QueryRows RunQuery(Connection& c, std::string_view sql, Lexed lexed, bool editable);
+/// The rows of the Jet SELECT `lexed`; with `editable`, each row's rowid
+/// when it reads one table. A statement other than SELECT is error 3219.
+QueryRows RunQuery(Connection& c, const std::shared_ptr<const LexedSql>& lexed, bool editable);
 
 /// Every unfinished fetch of every connection reads its remaining rows (before one writes).
 void FinishPendingFetches();

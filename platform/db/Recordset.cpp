@@ -51,12 +51,8 @@ void Field::SetValue(const vb::Variant& value) {
 // --- Recordset ---
 
 Recordset::Recordset(std::shared_ptr<detail::Connection> connection, std::string sql, int type, bool editable)
-    : Connection_(std::move(connection)),
-      Sql_(std::move(sql)),
-      Lexed_(std::make_unique<const detail::Lexed>(detail::Lex(Sql_))),
-      Type_(type),
-      Editable_(editable) {
-  TakeShape(detail::PrepareQuery(*Connection_, Sql_, *Lexed_, Editable_));
+    : Connection_(std::move(connection)), Sql_(Connection_->LexedQuery(sql)), Type_(type), Editable_(editable) {
+  TakeShape(detail::PrepareQuery(*Connection_, *Sql_, Editable_));
 }
 
 Collection<Field>& Recordset::Fields() {
@@ -93,7 +89,7 @@ void Recordset::Forget() {
 }
 
 void Recordset::Start() const {
-  if (Rows_ == nullptr) const_cast<Recordset&>(*this).Adopt(detail::RunQuery(*Connection_, Sql_, *Lexed_, Editable_));
+  if (Rows_ == nullptr) const_cast<Recordset&>(*this).Adopt(detail::RunQuery(*Connection_, Sql_, Editable_));
 }
 
 void Recordset::Adopt(detail::QueryRows rows) {
@@ -479,7 +475,7 @@ void Recordset::Delete() {
 void Recordset::Requery() {
   CheckOpen();
   // Run while the old rows are still held, so that they are shared when nothing changed.
-  Adopt(detail::RunQuery(*Connection_, Sql_, *Lexed_, Editable_));
+  Adopt(detail::RunQuery(*Connection_, Sql_, Editable_));
 }
 
 void Recordset::Close() {

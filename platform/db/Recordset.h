@@ -72,7 +72,7 @@ namespace dao {
 namespace detail {
 class Connection;
 class Fetch;
-struct Lexed;
+struct LexedSql;
 struct QueryRows;
 struct ResultShape;
 }  // namespace detail
@@ -207,8 +207,7 @@ class Recordset {
   std::string WriteSql(const std::vector<int>& written) const;
 
   std::shared_ptr<detail::Connection> Connection_;
-  std::string Sql_;
-  std::unique_ptr<const detail::Lexed> Lexed_;  // the tokens of Sql_, lexed once
+  std::shared_ptr<const detail::LexedSql> Sql_;  // the query and its tokens
   int Type_;
   bool Editable_;  // asked for rows to edit (table or dynaset)
   bool Updatable_ = false;

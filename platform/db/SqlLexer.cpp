@@ -96,6 +96,7 @@ Lexed Lex(std::string_view sql) {
   Lexed out;
   out.Shape.reserve(sql.size() + sql.size() / 4);
   out.Tokens.reserve(sql.size() / 3 + 2);
+  out.Literals.reserve(8);
   auto addLiteral = [&](std::string_view source, Literal lit) {
     out.Tokens.push_back({TokenKind::Literal, source, static_cast<int>(out.Literals.size())});
     out.Literals.push_back(std::move(lit));
@@ -189,6 +190,30 @@ Lexed Lex(std::string_view sql) {
   }
   out.Tokens.push_back({TokenKind::End, {}});
   return out;
+}
+
+std::string Normalized(const Lexed& lexed) {
+  std::string key;
+  key.reserve(lexed.Shape.size() + 16 * lexed.Literals.size());
+  for (char ch : lexed.Shape) key += (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 32) : ch;
+  for (const Literal& l : lexed.Literals) {
+    key += '\x1f';
+    switch (l.Type) {
+      case Literal::Kind::Text:
+        key += 'T';
+        key += l.TextValue;
+        break;
+      case Literal::Kind::Integer:
+        key += 'I';
+        key += std::to_string(l.IntValue);
+        break;
+      case Literal::Kind::Real:
+        key += 'R';
+        key += std::to_string(l.RealValue);
+        break;
+    }
+  }
+  return key;
 }
 
 }  // namespace dao::detail

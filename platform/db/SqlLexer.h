@@ -50,6 +50,21 @@ struct Lexed {
 /// literal that the dialect does not have (an unclosed quote, a bad date).
 Lexed Lex(std::string_view sql);
 
+/// What makes two statements the same: their words in capitals, whatever
+/// the blanks between them, and their literals' values.
+std::string Normalized(const Lexed& lexed);
+
+/// A statement's text with its tokens, which point into that text: kept and
+/// shared whole, so the tokens stay good as long as it is held.
+struct LexedSql {
+  explicit LexedSql(std::string_view sql) : Text(sql), Tokens(Lex(Text)), Normal(Normalized(Tokens)) {}
+  LexedSql(const LexedSql&) = delete;
+  LexedSql& operator=(const LexedSql&) = delete;
+  const std::string Text;
+  const Lexed Tokens;
+  const std::string Normal;
+};
+
 /// True when `word` equals the keyword `upper` (given in upper case), ignoring case.
 bool IsKeyword(std::string_view word, std::string_view upper);
 
