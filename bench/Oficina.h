@@ -18,9 +18,9 @@
 // 5 M DET rows, about 0.6 GB, some ten seconds), as a database made before
 // the programs kept statistics of its tables (it has none) and with no index
 // beyond the sample's; then one of the programs opens and closes it, as
-// they do with an office's database, which gives it its statistics. Each database is made once and kept in a folder that
-// outlives the run: KR_BENCH_OFICINA, else "oficina" beside the benchmark
-// programs. A file's name holds its size, the generator's version and a
+// they do with an office's database, which gives it its statistics. Each
+// database is made once and kept in a folder that outlives the run:
+// KR_BENCH_OFICINA, else "oficina" beside the benchmark programs. A file's name holds its size, the generator's version and a
 // hash of the sample's schema, so that a changed schema or generator makes
 // new files (old ones may be deleted by hand). It is written under a
 // temporary name and renamed, so a killed generation leaves no half file.

@@ -72,6 +72,7 @@ struct NumToken {
 
 std::vector<NumToken> ReadNumberSection(std::string_view s) {
   std::vector<NumToken> out;
+  out.reserve(s.size());
   bool seenPoint = false;
   ScanPattern(s, [&](std::string_view t) { out.push_back({NumToken::Literal, std::string(t)}); },
               [&](std::size_t i) {

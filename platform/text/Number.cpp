@@ -171,6 +171,14 @@ std::string NumberText(double value, int significant) {
   if (value == 0) return "0";
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-1.#INF" : "1.#INF";
+  // A whole number of fewer digits than asked for is its digits as they
+  // stand; lists write thousands of them, so it skips the general conversion.
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (significant >= 1 && significant <= 15 && std::fabs(value) < kPowers[significant] &&
+      value == std::trunc(value)) {
+    return std::to_string(static_cast<long long>(value));
+  }
   char buf[64];
   auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1);
   std::string sci(buf, r.ptr);
