@@ -57,12 +57,7 @@ std::vector<std::pair<std::string, std::string>> Casillas() {
 Instalacion::Instalacion() : Sitio(InstalaMuestra("frm")) {}
 
 void Instalacion::Pon(int oficina) {
-  if (oficina == Oficina) return;
-  if (Oficina >= 0) ParaKR917();
-  PonOficina(Sitio, oficina);
-  Oficina = oficina;
-
-  ArrancaKR917(Sitio.Layout);
+  if (!ArrancaEnOficina(Sitio, Oficina, oficina)) return;
   app::Compartidas& g = app::G();
   app::RegistraFrm0917();
 

@@ -239,4 +239,13 @@ void PonOficina(const Muestra& m, int n) {
   fs::copy_file(origen, m.Layout.Database, fs::copy_options::overwrite_existing);
 }
 
+bool ArrancaEnOficina(const Muestra& m, int& actual, int n) {
+  if (n == actual) return false;
+  if (actual >= 0) ParaKR917();
+  PonOficina(m, n);
+  actual = n;
+  ArrancaKR917(m.Layout);
+  return true;
+}
+
 }  // namespace kr::bench

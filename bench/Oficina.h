@@ -49,4 +49,9 @@ std::string BaseOficina(const std::string& muestra, int n);
 /// it. No program may have it open.
 void PonOficina(const Muestra& m, int n);
 
+/// KR917 started on the installation over the office of `n` other returns,
+/// stopped first when it ran over another (`actual`, -1 before any). Answers
+/// false, and does nothing, when it already runs over that office.
+bool ArrancaEnOficina(const Muestra& m, int& actual, int n);
+
 }  // namespace kr::bench

@@ -14,6 +14,7 @@
 #include "installer/Inicio.h"
 #include "platform/db/Engine.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/Input.h"
 
 namespace kr::bench {
 
@@ -39,6 +40,8 @@ void ArrancaKR917(const dexlora::SampleLayout& layout) {
   g.Validador = std::make_unique<app::cValidador>();
   forms::Default<app::MDIFrm>().Show();
 }
+
+void SiguienteAccion() { forms::Input::Activate(forms::Default<app::MDIFrm>()); }
 
 void ParaKR917() {
   forms::Application::Current().Reset();

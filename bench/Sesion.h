@@ -25,6 +25,11 @@ Muestra InstalaMuestra(std::string_view nombre);
 /// settings and opens the database.
 void ArrancaKR917(const dexlora::SampleLayout& layout);
 
+/// The user's next action: a click on KR917's main window. As every action
+/// does, it first lets go of the windows the last one closed, which a loop
+/// that opens and closes windows by the program's calls would otherwise keep.
+void SiguienteAccion();
+
 /// KR917 stopped as its end leaves things: every window gone, the database
 /// closed, the shared variables new. The database file may then be replaced.
 void ParaKR917();

@@ -85,11 +85,7 @@ struct Instalacion {
   std::vector<std::vector<std::string>> Patrim;  // the stored rows, as the save writes them
 
   void Pon(int oficina) {
-    if (oficina == Oficina) return;
-    if (Oficina >= 0) kr::bench::ParaKR917();
-    kr::bench::PonOficina(Sitio, oficina);
-    Oficina = oficina;
-    kr::bench::ArrancaKR917(Sitio.Layout);
+    if (!kr::bench::ArrancaEnOficina(Sitio, Oficina, oficina)) return;
     app::Compartidas& g = app::G();
     g.Modo = 2;
     g.ModoRegistro = false;
@@ -153,6 +149,9 @@ void ListaAdicional(benchmark::State& state) {
     letras += LeeCeldas(f.GrdAdicional);
     forms::Unload(f);
     a.Release<app::FrmAdicionalCab>();
+    state.PauseTiming();
+    kr::bench::SiguienteAccion();
+    state.ResumeTiming();
   }
   benchmark::DoNotOptimize(letras);
 }

@@ -61,6 +61,7 @@ void AbreFormulario(benchmark::State& state) {
       break;
     }
     forms::Unload<app::Frm0917>();
+    kr::bench::SiguienteAccion();
     state.ResumeTiming();
   }
 }

@@ -68,11 +68,7 @@ struct Instalacion {
   int Oficina = -1;
 
   void Pon(int oficina) {
-    if (oficina == Oficina) return;
-    if (Oficina >= 0) kr::bench::ParaKR917();
-    kr::bench::PonOficina(Sitio, oficina);
-    Oficina = oficina;
-    kr::bench::ArrancaKR917(Sitio.Layout);
+    if (!kr::bench::ArrancaEnOficina(Sitio, Oficina, oficina)) return;
     app::G().Enviadas = false;
     forms::Default<app::frmImprimir>().Show();
   }

@@ -178,7 +178,13 @@ void Result(sqlite3_context* ctx, const vb::Variant& v) {
 
 using Body = std::function<vb::Variant(const std::vector<vb::Variant>&)>;
 
-// Calls the function's body with its arguments as Variants; a VB error fails the statement.
+// A VB error fails the statement, its number kept in the message.
+void ResultError(sqlite3_context* ctx, const vb::Error& e) {
+  std::string message = std::string(kVbErrorPrefix) + std::to_string(e.Number()) + ":" + e.Description();
+  sqlite3_result_error(ctx, message.c_str(), -1);
+}
+
+// Calls the function's body with its arguments as Variants.
 void Call(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   const Body& body = *static_cast<const Body*>(sqlite3_user_data(ctx));
   std::vector<vb::Variant> args;
@@ -187,8 +193,35 @@ void Call(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   try {
     Result(ctx, body(args));
   } catch (const vb::Error& e) {
-    std::string message = std::string(kVbErrorPrefix) + std::to_string(e.Number()) + ":" + e.Description();
-    sqlite3_result_error(ctx, message.c_str(), -1);
+    ResultError(ctx, e);
+  }
+}
+
+std::string MidOf(std::string_view s, long start, long length) { return vb::Mid(s, start, length); }
+std::string LeftOf(std::string_view s, long n, long) { return vb::Left(s, n); }
+std::string RightOf(std::string_view s, long n, long) { return vb::Right(s, n); }
+
+// Mid, Left and Right of a text by whole numbers, as the system's queries
+// call them row after row, straight on SQLite's values with no Variant made;
+// any other arguments go through the body as Call gives them. A missing
+// length is -1, as Mid's own default.
+template <std::string (*Slice)(std::string_view, long, long)>
+void CallOnText(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[0]) != SQLITE_TEXT) return Call(ctx, argc, argv);
+  long numbers[2] = {-1, -1};
+  for (int i = 1; i < argc && i <= 2; ++i) {
+    if (sqlite3_value_type(argv[i]) != SQLITE_INTEGER) return Call(ctx, argc, argv);
+    const sqlite3_int64 n = sqlite3_value_int64(argv[i]);
+    if (n < INT32_MIN || n > INT32_MAX) return Call(ctx, argc, argv);
+    numbers[i - 1] = static_cast<long>(n);
+  }
+  const std::string_view text(reinterpret_cast<const char*>(sqlite3_value_text(argv[0])),
+                              static_cast<std::size_t>(sqlite3_value_bytes(argv[0])));
+  try {
+    const std::string slice = Slice(text, numbers[0], numbers[1]);
+    sqlite3_result_text(ctx, slice.data(), static_cast<int>(slice.size()), SQLITE_TRANSIENT);
+  } catch (const vb::Error& e) {
+    ResultError(ctx, e);
   }
 }
 
@@ -258,6 +291,7 @@ struct Registration {
   const char* Name;
   int Args;  // -1: any number
   Body Fn;
+  void (*Callback)(sqlite3_context*, int, sqlite3_value**) = Call;  // how SQLite calls Fn
 };
 
 const std::vector<Registration>& Functions() {
@@ -281,22 +315,26 @@ const std::vector<Registration>& Functions() {
        [](const std::vector<vb::Variant>& a) -> vb::Variant {
          if (a[0].IsNull()) return vb::Variant::Null();
          return vb::Mid(vb::CStr(a[0]), vb::CLng(a[1]));
-       }},
+       },
+       CallOnText<MidOf>},
       {"jet_mid", 3,
        [](const std::vector<vb::Variant>& a) -> vb::Variant {
          if (a[0].IsNull()) return vb::Variant::Null();
          return vb::Mid(vb::CStr(a[0]), vb::CLng(a[1]), vb::CLng(a[2]));
-       }},
+       },
+       CallOnText<MidOf>},
       {"jet_left", 2,
        [](const std::vector<vb::Variant>& a) -> vb::Variant {
          if (a[0].IsNull()) return vb::Variant::Null();
          return vb::Left(vb::CStr(a[0]), vb::CLng(a[1]));
-       }},
+       },
+       CallOnText<LeftOf>},
       {"jet_right", 2,
        [](const std::vector<vb::Variant>& a) -> vb::Variant {
          if (a[0].IsNull()) return vb::Variant::Null();
          return vb::Right(vb::CStr(a[0]), vb::CLng(a[1]));
-       }},
+       },
+       CallOnText<RightOf>},
       {"jet_trim", 1, OnText(vb::Trim)},
       {"jet_ltrim", 1, OnText(vb::LTrim)},
       {"jet_rtrim", 1, OnText(vb::RTrim)},
@@ -425,7 +463,7 @@ void RegisterJetFunctions(sqlite3* db) {
   sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, Collate);
   for (const Registration& r : Functions()) {
     sqlite3_create_function_v2(db, r.Name, r.Args, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
-                               const_cast<Body*>(&r.Fn), Call, nullptr, nullptr, nullptr);
+                               const_cast<Body*>(&r.Fn), r.Callback, nullptr, nullptr, nullptr);
   }
 }
 

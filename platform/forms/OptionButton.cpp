@@ -11,16 +11,23 @@ void OptionButton::SetCaption(std::string_view caption) {
 
 bool OptionButton::Choose() {
   if (Value_) return false;
-  for (Control* c : Parent().Controls()) {
-    auto* other = dynamic_cast<OptionButton*>(c);
-    if (other != nullptr && other != this && other->Container() == Container() && other->Value_) {
-      other->Value_ = false;
-      other->Changed(Property::Value);
-    }
+  while (OptionButton* other = ChosenOther()) {
+    other->Value_ = false;
+    other->Changed(Property::Value);
   }
   Value_ = true;
   Changed(Property::Value);
   return true;
+}
+
+OptionButton* OptionButton::ChosenOther() const {
+  // A window holds hundreds of controls and its groups a few each: the
+  // container is compared before the kind is asked.
+  for (Control* c : Parent().Controls()) {
+    if (c == this || c->Container() != Container()) continue;
+    if (auto* other = dynamic_cast<OptionButton*>(c); other != nullptr && other->Value_) return other;
+  }
+  return nullptr;
 }
 
 void OptionButton::SetValue(bool value) {
@@ -33,14 +40,7 @@ void OptionButton::SetValue(bool value) {
   Changed(Property::Value);
 }
 
-bool OptionButton::SkipsTab() const {
-  if (Value_) return false;
-  for (Control* c : Parent().Controls()) {
-    auto* other = dynamic_cast<OptionButton*>(c);
-    if (other != nullptr && other != this && other->Container() == Container() && other->Value_) return true;
-  }
-  return false;
-}
+bool OptionButton::SkipsTab() const { return !Value_ && ChosenOther() != nullptr; }
 
 void OptionButton::UserClick() {
   Choose();

@@ -37,6 +37,8 @@ class OptionButton : public Control {
  private:
   /// Chooses this button and clears the rest of its group; false when it was chosen.
   bool Choose();
+  /// The other chosen button of this one's group, if any.
+  OptionButton* ChosenOther() const;
 
   std::string Caption_;
   bool Value_ = false;

@@ -44,7 +44,10 @@ long Len(std::string_view s) {
 
 std::string Mid(std::string_view s, long start, long length) {
   if (start < 1 || length < -1) Raise(ErrInvalidCall);
-  if (IsAscii(s)) {
+  // Only the characters up to the slice's end need be ASCII for them to be
+  // its bytes: a query cuts a few out of the front of long codes row by row.
+  const std::size_t end = length < 0 ? s.size() : static_cast<std::size_t>(start - 1) + static_cast<std::size_t>(length);
+  if (IsAscii(s.substr(0, end))) {
     std::size_t from = static_cast<std::size_t>(start - 1);
     if (from >= s.size()) return {};
     return std::string(s.substr(from, length < 0 ? std::string_view::npos : static_cast<std::size_t>(length)));
@@ -58,7 +61,7 @@ std::string Mid(std::string_view s, long start, long length) {
 
 std::string Left(std::string_view s, long n) {
   if (n < 0) Raise(ErrInvalidCall);
-  if (IsAscii(s)) return std::string(s.substr(0, static_cast<std::size_t>(n)));
+  if (IsAscii(s.substr(0, static_cast<std::size_t>(n)))) return std::string(s.substr(0, static_cast<std::size_t>(n)));
   return std::string(s.substr(0, ByteOffset(s, n)));
 }
 

@@ -19,6 +19,17 @@ Resumen::~Resumen() { summary::ReiniciaCompartidas(); }
 
 int Resumen::Corre(std::string_view linea) { return summary::Ejecuta(linea); }
 
+void Resumen::CorreHastaElError(std::string_view linea, int numero, const std::string& texto) {
+  const std::set<std::string> temporales = Archivos("TMP");
+  Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  " + std::to_string(numero) + "\n" + texto +
+                                             "\nIntente nuevamente por favor.",
+                                         forms::vbCritical, "Mensaje"},
+                       forms::vbOK);
+  EXPECT_EQ(Corre(linea), 1);
+  Usuario.VerifyDone();
+  EXPECT_EQ(Archivos("TMP"), temporales);
+}
+
 void Resumen::Ejecuta(std::initializer_list<std::string> sentencias) {
   dao::DBEngine motor;
   auto db = Muestra.Open(motor);

@@ -48,6 +48,9 @@ class Resumen : public ::testing::Test {
 
   /// Runs the summary as the program does and answers its exit status.
   int Corre(std::string_view linea);
+  /// Runs `linea` expecting it to end (status 1) on the technical error box
+  /// of `numero` and `texto`, with the work folder TMP left as it was.
+  void CorreHastaElError(std::string_view linea, int numero, const std::string& texto);
   /// Runs each statement on the database, through an engine of the test's own.
   void Ejecuta(std::initializer_list<std::string> sentencias);
   /// The rows of `sql`, each as its fields' texts joined by "|" ("Null" for Null).

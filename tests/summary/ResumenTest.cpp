@@ -169,14 +169,7 @@ TEST_F(Efectivo, WithoutItsReportFolderTheRunEndsAndLeavesNoTemporaryText) {
     summary::ReiniciaCompartidas();
     std::filesystem::remove_all(rpt);
     if (archivo) std::ofstream(rpt) << "x";
-    const std::set<std::string> temporales = Archivos("TMP");
-    Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  76\nNo se ha encontrado la ruta de acceso\n"
-                                           "Intente nuevamente por favor.",
-                                           forms::vbCritical, "Mensaje"},
-                         forms::vbOK);
-    EXPECT_EQ(Corre(kLinea), 1);
-    Usuario.VerifyDone();
-    EXPECT_EQ(Archivos("TMP"), temporales);
+    CorreHastaElError(kLinea, 76, "No se ha encontrado la ruta de acceso");
     EXPECT_TRUE(Filas("SELECT Archivo FROM SPOOL").empty());
   }
 }
@@ -201,15 +194,9 @@ TEST_F(Efectivo, AFullSpoolSeriesIsToldAndNothingIsWritten) {
     summary::ReiniciaCompartidas();
     Ejecuta({"DELETE FROM SPOOL", std::string("INSERT INTO SPOOL VALUES ") + c.Fila});
     const std::vector<std::string> spool = Filas("SELECT * FROM SPOOL");
-    const std::set<std::string> temporales = Archivos("TMP");
-    Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  6\n" + c.Texto + "\nIntente nuevamente por favor.",
-                                           forms::vbCritical, "Mensaje"},
-                         forms::vbOK);
-    EXPECT_EQ(Corre(kLinea), 1);
-    Usuario.VerifyDone();
+    CorreHastaElError(kLinea, 6, c.Texto);
     EXPECT_EQ(Filas("SELECT * FROM SPOOL"), spool);
     EXPECT_TRUE(Archivos("RPT").empty());
-    EXPECT_EQ(Archivos("TMP"), temporales);
   }
 }
 
@@ -232,15 +219,8 @@ TEST_F(Resumen, AnAmountBeyondItsBoxIsToldByItsBoxAndNoSummaryIsWritten) {
     Ejecuta({"DELETE FROM CAB WHERE Doc_id_d='123456789012345'", "DELETE FROM DET WHERE Doc_id_d='123456789012345'",
              "DELETE FROM CONT WHERE Doc_id_d='123456789012345'"});
     Guarda(kRuc, "EMPRESA", "' '", "' '", {{c.Casilla, c.Valor}});
-    const std::set<std::string> temporales = Archivos("TMP");
-    Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  6\nEl importe de la casilla " + std::string(c.Casilla) +
-                                               " excede los 12 dígitos que puede contener.\n"
-                                               "Intente nuevamente por favor.",
-                                           forms::vbCritical, "Mensaje"},
-                         forms::vbOK);
-    EXPECT_EQ(Corre(kLinea), 1);
-    Usuario.VerifyDone();
-    EXPECT_EQ(Archivos("TMP"), temporales);
+    CorreHastaElError(kLinea, 6,
+                      "El importe de la casilla " + std::string(c.Casilla) + " excede los 12 dígitos que puede contener.");
     EXPECT_TRUE(Archivos("RPT").empty());
     EXPECT_TRUE(Filas("SELECT * FROM SPOOL").empty());
   }
@@ -384,7 +364,6 @@ INSTANTIATE_TEST_SUITE_P(Casos, SinDatos,
 
 TEST_F(Resumen, ABadCommandLineIsRefusedBeforeAnythingIsReadOrWritten) {
   const std::string ajustes = vb::ReadFileBytes(Muestra.Layout().Settings);
-  const std::set<std::string> temporales = Archivos("TMP");
   const std::string casos[] = {
       "",
       "--123456789012345091",                                     // 20 characters
@@ -396,15 +375,9 @@ TEST_F(Resumen, ABadCommandLineIsRefusedBeforeAnythingIsReadOrWritten) {
   for (const std::string& linea : casos) {
     SCOPED_TRACE(linea);
     summary::ReiniciaCompartidas();
-    Usuario.ExpectMsgBox(forms::MessageBox{"Error tecnico:  5\nLa línea de órdenes no es válida: " + linea +
-                                               "\nIntente nuevamente por favor.",
-                                           forms::vbCritical, "Mensaje"},
-                         forms::vbOK);
-    EXPECT_EQ(Corre(linea), 1);
-    Usuario.VerifyDone();
+    CorreHastaElError(linea, 5, "La línea de órdenes no es válida: " + linea);
   }
   EXPECT_EQ(vb::ReadFileBytes(Muestra.Layout().Settings), ajustes);
-  EXPECT_EQ(Archivos("TMP"), temporales);
   EXPECT_TRUE(Archivos("RPT").empty());
   EXPECT_TRUE(Filas("SELECT * FROM SPOOL").empty());
 }

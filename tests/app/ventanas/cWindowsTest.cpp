@@ -131,6 +131,19 @@ bool Espera(const std::function<bool()>& done) {
   return true;
 }
 
+// A top-level window on `d` with that title and class (WM_CLASS "nombre",
+// "clase"), mapped, that takes the close box's WM_DELETE_WINDOW.
+Window VentanaDeClase(Display* d, const char* titulo, std::string nombre, std::string clase) {
+  Window w = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 200, 100, 0, 0, 0);
+  XStoreName(d, w, titulo);
+  XClassHint hint{nombre.data(), clase.data()};
+  XSetClassHint(d, w, &hint);
+  Atom cerrar = XInternAtom(d, "WM_DELETE_WINDOW", False);
+  XSetWMProtocols(d, w, &cerrar, 1);
+  XMapWindow(d, w);
+  return w;
+}
+
 // A program of its own on `display`: one window of class "Editor" titled
 // "Documento" that goes, and the program ends, when asked to close.
 pid_t ProgramaConVentana(const std::string& display) {
@@ -139,14 +152,8 @@ pid_t ProgramaConVentana(const std::string& display) {
   ::prctl(PR_SET_PDEATHSIG, SIGTERM);
   Display* d = XOpenDisplay(display.c_str());
   if (d == nullptr) ::_exit(2);
-  Window w = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 200, 100, 0, 0, 0);
-  XStoreName(d, w, "Documento");
-  char nombre[] = "editor", clase[] = "Editor";
-  XClassHint hint{nombre, clase};
-  XSetClassHint(d, w, &hint);
+  Window w = VentanaDeClase(d, "Documento", "editor", "Editor");
   Atom cerrar = XInternAtom(d, "WM_DELETE_WINDOW", False);
-  XSetWMProtocols(d, w, &cerrar, 1);
-  XMapWindow(d, w);
   XFlush(d);
   for (;;) {
     XEvent e;
@@ -168,14 +175,7 @@ TEST(cWindowsOnX11, CloseAppClosesARealWindowAndLeavesItsNamesake) {
   // A window of another class with the same title, which must not be asked.
   Display* d = XOpenDisplay(server.Display().c_str());
   ASSERT_NE(d, nullptr);
-  Window visor = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 100, 100, 0, 0, 0);
-  XStoreName(d, visor, "Documento");
-  char nombre[] = "visor", clase[] = "Visor";
-  XClassHint hint{nombre, clase};
-  XSetClassHint(d, visor, &hint);
-  Atom cerrar = XInternAtom(d, "WM_DELETE_WINDOW", False);
-  XSetWMProtocols(d, visor, &cerrar, 1);
-  XMapWindow(d, visor);
+  Window visor = VentanaDeClase(d, "Documento", "visor", "Visor");
   XSync(d, False);
   auto visorPedido = [&] {
     XSync(d, False);

@@ -28,6 +28,9 @@ TEST(Strings, MidLeftRight) {
       {Mid("ABCDEF", 7, 2), ""},      {Mid("ABCDEF", 2, 0), ""},   {Mid("AÑOS", 2), "ÑOS"},
       {Left("ABC", 0), ""},           {Left("ABC", 5), "ABC"},     {Right("ABC", 0), ""},
       {Right("ABC", 5), "ABC"},       {Right("AÑO", 2), "ÑO"},     {Left("AÑO", 2), "AÑ"},
+      // A slice that ends before, at or after the first accented letter.
+      {Mid("PEÑA SAC", 1, 2), "PE"},  {Mid("PEÑA SAC", 2, 2), "EÑ"}, {Mid("PEÑA SAC", 4, 1), "A"},
+      {Left("PEÑA", 2), "PE"},        {Left("PEÑA", 3), "PEÑ"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.Got, c.Expected);
 }
