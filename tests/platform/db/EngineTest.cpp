@@ -50,14 +50,19 @@ TEST(Workgroup, AccountsAreCheckedByNameAndPassword) {
   EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(folder / "foreign.mdw", "admin", ""); }), ErrWorkgroupMissing);
 }
 
+// A new workgroup file at `mdw` holding the account KRUSUARI; answers its bytes.
+std::string WorkgroupOfOneAccount(const std::string& mdw) {
+  CreateWorkgroupFile(mdw);
+  SetWorkgroupAccount(mdw, "KRUSUARI", "Cl@ve'01", true);
+  std::ifstream in(mdw, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 // A workgroup file that cannot be read whole is the file's fault (3028), never the account's.
 TEST(Workgroup, ADamagedFileIsAMissingWorkgroupNotARefusedAccount) {
   TempFolder folder;
   const std::string mdw = folder / "KR000.MDW";
-  CreateWorkgroupFile(mdw);
-  SetWorkgroupAccount(mdw, "KRUSUARI", "Cl@ve'01", true);
-  std::ifstream in(mdw, std::ios::binary);
-  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string whole = WorkgroupOfOneAccount(mdw);
   const std::string cut = folder / "cortado.mdw";
   for (std::size_t length = 0; length < whole.size(); ++length) {
     // Cut right after a line, the file is whole, with fewer accounts.
@@ -90,10 +95,7 @@ TEST(Workgroup, ADamagedFileIsAMissingWorkgroupNotARefusedAccount) {
 TEST(Workgroup, CostsOutOfRangeMakeADamagedFile) {
   TempFolder folder;
   const std::string mdw = folder / "KR000.MDW";
-  CreateWorkgroupFile(mdw);
-  SetWorkgroupAccount(mdw, "KRUSUARI", "Cl@ve'01", true);
-  std::ifstream in(mdw, std::ios::binary);
-  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string whole = WorkgroupOfOneAccount(mdw);
   constexpr std::string_view kCosts = "$m=9216,t=4,p=1$";
   const std::size_t at = whole.find(kCosts);
   ASSERT_NE(at, std::string::npos);
