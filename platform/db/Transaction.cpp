@@ -1,7 +1,6 @@
 #include "platform/db/Transaction.h"
 
 #include "platform/db/Engine.h"
-#include "platform/text/Error.h"
 
 namespace dao {
 
@@ -17,7 +16,7 @@ Transaction::~Transaction() {
   if (!Open_) return;
   try {
     Workspace_.Rollback();
-  } catch (const vb::Error&) {
+  } catch (...) {
     // The error that brought us here is the one to tell.
   }
 }

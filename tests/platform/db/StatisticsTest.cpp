@@ -107,5 +107,56 @@ TEST_F(Statistics, AFileThatCannotBeChangedIsLeftAsItIs) {
   EXPECT_THAT(Plan(), HasSubstr("SCAN DET"));
 }
 
+// Any program may write sqlite_stat1. A row the layer cannot read as a
+// table's count counts for no table, and closing goes on as always; a row
+// that names no table is left as it is (SQLite's own optimize may measure
+// again a table whose row it finds out of all reason).
+TEST_F(Statistics, AnOddRowOfAnotherProgramIsLeftAsItIsAndNeverEndsTheProgram) {
+  Reopen();  // measured: sqlite_stat1 holds the key's row
+  const std::string path = Folder / "test.mdb";
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+  auto rowExists = [&](sqlite3_int64 rowid) {
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(other, "SELECT 1 FROM sqlite_stat1 WHERE rowid = ?1", -1, &stmt, nullptr);
+    sqlite3_bind_int64(stmt, 1, rowid);
+    const bool found = sqlite3_step(stmt) == SQLITE_ROW;
+    sqlite3_finalize(stmt);
+    return found;
+  };
+  const struct {
+    const char* what;
+    const char* row;
+    bool namesNoTable;
+  } cases[] = {
+      {"a name that is Null", "(NULL, NULL, '5 1')", true},
+      {"a name that is a number", "(42, NULL, '5 1')", true},
+      {"a name that is a blob", "(x'00ff', NULL, '5 1')", true},
+      {"an unknown table", "('NOSUCH', NULL, '10 1')", true},
+      {"a count that is Null", "('DET', 'PK_DET', NULL)", false},
+      {"a count that is a blob", "('DET', 'PK_DET', x'31')", false},
+      {"a negative count", "('DET', NULL, '-5 1')", false},
+      {"a count past the largest number", "('DET', NULL, '99999999999999999999 1')", false},
+      {"a name in another case", "('det', NULL, '2000 1')", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_EQ(sqlite3_exec(other, (std::string("INSERT INTO sqlite_stat1 VALUES ") + c.row).c_str(), nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    const sqlite3_int64 odd = sqlite3_last_insert_rowid(other);
+    EXPECT_NO_THROW(Reopen());
+    EXPECT_EQ(Rows("SELECT count(*) FROM DET WHERE Doc_id_d = '20100000007'"), std::vector<std::string>{"5"});
+    EXPECT_NO_THROW(Reopen());
+    if (c.namesNoTable) {
+      EXPECT_TRUE(rowExists(odd));
+    }
+    sqlite3_exec(other, ("DELETE FROM sqlite_stat1 WHERE rowid = " + std::to_string(odd)).c_str(), nullptr, nullptr,
+                 nullptr);
+  }
+  sqlite3_close(other);
+  EXPECT_THAT(Plan(), HasSubstr("SEARCH DET USING INDEX"));
+}
+
 }  // namespace
 }  // namespace dao::testing
