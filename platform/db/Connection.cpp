@@ -266,15 +266,27 @@ std::string Connection::CacheKey(const Lexed& lexed, bool editable) const {
   std::string key = (editable ? "E " : "S ") + lexed.Shape;
   auto s = Structural_.find(key);
   if (s == Structural_.end()) return {};
-  for (int i : s->second) key += "|" + std::to_string(lexed.Literals[i].IntValue);
+  // By position and value: a literal that is no whole number was bound, not
+  // written, and so matches no statement that has a number written there.
+  for (int i : s->second) {
+    const Literal& literal = lexed.Literals[i];
+    key += "|" + std::to_string(i) + ":" +
+           (literal.Type == Literal::Kind::Integer ? std::to_string(literal.IntValue) : std::string("~"));
+  }
   return key;
+}
+
+void Connection::Discard(CompiledStatement& c) {
+  // A reader still reading it reads its rest first, so it is left holding nothing.
+  if (c.Holder != nullptr) c.Holder->Finish();
+  sqlite3_finalize(c.Stmt);
+  c.Stmt = nullptr;
 }
 
 std::shared_ptr<const ResultShape> Connection::Describe(const Lexed& lexed, std::string_view sql, bool editable) {
   if (auto c = Compiled_.find(CacheKey(lexed, editable)); c != Compiled_.end()) {
     if (c->second->TablesChanged == TablesChanged_) return c->second->Shape;
-    if (c->second->Holder != nullptr) c->second->Holder->Finish();
-    sqlite3_finalize(c->second->Stmt);
+    Discard(*c->second);
     Compiled_.erase(c);
   }
   return Compile(lexed, sql, editable, false).Shape;
@@ -286,7 +298,7 @@ CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql,
     // One statement serves one reader at a time: an unfinished one reads its rest first.
     if (hit.Holder != nullptr) hit.Holder->Finish();
     if (!hit.Info.SchemaDependent || !checkSchema || hit.SchemaVersion == SchemaVersion()) return hit;
-    sqlite3_finalize(hit.Stmt);
+    Discard(hit);
     Compiled_.erase(c);
   }
 
@@ -317,8 +329,12 @@ CompiledStatement& Connection::Compile(const Lexed& lexed, std::string_view sql,
     Structural_.clear();
   }
   Structural_[(editable ? "E " : "S ") + lexed.Shape] = compiled->Info.StructuralLiterals;
-  auto [it, inserted] = Compiled_.insert_or_assign(CacheKey(lexed, editable), std::move(compiled));
-  return *it->second;
+  // Its literals written another way than the last time, it may take the
+  // place of a statement made before under the same key.
+  std::unique_ptr<CompiledStatement>& slot = Compiled_[CacheKey(lexed, editable)];
+  if (slot != nullptr) Discard(*slot);
+  slot = std::move(compiled);
+  return *slot;
 }
 
 void Connection::RefreshShape(CompiledStatement& c) const {

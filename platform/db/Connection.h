@@ -166,6 +166,8 @@ class Connection {
  private:
   explicit Connection(Options options) : Options_(std::move(options)) {}
   void FinalizeAll();
+  /// Finalizes a compiled statement that leaves the cache.
+  static void Discard(CompiledStatement& c);
   int PragmaValue(const std::string& pragma);
   /// The key of `lexed`'s compiled statement: its shape and the values of
   /// the literals written into it; "" before it was first compiled.

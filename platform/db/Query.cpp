@@ -146,9 +146,10 @@ void SuspendPendingFetches(std::size_t ahead) {
 }
 
 void AbandonFetches(Connection& c) {
-  std::vector<Fetch*> pending = Pending();
-  for (Fetch* f : pending) {
-    if (f->Of(c)) f->Abandon();
+  // Without a copy: a connection closes in destructors, where nothing may throw.
+  std::vector<Fetch*>& pending = Pending();
+  for (std::size_t i = pending.size(); i-- > 0;) {
+    if (i < pending.size() && pending[i]->Of(c)) pending[i]->Abandon();
   }
 }
 
