@@ -529,6 +529,14 @@ TEST_F(Dialect, RepeatedShapesBindTheirOwnValues) {
   EXPECT_EQ(Rows("SELECT Argumento FROM PARAM WHERE Numero='004' ORDER BY 1"), (std::vector<std::string>{"00", "02"}));
   EXPECT_EQ(Rows("SELECT Argumento, Funcion FROM PARAM WHERE Numero='979' ORDER BY 2")[0], "01|ABOGADO");
   EXPECT_EQ(Rows("SELECT Argumento, Funcion FROM PARAM WHERE Numero='979' ORDER BY 1")[0], "00|NO ESPECIFICADA");
+  // A whole number written into the statement is not taken for a text or a
+  // fraction in its place.
+  for (const auto& [sql, row] : {std::pair{"SELECT left(Usuario, 0) FROM CLAVES WHERE Usuario='JUAN'", ""},
+                                 {"SELECT left(Usuario, '2') FROM CLAVES WHERE Usuario='JUAN'", "JU"},
+                                 {"SELECT left(Usuario, 0.6) FROM CLAVES WHERE Usuario='JUAN'", "J"},
+                                 {"SELECT left(Usuario, 0) FROM CLAVES WHERE Usuario='JUAN'", ""}}) {
+    EXPECT_EQ(Rows(sql), std::vector<std::string>{row}) << sql;
+  }
 }
 
 }  // namespace
