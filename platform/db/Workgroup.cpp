@@ -25,6 +25,10 @@ constexpr std::size_t kMemLimit = 9u << 20;
 constexpr unsigned long kCostFactor = 8;
 constexpr unsigned long kMostPasses = kOpsLimit * kCostFactor;
 constexpr unsigned long kMostKiB = (kMemLimit >> 10) * kCostFactor;
+
+// A password's bytes for the hash functions, which take no null pointer,
+// not even for no bytes at all (an empty view may have one).
+const char* Bytes(std::string_view password) { return password.empty() ? "" : password.data(); }
 constexpr unsigned long kLeastKiB = (kMemLimit >> 10) / kCostFactor;
 
 struct Entry {
@@ -132,7 +136,7 @@ void SetWorkgroupAccount(std::string_view path, std::string_view user, std::stri
   EnsureSodium();
   std::vector<Entry> entries = ReadEntries(path);
   char hash[crypto_pwhash_STRBYTES];
-  if (crypto_pwhash_str(hash, password.data(), password.size(), kOpsLimit, kMemLimit) != 0) {
+  if (crypto_pwhash_str(hash, Bytes(password), password.size(), kOpsLimit, kMemLimit) != 0) {
     vb::Raise(vb::ErrOutOfMemory);
   }
   Entry updated{std::string(user), mayCreateTables, hash};
@@ -151,7 +155,7 @@ WorkgroupAccount CheckWorkgroupAccount(std::string_view path, std::string_view u
   EnsureSodium();
   for (const Entry& e : ReadEntries(path)) {
     if (!SameUser(e.User, user)) continue;
-    if (crypto_pwhash_str_verify(e.Hash.c_str(), password.data(), password.size()) != 0) break;
+    if (crypto_pwhash_str_verify(e.Hash.c_str(), Bytes(password), password.size()) != 0) break;
     return {e.User, e.MayCreate};
   }
   RaiseJet(ErrAccountRefused);

@@ -45,6 +45,12 @@ TEST(Workgroup, AccountsAreCheckedByNameAndPassword) {
   EXPECT_EQ(text.find("Cl@ve"), std::string::npos);
   EXPECT_NE(text.find("$argon2id$"), std::string::npos);
 
+  // An empty password is a password like any other, however it is given.
+  SetWorkgroupAccount(mdw, "vacio", std::string_view(), false);
+  EXPECT_EQ(CheckWorkgroupAccount(mdw, "VACIO", std::string_view()).User, "vacio");
+  EXPECT_EQ(CheckWorkgroupAccount(mdw, "VACIO", "").User, "vacio");
+  EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(mdw, "lector", std::string_view()); }), ErrAccountRefused);
+
   EXPECT_EQ(ErrorNumberOf([&] { SetWorkgroupAccount(mdw, "con\ttab", "x", false); }), vb::ErrInvalidCall);
   std::ofstream(folder / "foreign.mdw") << "not a workgroup\n";
   EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(folder / "foreign.mdw", "admin", ""); }), ErrWorkgroupMissing);
