@@ -113,6 +113,15 @@ std::shared_ptr<Connection> Connection::Open(const Options& options) {
   sqlite3_db_config(c->Db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
   sqlite3_db_config(c->Db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
   sqlite3_busy_timeout(c->Db_, options.BusyTimeoutMs);
+  // Every end of a transaction, SQLite's own ones included, tells the rows read before from those after.
+  sqlite3_commit_hook(
+      c->Db_,
+      [](void* self) {
+        ++static_cast<Connection*>(self)->Ends_;
+        return 0;
+      },
+      c.get());
+  sqlite3_rollback_hook(c->Db_, [](void* self) { ++static_cast<Connection*>(self)->Ends_; }, c.get());
   RegisterJetFunctions(c->Db_);
   if (options.Exclusive) {
     // The lock taken by the first transaction is kept until the handle closes.
@@ -133,6 +142,10 @@ void Connection::FinalizeAll() {
   LexedQueries_.clear();
   for (auto& [text, stmt] : Internal_) sqlite3_finalize(stmt);
   for (auto& [key, compiled] : Compiled_) sqlite3_finalize(compiled->Stmt);
+  for (sqlite3_stmt*& stmt : Own_) {
+    sqlite3_finalize(stmt);
+    stmt = nullptr;
+  }
   Internal_.clear();
   Compiled_.clear();
   Structural_.clear();
@@ -196,6 +209,45 @@ void Connection::Exec(std::string_view sql, Phase phase) {
   if (rc != SQLITE_OK) Fail(rc, phase);
 }
 
+void Connection::RunWrite(sqlite3_stmt* stmt, Phase phase) {
+  sqlite3* db = Db();
+  const bool outside = sqlite3_get_autocommit(db) != 0;
+  int rc = StepOwn(Own::Savepoint);
+  if (rc != SQLITE_DONE) Fail(rc, phase);
+  rc = sqlite3_step(stmt);
+  if (rc == SQLITE_DONE && (rc = StepOwn(Own::Release)) == SQLITE_DONE) return;
+  try {
+    Fail(rc, phase);
+  } catch (...) {
+    // Undone after the error was read, so that it is told as it was. Once
+    // SQLite has ended the transaction itself, there is nothing left to undo.
+    sqlite3_reset(stmt);
+    if (!sqlite3_get_autocommit(db)) {
+      if (outside) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+      } else {
+        sqlite3_exec(db, "ROLLBACK TO dao_statement; RELEASE dao_statement", nullptr, nullptr, nullptr);
+        Undone();
+      }
+    }
+    throw;
+  }
+}
+
+int Connection::StepOwn(Own which) {
+  static constexpr const char* kSql[] = {"SAVEPOINT dao_statement", "RELEASE dao_statement"};
+  sqlite3_stmt*& stmt = Own_[static_cast<int>(which)];
+  if (stmt == nullptr) {
+    const int rc = sqlite3_prepare_v3(Db(), kSql[static_cast<int>(which)], -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    if (rc != SQLITE_OK) return rc;
+  }
+  const int rc = sqlite3_step(stmt);
+  sqlite3_reset(stmt);
+  return rc;
+}
+
+bool Connection::InTransaction() const { return Db_ != nullptr && !sqlite3_get_autocommit(Db_); }
+
 sqlite3_stmt* Connection::Prepared(const std::string& sql, Phase phase) {
   auto it = Internal_.find(sql);
   if (it != Internal_.end()) return it->second;
@@ -235,7 +287,7 @@ DataStamp Connection::Stamp() {
   // It is current inside a read; temporary tables are this connection's own.
   unsigned int version = 0;
   sqlite3_file_control(Db(), "main", SQLITE_FCNTL_DATA_VERSION, &version);
-  return {version, sqlite3_total_changes64(Db_), PragmaValue("PRAGMA temp.schema_version")};
+  return {version, sqlite3_total_changes64(Db_), Ends_, PragmaValue("PRAGMA temp.schema_version")};
 }
 
 std::shared_ptr<Fetch> Connection::LastResult(const std::string& key, const DataStamp& stamp) {

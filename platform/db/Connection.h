@@ -59,13 +59,16 @@ struct CompiledStatement {
 };
 
 /// What the database is at a moment: equal stamps, equal rows. The data
-/// version changes with every change of the file (rows or tables, by this
-/// connection or another program), the count of changes with every row this
-/// connection writes inside its transaction, the temporary schema's version
-/// with every change of this connection's temporary tables.
+/// version changes with every change of the file committed by another
+/// program, the count of changes with every row this connection writes, the
+/// count of ends with every commit and every rollback (whole or to a
+/// savepoint) of this connection, which undo no count of changes, the
+/// temporary schema's version with every change of this connection's
+/// temporary tables.
 struct DataStamp {
   std::int64_t DataVersion = -1;
   std::int64_t Changes = 0;
+  std::uint64_t Ends = 0;
   std::int64_t TempSchema = 0;
   friend bool operator==(const DataStamp&, const DataStamp&) = default;
 };
@@ -116,6 +119,17 @@ class Connection {
 
   /// Runs internal SQL (several statements allowed) for its effect.
   void Exec(std::string_view sql, Phase phase = Phase::Write);
+  /// Steps a prepared statement that writes, to its end. A failure leaves
+  /// nothing of it, inside a transaction or outside one, and raises the
+  /// engine's error for it: SQLite keeps what a statement stopped by a FAIL
+  /// rule (a trigger's RAISE(FAIL), a column's ON CONFLICT FAIL) wrote
+  /// before, so each runs under a savepoint of its own.
+  void RunWrite(sqlite3_stmt* stmt, Phase phase);
+  /// True while SQLite holds a transaction open on this connection. SQLite
+  /// ends one itself at times: a trigger's RAISE(ROLLBACK), a full disk.
+  bool InTransaction() const;
+  /// This connection undid changes without SQLite's rollback (to a savepoint).
+  void Undone() { ++Ends_; }
   /// A prepared statement of internal SQL, cached by its text.
   sqlite3_stmt* Prepared(const std::string& sql, Phase phase = Phase::Read);
   /// Changes whenever statements from Prepared are finalized: a caller may
@@ -166,6 +180,11 @@ class Connection {
  private:
   explicit Connection(Options options) : Options_(std::move(options)) {}
   void FinalizeAll();
+  /// The connection's own statements, kept out of the caches that a new
+  /// statement may empty while a caller still holds one of theirs.
+  enum class Own { Savepoint, Release };
+  /// Steps one of them; SQLite's result code.
+  int StepOwn(Own which);
   /// Finalizes a compiled statement that leaves the cache.
   static void Discard(CompiledStatement& c);
   int PragmaValue(const std::string& pragma);
@@ -175,6 +194,8 @@ class Connection {
 
   Options Options_;
   sqlite3* Db_ = nullptr;
+  std::uint64_t Ends_ = 0;  // commits and rollbacks of this connection
+  sqlite3_stmt* Own_[2] = {};
   std::unordered_map<std::string, sqlite3_stmt*> Internal_;
   std::uint64_t Generation_ = 0;
   std::uint64_t TablesChanged_ = 0;

@@ -63,11 +63,7 @@ TableDefList& Database::TableDefs() {
   return TableDefs_;
 }
 
-void ReleaseReadLocks() {
-  // A screen of rows and more: what a window shows next needs no new run.
-  constexpr std::size_t kReadAhead = 64;
-  detail::SuspendPendingFetches(kReadAhead);
-}
+void ReleaseReadLocks() { detail::FinishPendingFetches(); }
 
 const std::string& Database::Name() const { return Connection_->Path(); }
 

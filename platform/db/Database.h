@@ -90,12 +90,10 @@ class Database {
   StatementHook Hook_;
 };
 
-/// Every recordset of every database that has rows left to read lets go of
-/// its read lock, so that no other program waits on this one while it waits
-/// for the user: one whose query sorted its rows reads the rest first (they
-/// are all made already, and reading on later would sort them again); any
-/// other reads a few more, and asked for more rows later, it runs its query
-/// again and reads on.
+/// Every recordset of every database that has rows left to read reads them
+/// and lets go of its read lock, so that no other program waits on this one
+/// while it waits for the user. Its rows stay those of one run of its query:
+/// going on later by another run could show a row twice or lose one.
 void ReleaseReadLocks();
 
 }  // namespace dao

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <exception>
+
 #include "platform/db/Catalog.h"
 #include "platform/db/Connection.h"
 #include "platform/db/JetError.h"
@@ -105,6 +107,7 @@ std::shared_ptr<Database> Workspace::Open(std::string_view path, bool exclusive,
   options.Create = create;
   options.BusyTimeoutMs = Engine_.LockWaitMs();
   options.MayCreateTables = Account_.MayCreateTables;
+  Settle();
   std::shared_ptr<detail::Connection> connection = detail::Connection::Open(options);
   // A relationship holds on every write, as Jet's do; SQLite checks declared
   // foreign keys only when asked, and only outside a transaction.
@@ -131,13 +134,40 @@ std::vector<std::shared_ptr<Database>> Workspace::LiveDatabases() {
   return live;
 }
 
+bool Workspace::Settle() {
+  if (Depth_ == 0) return false;
+  const std::vector<std::shared_ptr<Database>> live = LiveDatabases();
+  bool ended = false;
+  for (const auto& db : live) ended = ended || !db->Connection_->InTransaction();
+  if (!ended) return false;
+  // What SQLite undid in one database is undone in all: the unit is gone whole.
+  for (const auto& db : live) {
+    if (!db->Connection_->InTransaction()) continue;
+    try {
+      db->Connection_->Exec("ROLLBACK");
+    } catch (...) {
+      // Nothing more can be done for it; the lock goes with its close.
+    }
+  }
+  Depth_ = 0;
+  WriteTrans_ = false;
+  return true;
+}
+
+int Workspace::TransactionLevel() {
+  Settle();
+  return Depth_;
+}
+
 void Workspace::BeginTrans() {
+  Settle();
   if (Depth_ >= kMaxDepth) RaiseJet(ErrTooManyTransactions);
   for (const auto& db : LiveDatabases()) db->Connection_->Exec(BeginLevel(*db->Connection_, Depth_ + 1, WriteTrans_));
   ++Depth_;
 }
 
 void Workspace::BeginWriteTrans() {
+  Settle();
   if (Depth_ > 0) {
     BeginTrans();
     return;
@@ -159,14 +189,29 @@ void Workspace::BeginWriteTrans() {
 
 void Workspace::CommitTrans() {
   if (Depth_ == 0) RaiseJet(ErrNoTransaction);
+  // Ended by SQLite, its work is undone: there is nothing left to keep.
+  if (Settle()) RaiseJet(ErrNoTransaction);
   for (const auto& db : LiveDatabases()) db->Connection_->Exec(CommitLevel(Depth_, WriteTrans_));
   if (--Depth_ == 0) WriteTrans_ = false;
 }
 
 void Workspace::Rollback() {
   if (Depth_ == 0) RaiseJet(ErrNoTransaction);
-  for (const auto& db : LiveDatabases()) db->Connection_->Exec(RollbackLevel(Depth_, WriteTrans_));
+  // Ended by SQLite, its work is undone already.
+  if (Settle()) return;
+  std::exception_ptr failed;
+  for (const auto& db : LiveDatabases()) {
+    try {
+      db->Connection_->Exec(RollbackLevel(Depth_, WriteTrans_));
+    } catch (...) {
+      if (!failed) failed = std::current_exception();
+    }
+    db->Connection_->Undone();
+  }
   if (--Depth_ == 0) WriteTrans_ = false;
+  // A rollback that failed part-way may have ended the transaction too.
+  if (Settle() || !failed) return;
+  std::rethrow_exception(failed);
 }
 
 }  // namespace dao

@@ -20,7 +20,10 @@
 // Transactions (BeginTrans, CommitTrans, Rollback) span every database open
 // in the workspace and nest up to five deep. A transaction begun with
 // BeginWriteTrans holds the write lock from its start, so what it reads
-// cannot be changed by another program before it writes.
+// cannot be changed by another program before it writes. When SQLite ends a
+// transaction itself (the statement that made it do so raised its error),
+// the work is undone in every database: Rollback then succeeds quietly and
+// leaves no level, CommitTrans raises 3034, and what comes next starts anew.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -65,12 +68,13 @@ class Workspace {
   /// lock wait, then 3260. Inside a transaction it is a nested BeginTrans,
   /// under the outer one's locks. Ended by CommitTrans or Rollback.
   void BeginWriteTrans();
-  /// Keeps the changes of the innermost transaction; 3034 when there is none.
+  /// Keeps the changes of the innermost transaction; 3034 when there is
+  /// none, or when SQLite has ended it (below).
   void CommitTrans();
   /// Undoes the changes of the innermost transaction; 3034 when there is none.
   void Rollback();
   /// How many transactions are open, the outermost counted as 1.
-  int TransactionLevel() const { return Depth_; }
+  int TransactionLevel();
 
   /// The account's user name.
   const std::string& UserName() const { return Account_.User; }
@@ -79,6 +83,10 @@ class Workspace {
   friend class DBEngine;
   std::shared_ptr<Database> Open(std::string_view path, bool exclusive, bool readOnly, bool create);
   std::vector<std::shared_ptr<Database>> LiveDatabases();
+  /// SQLite ends a transaction itself at times (a trigger's RAISE(ROLLBACK),
+  /// a full disk, an I/O error), its work undone: the workspace then holds
+  /// no transaction and no lock in any database. True when it had ended.
+  bool Settle();
   /// Gives every open database the engine's observer of statements.
   void Observe(const std::function<void(std::string_view)>& observer);
 

@@ -32,8 +32,8 @@ bool SameColumns(const ResultShape& a, const ResultShape& b) {
 
 }  // namespace
 
-Fetch::Fetch(Connection& c, std::shared_ptr<const LexedSql> lexed, bool editable, CompiledStatement& compiled)
-    : Connection_(&c), Lexed_(std::move(lexed)), Editable_(editable), Compiled_(&compiled) {
+Fetch::Fetch(Connection& c, std::shared_ptr<const LexedSql> lexed, CompiledStatement& compiled)
+    : Connection_(&c), Lexed_(std::move(lexed)), Compiled_(&compiled) {
   compiled.Holder = this;
   Pending().push_back(this);
   c.BindLiterals(compiled, Lexed_->Tokens);
@@ -62,66 +62,11 @@ void Fetch::Unbind() {
 
 void Fetch::Release() {
   Unbind();
-  Suspended_ = false;
   std::erase(Pending(), this);
 }
 
-void Fetch::Suspend(std::size_t ahead) {
-  if (Compiled_ == nullptr) return;
-  // A sorted query made all its rows before giving the first: the rest cost
-  // only their reading now, and running it again would sort them all again.
-  const bool sorted = sqlite3_stmt_status(Compiled_->Stmt, SQLITE_STMTSTATUS_SORT, 0) > 0;
-  Reach(sorted ? SIZE_MAX : Rows_.Size() + ahead);
-  if (Compiled_ == nullptr) return;
-  Unbind();
-  Suspended_ = true;
-}
-
-// Runs the query again and steps past the rows already read. When the
-// database changed meanwhile, it goes on after the row equal to the last
-// one read (rows added before that one stay out, as they would have had the
-// rows been read at once); only when that row is gone does it go on by
-// count.
-bool Fetch::Resume() {
-  Suspended_ = false;
-  std::erase(Pending(), this);  // nothing finishes this fetch while it starts again
-  CompiledStatement& compiled = Connection_->Compile(Lexed_->Tokens, Lexed_->Text, Editable_);
-  const ResultShape& now = *compiled.Shape;
-  if (now.Names.size() != Shape_->Names.size() || now.Types != Shape_->Types || now.BaseTable != Shape_->BaseTable) {
-    return false;  // the tables changed: the rows read are all there will be
-  }
-  Compiled_ = &compiled;
-  compiled.Holder = this;
-  Pending().push_back(this);
-  sqlite3_stmt* stmt = compiled.Stmt;
-  Connection_->BindLiterals(compiled, Lexed_->Tokens);
-  int rc = sqlite3_step(stmt);
-  // Inside the read now: whether anything changed since the rows were read.
-  if (rc == SQLITE_ROW && !(Connection_->Stamp() == Stamp_)) {
-    for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
-      if (Rows_.MatchesLast(stmt, Shape_->Types)) return true;
-    }
-    if (rc != SQLITE_DONE) {
-      Release();
-      Connection_->Fail(rc, Phase::Read);
-    }
-    sqlite3_reset(stmt);
-    rc = sqlite3_step(stmt);
-  }
-  for (std::size_t skipped = 1; rc == SQLITE_ROW && skipped < Rows_.Size(); ++skipped) rc = sqlite3_step(stmt);
-  if (rc != SQLITE_ROW) {
-    Release();
-    if (rc != SQLITE_DONE) Connection_->Fail(rc, Phase::Read);
-  }
-  return true;
-}
-
 bool Fetch::Reach(std::size_t count) {
-  while (Rows_.Size() < count) {
-    if (Compiled_ == nullptr) {
-      if (!Suspended_ || !Resume()) break;
-      continue;
-    }
+  while (Rows_.Size() < count && Compiled_ != nullptr) {
     sqlite3_stmt* stmt = Compiled_->Stmt;
     int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW) {
@@ -138,11 +83,6 @@ void Fetch::Abandon() { Release(); }
 
 void FinishPendingFetches() {
   while (!Pending().empty()) Pending().back()->Finish();
-}
-
-void SuspendPendingFetches(std::size_t ahead) {
-  std::vector<Fetch*> pending = Pending();
-  for (Fetch* f : pending) f->Suspend(ahead);
 }
 
 void AbandonFetches(Connection& c) {
@@ -168,18 +108,18 @@ QueryRows RunQuery(Connection& c, const std::shared_ptr<const LexedSql>& lexed, 
   std::shared_ptr<Fetch> fetch;
   CompiledStatement& compiled = c.Compile(tokens, sql, editable, false);
   if (!compiled.Info.SchemaDependent) {
-    fetch = std::make_shared<Fetch>(c, lexed, editable, compiled);
+    fetch = std::make_shared<Fetch>(c, lexed, compiled);
   } else {
     // A translation made for other columns is found out inside the query's
     // own read, without a read of the schema's version of its own.
     const int version = compiled.SchemaVersion;
     try {
-      fetch = std::make_shared<Fetch>(c, lexed, editable, compiled);
+      fetch = std::make_shared<Fetch>(c, lexed, compiled);
       if (c.SchemaVersion() != version) fetch.reset();
     } catch (const vb::Error&) {
       fetch.reset();  // told again below, by a translation made anew when the tables changed
     }
-    if (fetch == nullptr) fetch = std::make_shared<Fetch>(c, lexed, editable, c.Compile(tokens, sql, editable));
+    if (fetch == nullptr) fetch = std::make_shared<Fetch>(c, lexed, c.Compile(tokens, sql, editable));
   }
   // An empty result is not kept: it has no stamp, and running it again costs little.
   if (fetch->Rows().Size() == 0) return {fetch, fetch->Shape()};
@@ -210,8 +150,7 @@ void RunStatement(Connection& c, std::string_view sql) {
   CompiledStatement& compiled = c.Compile(lexed, sql, false);
   StatementUse use(compiled.Stmt);
   c.BindLiterals(compiled, lexed);
-  int rc = sqlite3_step(compiled.Stmt);
-  if (rc != SQLITE_DONE) c.Fail(rc, Phase::Write);
+  c.RunWrite(compiled.Stmt, Phase::Write);
 }
 
 }  // namespace dao::detail

@@ -6,20 +6,17 @@
 // open and holds SQLite's read lock. So that nothing waits on it, every
 // unfinished fetch reads its remaining rows before any connection writes,
 // and when the program waits for the user (ReleaseReadLocks, which the
-// window layer calls) it lets go of its statement. A query that sorted its
-// rows has made them all before the first: it reads the rest then, so a
-// list read a screen at a time costs one run whatever its length. Any other
-// reads a little ahead: asked for more later, it runs its query again and
-// reads on past the rows it has (past the row equal to its last one when
-// the database changed in between, so no row shows twice). A query run
-// again while nothing changed in the database (no change here, none
-// committed by another program, no change of tables) shares the rows it
-// read the last time, as its run finds at its first row; a query is the
-// same when it differs only in blanks and the case of its words, its
-// literals being equal.
+// window layer calls). A list is then the rows of one run: a row another
+// program adds or removes later changes nothing of it, and no row shows
+// twice. A query run again while nothing changed in the database (no change
+// here, no commit or rollback here, none committed by another program, no
+// change of tables) shares the rows it read the last time, as its run finds
+// at its first row; a query is the same when it differs only in blanks and
+// the case of its words, its literals being equal.
 //
-// RunStatement runs one action or definition statement; SQLite undoes a
-// statement that fails part-way, so a failure leaves no half of it.
+// RunStatement runs one action or definition statement. A statement that
+// fails part-way leaves nothing of itself (SQLite keeps what a FAIL rule
+// let through before it, so each write runs under a savepoint of its own).
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -40,7 +37,7 @@ namespace dao::detail {
 class Fetch {
  public:
   /// Starts `compiled`, the form of the query `lexed`, and reads its first row.
-  Fetch(Connection& c, std::shared_ptr<const LexedSql> lexed, bool editable, CompiledStatement& compiled);
+  Fetch(Connection& c, std::shared_ptr<const LexedSql> lexed, CompiledStatement& compiled);
   ~Fetch();
   Fetch(const Fetch&) = delete;
   Fetch& operator=(const Fetch&) = delete;
@@ -54,9 +51,7 @@ class Fetch {
   /// Reads every row left.
   void Finish() { Reach(SIZE_MAX); }
   /// True once every row has been read.
-  bool Done() const { return Compiled_ == nullptr && !Suspended_; }
-  /// Reads `ahead` rows more and lets go of the statement, to go on later.
-  void Suspend(std::size_t ahead);
+  bool Done() const { return Compiled_ == nullptr; }
   /// What the database was when the query ran.
   const DataStamp& Stamp() const { return Stamp_; }
   /// The connection closes: the rows read so far are all there will be.
@@ -66,12 +61,9 @@ class Fetch {
  private:
   void Release();
   void Unbind();
-  bool Resume();
 
   Connection* Connection_;
   std::shared_ptr<const LexedSql> Lexed_;  // its texts are bound to the statement without a copy
-  bool Editable_;
-  bool Suspended_ = false;
   CompiledStatement* Compiled_;
   std::shared_ptr<const ResultShape> Shape_;
   RowStore Rows_;
@@ -96,8 +88,6 @@ QueryRows RunQuery(Connection& c, const std::shared_ptr<const LexedSql>& lexed, 
 
 /// Every unfinished fetch of every connection reads its remaining rows (before one writes).
 void FinishPendingFetches();
-/// Every unfinished fetch of every connection reads `ahead` rows more and lets go of its statement.
-void SuspendPendingFetches(std::size_t ahead);
 /// The unfinished fetches of `c` stop where they are (it closes).
 void AbandonFetches(Connection& c);
 

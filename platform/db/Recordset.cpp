@@ -417,8 +417,7 @@ void Recordset::Update() {
       detail::BindValue(stmt, static_cast<int>(k + 1), Buffer_[written[k]]);
     }
     if (Mode_ == EditMode::Edit) sqlite3_bind_int64(stmt, static_cast<int>(written.size() + 1), Rowid(Row_));
-    int rc = sqlite3_step(stmt);
-    if (rc != SQLITE_DONE) Connection_->Fail(rc, Phase::Save);
+    Connection_->RunWrite(stmt, Phase::Save);
   }
   if (Mode_ == EditMode::Add) {
     Added_.push_back({std::move(Buffer_), sqlite3_last_insert_rowid(db)});
@@ -465,8 +464,7 @@ void Recordset::Delete() {
   {
     StatementUse use(stmt);
     sqlite3_bind_int64(stmt, 1, Rowid(Row_));
-    int rc = sqlite3_step(stmt);
-    if (rc != SQLITE_DONE) Connection_->Fail(rc, Phase::Write);
+    Connection_->RunWrite(stmt, Phase::Write);
   }
   if (sqlite3_changes(db) == 0) RaiseJet(ErrRecordDeleted);
   Deleted_.insert(std::upper_bound(Deleted_.begin(), Deleted_.end(), Row_), Row_);

@@ -124,16 +124,6 @@ void RowStore::Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool wi
   ++g_liveRows;
 }
 
-bool RowStore::MatchesLast(sqlite3_stmt* stmt, const std::vector<int>& types) {
-  if (Starts_.empty()) return false;
-  const std::size_t bytes = Measure(stmt, types);
-  const unsigned char* last = Find(Starts_.size() - 1, 0);
-  if (static_cast<std::size_t>(Find(Starts_.size() - 1, static_cast<int>(types.size())) - last) != bytes) return false;
-  Row_.resize(bytes);
-  Write(Row_.data());
-  return std::memcmp(Row_.data(), last, bytes) == 0;
-}
-
 // Each column is asked of SQLite once: its value is kept while the row's size is counted.
 std::size_t RowStore::Measure(sqlite3_stmt* stmt, const std::vector<int>& types) {
   const int columns = static_cast<int>(types.size());

@@ -33,8 +33,6 @@ class RowStore {
   void Append(sqlite3_stmt* stmt, const std::vector<int>& types, bool withRowid);
   /// Column `column` of row `row` as a value of Jet type `type` (0: by what SQLite holds).
   vb::Variant Value(std::size_t row, int column, int type) const;
-  /// True when the statement's current row is the last row kept, value for value.
-  bool MatchesLast(sqlite3_stmt* stmt, const std::vector<int>& types);
   bool IsNull(std::size_t row, int column) const;
   std::int64_t Rowid(std::size_t row) const { return Rowids_[row]; }
 
@@ -62,7 +60,6 @@ class RowStore {
     std::size_t Bytes = 0;
   };
   std::vector<Column> Scratch_;
-  std::vector<unsigned char> Row_;  // a row written for a comparison
   unsigned char* Next_ = nullptr;
 };
 

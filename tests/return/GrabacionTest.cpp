@@ -27,6 +27,7 @@
 #include "return/DisenoCasillas.h"
 #include "tests/return/DeclaracionFixture.h"
 #include "tests/support/Camino.h"
+#include "tests/support/FullDisk.h"
 
 namespace app::testing {
 namespace {
@@ -288,6 +289,40 @@ TEST_F(Grabacion, ASaveThatFailsMidwayLeavesThePreviousVersionWhole) {
   EXPECT_EQ(Filas("SELECT i_valor FROM DET WHERE Doc_id_d='10076543211' AND Casilla IN ('100', '105') ORDER BY 1"),
             (std::vector<std::string>{"6000", "700"}));
   EXPECT_EQ(Filas("SELECT count(*) FROM F0917PATRIM WHERE Doc_id_d='10076543211'"), std::vector<std::string>{"0"});
+}
+
+// SQLite may end the save's transaction itself: another program's trigger
+// says RAISE(ROLLBACK), or the disk fills up. The save is told as it failed,
+// stores nothing, leaves nothing open or held, and the next save goes through.
+TEST_F(Grabacion, ASaveThatSQLiteEndsItselfIsToldAndLeavesNothingHeld) {
+  Guarda(kGarcia, {kNoRectifica, {"002", kGarcia}, {"100", "5000"}});
+  AbreGuardada(kGarcia, [&](Frm0917& f) {
+    Teclea(f, 100, "6000");
+    Teclea(f, 105, "700");
+    const std::vector<std::string> antes = Todo();
+    auto fallida = [&](const char* mensaje) {
+      User.ExpectMsgBox({mensaje, forms::vbInformation, "Mensaje"}, forms::vbOK);
+      User.Click(f.Cmdgeneral(1));
+      User.VerifyDone();
+      EXPECT_TRUE(f.FormularioModificado);
+      EXPECT_EQ(G().Motor.Workspaces(0).TransactionLevel(), 0);
+    };
+    Directo("CREATE TRIGGER anula BEFORE INSERT ON DET WHEN NEW.Casilla = '105' "
+            "BEGIN SELECT RAISE(ROLLBACK, 'Anulado por otro programa'); END");
+    fallida("Error tecnico:  3316\nAnulado por otro programa\nIntente nuevamente por favor.");
+    EXPECT_EQ(Todo(), antes);
+    Directo("DROP TRIGGER anula");  // another program writes: nothing is held
+    {
+      kr::testing::FullDisk lleno;
+      fallida("Error tecnico:  3026\nNo hay suficiente espacio en disco.\nIntente nuevamente por favor.");
+    }
+    EXPECT_EQ(Todo(), antes);
+    Directo("BEGIN IMMEDIATE; COMMIT");
+    Graba(f);
+    Cierra(f);
+  });
+  EXPECT_EQ(Filas("SELECT i_valor FROM DET WHERE Doc_id_d='10076543211' AND Casilla IN ('100', '105') ORDER BY 1"),
+            (std::vector<std::string>{"6000", "700"}));
 }
 
 TEST_F(Grabacion, ADatabaseHeldByAnotherProgramIsToldAfterTheChecksAndNothingIsWritten) {
