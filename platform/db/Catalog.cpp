@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <memory>
 
 #include "platform/db/Connection.h"
 #include "platform/db/Constants.h"
 #include "platform/db/JetError.h"
 #include "platform/db/JetFunctions.h"
+#include "platform/db/Query.h"
 
 namespace dao::detail {
 namespace {
@@ -61,6 +63,21 @@ void Bind(sqlite3_stmt* stmt, int index, std::string_view text) {
 void Step(Connection& c, sqlite3_stmt* stmt) {
   int rc = sqlite3_step(stmt);
   if (rc != SQLITE_DONE && rc != SQLITE_ROW) c.Fail(rc, Phase::Write);
+}
+
+// Runs the first statement of `sql` for its effect and leaves the rest
+// unread, as SQLite reads a schema's text. The statement lives until its
+// failure is told, so that the failure can be traced back to it.
+void RunFirst(Connection& c, const std::string& sql) {
+  FinishPendingFetches();
+  sqlite3_stmt* raw = nullptr;
+  int rc = sqlite3_prepare_v2(c.Db(), sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr);
+  std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt(raw, sqlite3_finalize);
+  if (rc == SQLITE_OK && raw != nullptr) {
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+    }
+  }
+  if (rc != SQLITE_OK && rc != SQLITE_DONE) c.Fail(rc, Phase::Write);
 }
 
 // True when the schema holds a table of that name.
@@ -401,6 +418,31 @@ bool IsEmpty(Connection& c, const TableDefinition& t) {
   return rc == SQLITE_DONE;
 }
 
+std::vector<Relationship> RelationshipsOf(const Connection& c, std::string_view schema, std::string_view table,
+                                          bool mustRead) {
+  const std::string s(schema);
+  // One row per relationship (its first column); the parent by its own name.
+  const std::string sql = "SELECT m.name, coalesce((SELECT p.name FROM " + s +
+                          ".sqlite_schema AS p WHERE p.type = 'table' AND p.name = f.\"table\" COLLATE NOCASE), "
+                          "f.\"table\"), f.on_update, f.on_delete FROM " +
+                          s + ".sqlite_schema AS m, pragma_foreign_key_list(m.name, ?2) AS f "
+                          "WHERE m.type = 'table' AND f.seq = 0 AND (m.name = ?1 COLLATE NOCASE OR "
+                          "f.\"table\" = ?1 COLLATE NOCASE) ORDER BY m.rowid, f.id";
+  std::vector<Relationship> out;
+  sqlite3_stmt* raw = nullptr;
+  int rc = sqlite3_prepare_v2(c.Db(), sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr);
+  std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt(raw, sqlite3_finalize);
+  if (rc == SQLITE_OK) {
+    Bind(raw, 1, table);
+    Bind(raw, 2, schema);
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+      out.push_back({Text(raw, 1), Text(raw, 0), Text(raw, 2), Text(raw, 3)});
+    }
+  }
+  if (rc != SQLITE_OK && rc != SQLITE_DONE && mustRead) c.Fail(rc, Phase::Read);
+  return out;
+}
+
 void RebuildTable(Connection& c, const TableDefinition& table) {
   Atomically(c, [&] {
     const std::string_view schema = SchemaOf(table);
@@ -435,7 +477,7 @@ void AddIndex(Connection& c, const TableDefinition& table, const IndexDef& index
 void DropTable(Connection& c, const TableDefinition& table) {
   const std::string_view schema = SchemaOf(table);
   Atomically(c, [&] {
-    c.Exec("DROP TABLE " + Qualified(schema, table.Name));
+    RunFirst(c, "DROP TABLE " + Qualified(schema, table.Name));
     if (TableIn(c, schema, "_dao_fields")) {
       for (const char* catalog : {"_dao_fields", "_dao_indexes"}) {
         sqlite3_stmt* stmt = c.Prepared("DELETE FROM " + Qualified(schema, catalog) + " WHERE tbl=?1");

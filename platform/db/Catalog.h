@@ -99,6 +99,20 @@ void CreateTable(Connection& c, const TableDefinition& table);
 /// connection has a temporary table of that name already.
 void CreateTemporaryCopy(Connection& c, std::string_view name);
 
+/// A relationship declared by another program: the child's rows refer to the parent's key.
+struct Relationship {
+  std::string Parent;
+  std::string Child;
+  std::string OnUpdate;  // NO ACTION, RESTRICT, SET NULL, SET DEFAULT or CASCADE
+  std::string OnDelete;
+};
+
+/// The relationships of `schema` ("main" or "temp") in which `table` is the
+/// parent or the child. A failure to read them is raised when `mustRead`,
+/// else what was read is answered (for the failure path of another error).
+std::vector<Relationship> RelationshipsOf(const Connection& c, std::string_view schema, std::string_view table,
+                                          bool mustRead);
+
 /// Makes the table follow its changed definition, rows kept (see above).
 void RebuildTable(Connection& c, const TableDefinition& table);
 
