@@ -22,7 +22,11 @@
 // AllowZeroLength set) rebuilds the table from its new definition inside one
 // savepoint: created anew, rows copied, old table dropped, indexes made again.
 // If the rows break the new rule, nothing changes and the rule's error is
-// raised.
+// raised. Other programs may have related their tables to it: relationships
+// are set aside meanwhile, so that no other table loses a row or a key, and
+// the rebuild is refused when a relationship to the table does not hold
+// afterwards. Another program's indexes and triggers of the table come back
+// as it wrote them.
 //
 // A connection may also have temporary tables of its own (SQLite's temp
 // schema), which no other connection sees and which go with the connection.

@@ -1,5 +1,6 @@
 // Relationships that other programs declared on the file, which Jet DDL
-// cannot write: a refused write names the relationship's tables.
+// cannot write: a table the layer makes again keeps every row and key of the
+// tables related to it, and a refused write names the relationship's tables.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -7,6 +8,7 @@
 
 #include "platform/db/JetError.h"
 #include "platform/db/JetFunctions.h"
+#include "platform/db/Transaction.h"
 #include "tests/platform/db/DbTestSupport.h"
 
 namespace dao::testing {
@@ -21,6 +23,27 @@ void OtherProgram(const std::string& file, const std::string& sql, bool relation
   const std::string all = std::string(relationships ? "PRAGMA foreign_keys = ON;" : "PRAGMA foreign_keys = OFF;") + sql;
   EXPECT_EQ(sqlite3_exec(other, all.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(other);
   sqlite3_close(other);
+}
+
+// The rows another program reads, each as its values joined by "|".
+std::vector<std::string> OtherProgramRows(const std::string& file, const std::string& sql) {
+  sqlite3* other = nullptr;
+  std::vector<std::string> rows;
+  EXPECT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
+  detail::RegisterJetFunctions(other);
+  sqlite3_stmt* stmt = nullptr;
+  EXPECT_EQ(sqlite3_prepare_v2(other, sql.c_str(), -1, &stmt, nullptr), SQLITE_OK) << sqlite3_errmsg(other);
+  while (sqlite3_step(stmt) == SQLITE_ROW) {
+    std::string row;
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+      const unsigned char* text = sqlite3_column_text(stmt, i);
+      row += (i ? "|" : "") + (text ? std::string(reinterpret_cast<const char*>(text)) : std::string("Null"));
+    }
+    rows.push_back(row);
+  }
+  sqlite3_finalize(stmt);
+  sqlite3_close(other);
+  return rows;
 }
 
 // The refusal of a relationship between `parents` and `children`.
@@ -40,7 +63,192 @@ std::pair<int, std::string> ErrorOf(const std::function<void()>& step) {
   return {0, ""};
 }
 
-class Relationships : public DbTest {};
+class Relationships : public DbTest {
+ protected:
+  /// A new database of the layer's, `K` in it with three rows and its index
+  /// on `a`; another program's table `Hija` related to `K` by `a` with
+  /// `action`, holding `rows` rows, and `more` of that program's.
+  std::shared_ptr<Database> WithChild(const std::string& name, const std::string& action, int rows,
+                                      const std::string& more = "") {
+    const std::string file = Folder / (name + ".mdb");
+    std::shared_ptr<Database> db = Engine.Workspaces(0).CreateDatabase(file);
+    for (const char* sql :
+         {"CREATE TABLE K (a Text(2), b Text(5))", "CREATE UNIQUE INDEX ByA ON K (a)",
+          "INSERT INTO K VALUES ('x', '1')", "INSERT INTO K VALUES ('y', '2')", "INSERT INTO K VALUES ('z', '3')"}) {
+      db->Execute(sql, dbFailOnError);
+    }
+    OtherProgram(file, "CREATE TABLE Hija (id INTEGER PRIMARY KEY, a TEXT REFERENCES K (a) " + action + ");" + more);
+    Atomically(Engine.Workspaces(0), [&] {
+      for (int i = 1; i <= rows; ++i) {
+        db->Execute("INSERT INTO Hija VALUES (" + std::to_string(i) + ", '" + "xyz"[i % 3] + "')", dbFailOnError);
+      }
+    });
+    return db;
+  }
+};
+
+struct Rebuild {
+  const char* What;
+  std::function<void(Database&)> Run;
+  std::function<bool(Database&)> Done;
+};
+
+bool HasPrimaryKey(Database& db, const std::string& table) {
+  for (const IndexDef& index : db.TableDefs(table)->Indexes()) {
+    if (index.Primary) return true;
+  }
+  return false;
+}
+
+const Rebuild kRebuilds[] = {
+    {"AllowZeroLength set", [](Database& db) { db.TableDefs("K")->Fields("b").SetAllowZeroLength(true); },
+     [](Database& db) { return db.TableDefs("K")->Fields("b").AllowZeroLength(); }},
+    {"a key added by ALTER TABLE",
+     [](Database& db) { db.Execute("ALTER TABLE K ADD CONSTRAINT PK_K PRIMARY KEY (a)", dbFailOnError); },
+     [](Database& db) { return HasPrimaryKey(db, "K"); }},
+    {"a key added by CREATE INDEX",
+     [](Database& db) { db.Execute("CREATE INDEX PK_K ON K (a) WITH PRIMARY", dbFailOnError); },
+     [](Database& db) { return HasPrimaryKey(db, "K"); }},
+};
+
+TEST_F(Relationships, ARebuiltTableKeepsTheRowsAndKeysOfEveryTableRelatedToIt) {
+  struct Child {
+    const char* Action;
+    int DeleteError;                       // deleting K's row 'x' afterwards
+    std::vector<std::string> AfterDelete;  // Hija's rows then
+  };
+  const std::vector<std::string> kept = {"1|y", "2|z", "3|x", "4|y", "5|z", "6|x", "7|y", "8|z", "9|x", "10|y"};
+  const Child children[] = {
+      {"ON DELETE CASCADE", 0, {"1|y", "2|z", "4|y", "5|z", "7|y", "8|z", "10|y"}},
+      {"ON DELETE SET NULL", 0, {"1|y", "2|z", "3|Null", "4|y", "5|z", "6|Null", "7|y", "8|z", "9|Null", "10|y"}},
+      {"", ErrRelatedRecord, kept},
+  };
+  int n = 0;
+  for (const Rebuild& rebuild : kRebuilds) {
+    for (const bool inTransaction : {false, true}) {
+      for (const Child& child : children) {
+        SCOPED_TRACE(std::string(rebuild.What) + (inTransaction ? ", in a transaction" : "") + ", related " +
+                     child.Action);
+        const std::string name = "c" + std::to_string(++n);
+        std::shared_ptr<Database> db = WithChild(name, child.Action, 10);
+        if (inTransaction) Engine.Workspaces(0).BeginTrans();
+        EXPECT_EQ(ErrorOf([&] { rebuild.Run(*db); }), std::make_pair(0, std::string()));
+        if (inTransaction) Engine.Workspaces(0).CommitTrans();
+        EXPECT_TRUE(rebuild.Done(*db));
+        EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT id, a FROM Hija ORDER BY id", dbOpenSnapshot)), kept);
+        EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT a, b FROM K ORDER BY a", dbOpenSnapshot)),
+                  (std::vector<std::string>{"x|1", "y|2", "z|3"}));
+        // The relationship still points at K, and holds.
+        EXPECT_EQ(OtherProgramRows(Folder / (name + ".mdb"), "SELECT \"table\" FROM pragma_foreign_key_list('Hija')"),
+                  std::vector<std::string>{"K"});
+        EXPECT_EQ(ErrorNumberOf([&] { db->Execute("INSERT INTO Hija VALUES (11, 'v')", dbFailOnError); }),
+                  ErrRelatedRecord);
+        EXPECT_EQ(ErrorNumberOf([&] { db->Execute("DELETE FROM K WHERE a = 'x'", dbFailOnError); }), child.DeleteError);
+        EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT id, a FROM Hija ORDER BY id", dbOpenSnapshot)), child.AfterDelete);
+        db->Close();
+      }
+    }
+  }
+}
+
+// Another program's index, trigger and view of the table are there after
+// the rebuild as before, and the trigger acts. Of a text planted in the
+// schema only its first statement is run again, as SQLite itself reads it.
+TEST_F(Relationships, AnotherProgramsIndexTriggerAndViewOfARebuiltTableStay) {
+  const std::vector<std::string> objects = {
+      "trigger|Anota|CREATE TRIGGER Anota AFTER INSERT ON K BEGIN INSERT INTO Bitacora VALUES (NEW.a); END",
+      "index|K$ByA|CREATE UNIQUE INDEX \"K$ByA\" ON \"K\" (\"a\")", "index|PorB|CREATE INDEX PorB ON K (b)",
+      "view|Vista|CREATE VIEW Vista AS SELECT a, b FROM K"};
+  std::vector<std::string> planted = objects;
+  planted[2] += "; DROP TABLE Bitacora";
+  const std::string query =
+      "SELECT type, name, sql FROM sqlite_schema WHERE tbl_name IN ('K', 'Vista') AND type <> 'table' "
+      "AND sql IS NOT NULL ORDER BY name";
+  int n = 0;
+  for (const Rebuild& rebuild : kRebuilds) {
+    for (const bool inTransaction : {false, true}) {
+      SCOPED_TRACE(std::string(rebuild.What) + (inTransaction ? ", in a transaction" : ""));
+      const std::string name = "o" + std::to_string(++n);
+      std::shared_ptr<Database> db =
+          WithChild(name, "ON DELETE CASCADE", 3,
+                    "CREATE TABLE Bitacora (a TEXT);"
+                    "CREATE INDEX PorB ON K (b);"
+                    "PRAGMA writable_schema = ON;"
+                    "UPDATE sqlite_schema SET sql = sql || '; DROP TABLE Bitacora' WHERE name = 'PorB';"
+                    "PRAGMA writable_schema = OFF;"
+                    "CREATE TRIGGER Anota AFTER INSERT ON K BEGIN INSERT INTO Bitacora VALUES (NEW.a); END;"
+                    "CREATE VIEW Vista AS SELECT a, b FROM K;");
+      ASSERT_EQ(OtherProgramRows(Folder / (name + ".mdb"), query), planted);
+      if (inTransaction) Engine.Workspaces(0).BeginTrans();
+      EXPECT_EQ(ErrorOf([&] { rebuild.Run(*db); }), std::make_pair(0, std::string()));
+      if (inTransaction) Engine.Workspaces(0).CommitTrans();
+      EXPECT_TRUE(rebuild.Done(*db));
+      EXPECT_EQ(OtherProgramRows(Folder / (name + ".mdb"), query), objects);
+      EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT a, b FROM Vista ORDER BY a", dbOpenSnapshot)),
+                (std::vector<std::string>{"x|1", "y|2", "z|3"}));
+      db->Execute("INSERT INTO K VALUES ('w', '4')", dbFailOnError);
+      EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT a FROM Bitacora", dbOpenSnapshot)), std::vector<std::string>{"w"});
+      EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT id, a FROM Hija ORDER BY id", dbOpenSnapshot)),
+                (std::vector<std::string>{"1|y", "2|z", "3|x"}));
+      db->Close();
+    }
+  }
+}
+
+// When a relationship to the table would not hold after the rebuild, the
+// rebuild is refused and every table stays as it was, the relationships in force.
+TEST_F(Relationships, ARebuildThatWouldLeaveABrokenRelationshipIsRefusedWithNothingChanged) {
+  int n = 0;
+  for (const bool inTransaction : {false, true}) {
+    {
+      SCOPED_TRACE(std::string("a child's row without its parent") + (inTransaction ? ", in a transaction" : ""));
+      const std::string name = "h" + std::to_string(++n);
+      std::shared_ptr<Database> db = WithChild(name, "ON DELETE CASCADE", 2);
+      OtherProgram(Folder / (name + ".mdb"), "INSERT INTO Hija VALUES (3, 'nadie')", false);
+      if (inTransaction) Engine.Workspaces(0).BeginTrans();
+      for (const Rebuild& rebuild : kRebuilds) {
+        SCOPED_TRACE(rebuild.What);
+        EXPECT_EQ(ErrorOf([&] { rebuild.Run(*db); }), std::make_pair(ErrRelatedRecord, RelatedText("K", "Hija")));
+        db->TableDefs().Refresh();
+        EXPECT_FALSE(rebuild.Done(*db));
+      }
+      if (inTransaction) Engine.Workspaces(0).CommitTrans();
+      EXPECT_EQ(ErrorNumberOf([&] { db->Execute("INSERT INTO K VALUES ('w', '')", dbFailOnError); }), ErrZeroLength);
+      EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT id, a FROM Hija ORDER BY id", dbOpenSnapshot)),
+                (std::vector<std::string>{"1|y", "2|z", "3|nadie"}));
+      EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT a, b FROM K ORDER BY a", dbOpenSnapshot)),
+                (std::vector<std::string>{"x|1", "y|2", "z|3"}));
+      EXPECT_EQ(ErrorNumberOf([&] { db->Execute("INSERT INTO Hija VALUES (4, 'v')", dbFailOnError); }),
+                ErrRelatedRecord);
+      db->Close();
+    }
+    {
+      // The other program's parent keeps `u` unique by a rule of its own,
+      // which a table made from the layer's definition would not have.
+      SCOPED_TRACE(std::string("a key the table would no longer keep unique") +
+                   (inTransaction ? ", in a transaction" : ""));
+      const std::string file = Folder / ("u" + std::to_string(++n) + ".mdb");
+      std::shared_ptr<Database> db = Engine.Workspaces(0).CreateDatabase(file);
+      OtherProgram(file,
+                   "CREATE TABLE P (k TEXT, u TEXT UNIQUE);"
+                   "CREATE TABLE D (id INTEGER PRIMARY KEY, u TEXT REFERENCES P (u) ON DELETE CASCADE);"
+                   "INSERT INTO P VALUES ('1', 'a'); INSERT INTO P VALUES ('2', 'b');"
+                   "INSERT INTO D VALUES (1, 'a'); INSERT INTO D VALUES (2, 'b');");
+      if (inTransaction) Engine.Workspaces(0).BeginTrans();
+      EXPECT_EQ(ErrorOf([&] { db->Execute("ALTER TABLE P ADD CONSTRAINT PK_P PRIMARY KEY (k)", dbFailOnError); }),
+                std::make_pair(ErrNotUniquelyIndexed,
+                               std::string("Los campos especificados no están indexados de forma única en la tabla "
+                                           "'P', a la que hace referencia la tabla 'D'.")));
+      if (inTransaction) Engine.Workspaces(0).CommitTrans();
+      EXPECT_FALSE(HasPrimaryKey(*db, "P"));
+      EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT * FROM D ORDER BY id", dbOpenSnapshot)),
+                (std::vector<std::string>{"1|a", "2|b"}));
+      db->Execute("INSERT INTO D VALUES (3, 'a')", dbFailOnError);
+      EXPECT_EQ(ErrorNumberOf([&] { db->Execute("INSERT INTO D VALUES (4, 'c')", dbFailOnError); }), ErrRelatedRecord);
+      db->Close();
+    }
+  }
+}
 
 // SQLite's refusal names no table: the tables are found from what the
 // statement wrote, through its triggers and cascades too.
