@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <memory>
 
 #include "platform/db/Connection.h"
 #include "platform/db/Constants.h"
 #include "platform/db/JetError.h"
 #include "platform/db/JetFunctions.h"
+#include "platform/db/Query.h"
 
 namespace dao::detail {
 namespace {
@@ -61,6 +63,21 @@ void Bind(sqlite3_stmt* stmt, int index, std::string_view text) {
 void Step(Connection& c, sqlite3_stmt* stmt) {
   int rc = sqlite3_step(stmt);
   if (rc != SQLITE_DONE && rc != SQLITE_ROW) c.Fail(rc, Phase::Write);
+}
+
+// Runs the first statement of `sql` for its effect and leaves the rest
+// unread, as SQLite reads a schema's text. The statement lives until its
+// failure is told, so that the failure can be traced back to it.
+void RunFirst(Connection& c, const std::string& sql) {
+  FinishPendingFetches();
+  sqlite3_stmt* raw = nullptr;
+  int rc = sqlite3_prepare_v2(c.Db(), sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr);
+  std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt(raw, sqlite3_finalize);
+  if (rc == SQLITE_OK && raw != nullptr) {
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+    }
+  }
+  if (rc != SQLITE_OK && rc != SQLITE_DONE) c.Fail(rc, Phase::Write);
 }
 
 // True when the schema holds a table of that name.
@@ -401,27 +418,144 @@ bool IsEmpty(Connection& c, const TableDefinition& t) {
   return rc == SQLITE_DONE;
 }
 
+namespace {
+
+// While a table is made again its relationships are set aside, as SQLite's
+// own way to change a table has it: a table dropped with them in force takes
+// its related rows along (or refuses to go). SQLite's pragma cannot switch
+// them inside a transaction and a rebuild is often asked inside one; the
+// connection's setting can. The rename that ends a rebuild leaves every
+// other table, view and trigger as it was written, so what names the table
+// finds the new one. Both settings are put back however the rebuild ends.
+class SchemaChange {
+ public:
+  explicit SchemaChange(Connection& c) : Db_(c.Db()) {
+    // Changing a setting expires every statement: none may be halfway through its rows.
+    FinishPendingFetches();
+    sqlite3_db_config(Db_, SQLITE_DBCONFIG_ENABLE_FKEY, -1, &Relationships_);
+    sqlite3_db_config(Db_, SQLITE_DBCONFIG_LEGACY_ALTER_TABLE, -1, &Legacy_);
+    int now = 1;
+    sqlite3_db_config(Db_, SQLITE_DBCONFIG_ENABLE_FKEY, 0, &now);
+    sqlite3_db_config(Db_, SQLITE_DBCONFIG_LEGACY_ALTER_TABLE, 1, nullptr);
+    StillInForce = now != 0;
+  }
+  ~SchemaChange() {
+    sqlite3_db_config(Db_, SQLITE_DBCONFIG_LEGACY_ALTER_TABLE, Legacy_, nullptr);
+    sqlite3_db_config(Db_, SQLITE_DBCONFIG_ENABLE_FKEY, Relationships_, nullptr);
+  }
+  SchemaChange(const SchemaChange&) = delete;
+  SchemaChange& operator=(const SchemaChange&) = delete;
+
+  bool StillInForce = false;  // SQLite kept the relationships acting
+
+ private:
+  sqlite3* Db_;
+  int Relationships_ = 0;
+  int Legacy_ = 0;
+};
+
+// The names of the tables whose relationships point at `t`.
+std::vector<std::string> ChildrenOf(Connection& c, const TableDefinition& t) {
+  std::vector<std::string> children;
+  for (const Relationship& r : RelationshipsOf(c, SchemaOf(t), t.Name, true)) {
+    const bool known = std::any_of(children.begin(), children.end(),
+                                   [&](const std::string& name) { return SameName(name, r.Child); });
+    if (SameName(r.Parent, t.Name) && !known) children.push_back(r.Child);
+  }
+  return children;
+}
+
+// The indexes and triggers of `t` that its definition does not make (another
+// program's), with their text as it stands in the schema.
+std::vector<std::string> OtherProgramsObjects(Connection& c, const TableDefinition& t) {
+  sqlite3_stmt* stmt = c.Prepared("SELECT name, sql FROM " + std::string(SchemaOf(t)) +
+                                  ".sqlite_schema WHERE type IN ('index', 'trigger') AND tbl_name = ?1 "
+                                  "COLLATE NOCASE AND sql IS NOT NULL ORDER BY rowid");
+  StatementUse use(stmt);
+  Bind(stmt, 1, t.Name);
+  std::vector<std::string> objects;
+  int rc;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    const std::string name = Text(stmt, 0);
+    const bool ours = std::any_of(t.Indexes.begin(), t.Indexes.end(), [&](const IndexDef& index) {
+      return !index.Primary && SameName(name, t.Name + "$" + index.Name);
+    });
+    if (!ours) objects.push_back(Text(stmt, 1));
+  }
+  if (rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
+  return objects;
+}
+
+// Every relationship to the rebuilt table holds, or the rebuild is refused:
+// a child's row whose key the table lacks (the rows are those it had), or a
+// key the table no longer keeps unique (another program's rule it lost).
+void CheckChildren(Connection& c, const TableDefinition& t) {
+  for (const std::string& child : ChildrenOf(c, t)) {
+    sqlite3_stmt* stmt =
+        c.Prepared("SELECT 1 FROM pragma_foreign_key_check(?1, ?2) WHERE parent = ?3 COLLATE NOCASE LIMIT 1");
+    StatementUse use(stmt);
+    Bind(stmt, 1, child);
+    Bind(stmt, 2, SchemaOf(t));
+    Bind(stmt, 3, t.Name);
+    int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) RaiseJet(ErrRelatedRecord, {t.Name, child});
+    if (rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
+  }
+}
+
+}  // namespace
+
+std::vector<Relationship> RelationshipsOf(const Connection& c, std::string_view schema, std::string_view table,
+                                          bool mustRead) {
+  const std::string s(schema);
+  // One row per relationship (its first column); the parent by its own name.
+  const std::string sql = "SELECT m.name, coalesce((SELECT p.name FROM " + s +
+                          ".sqlite_schema AS p WHERE p.type = 'table' AND p.name = f.\"table\" COLLATE NOCASE), "
+                          "f.\"table\"), f.on_update, f.on_delete FROM " +
+                          s + ".sqlite_schema AS m, pragma_foreign_key_list(m.name, ?2) AS f "
+                          "WHERE m.type = 'table' AND f.seq = 0 AND (m.name = ?1 COLLATE NOCASE OR "
+                          "f.\"table\" = ?1 COLLATE NOCASE) ORDER BY m.rowid, f.id";
+  std::vector<Relationship> out;
+  sqlite3_stmt* raw = nullptr;
+  int rc = sqlite3_prepare_v2(c.Db(), sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr);
+  std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt(raw, sqlite3_finalize);
+  if (rc == SQLITE_OK) {
+    Bind(raw, 1, table);
+    Bind(raw, 2, schema);
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+      out.push_back({Text(raw, 1), Text(raw, 0), Text(raw, 2), Text(raw, 3)});
+    }
+  }
+  if (rc != SQLITE_OK && rc != SQLITE_DONE && mustRead) c.Fail(rc, Phase::Read);
+  return out;
+}
+
 void RebuildTable(Connection& c, const TableDefinition& table) {
+  SchemaChange change(c);
   Atomically(c, [&] {
     const std::string_view schema = SchemaOf(table);
+    if (change.StillInForce) {
+      // Dropped with its relationships acting, the table would take its children's rows along.
+      const std::vector<std::string> children = ChildrenOf(c, table);
+      if (!children.empty()) RaiseJet(ErrRelatedRecord, {table.Name, children.front()});
+    }
+    const std::vector<std::string> others = OtherProgramsObjects(c, table);
     if (IsEmpty(c, table)) {
       // Nothing to carry over: made again in place, since a rename rewrites the whole schema.
       c.Exec("DROP TABLE " + Qualified(schema, table.Name));
       c.Exec(CreateSql(table, table.Name));
-      for (const IndexDef& index : table.Indexes) {
-        if (!index.Primary) c.Exec(IndexSql(table, index));
-      }
-      WriteDefinition(c, table);
-      return;
+    } else {
+      c.Exec(CreateSql(table, "_dao_rebuild"));
+      c.Exec("INSERT INTO " + Qualified(schema, "_dao_rebuild") + " SELECT * FROM " + Qualified(schema, table.Name));
+      c.Exec("DROP TABLE " + Qualified(schema, table.Name));
+      c.Exec("ALTER TABLE " + Qualified(schema, "_dao_rebuild") + " RENAME TO " + QuoteName(table.Name));
     }
-    c.Exec(CreateSql(table, "_dao_rebuild"));
-    c.Exec("INSERT INTO " + Qualified(schema, "_dao_rebuild") + " SELECT * FROM " + Qualified(schema, table.Name));
-    c.Exec("DROP TABLE " + Qualified(schema, table.Name));
-    c.Exec("ALTER TABLE " + Qualified(schema, "_dao_rebuild") + " RENAME TO " + QuoteName(table.Name));
     for (const IndexDef& index : table.Indexes) {
       if (!index.Primary) c.Exec(IndexSql(table, index));
     }
+    for (const std::string& sql : others) RunFirst(c, sql);
     WriteDefinition(c, table);
+    CheckChildren(c, table);
   });
 }
 
@@ -435,7 +569,7 @@ void AddIndex(Connection& c, const TableDefinition& table, const IndexDef& index
 void DropTable(Connection& c, const TableDefinition& table) {
   const std::string_view schema = SchemaOf(table);
   Atomically(c, [&] {
-    c.Exec("DROP TABLE " + Qualified(schema, table.Name));
+    RunFirst(c, "DROP TABLE " + Qualified(schema, table.Name));
     if (TableIn(c, schema, "_dao_fields")) {
       for (const char* catalog : {"_dao_fields", "_dao_indexes"}) {
         sqlite3_stmt* stmt = c.Prepared("DELETE FROM " + Qualified(schema, catalog) + " WHERE tbl=?1");

@@ -22,7 +22,11 @@
 // AllowZeroLength set) rebuilds the table from its new definition inside one
 // savepoint: created anew, rows copied, old table dropped, indexes made again.
 // If the rows break the new rule, nothing changes and the rule's error is
-// raised.
+// raised. Other programs may have related their tables to it: relationships
+// are set aside meanwhile, so that no other table loses a row or a key, and
+// the rebuild is refused when a relationship to the table does not hold
+// afterwards. Another program's indexes and triggers of the table come back
+// as it wrote them.
 //
 // A connection may also have temporary tables of its own (SQLite's temp
 // schema), which no other connection sees and which go with the connection.
@@ -98,6 +102,20 @@ void CreateTable(Connection& c, const TableDefinition& table);
 /// file's table `name`. Errors: 3078 the file has no such table, 3010 the
 /// connection has a temporary table of that name already.
 void CreateTemporaryCopy(Connection& c, std::string_view name);
+
+/// A relationship declared by another program: the child's rows refer to the parent's key.
+struct Relationship {
+  std::string Parent;
+  std::string Child;
+  std::string OnUpdate;  // NO ACTION, RESTRICT, SET NULL, SET DEFAULT or CASCADE
+  std::string OnDelete;
+};
+
+/// The relationships of `schema` ("main" or "temp") in which `table` is the
+/// parent or the child. A failure to read them is raised when `mustRead`,
+/// else what was read is answered (for the failure path of another error).
+std::vector<Relationship> RelationshipsOf(const Connection& c, std::string_view schema, std::string_view table,
+                                          bool mustRead);
 
 /// Makes the table follow its changed definition, rows kept (see above).
 void RebuildTable(Connection& c, const TableDefinition& table);

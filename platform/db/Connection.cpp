@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <charconv>
 
 #include "platform/db/Catalog.h"
@@ -48,9 +49,161 @@ std::string_view After(std::string_view message, std::string_view prefix) {
   RaiseJet(number, {field});
 }
 
+// One table a statement writes, as SQLite asks leave to write it.
+struct Write {
+  int Action = 0;  // SQLITE_INSERT, SQLITE_UPDATE, SQLITE_DELETE or SQLITE_DROP_TABLE
+  std::string Table;
+  std::string Schema;
+};
+
+int NoteWrite(void* writes, int action, const char* table, const char*, const char* schema, const char*) {
+  const bool write = action == SQLITE_INSERT || action == SQLITE_UPDATE || action == SQLITE_DELETE ||
+                     action == SQLITE_DROP_TABLE;
+  if (!write || table == nullptr || schema == nullptr || IsReservedName(table)) return SQLITE_OK;
+  auto& list = *static_cast<std::vector<Write>*>(writes);
+  // An UPDATE asks once for each column it sets.
+  const bool known = std::any_of(list.begin(), list.end(), [&](const Write& w) {
+    return w.Action == action && w.Table == table && w.Schema == schema;
+  });
+  if (!known) list.push_back({action, table, schema});
+  return SQLITE_OK;
+}
+
+// The tables the statement that a relationship just refused writes: its
+// target first, then what its triggers and cascades write. The failed
+// statement is the one whose reset tells the refusal; its text prepared
+// again, under an authorizer, lists the writes.
+std::vector<Write> RefusedWrites(sqlite3* db) {
+  std::vector<Write> writes;
+  for (sqlite3_stmt* s = sqlite3_next_stmt(db, nullptr); s != nullptr; s = sqlite3_next_stmt(db, s)) {
+    if (sqlite3_stmt_readonly(s) || sqlite3_stmt_busy(s) || sqlite3_reset(s) != SQLITE_CONSTRAINT_FOREIGNKEY) continue;
+    const char* sql = sqlite3_sql(s);
+    if (sql == nullptr) break;
+    sqlite3_set_authorizer(db, NoteWrite, &writes);
+    sqlite3_stmt* again = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &again, nullptr);
+    sqlite3_finalize(again);
+    sqlite3_set_authorizer(db, nullptr, nullptr);
+    break;
+  }
+  return writes;
+}
+
+// True when a relationship refuses to let go of its parent's row: it
+// neither follows the parent's change nor sets its own key to Null.
+bool Holds(std::string_view action) { return action != "CASCADE" && action != "SET NULL"; }
+
+void AddName(std::vector<std::string>& names, const std::string& name) {
+  if (std::none_of(names.begin(), names.end(), [&](const std::string& n) { return SameName(n, name); })) {
+    names.push_back(name);
+  }
+}
+
+// "A' o 'B": several names in one "|" of a text that quotes it.
+std::string JoinNames(const std::vector<std::string>& names) {
+  std::string out;
+  for (std::size_t i = 0; i < names.size(); ++i) out += (i ? "' o '" : "") + names[i];
+  return out;
+}
+
+// The first row that breaks a relationship, as a commit finds it, table by
+// table: a relationship that cannot be checked (to columns that are no key)
+// does not hide the others.
+void BrokenRelationship(sqlite3* db, std::vector<std::string>& parents, std::vector<std::string>& children) {
+  for (const char* schema : {"main", "temp"}) {
+    const std::string tables = std::string("SELECT name FROM ") + schema +
+                               ".sqlite_schema AS m WHERE type = 'table' AND EXISTS "
+                               "(SELECT 1 FROM pragma_foreign_key_list(m.name, ?1))";
+    sqlite3_stmt* list = nullptr;
+    if (sqlite3_prepare_v2(db, tables.c_str(), -1, &list, nullptr) == SQLITE_OK) {
+      sqlite3_bind_text(list, 1, schema, -1, SQLITE_STATIC);
+      while (parents.empty() && sqlite3_step(list) == SQLITE_ROW) {
+        sqlite3_stmt* check = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT \"table\", parent FROM pragma_foreign_key_check(?1, ?2) LIMIT 1", -1,
+                               &check, nullptr) == SQLITE_OK) {
+          sqlite3_bind_value(check, 1, sqlite3_column_value(list, 0));
+          sqlite3_bind_text(check, 2, schema, -1, SQLITE_STATIC);
+          if (sqlite3_step(check) == SQLITE_ROW && sqlite3_column_text(check, 0) && sqlite3_column_text(check, 1)) {
+            children.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)));
+            parents.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(check, 1)));
+          }
+        }
+        sqlite3_finalize(check);
+      }
+    }
+    sqlite3_finalize(list);
+    if (!parents.empty()) return;
+  }
+}
+
+// A relationship refused a write. SQLite's words name no table, so they are
+// found: among the relationships of the tables the statement writes, those
+// that could refuse it (a row written into a child needs its parent; a
+// parent's row deleted or its key changed needs a child that lets go of it);
+// else any relationship of those tables; else, at a commit, the broken row
+// that is still there.
+[[noreturn]] void RaiseRelated(const Connection& c) {
+  std::vector<std::string> parents, children;
+  if (c.IsOpen()) {
+    sqlite3* db = c.Db();
+    const std::vector<Write> writes = RefusedWrites(db);
+    for (bool any : {false, true}) {
+      for (const Write& w : writes) {
+        for (const Relationship& r : RelationshipsOf(c, w.Schema, w.Table, false)) {
+          const bool asChild = SameName(r.Child, w.Table) && (w.Action == SQLITE_INSERT || w.Action == SQLITE_UPDATE);
+          const bool asParent = SameName(r.Parent, w.Table) &&
+                                ((w.Action == SQLITE_UPDATE && Holds(r.OnUpdate)) ||
+                                 ((w.Action == SQLITE_DELETE || w.Action == SQLITE_DROP_TABLE) && Holds(r.OnDelete)));
+          if (any || asChild || asParent) {
+            AddName(parents, r.Parent);
+            AddName(children, r.Child);
+          }
+        }
+      }
+      if (!parents.empty()) break;
+    }
+    if (parents.empty()) BrokenRelationship(db, parents, children);
+  }
+  if (parents.empty()) parents = children = {"?"};
+  RaiseJet(ErrRelatedRecord, {JoinNames(parents), JoinNames(children)});
+}
+
+// One name in double quotes, its doubled quotes made single; `text` goes on after it.
+std::string QuotedName(std::string_view& text) {
+  std::string name;
+  if (text.empty() || text.front() != '"') return name;
+  std::size_t i = 1;
+  for (; i < text.size(); ++i) {
+    if (text[i] == '"') {
+      if (i + 1 < text.size() && text[i + 1] == '"') {
+        name += '"';
+        ++i;
+        continue;
+      }
+      ++i;
+      break;
+    }
+    name += text[i];
+  }
+  text.remove_prefix(i);
+  return name;
+}
+
+constexpr std::string_view kMismatch = "foreign key mismatch - ";
+
+// "foreign key mismatch - "child" referencing "parent"": a relationship to
+// columns of the parent that are no key of it refuses every write to either.
+[[noreturn]] void RaiseMismatch(std::string_view message) {
+  std::string_view rest = After(message, kMismatch);
+  const std::string child = QuotedName(rest);
+  rest = After(rest, " referencing ");
+  const std::string parent = QuotedName(rest);
+  RaiseJet(ErrNotUniquelyIndexed, {parent, child});
+}
+
 // A refused row says why: only a key or a unique index is a duplicate, and
 // a relationship or a trigger is told as itself.
-[[noreturn]] void RaiseConstraint(int extended, std::string_view message) {
+[[noreturn]] void RaiseConstraint(const Connection& c, int extended, std::string_view message) {
   switch (extended) {
     case SQLITE_CONSTRAINT_PRIMARYKEY:
     case SQLITE_CONSTRAINT_UNIQUE:
@@ -61,7 +214,7 @@ std::string_view After(std::string_view message, std::string_view prefix) {
     case SQLITE_CONSTRAINT_CHECK:
       RaiseCheck(After(message, "CHECK constraint failed: "));
     case SQLITE_CONSTRAINT_FOREIGNKEY:
-      RaiseJet(ErrRelatedRecord);
+      RaiseRelated(c);
     case SQLITE_CONSTRAINT_TRIGGER:
       // RAISE(ABORT, 'text') in a trigger: its text is the whole message.
       if (!message.empty()) RaiseJet(ErrValidationText, {message});
@@ -176,7 +329,7 @@ void Connection::Fail(int rc, Phase phase) const {
       if (phase == Phase::Open) RaiseJet(ErrDatabaseLocked, {Options_.DisplayPath});
       RaiseJet(phase == Phase::Save ? ErrSaveLocked : ErrUpdateLocked);
     case SQLITE_CONSTRAINT:
-      RaiseConstraint(extended, message);
+      RaiseConstraint(*this, extended, message);
     case SQLITE_READONLY:
       RaiseJet(ErrReadOnly);
     case SQLITE_FULL:
@@ -191,6 +344,7 @@ void Connection::Fail(int rc, Phase phase) const {
     default:
       break;
   }
+  if (StartsWith(message, kMismatch)) RaiseMismatch(message);
   if (StartsWith(message, "no such table: ")) RaiseJet(ErrNoSuchTable, {After(message, "no such table: ")});
   if (StartsWith(message, "no such column: ")) RaiseJet(ErrTooFewParameters, {"1"});
   if (message.find("values were supplied") != std::string_view::npos ||

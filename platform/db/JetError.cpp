@@ -53,7 +53,7 @@ const std::map<int, std::string_view> kTexts{
     {3186, "No se pudo guardar; actualmente bloqueado por otro usuario."},
     {3191, "No se puede definir el campo '|' más de una vez."},
     {3201, "No se puede agregar, modificar o eliminar el registro porque se necesita un registro relacionado en "
-           "otra tabla o porque otra tabla contiene registros relacionados con él."},
+           "la tabla '|' o porque la tabla '|' contiene registros relacionados con él."},
     {3204, "La base de datos ya existe."},
     {3219, "Operación no válida."},
     {3251, "La operación no es válida para este tipo de objeto."},
@@ -72,6 +72,8 @@ const std::map<int, std::string_view> kTexts{
     {3346, "El número de valores de la consulta y el número de campos de destino son diferentes."},
     {3349, "Desbordamiento de campo numérico."},
     {3360, "Consulta demasiado compleja."},
+    {3374, "Los campos especificados no están indexados de forma única en la tabla '|', a la que hace referencia "
+           "la tabla '|'."},
     {3375, "La tabla '|' ya tiene un índice llamado '|'."},
     {3376, "La tabla '|' no existe."},
     {3420, "El objeto no es válido o ya no está establecido."},

@@ -74,6 +74,7 @@ inline constexpr int ErrUnrecognizedFormat = 3343;
 inline constexpr int ErrValueCount = 3346;
 inline constexpr int ErrNumericOverflow = 3349;
 inline constexpr int ErrQueryTooComplex = 3360;
+inline constexpr int ErrNotUniquelyIndexed = 3374;  // a relationship to columns that are no key
 inline constexpr int ErrIndexExists = 3375;
 inline constexpr int ErrTableMissing = 3376;
 inline constexpr int ErrObjectInvalid = 3420;

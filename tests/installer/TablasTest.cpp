@@ -1,5 +1,6 @@
 // The schedule tables and the work tables as a first run leaves them.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -221,6 +222,71 @@ INSTANTIATE_TEST_SUITE_P(
                                    dao::ErrItemNotFound,
                                    1}),
     [](const auto& caso) { return std::string(caso.param.Nombre); });
+
+// Another program's table related to F0917PATRIM by its key, in each way a
+// relationship can follow its parent's rows: the run lets the table's
+// columns take empty text, and every row and key of the related table stays.
+struct CasoRelacionada {
+  const char* Nombre;
+  const char* Accion;
+  friend void PrintTo(const CasoRelacionada& c, std::ostream* os) { *os << c.Nombre; }
+};
+
+class Relacionada : public Instalador, public ::testing::WithParamInterface<CasoRelacionada> {};
+
+constexpr std::string_view kClavePatrimonio =
+    "tip_doc_d, doc_id_d, periodo, formulario, tip_informacion, tip_movimiento1, tip_movimiento2, ind_moneda";
+
+TEST_P(Relacionada, ATableRelatedToThePatrimonyTableKeepsEveryRowAndKey) {
+  const CasoRelacionada& caso = GetParam();
+  const std::vector<std::string> monedas = {"001", "002", "003", "004", "005", "006", "007", "008", "009", "010"};
+  Filas antes;
+  {
+    // The table as a run before its columns took empty text left it.
+    auto db = Abre();
+    db->Execute(kSinClaveF0917, dao::dbFailOnError);
+    db->Execute("ALTER TABLE F0917PATRIM ADD CONSTRAINT PK_F0917PATRIM PRIMARY KEY (" + std::string(kClavePatrimonio) +
+                    ")",
+                dao::dbFailOnError);
+    for (const std::string& moneda : monedas) db->Execute(FilaPatrimonio(moneda.c_str(), "100"), dao::dbFailOnError);
+    sqlite3* otro = nullptr;
+    ASSERT_EQ(sqlite3_open(Muestra.Layout().Database.c_str(), &otro), SQLITE_OK);
+    const std::string relacion = "CREATE TABLE Anexo (id INTEGER PRIMARY KEY, tip_doc_d INTEGER, doc_id_d TEXT, "
+                                 "periodo TEXT, formulario TEXT, tip_informacion TEXT, tip_movimiento1 TEXT, "
+                                 "tip_movimiento2 TEXT, ind_moneda TEXT, FOREIGN KEY (" +
+                                 std::string(kClavePatrimonio) + ") REFERENCES F0917PATRIM (" +
+                                 std::string(kClavePatrimonio) + ") " + caso.Accion + ")";
+    EXPECT_EQ(sqlite3_exec(otro, relacion.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(otro);
+    sqlite3_close(otro);
+    for (std::size_t i = 0; i < monedas.size(); ++i) {
+      db->Execute("INSERT INTO Anexo VALUES (" + std::to_string(i + 1) +
+                      ", 6, '20100000001', '2002', '0917', '01', '01', '01', '" + monedas[i] + "')",
+                  dao::dbFailOnError);
+    }
+    antes = LeeFilas(*db, "SELECT * FROM Anexo");
+  }
+  ASSERT_EQ(antes.size(), 10u);
+  ASSERT_EQ(Ejecuta(), 0);
+  EXPECT_TRUE(Usuario.Messages().empty());
+  auto db = Abre();
+  EXPECT_EQ(LeeFilas(*db, "SELECT * FROM Anexo"), antes);
+  EXPECT_EQ(LeeFilas(*db, "SELECT count(*) FROM F0917PATRIM"), Filas{{"10"}});
+  for (const char* columna : {"des_movimiento2", "mto_01012002", "mto_31122002", "ctd_movimiento"}) {
+    EXPECT_TRUE(db->TableDefs("F0917PATRIM")->Fields(columna).AllowZeroLength()) << columna;
+  }
+  // The relationship still holds, on the table the run made again.
+  EXPECT_EQ(ErrorNumberOf([&] {
+              db->Execute("INSERT INTO Anexo VALUES (11, 6, '20100000001', '2002', '0917', '01', '01', '01', '011')",
+                          dao::dbFailOnError);
+            }),
+            dao::ErrRelatedRecord);
+}
+
+INSTANTIATE_TEST_SUITE_P(Instalador, Relacionada,
+                         ::testing::Values(CasoRelacionada{"Cascade", "ON DELETE CASCADE"},
+                                           CasoRelacionada{"SetNull", "ON DELETE SET NULL"},
+                                           CasoRelacionada{"Plain", ""}),
+                         [](const auto& caso) { return std::string(caso.param.Nombre); });
 
 // A stop at the moment a key statement starts (the program killed there, in
 // a child process) leaves no table without its key; the next run completes.

@@ -263,8 +263,8 @@ TEST_F(Grabacion, ASaveThatFailsMidwayLeavesThePreviousVersionWhole) {
        "CREATE TABLE Clases (Clase TEXT PRIMARY KEY); "
        "ALTER TABLE DET ADD COLUMN Clase TEXT DEFAULT 'X' REFERENCES Clases (Clase)",
        "Error tecnico:  3201\nNo se puede agregar, modificar o eliminar el registro porque se necesita un registro "
-       "relacionado en otra tabla o porque otra tabla contiene registros relacionados con él.\nIntente nuevamente "
-       "por favor.",
+       "relacionado en la tabla 'Clases' o porque la tabla 'DET' contiene registros relacionados con él.\nIntente "
+       "nuevamente por favor.",
        "INSERT INTO Clases VALUES ('X')"},
   };
   AbreGuardada(kGarcia, [&](Frm0917& f) {
