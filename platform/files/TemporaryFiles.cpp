@@ -99,7 +99,7 @@ namespace detail {
 int CreateTemporary(const std::string& target, std::string& tempName) {
   for (;;) {
     tempName = NextTemporaryName(target);
-    const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0) {
       ::flock(fd, LOCK_EX | LOCK_NB);  // a file system without locks still has the process number
       return fd;

@@ -54,8 +54,8 @@ class WorkFile {
 
 namespace detail {
 
-/// Creates a temporary file beside the native path `target`, new, locked by
-/// this process; answers its descriptor and sets `tempName`. Raises as
+/// Creates a temporary file beside the native path `target`, new (never
+/// through a link), locked by this process; answers its descriptor and sets `tempName`. Raises as
 /// RaiseFileError.
 int CreateTemporary(const std::string& target, std::string& tempName);
 

@@ -21,6 +21,7 @@
 #include "summary/TextoEnvio.h"
 #include "tests/summary/ResumenFixture.h"
 #include "tests/support/OtherProgram.h"
+#include "tests/support/TestSupport.h"
 
 namespace kr::testing {
 namespace {
@@ -158,6 +159,33 @@ TEST_F(Efectivo, TheNextRunRemovesTheTextOfAKilledOne) {
   esperados.insert(std::string(kClave) + ".txt");
   EXPECT_EQ(Archivos("TMP"), esperados);
   EXPECT_EQ(Lee("TMP/87654321"), "ajeno");
+}
+
+// RPT and TMP may be shared with other users and programs: a link planted
+// under the next report's name or a copy's is replaced by the summary, and
+// the file it led to is untouched.
+TEST_F(Efectivo, LinksPlantedUnderItsFilesNamesAreReplacedAndWhatTheyLedToIsUntouched) {
+  namespace fs = std::filesystem;
+  TempFolder ajena;
+  const fs::path programa = Muestra.Layout().ProgramFolder;
+  const std::string clave(kClave);
+  const std::string nombres[] = {"RPT/00000001.PRN", "RPT/" + clave + ".PRN", "TMP/" + clave + ".txt"};
+  for (const std::string& n : nombres) {
+    const std::string destino = ajena / fs::path(n).filename().string();
+    ajena.Write(fs::path(n).filename().string(), "ajeno");
+    fs::create_symlink(destino, programa / n);
+  }
+
+  ASSERT_EQ(Corre(kLinea), 0);
+  EXPECT_TRUE(Usuario.Messages().empty());
+  for (const std::string& n : nombres) {
+    SCOPED_TRACE(n);
+    EXPECT_FALSE(fs::is_symlink(programa / n));
+    EXPECT_EQ(ajena.Read(fs::path(n).filename().string()), "ajeno");
+  }
+  EXPECT_EQ(Lee("RPT/" + clave + ".PRN"), Lee("RPT/00000001.PRN"));
+  EXPECT_EQ(Lee("TMP/" + clave + ".txt").substr(0, 34), "DOCUMENTO      : 123456789012345\r\n");
+  EXPECT_EQ(Filas("SELECT Archivo FROM SPOOL"), std::vector<std::string>{"00000001.PRN"});
 }
 
 // The spool's row stands only with its file: neither is left when the
