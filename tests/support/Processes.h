@@ -1,11 +1,14 @@
-//===- Processes.h - Code run as another user -----------------------------===//
+//===- Processes.h - Code run as another user, or in a run that is killed ===//
 #pragma once
 
 #include <grp.h>
 #include <pwd.h>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <functional>
 #include <optional>
 
@@ -44,6 +47,40 @@ inline std::optional<int> RunAs(uid_t user, gid_t group, const std::function<int
   int status = 0;
   if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 255) return std::nullopt;
   return WEXITSTATUS(status);
+}
+
+/// Runs `body` in a child process killed with SIGKILL once `body` returns,
+/// and answers once that process and every process it started are gone:
+/// whatever they do after its death is done by then. False when the run did
+/// not end by that kill.
+inline bool RunKilled(const std::function<void()>& body) {
+  const pid_t keeper = ::fork();
+  if (keeper < 0) return false;
+  if (keeper == 0) {
+    // The processes the run leaves come to the keeper when it dies, to be waited for.
+    if (::prctl(PR_SET_CHILD_SUBREAPER, 1) != 0) ::_exit(1);
+    const pid_t run = ::fork();
+    if (run == 0) {
+      try {
+        body();
+      } catch (...) {
+      }
+      ::kill(::getpid(), SIGKILL);
+    }
+    bool killed = false;
+    for (;;) {
+      int status = 0;
+      const pid_t ended = ::waitpid(-1, &status, 0);
+      if (ended < 0 && errno == EINTR) continue;
+      if (ended < 0) break;
+      if (ended == run) killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+    }
+    ::_exit(run > 0 && killed ? 0 : 1);
+  }
+  int status = 0;
+  while (::waitpid(keeper, &status, 0) < 0 && errno == EINTR) {
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace kr::testing

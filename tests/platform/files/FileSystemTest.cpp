@@ -236,41 +236,82 @@ pid_t EndedProcess() {
 }
 
 // A killed program leaves its temporaries; the next write in that folder
-// removes those of processes that are gone and nobody holds, and nothing else.
+// removes those a dead run of this system left, and nothing else: a name of
+// that form another user or program put there stays, and so does whatever
+// it is another name of.
 TEST_F(FileSystemTest, WritingAFolderRemovesTheTemporariesOfEndedProcesses) {
-  const std::string folder = root.Path() + "/KR/RPT";
+  const std::string folder = root / "KR/RPT";
   const std::string ended = std::to_string(EndedProcess());
   const std::string running = std::to_string(::getppid());
+  const bool asRoot = ::geteuid() == 0;
+  enum class Kind { File, Held, AnotherUsers, SecondName, Link, Folder, Pipe };
   struct Case {
     std::string name;
+    Kind kind;
     bool stays;
+    const char* what;
+    const char* of = nullptr;  // the file a second name or a link is of
   } cases[] = {
-      {".00000001.PRN." + ended + ".0.tmp", false},
-      {".00000002.PRN." + running + ".0.tmp", true},
-      {".00000003.PRN." + ended + ".1.tmp", true},  // held: a process of another machine
-      {".00000004.PRN." + ended + ".x.tmp", true},
-      {".00000005.PRN.tmp", true},
-      {"00000006.PRN." + ended + ".0.tmp", true},
-      {"." + ended + ".0.tmp", true},
-      {".00000007.PRN.0.0.tmp", true},
+      {".00000001.PRN." + ended + ".0.tmp", Kind::File, false, "a dead run's"},
+      {".87654321." + ended + ".3.tmp", Kind::File, false, "a dead run's, beside a file of its name"},
+      {".00000002.PRN." + running + ".0.tmp", Kind::File, true, "a running process's"},
+      {".00000003.PRN." + ended + ".1.tmp", Kind::Held, true, "held: a process of another machine"},
+      {".00000004.PRN." + ended + ".x.tmp", Kind::File, true, "no counter"},
+      {".00000005.PRN.tmp", Kind::File, true, "no process"},
+      {"00000006.PRN." + ended + ".0.tmp", Kind::File, true, "not hidden"},
+      {"." + ended + ".0.tmp", Kind::File, true, "no name"},
+      {".00000007.PRN.0.0.tmp", Kind::File, true, "process 0"},
+      {".00000002.prn." + ended + ".0.tmp", Kind::SecondName, true, "a second name of a report", "00000002.prn"},
+      {".00000001.PRN." + ended + ".1.tmp", Kind::Link, true, "a link to a report", "00000001.PRN"},
+      {".00000008.PRN." + ended + ".0.tmp", Kind::AnotherUsers, true, "another user's"},
+      {".00000010.PRN." + ended + ".0.tmp", Kind::Folder, true, "a folder"},
+      {".00000011.PRN." + ended + ".0.tmp", Kind::Pipe, true, "a pipe"},
   };
-  for (const Case& c : cases) root.Write("KR/RPT/" + c.name, "a medias");
-  const int held = ::open((folder + "/" + cases[2].name).c_str(), O_RDONLY | O_CLOEXEC);
-  ASSERT_EQ(::flock(held, LOCK_EX), 0);
-  // A work file and its hidden name, one file; and a hidden name beside another file.
-  root.Write("KR/RPT/12345678", "texto");
-  ASSERT_EQ(::link((folder + "/12345678").c_str(), (folder + "/.12345678." + ended + ".2.tmp").c_str()), 0);
-  root.Write("KR/RPT/.87654321." + ended + ".3.tmp", "");
   root.Write("KR/RPT/87654321", "ajeno");
+  int held = -1;
+  for (const Case& c : cases) {
+    if (c.kind == Kind::AnotherUsers && !asRoot) continue;  // only root can give a file to another user
+    const std::string path = folder + "/" + c.name;
+    switch (c.kind) {
+      case Kind::File:
+      case Kind::Held:
+      case Kind::AnotherUsers:
+        root.Write("KR/RPT/" + c.name, "a medias");
+        break;
+      case Kind::SecondName:
+        ASSERT_EQ(::link((folder + "/" + c.of).c_str(), path.c_str()), 0);
+        break;
+      case Kind::Link:
+        std::filesystem::create_symlink(c.of, path);
+        break;
+      case Kind::Folder:
+        root.MakeFolder("KR/RPT/" + c.name);
+        break;
+      case Kind::Pipe:
+        ASSERT_EQ(::mkfifo(path.c_str(), 0666), 0);
+        break;
+    }
+    if (c.kind == Kind::Held) {
+      held = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+      ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    }
+    if (c.kind == Kind::AnotherUsers) {
+      ASSERT_EQ(::chown(path.c_str(), kr::testing::AnotherUserThan(::geteuid()), static_cast<gid_t>(-1)), 0);
+    }
+  }
 
   WriteFileAtomically(root.Program("KR\\RPT\\00000009.PRN"), "nuevo");
   ::close(held);
 
   std::set<std::string> expected{"00000001.PRN", "00000002.prn", "00000009.PRN", "87654321"};
   for (const Case& c : cases) {
+    if (c.kind == Kind::AnotherUsers && !asRoot) continue;
+    EXPECT_EQ(std::filesystem::exists(std::filesystem::symlink_status(folder + "/" + c.name)), c.stays) << c.what;
     if (c.stays) expected.insert(c.name);
   }
   EXPECT_EQ(Names(folder), expected);
+  EXPECT_EQ(root.Read("KR/RPT/00000001.PRN"), "uno");
+  EXPECT_EQ(root.Read("KR/RPT/00000002.prn"), "dos");
   EXPECT_EQ(root.Read("KR/RPT/87654321"), "ajeno");
   // Another folder's are left to writes there.
   root.Write("KR/TMP/.KR000.INI." + ended + ".0.tmp", "");
