@@ -4,8 +4,8 @@
 // CR LF, an empty line written as one blank, a Chr(15) line after every 80
 // lines. It is written to a new file with a random eight-digit name in the
 // work folder, which Main copies under the key's name and deletes. It is the
-// run's work file (vb::WorkFile): a run killed before deleting it leaves it
-// marked as its own, and the next run that writes there removes it.
+// run's work file (vb::WorkFile): should the run be killed before deleting
+// it, the work file's watcher deletes it.
 //
 //   DOCUMENTO      : 10076543211
 //   RAZON SOCIAL   : GARCIA PEREZ JUAN C

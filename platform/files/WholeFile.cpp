@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <utility>
 
 #include "platform/files/NativePath.h"
 #include "platform/files/SystemError.h"
@@ -19,13 +20,33 @@ constexpr int kMostLinks = 40;
 
 // A settings file may be a link to one kept elsewhere: the write goes to the
 // file the chain of links ends at, so the links stay and that file changes.
-std::string LinkedFile(std::string native) {
+// Only links of this user's or root's lead on: in a folder others may write,
+// another user's link would make this user write wherever that user chose.
+// Each link is read through the descriptor its owner was checked on, so no
+// other link can take its place in between.
+std::string OwnLinksEnd(std::string native) {
   for (int hops = 0; hops < kMostLinks; ++hops) {
+    const int fd = ::open(native.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return native;  // nothing there yet; the write itself tells the rest
     struct stat st {};
-    if (::lstat(native.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return native;
+    if (::fstat(fd, &st) != 0) {
+      const int err = errno;
+      ::close(fd);
+      detail::RaiseFileError(err, native);
+    }
+    if (!S_ISLNK(st.st_mode)) {
+      ::close(fd);
+      return native;
+    }
+    if (st.st_uid != ::geteuid() && st.st_uid != 0) {
+      ::close(fd);
+      Raise(ErrPathFileAccess);
+    }
     std::string target(PATH_MAX, '\0');
-    const ssize_t length = ::readlink(native.c_str(), target.data(), target.size());
-    if (length < 0) detail::RaiseFileError(errno, native);
+    const ssize_t length = ::readlinkat(fd, "", target.data(), target.size());
+    const int err = errno;
+    ::close(fd);
+    if (length < 0) detail::RaiseFileError(err, native);
     if (static_cast<std::size_t>(length) >= target.size() || length == 0) Raise(ErrPathFileAccess);
     target.resize(static_cast<std::size_t>(length));
     native = target.front() == '/' ? target : detail::ParentFolder(native) + "/" + target;
@@ -33,9 +54,17 @@ std::string LinkedFile(std::string native) {
   detail::RaiseFileError(ELOOP, native);
 }
 
+// The native path a write of `path` replaces.
+std::string WrittenPath(std::string_view path, Links links) {
+  std::string native = NativePath(path);
+  return links == Links::FollowOwn ? OwnLinksEnd(std::move(native)) : native;
+}
+
 // A file its user may not write is not replaced, though its folder would allow it.
 void RequireWritable(const std::string& native) {
-  if (::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0) detail::RaiseFileError(errno, native);
+  if (::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0) {
+    detail::RaiseFileError(errno, native);
+  }
 }
 
 // The new file takes the old one's owner, group and mode; a user who may
@@ -78,12 +107,14 @@ std::string ReadFileBytes(std::string_view path) {
   }
 }
 
-void WriteFileAtomically(std::string_view path, std::string_view bytes) {
-  const std::string native = LinkedFile(NativePath(path));
+void WriteFileAtomically(std::string_view path, std::string_view bytes, Links links) {
+  const std::string native = WrittenPath(path, links);
+  // The name itself, not what a link there leads to: the rename replaces the link.
   struct stat old {};
-  const bool replacing = ::stat(native.c_str(), &old) == 0;
-  if (replacing && S_ISDIR(old.st_mode)) Raise(ErrPathFileAccess);
-  if (replacing && S_ISREG(old.st_mode)) RequireWritable(native);
+  const bool existing = ::lstat(native.c_str(), &old) == 0;
+  if (existing && S_ISDIR(old.st_mode)) Raise(ErrPathFileAccess);
+  const bool replacing = existing && S_ISREG(old.st_mode);
+  if (replacing) RequireWritable(native);
 
   detail::RemoveStaleTemporaries(detail::ParentFolder(native));
   std::string tempName;
@@ -106,10 +137,10 @@ void WriteFileAtomically(std::string_view path, std::string_view bytes) {
   SyncFolder(detail::ParentFolder(native));
 }
 
-void CheckWritable(std::string_view path) {
-  const std::string native = LinkedFile(NativePath(path));
+void CheckWritable(std::string_view path, Links links) {
+  const std::string native = WrittenPath(path, links);
   struct stat st {};
-  if (::stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode)) RequireWritable(native);
+  if (::lstat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode)) RequireWritable(native);
 }
 
 }  // namespace vb

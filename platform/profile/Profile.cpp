@@ -80,13 +80,14 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key, s
       if (e.Number() != vb::ErrFileNotFound) return false;
       existed = false;
     }
-    // A file its user may not write is refused even for a value it already holds.
-    if (existed) vb::CheckWritable(path);
+    // A file its user may not write is refused even for a value it already holds,
+    // and so is one reached through another user's link.
+    if (existed) vb::CheckWritable(path, vb::Links::FollowOwn);
     IniFile file(old);
     if (!file.SetValue(section, key, value)) return false;
     std::string bytes = file.Bytes();
     if (existed && bytes == old) return true;
-    vb::WriteFileAtomically(path, bytes);
+    vb::WriteFileAtomically(path, bytes, vb::Links::FollowOwn);
     return true;
   } catch (const vb::Error&) {
     return false;

@@ -39,9 +39,10 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
 /// Sets `key` in `section` of the settings file to `value`, creating the file,
 /// the section or the key as needed; every other line stays byte for byte as
 /// it was. The new file is written to a temporary name and renamed into place
-/// (a settings file that is a link changes the file the link leads to).
-/// Answers false when the file cannot be written (its user may not write it,
-/// even to keep a value it holds; see vb::WriteFileAtomically), or when a name or the value
+/// (a settings file that is a link of the user's or root's changes the file
+/// the link leads to). Answers false when the file cannot be written (its
+/// user may not write it, even to keep a value it holds, or another user's
+/// link stands on the way to it; see vb::WriteFileAtomically), or when a name or the value
 /// would change other settings than the one written or would not be found
 /// again by that name (see IniFile::SetValue).
 bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -13,6 +12,7 @@
 #include "common/CuentaTrabajo.h"
 #include "common/LectorComandos.h"
 #include "platform/db/JetError.h"
+#include "platform/files/NativePath.h"
 #include "platform/files/WholeFile.h"
 #include "platform/forms/Constants.h"
 #include "platform/profile/Profile.h"
@@ -21,6 +21,8 @@
 #include "summary/TextoEnvio.h"
 #include "tests/summary/ResumenFixture.h"
 #include "tests/support/OtherProgram.h"
+#include "tests/support/Processes.h"
+#include "tests/support/TestSupport.h"
 
 namespace kr::testing {
 namespace {
@@ -131,33 +133,82 @@ TEST_F(Efectivo, ATakenTemporaryNameIsLeftAloneAndTheCopiesAreReplaced) {
   EXPECT_EQ(Archivos("TMP"), (std::set<std::string>{"env917.txt", nombre, std::string(kClave) + ".txt"}));
 }
 
-// A run killed once its text is written leaves the text in TMP: the next
-// run removes it, and leaves alone a file of that kind of name that is not
-// a dead run's.
-TEST_F(Efectivo, TheNextRunRemovesTheTextOfAKilledOne) {
+// A run killed once its text is written leaves nothing of it in TMP, and
+// a file of that kind of name that is not the run's stays.
+TEST_F(Efectivo, AKilledRunLeavesNoText) {
   const std::filesystem::path tmp = std::filesystem::path(Muestra.Layout().ProgramFolder) / "TMP";
   std::ofstream(tmp / "87654321") << "ajeno";
   const std::set<std::string> antes = Archivos("TMP");
-  const pid_t corrida = ::fork();
-  if (corrida == 0) {
+  int nombre[2];
+  ASSERT_EQ(::pipe(nombre), 0);
+  ASSERT_TRUE(RunKilled([&] {
     summary::ReiniciaCompartidas();
     summary::G().RutaTemporal = Muestra.Layout().ProgramFolder + "\\TMP";
-    try {
-      summary::GeneraTextoEnvio(std::string(kRuc));
-    } catch (...) {
-    }
-    ::kill(::getpid(), SIGKILL);
-  }
-  int estado = 0;
-  ASSERT_EQ(::waitpid(corrida, &estado, 0), corrida);
-  ASSERT_TRUE(WIFSIGNALED(estado));
-  ASSERT_GT(Archivos("TMP").size(), antes.size());
+    summary::GeneraTextoEnvio(std::string(kRuc));
+    // Its name, once it is written whole.
+    const std::string texto = summary::G().ArchivoTexto;
+    if (std::filesystem::exists(vb::NativePath(texto))) (void)!::write(nombre[1], texto.data(), texto.size());
+  }));
+  ::close(nombre[1]);
+  char leido[256] = {};
+  const ssize_t largo = ::read(nombre[0], leido, sizeof leido - 1);
+  ::close(nombre[0]);
+  ASSERT_GT(largo, 0) << "the killed run wrote no text";
+  SCOPED_TRACE(leido);
+  EXPECT_EQ(Archivos("TMP"), antes);
 
   ASSERT_EQ(Corre(kLinea), 0);
   std::set<std::string> esperados = antes;
   esperados.insert(std::string(kClave) + ".txt");
   EXPECT_EQ(Archivos("TMP"), esperados);
   EXPECT_EQ(Lee("TMP/87654321"), "ajeno");
+}
+
+// RPT and TMP may be shared with other users and programs: a link planted
+// under the next report's name or a copy's is replaced by the summary, and
+// the file it led to is untouched.
+TEST_F(Efectivo, LinksPlantedUnderItsFilesNamesAreReplacedAndWhatTheyLedToIsUntouched) {
+  namespace fs = std::filesystem;
+  TempFolder ajena;
+  const fs::path programa = Muestra.Layout().ProgramFolder;
+  const std::string clave(kClave);
+  const std::string nombres[] = {"RPT/00000001.PRN", "RPT/" + clave + ".PRN", "TMP/" + clave + ".txt"};
+  for (const std::string& n : nombres) {
+    const std::string destino = ajena / fs::path(n).filename().string();
+    ajena.Write(fs::path(n).filename().string(), "ajeno");
+    fs::create_symlink(destino, programa / n);
+  }
+
+  ASSERT_EQ(Corre(kLinea), 0);
+  EXPECT_TRUE(Usuario.Messages().empty());
+  for (const std::string& n : nombres) {
+    SCOPED_TRACE(n);
+    EXPECT_FALSE(fs::is_symlink(programa / n));
+    EXPECT_EQ(ajena.Read(fs::path(n).filename().string()), "ajeno");
+  }
+  EXPECT_EQ(Lee("RPT/" + clave + ".PRN"), Lee("RPT/00000001.PRN"));
+  EXPECT_EQ(Lee("TMP/" + clave + ".txt").substr(0, 34), "DOCUMENTO      : 123456789012345\r\n");
+  EXPECT_EQ(Filas("SELECT Archivo FROM SPOOL"), std::vector<std::string>{"00000001.PRN"});
+}
+
+// A second name given to a report, of the form a dead run's temporary file
+// has, never makes the next run delete the report its spool row names.
+TEST_F(Efectivo, AReportUnderADeadRunsTemporaryNameIsKept) {
+  ASSERT_EQ(Corre(kLinea), 0);
+  const std::string reporte = Lee("RPT/00000001.PRN");
+  const std::filesystem::path rpt = std::filesystem::path(Muestra.Layout().ProgramFolder) / "RPT";
+  pid_t muerto = ::fork();
+  if (muerto == 0) ::_exit(0);
+  ASSERT_EQ(::waitpid(muerto, nullptr, 0), muerto);
+  const std::string segundo = ".00000001.PRN." + std::to_string(muerto) + ".0.tmp";
+  std::filesystem::create_hard_link(rpt / "00000001.PRN", rpt / segundo);
+
+  summary::ReiniciaCompartidas();
+  ASSERT_EQ(Corre(kLinea), 0);
+  EXPECT_EQ(Lee("RPT/00000001.PRN"), reporte);
+  EXPECT_EQ(Archivos("RPT"), (std::set<std::string>{"00000001.PRN", "00000002.PRN", std::string(kClave) + ".PRN", segundo}));
+  EXPECT_EQ(Filas("SELECT Archivo FROM SPOOL ORDER BY Archivo"),
+            (std::vector<std::string>{"00000001.PRN", "00000002.PRN"}));
 }
 
 // The spool's row stands only with its file: neither is left when the

@@ -8,11 +8,14 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <set>
 
 #include "platform/files/Dir.h"
 #include "platform/files/WholeFile.h"
 #include "platform/text/Error.h"
+#include "tests/support/Processes.h"
 #include "tests/support/TestSupport.h"
 
 namespace vb {
@@ -134,6 +137,95 @@ TEST_F(FileSystemTest, WriteFileAtomicallyReplacesTheFileAndKeepsItsMode) {
   EXPECT_EQ(entries, 5);  // RPT, TMP, Mens.txt, LEEME, nuevo.txt
 }
 
+std::set<std::string> Names(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename().string());
+  return names;
+}
+
+// RPT and TMP may be shared: a link planted under a report's or a copy's
+// name is replaced by the new file, and what it led to stays as it was.
+TEST_F(FileSystemTest, AWriteReplacesALinkAtItsNameAndLeavesWhatItLedTo) {
+  namespace fs = std::filesystem;
+  TempFolder elsewhere;
+  const std::string report = root / "KR/RPT/00000003.PRN";
+  struct Case {
+    const char* what;
+    std::string target;  // of the link under the report's name
+    bool anotherUsers;   // the link given to another user (only root can)
+  } cases[] = {
+      {"a link to a file elsewhere", elsewhere / "ajeno.txt", false},
+      {"a relative link", fs::relative(elsewhere / "ajeno.txt", root / "KR/RPT").string(), false},
+      {"a link to a link", elsewhere / "enlace", false},
+      {"another user's link", elsewhere / "ajeno.txt", true},
+      {"a link to a folder", elsewhere / "carpeta", false},
+      {"a dangling link", elsewhere / "falta.txt", false},
+  };
+  struct Writer {
+    const char* what;
+    std::function<void()> write;
+    const char* bytes;  // the report's after the write
+  } writers[] = {
+      {"WriteFileAtomically", [&] { WriteFileAtomically(root.Program("KR\\RPT\\00000003.PRN"), "nuevo"); }, "nuevo"},
+      {"FileCopy", [&] { FileCopy(root.Program("KR\\LEEME"), root.Program("KR\\RPT\\00000003.PRN")); }, "leeme"},
+  };
+  for (const Writer& w : writers) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(w.what) + ", " + c.what);
+      if (c.anotherUsers && ::geteuid() != 0) continue;
+      fs::remove(report);
+      fs::remove_all(elsewhere / "carpeta");
+      elsewhere.Write("ajeno.txt", "ajeno");
+      elsewhere.MakeFolder("carpeta");
+      fs::remove(elsewhere / "enlace");
+      fs::create_symlink(elsewhere / "ajeno.txt", elsewhere / "enlace");
+      fs::create_symlink(c.target, report);
+      if (c.anotherUsers) {
+        ASSERT_EQ(::lchown(report.c_str(), kr::testing::AnotherUserThan(::geteuid()), static_cast<gid_t>(-1)), 0);
+      }
+
+      w.write();
+      EXPECT_FALSE(fs::is_symlink(report));
+      EXPECT_EQ(root.Read("KR/RPT/00000003.PRN"), w.bytes);
+      EXPECT_EQ(elsewhere.Read("ajeno.txt"), "ajeno");
+      EXPECT_TRUE(fs::is_symlink(elsewhere / "enlace"));
+      EXPECT_TRUE(fs::is_empty(elsewhere / "carpeta"));
+      EXPECT_FALSE(fs::exists(elsewhere / "falta.txt"));
+      EXPECT_EQ(Names(root / "KR/RPT"), (std::set<std::string>{"00000001.PRN", "00000002.prn", "00000003.PRN"}));
+    }
+  }
+}
+
+// In a folder every user may write, with its sticky bit (TMP shared by two
+// users), another user's link cannot be replaced: the write is refused and
+// nothing is written anywhere.
+TEST_F(FileSystemTest, InASharedFolderAnotherUsersLinkIsRefusedAndNothingIsWritten) {
+  namespace fs = std::filesystem;
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+  const std::optional<kr::testing::Account> user = kr::testing::OrdinaryUser();
+  if (!user) GTEST_SKIP() << "running as root, and there is no user \"nobody\" to write as";
+  TempFolder elsewhere;
+  fs::permissions(root.Path(), fs::perms::all);
+  fs::permissions(root / "KR", fs::perms::all);
+  fs::permissions(root / "KR/TMP", fs::perms::all | fs::perms::sticky_bit);
+  fs::permissions(elsewhere.Path(), fs::perms::all);
+  // A file the user may write, where the other user wants this user to write.
+  elsewhere.Write("suyo.txt", "suyo");
+  ASSERT_EQ(::chown((elsewhere / "suyo.txt").c_str(), user->User, user->Group), 0);
+  const std::string copy = root / "KR/TMP/0917200200012345678.txt";
+  fs::create_symlink(elsewhere / "suyo.txt", copy);
+  ASSERT_EQ(::lchown(copy.c_str(), kr::testing::AnotherUserThan(user->User), static_cast<gid_t>(-1)), 0);
+
+  const std::optional<int> error = kr::testing::RunAs(user->User, user->Group, [&] {
+    return ErrorNumberOf([&] { WriteFileAtomically(root.Program("KR\\TMP\\0917200200012345678.txt"), "texto"); });
+  });
+  if (!error) GTEST_SKIP() << "a child process could not become the user \"nobody\"";
+  EXPECT_EQ(*error, ErrPathFileAccess);
+  EXPECT_EQ(elsewhere.Read("suyo.txt"), "suyo");
+  EXPECT_TRUE(fs::is_symlink(copy));
+  EXPECT_EQ(Names(root / "KR/TMP"), (std::set<std::string>{"0917200200012345678.txt"}));
+}
+
 // The number of a process that has just ended.
 pid_t EndedProcess() {
   const pid_t child = ::fork();
@@ -143,48 +235,83 @@ pid_t EndedProcess() {
   return child;
 }
 
-std::set<std::string> Names(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename().string());
-  return names;
-}
-
 // A killed program leaves its temporaries; the next write in that folder
-// removes those of processes that are gone and nobody holds, and nothing else.
+// removes those a dead run of this system left, and nothing else: a name of
+// that form another user or program put there stays, and so does whatever
+// it is another name of.
 TEST_F(FileSystemTest, WritingAFolderRemovesTheTemporariesOfEndedProcesses) {
-  const std::string folder = root.Path() + "/KR/RPT";
+  const std::string folder = root / "KR/RPT";
   const std::string ended = std::to_string(EndedProcess());
   const std::string running = std::to_string(::getppid());
+  const bool asRoot = ::geteuid() == 0;
+  enum class Kind { File, Held, AnotherUsers, SecondName, Link, Folder, Pipe };
   struct Case {
     std::string name;
+    Kind kind;
     bool stays;
+    const char* what;
+    const char* of = nullptr;  // the file a second name or a link is of
   } cases[] = {
-      {".00000001.PRN." + ended + ".0.tmp", false},
-      {".00000002.PRN." + running + ".0.tmp", true},
-      {".00000003.PRN." + ended + ".1.tmp", true},  // held: a process of another machine
-      {".00000004.PRN." + ended + ".x.tmp", true},
-      {".00000005.PRN.tmp", true},
-      {"00000006.PRN." + ended + ".0.tmp", true},
-      {"." + ended + ".0.tmp", true},
-      {".00000007.PRN.0.0.tmp", true},
+      {".00000001.PRN." + ended + ".0.tmp", Kind::File, false, "a dead run's"},
+      {".87654321." + ended + ".3.tmp", Kind::File, false, "a dead run's, beside a file of its name"},
+      {".00000002.PRN." + running + ".0.tmp", Kind::File, true, "a running process's"},
+      {".00000003.PRN." + ended + ".1.tmp", Kind::Held, true, "held: a process of another machine"},
+      {".00000004.PRN." + ended + ".x.tmp", Kind::File, true, "no counter"},
+      {".00000005.PRN.tmp", Kind::File, true, "no process"},
+      {"00000006.PRN." + ended + ".0.tmp", Kind::File, true, "not hidden"},
+      {"." + ended + ".0.tmp", Kind::File, true, "no name"},
+      {".00000007.PRN.0.0.tmp", Kind::File, true, "process 0"},
+      {".00000002.prn." + ended + ".0.tmp", Kind::SecondName, true, "a second name of a report", "00000002.prn"},
+      {".00000001.PRN." + ended + ".1.tmp", Kind::Link, true, "a link to a report", "00000001.PRN"},
+      {".00000008.PRN." + ended + ".0.tmp", Kind::AnotherUsers, true, "another user's"},
+      {".00000010.PRN." + ended + ".0.tmp", Kind::Folder, true, "a folder"},
+      {".00000011.PRN." + ended + ".0.tmp", Kind::Pipe, true, "a pipe"},
   };
-  for (const Case& c : cases) root.Write("KR/RPT/" + c.name, "a medias");
-  const int held = ::open((folder + "/" + cases[2].name).c_str(), O_RDONLY | O_CLOEXEC);
-  ASSERT_EQ(::flock(held, LOCK_EX), 0);
-  // A work file and its hidden name, one file; and a hidden name beside another file.
-  root.Write("KR/RPT/12345678", "texto");
-  ASSERT_EQ(::link((folder + "/12345678").c_str(), (folder + "/.12345678." + ended + ".2.tmp").c_str()), 0);
-  root.Write("KR/RPT/.87654321." + ended + ".3.tmp", "");
   root.Write("KR/RPT/87654321", "ajeno");
+  int held = -1;
+  for (const Case& c : cases) {
+    if (c.kind == Kind::AnotherUsers && !asRoot) continue;  // only root can give a file to another user
+    const std::string path = folder + "/" + c.name;
+    switch (c.kind) {
+      case Kind::File:
+      case Kind::Held:
+      case Kind::AnotherUsers:
+        root.Write("KR/RPT/" + c.name, "a medias");
+        break;
+      case Kind::SecondName:
+        ASSERT_EQ(::link((folder + "/" + c.of).c_str(), path.c_str()), 0);
+        break;
+      case Kind::Link:
+        std::filesystem::create_symlink(c.of, path);
+        break;
+      case Kind::Folder:
+        root.MakeFolder("KR/RPT/" + c.name);
+        break;
+      case Kind::Pipe:
+        ASSERT_EQ(::mkfifo(path.c_str(), 0666), 0);
+        break;
+    }
+    if (c.kind == Kind::Held) {
+      held = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+      ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    }
+    if (c.kind == Kind::AnotherUsers) {
+      ASSERT_EQ(::chown(path.c_str(), kr::testing::AnotherUserThan(::geteuid()), static_cast<gid_t>(-1)), 0);
+    }
+  }
 
   WriteFileAtomically(root.Program("KR\\RPT\\00000009.PRN"), "nuevo");
   ::close(held);
 
   std::set<std::string> expected{"00000001.PRN", "00000002.prn", "00000009.PRN", "87654321"};
   for (const Case& c : cases) {
+    if (c.kind == Kind::AnotherUsers && !asRoot) continue;
+    EXPECT_EQ(std::filesystem::exists(std::filesystem::symlink_status(folder + "/" + c.name)), c.stays) << c.what;
     if (c.stays) expected.insert(c.name);
   }
   EXPECT_EQ(Names(folder), expected);
+  EXPECT_EQ(root.Read("KR/RPT/00000001.PRN"), "uno");
+  EXPECT_EQ(root.Read("KR/RPT/00000002.prn"), "dos");
   EXPECT_EQ(root.Read("KR/RPT/87654321"), "ajeno");
   // Another folder's are left to writes there.
   root.Write("KR/TMP/.KR000.INI." + ended + ".0.tmp", "");

@@ -1,23 +1,23 @@
 #include "platform/profile/Profile.h"
 
 #include <gtest/gtest.h>
-#include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <set>
+#include <vector>
 
 #include "platform/text/Strings.h"
+#include "tests/support/Processes.h"
 #include "tests/support/TestSupport.h"
 
 namespace win {
 namespace {
 
+using kr::testing::RunAs;
 using kr::testing::ScopedEnv;
 using kr::testing::TempFolder;
 
@@ -241,22 +241,6 @@ TEST_F(ProfileTest, AWriteThroughALinkChangesTheLinkedFileAndTheLinkStays) {
   }
 }
 
-// Runs `body` as the ordinary user `user` and answers what it answers: in
-// this process when the tests run as that user already, else in a child that
-// becomes it. Nothing when the child cannot become it.
-std::optional<int> RunAs(uid_t user, gid_t group, const std::function<int()>& body) {
-  if (::geteuid() == user) return body();
-  const pid_t child = ::fork();
-  if (child < 0) return std::nullopt;
-  if (child == 0) {
-    if (::setgroups(0, nullptr) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0) ::_exit(255);
-    ::_exit(body());
-  }
-  int status = 0;
-  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 255) return std::nullopt;
-  return WEXITSTATUS(status);
-}
-
 // Whoever replaces a settings file leaves it as its owner had it, and a
 // user who may not write it, or cannot keep its owner, does not replace it.
 TEST_F(ProfileTest, AFileItsUserMayNotWriteIsNotWrittenAndAReplacedOneKeepsOwnerAndMode) {
@@ -312,6 +296,71 @@ TEST_F(ProfileTest, AFileItsUserMayNotWriteIsNotWrittenAndAReplacedOneKeepsOwner
     EXPECT_EQ(now.st_gid, old.st_gid);
     EXPECT_EQ(now.st_mode & 07777, c.mode);
     EXPECT_EQ(Names(windows.Path()), (std::set<std::string>{"KR000.INI"}));
+  }
+}
+
+// The settings file follows a link only when its own user or root made it:
+// another user's link, where others may write, would have this user write
+// wherever that user chose. Written by this user, and by "nobody" too when
+// the tests run as root, so that "its own user" is never just root.
+TEST_F(ProfileTest, OnlyALinkOfItsUserOrOfRootLeadsTheSettingsElsewhere) {
+  namespace fs = std::filesystem;
+  enum class Owner { Writer, Root, Another };
+  struct Case {
+    const char* what;
+    Owner first;                  // of the link in the Windows folder
+    std::optional<Owner> second;  // of a second link it leads to, in the shared folder
+    bool followed;
+  } cases[] = {
+      {"the user's own", Owner::Writer, std::nullopt, true},
+      {"root's", Owner::Root, std::nullopt, true},
+      {"another user's", Owner::Another, std::nullopt, false},
+      {"the user's own, then root's", Owner::Writer, Owner::Root, true},
+      {"the user's own, then another user's", Owner::Writer, Owner::Another, false},
+  };
+  std::vector<kr::testing::Account> writers{{::geteuid(), ::getegid()}};
+  if (::geteuid() == 0) {
+    const std::optional<kr::testing::Account> nobody = kr::testing::OrdinaryUser();
+    if (nobody) writers.push_back(*nobody);
+  }
+  TempFolder shared;
+  for (const std::string& folder : {windows.Path(), shared.Path()}) fs::permissions(folder, fs::perms::all);
+  const std::string link = windows / "KR000.INI";
+  const std::string second = shared / "enlace.ini";
+  const std::string real = shared / "KR000.INI";
+  const std::string before = "[Options]\r\nA=1\r\n";
+  for (const kr::testing::Account& writer : writers) {
+    auto owner = [&](Owner o) -> uid_t {
+      return o == Owner::Writer ? writer.User : o == Owner::Root ? 0 : kr::testing::AnotherUserThan(writer.User);
+    };
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.what) + ", written by user " + std::to_string(writer.User));
+      const bool needsChown = owner(c.first) != ::geteuid() || (c.second && owner(*c.second) != ::geteuid());
+      if (needsChown && ::geteuid() != 0) continue;  // only root gives a link to another user
+      fs::remove(link);
+      fs::remove(second);
+      fs::remove(real);
+      shared.Write("KR000.INI", before);
+      ASSERT_EQ(::chown(real.c_str(), writer.User, writer.Group), 0);
+      fs::create_symlink(c.second ? second : real, link);
+      if (c.second) fs::create_symlink(real, second);
+      ASSERT_EQ(::lchown(link.c_str(), owner(c.first), static_cast<gid_t>(-1)), 0);
+      if (c.second) {
+        ASSERT_EQ(::lchown(second.c_str(), owner(*c.second), static_cast<gid_t>(-1)), 0);
+      }
+
+      const std::optional<int> written = kr::testing::RunAs(
+          writer.User, writer.Group, [] { return WritePrivateProfileString("Options", "K", "v", "KR000.INI") ? 1 : 0; });
+      if (!written) GTEST_SKIP() << "a child process could not become the user \"nobody\"";
+      EXPECT_EQ(*written, c.followed ? 1 : 0);
+      EXPECT_EQ(shared.Read("KR000.INI"), c.followed ? before + "K=v\r\n" : before);
+      // The links stay as they were, and nothing was written beside them.
+      EXPECT_TRUE(fs::is_symlink(link));
+      EXPECT_EQ(fs::read_symlink(link).string(), c.second ? second : real);
+      EXPECT_EQ(Names(windows.Path()), (std::set<std::string>{"KR000.INI"}));
+      EXPECT_EQ(Names(shared.Path()), c.second ? (std::set<std::string>{"KR000.INI", "enlace.ini"})
+                                               : (std::set<std::string>{"KR000.INI"}));
+    }
   }
 }
 
