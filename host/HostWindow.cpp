@@ -2,14 +2,17 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/text/Error.h"
@@ -19,6 +22,13 @@ namespace dexlora {
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The room a window manager's frame may take around a window, and between two windows.
+constexpr QSize kFrame{8, 32};
+constexpr int kGap = 16;
+
+// The window's size before it is placed.
+constexpr QSize kWanted{520, 420};
 
 QString Describe(const SavedReturn& r) {
   QString name = r.Nombre.empty() ? QStringLiteral("(sin nombre en el registro)") : Q(r.Nombre);
@@ -67,7 +77,6 @@ HostWindow::HostWindow(SampleLayout layout, Programs programs, QWidget* parent)
   layoutBox->addWidget(summary);
   layoutBox->addWidget(Status_);
   Status_->setWordWrap(true);
-  resize(520, 420);
 
   connect(KR917_, &QPushButton::clicked, this, [this] { Start(QStringLiteral("KR917"), Programs_.KR917, {}); });
   connect(LUD917_, &QPushButton::clicked, this, [this] { Start(QStringLiteral("LUD917"), Programs_.LUD917, {}); });
@@ -76,6 +85,11 @@ HostWindow::HostWindow(SampleLayout layout, Programs programs, QWidget* parent)
   connect(List_, &QListWidget::currentRowChanged, this, [this](int) { Summary_->setEnabled(Chosen() != nullptr); });
   Reload();
   SetStatus(QStringLiteral("Listo."));
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    PlaceOn(screen->availableGeometry());
+  } else {
+    resize(kWanted);
+  }
 }
 
 void HostWindow::Reload() {
@@ -95,6 +109,13 @@ void HostWindow::Reload() {
     List_->setCurrentRow(0);
   }
   Summary_->setEnabled(Chosen() != nullptr);
+}
+
+void HostWindow::PlaceOn(const QRect& room) {
+  const QRect frame = PlaceBesideKR917(room, minimumSizeHint() + kFrame, kWanted + kFrame);
+  // A top-level window moves by its frame and is sized without it.
+  move(frame.topLeft());
+  resize(frame.size() - kFrame);
 }
 
 const SavedReturn* HostWindow::Chosen() const {
@@ -152,6 +173,23 @@ void HostWindow::Start(const QString& name, const std::string& path, const QStri
   });
   SetStatus(QStringLiteral("%1 en marcha…").arg(name));
   process->start();
+}
+
+QRect PlaceBesideKR917(const QRect& room, QSize least, QSize wanted) {
+  wanted = wanted.expandedTo(least);
+  // KR917's window keeps inside the free area, as a window manager keeps it.
+  const QRect kr917(QPoint(std::max(room.left(), 0), std::max(room.top(), 0)), kKR917Window);
+  // The free area at its right, else below it; the window as large as wanted, up to what that area holds.
+  for (const QRect& area : {QRect(QPoint(kr917.right() + 1 + kGap, room.top()), room.bottomRight()),
+                            QRect(QPoint(room.left(), kr917.bottom() + 1 + kGap), room.bottomRight())}) {
+    if (area.width() >= least.width() && area.height() >= least.height()) {
+      return QRect(area.topLeft(), wanted.boundedTo(area.size()));
+    }
+  }
+  // No room for both: the corner away from KR917's, the window's top left still on the screen.
+  const QPoint at(std::max(room.left(), room.right() + 1 - wanted.width()),
+                  std::max(room.top(), room.bottom() + 1 - wanted.height()));
+  return QRect(at, wanted);
 }
 
 }  // namespace dexlora

@@ -4,11 +4,15 @@
 // lists the returns KR917 has saved and starts KR917, LUD917 and 0917SND
 // (with the chosen return and an NC number) with WINDIR pointing at the
 // installation's Windows folder; it shows how each program ended, and
-// prints each line of its status on standard output too.
+// prints each line of its status on standard output too. It stands beside
+// KR917's main window, which opens at the screen's top left corner, so that
+// both stay in view.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
 
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 
 #include <vector>
@@ -28,12 +32,27 @@ namespace dexlora {
 /// The exact title KR917 looks for.
 inline constexpr const char* kHostTitle = "Dexlora";
 
+/// KR917's main window, frame and all, in pixels: it opens at the top left
+/// corner of the screen's free area.
+inline constexpr QSize kKR917Window{648, 488};
+
+/// Where a window whose frame takes `wanted`, and at least `least`, stands on
+/// the screen's free area `room` with KR917's main window in view: at its
+/// right, else below it, narrowed or shortened to what is left; on a screen
+/// too small for both, at the bottom right corner of `room`. The answer is
+/// the frame's place and size.
+QRect PlaceBesideKR917(const QRect& room, QSize least, QSize wanted);
+
 class HostWindow : public QWidget {
  public:
   HostWindow(SampleLayout layout, Programs programs, QWidget* parent = nullptr);
 
   /// Reads the saved returns again.
   void Reload();
+  /// Stands on the screen's free area `room` where KR917's main window
+  /// leaves it in view (PlaceBesideKR917); the window opens so on the
+  /// primary screen.
+  void PlaceOn(const QRect& room);
 
   /// The saved returns listed, in the list's order.
   const std::vector<SavedReturn>& Saved() const { return Saved_; }

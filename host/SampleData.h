@@ -54,6 +54,7 @@ struct SentReturn {
   std::string_view NOrden;  // 8 characters, blank until registered
   std::string_view Control;
   std::string_view Rectifica;
+  std::string_view Paid;  // paid in cash: HCAB's efectivo column
   std::span<const SentBox> Boxes;
 };
 

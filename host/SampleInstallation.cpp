@@ -100,6 +100,9 @@ std::string JetDate(std::string_view ddmmyyyy) {
          std::string(ddmmyyyy.substr(6, 4)) + "#";
 }
 
+// A box row's idcasilla as KR917 writes it: "05" for the amount to pay, "01" for any other box.
+std::string IdCasilla(std::string_view casilla) { return casilla == "180" ? "'05'" : "'01'"; }
+
 void FillRows(dao::Database& db) {
   for (const ParamRow& p : ParamRows()) {
     db.Execute("INSERT INTO PARAM VALUES (" + dao::Quote(p.Numero) + "," + dao::Quote(p.Argumento) + "," +
@@ -107,10 +110,10 @@ void FillRows(dao::Database& db) {
                dao::dbFailOnError);
   }
   for (const Taxpayer& t : Taxpayers()) {
-    db.Execute("INSERT INTO CONT VALUES (" + Num(t.TipDoc) + "," + dao::Quote(t.DocId) + "," +
-                   dao::Quote(FullName(t)) + "," + dao::Quote(t.Direccion) + "," + dao::Quote(t.ApellidoP) + "," +
-                   OrNull(t.ApellidoM) + "," + dao::Quote(t.Nombre1) + "," + OrNull(t.Nombre2) + "," +
-                   dao::Quote(t.Usuario) + "," + Num(t.TipoIngreso) + ")",
+    db.Execute("INSERT INTO CONT VALUES (" + Num(t.TipDoc) + "," + dao::Quote(t.DocId) + "," + dao::Quote(FullName(t)) +
+                   "," + dao::Quote(t.Direccion) + "," + dao::Quote(t.ApellidoP) + "," + OrNull(t.ApellidoM) + "," +
+                   dao::Quote(t.Nombre1) + "," + OrNull(t.Nombre2) + "," + dao::Quote(t.Usuario) + "," +
+                   Num(t.TipoIngreso) + ")",
                dao::dbFailOnError);
   }
   for (const User& u : Users()) {
@@ -120,29 +123,30 @@ void FillRows(dao::Database& db) {
   }
   db.Execute("INSERT INTO reportes VALUES ('RP0001','Reporte de declaraciones registradas',1)", dao::dbFailOnError);
   db.Execute("INSERT INTO error VALUES (3051,'Base de datos bloqueada')", dao::dbFailOnError);
+  // A sent return keeps the rows KR917 saved, paid in cash, and the host's state 1.
   for (const SentReturn& r : SentReturns()) {
     std::string key = "6," + dao::Quote(r.DocId) + ",'2002','0917',0," + dao::Quote(r.Correl);
-    db.Execute("INSERT INTO HCAB VALUES (" + key + "," + dao::Quote(r.FecEnv) + ",' ',' ',' ',' '," +
-                   dao::Quote(r.Rectifica) + ",1," + JetDate(r.FecEnv) + "," + dao::Quote(r.NOrden) + "," +
+    db.Execute("INSERT INTO HCAB VALUES (" + key + "," + dao::Quote(r.FecEnv) + ",' ',' ',' '," + dao::Quote(r.Paid) +
+                   "," + dao::Quote(r.Rectifica) + ",1," + JetDate(r.FecEnv) + "," + dao::Quote(r.NOrden) + "," +
                    dao::Quote(r.Control) + ",'000000')",
                dao::dbFailOnError);
     for (const SentBox& b : r.Boxes) {
-      db.Execute("INSERT INTO HDET VALUES (" + key + "," + dao::Quote(b.Casilla) + "," + dao::Quote(b.Valor) +
-                     ",'01',0,'000000')",
+      db.Execute("INSERT INTO HDET VALUES (" + key + "," + dao::Quote(b.Casilla) + "," + dao::Quote(b.Valor) + "," +
+                     IdCasilla(b.Casilla) + ",0,'000000')",
                  dao::dbFailOnError);
     }
   }
   for (const SavedSample& r : SavedSamples()) {
+    // KR917 leaves the cash column of a cheque empty, and blanks in the cheque's columns of cash.
     const bool cash = r.Cheque == " ";
     std::string key = "6," + dao::Quote(r.DocId) + ",'2002','0917',0";
     db.Execute("INSERT INTO CAB VALUES (" + key + "," + dao::Quote(r.FecPro) + "," + dao::Quote(r.Bank) + "," +
-                   dao::Quote(r.Cheque) + "," + dao::Quote(cash ? " " : r.Paid) + "," +
-                   dao::Quote(cash ? r.Paid : " ") + "," + dao::Quote(r.Rectifica) + "," + Num(r.Estado) +
-                   ",'000000')",
+                   dao::Quote(r.Cheque) + "," + dao::Quote(cash ? " " : r.Paid) + "," + dao::Quote(cash ? r.Paid : "") +
+                   "," + dao::Quote(r.Rectifica) + "," + Num(r.Estado) + ",'000000')",
                dao::dbFailOnError);
     for (const SentBox& b : r.Boxes) {
       db.Execute("INSERT INTO DET VALUES (" + key + "," + dao::Quote(b.Casilla) + "," + dao::Quote(b.Valor) + "," +
-                     (b.Casilla == "180" ? "'05'" : "'01'") + ",0,'000000')",
+                     IdCasilla(b.Casilla) + ",0,'000000')",
                  dao::dbFailOnError);
     }
   }
@@ -176,8 +180,8 @@ void CreateSettings(const SampleLayout& l) {
     const char* Name;
     std::string Value;
   };
-  const Key keys[] = {{"SysPath", sysPath}, {"SysVersion", "1.0"},        {"DBPath", sysPath},
-                      {"DBName", "KR000.DB"}, {"SysMenu", "MENU917"},     {"SysUser", std::string(kSettingsUser)}};
+  const Key keys[] = {{"SysPath", sysPath},   {"SysVersion", "1.0"},  {"DBPath", sysPath},
+                      {"DBName", "KR000.DB"}, {"SysMenu", "MENU917"}, {"SysUser", std::string(kSettingsUser)}};
   for (const Key& k : keys) win::WritePrivateProfileString("Options", k.Name, k.Value, l.Settings);
 }
 

@@ -3,6 +3,7 @@
 // all through real input events of a private X server.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string_view>
 
 #include "app/inicio/Producto.h"
@@ -29,7 +30,15 @@ class KR917OnScreen : public ::testing::Test {
 
 TEST_F(KR917OnScreen, StartsFromTheHostWindowsButton) {
   EXPECT_TRUE(Road.KR917Process().has_value());
-  EXPECT_TRUE(Road.Screen().Find("Dexlora").has_value()) << "the host's window stays open beside KR917";
+  std::optional<ScreenWindow> host = Road.Screen().Find("Dexlora");
+  std::optional<ScreenWindow> main = Road.Screen().Find(app::kTituloVentana);
+  ASSERT_TRUE(host.has_value()) << "the host's window stays open beside KR917";
+  ASSERT_TRUE(main.has_value());
+  // Side by side on the screen: KR917's window covers no part of the host's, its LUD917 button included.
+  const bool apart = host->X >= main->X + main->Width || main->X >= host->X + host->Width ||
+                     host->Y >= main->Y + main->Height || main->Y >= host->Y + host->Height;
+  EXPECT_TRUE(apart) << "Dexlora at " << host->X << "," << host->Y << " " << host->Width << "x" << host->Height
+                     << ", KR917 at " << main->X << "," << main->Y << " " << main->Width << "x" << main->Height;
   EXPECT_TRUE(Road.WaitForFile(Road.Shot("kr917-y-dexlora"))) << "each step leaves a picture of the screen";
 }
 

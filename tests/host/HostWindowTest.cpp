@@ -1,6 +1,7 @@
 // The host stand-in's window: the saved returns it lists, the command line
-// it gives 0917SND, the programs it starts with WINDIR set, and, under a
-// real X server, the window titled "Dexlora" that KR917's host check finds.
+// it gives 0917SND, the programs it starts with WINDIR set, its place beside
+// KR917's main window, and, under a real X server, the window titled
+// "Dexlora" that KR917's host check finds.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include "platform/db/Engine.h"
 #include "platform/files/WholeFile.h"
 #include "platform/host/X11WindowList.h"
+#include "tests/app/ventanas/Programa.h"
 #include "tests/support/Xvfb.h"
 #include "tests/support/SampleFixture.h"
 #include "tests/support/WaitLimit.h"
@@ -155,6 +157,45 @@ TEST_F(HostWindowTest, WithoutSavedReturnsTheSummaryCannotStart) {
   QTest::mouseClick(window.StartLUD917(), Qt::LeftButton);
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.Status().startsWith(QStringLiteral("No se pudo")); }, kWaitMs))
       << window.Status().toStdString();
+}
+
+// KR917 started in-process on a sample of its own: its main window's place
+// and size as the program keeps them.
+class BesideKR917 : public app::testing::Programa {};
+
+TEST_F(BesideKR917, TheWindowLeavesKR917sMainWindowInViewOnATypicalScreen) {
+  ASSERT_TRUE(Arranca());
+  const app::MDIFrm& main = Principal();
+  // In pixels of 15 twips, from the corner of the screen's free area, where
+  // a part left of or above it comes back onto it.
+  const QSize kr917Size(static_cast<int>((std::max(main.Left(), 0L) + main.Width()) / 15),
+                        static_cast<int>((std::max(main.Top(), 0L) + main.Height()) / 15));
+  HostWindow window(Instalacion.Layout(), Programs{});
+  struct Screen {
+    const char* Name;
+    QRect Room;  // the free area
+    bool Both;   // room for both windows
+  } screens[] = {
+      {"1024x768", {0, 0, 1024, 768}, true},
+      {"1280x1024", {0, 0, 1280, 1024}, true},
+      {"1366x768 with a panel below", {0, 0, 1366, 740}, true},
+      {"1920x1080 with a panel at the left", {64, 0, 1856, 1080}, true},
+      {"1024x768 with a panel above", {0, 27, 1024, 741}, true},
+      {"800x600", {0, 0, 800, 600}, false},
+  };
+  for (const Screen& s : screens) {
+    SCOPED_TRACE(s.Name);
+    window.PlaceOn(s.Room);
+    // A window manager keeps KR917's window inside the free area, and draws
+    // borders and a caption around the host's.
+    const QRect kr917(QPoint(std::max(s.Room.left(), 0), std::max(s.Room.top(), 0)), kr917Size);
+    const QRect frame(window.pos(), window.size() + QSize(8, 32));
+    EXPECT_EQ(frame.intersects(kr917), !s.Both)
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    EXPECT_TRUE(s.Room.contains(frame));
+    EXPECT_GE(window.width(), window.minimumSizeHint().width());
+    EXPECT_GE(window.height(), window.minimumSizeHint().height());
+  }
 }
 
 // Under a real X server, the window that dexlora shows is what KR917's

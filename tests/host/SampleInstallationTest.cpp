@@ -44,7 +44,7 @@ TEST(SampleInstallation, DatabaseOpensWithTheProgramsAccountAndHoldsTheHostRows)
       {"SELECT * FROM PARAM WHERE Numero='404' AND mid(Argumento,1,4)<='2002'", 4},
       {"SELECT * FROM PARAM WHERE Numero='998' AND mid(Argumento,8,6)<='2002'", 7},
       {"SELECT * FROM HCAB WHERE estado=1", 3},
-      {"SELECT * FROM HDET WHERE Correl='002'", 9},
+      {"SELECT * FROM HDET WHERE Correl='002'", 32},
       {"SELECT * FROM SPOOL", 0},
       {"SELECT * FROM error", 1},
   };

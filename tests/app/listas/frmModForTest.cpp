@@ -350,7 +350,7 @@ TEST_F(ModFor, DeletingASentReturnRemovesOnlyItsVersion) {
     Sale(f);
   });
   EXPECT_EQ(Enviadas(),
-            (std::vector<std::string>{"HDET 10023456783|001|6", "HDET 10076543211|001|9", "HCAB 10023456783|001|1",
+            (std::vector<std::string>{"HDET 10023456783|001|39", "HDET 10076543211|001|31", "HCAB 10023456783|001|1",
                                       "HCAB 10076543211|001|1", "HCAB 10401234565|001|1",
                                       "HF0917PATRIM 10023456783|001|1", "HF0917PATRIM 10076543211|001|1"}));
 }
