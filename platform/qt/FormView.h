@@ -90,6 +90,12 @@ class FormView : public QObject, public ViewHost {
   void SyncWindow(forms::Property what);
   void SyncFlags();
   void SyncSize();
+  /// The main window's height for a client area `height` pixels tall (the
+  /// model's, without border and caption).
+  int FrameHeight(int height);
+  /// Gives the main window the height that leaves the controls between its
+  /// bars the model's room, once Qt has laid the bars out.
+  void FitFrame();
   void ShowWindow();
   /// Puts Qt's focus where the model has it.
   void ApplyFocus();
@@ -105,6 +111,8 @@ class FormView : public QObject, public ViewHost {
   QMainWindow* Main_ = nullptr;  // the MDI frame's window
   QWidget* Content_ = nullptr;   // where the controls sit
   QWidget* MenuBar_ = nullptr;
+  int Between_ = 0;      // the main window's room between its bars, in pixels
+  int Bars_ = 0;         // the height its menu bar, toolbars and status bar take
   std::map<const forms::Control*, std::unique_ptr<ControlView>> Views_;
   std::vector<std::unique_ptr<ControlView>> Retired_;
   std::map<const QObject*, ControlView*> Parts_;
