@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionHeader>
+#include <QTabBar>
 
 namespace kr::testing {
 namespace {
@@ -52,6 +53,27 @@ void MeasureHeader(const QHeaderView& header, std::vector<CutCaption>& cut) {
   }
 }
 
+// Each tab of a strip must be in view, inside the bar (not behind its
+// scroll arrows), with its caption's lines inside the tab, less the style's
+// padding at its sides.
+void MeasureTabs(const QTabBar& bar, std::vector<CutCaption>& cut) {
+  const int hspace = bar.style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, &bar);
+  const QWidget* strip = bar.parentWidget();
+  for (int tab = 0; tab < bar.count(); ++tab) {
+    if (!bar.isTabVisible(tab)) continue;
+    const QString text = bar.tabText(tab);
+    const QRect place = bar.tabRect(tab);
+    const QSize needed = bar.fontMetrics().size(Qt::TextShowMnemonic, text);
+    QSize room = place.size() - QSize(hspace, 0);
+    // What lies outside the bar is out of view: no room at all.
+    if (!bar.rect().contains(place)) room = QSize(0, 0);
+    if (needed.width() > room.width() || needed.height() > room.height()) {
+      cut.push_back({(strip != nullptr ? NameOf(*strip) : NameOf(bar)) + " tab " + std::to_string(tab),
+                     text.toStdString(), needed, room});
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<CutCaption> CutCaptions(const QWidget& window) {
@@ -61,6 +83,9 @@ std::vector<CutCaption> CutCaptions(const QWidget& window) {
   }
   for (const QHeaderView* header : window.findChildren<QHeaderView*>()) {
     if (header->isVisibleTo(&window)) MeasureHeader(*header, cut);
+  }
+  for (const QTabBar* bar : window.findChildren<QTabBar*>()) {
+    if (bar->isVisibleTo(&window)) MeasureTabs(*bar, cut);
   }
   return cut;
 }

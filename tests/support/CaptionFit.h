@@ -2,8 +2,9 @@
 //
 // A window of the Qt front end as a user sees it: each visible label's
 // caption measured with its font's metrics, wrapped at the label's width as
-// the label wraps it, and each grid header's captions wrapped in their
-// sections, against the room the widget leaves for the text.
+// the label wraps it, each grid header's captions wrapped in their
+// sections, and each tab's caption in its tab (a tab out of the bar's view
+// has no room), against the room the widget leaves for the text.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -27,7 +28,7 @@ struct CutCaption {
   QSize Room;
 };
 
-/// The visible labels and grid header sections inside `window` whose
+/// The visible labels, grid header sections and tabs inside `window` whose
 /// caption is wider or taller than its room.
 std::vector<CutCaption> CutCaptions(const QWidget& window);
 
