@@ -187,7 +187,28 @@ ControlView* FormView::EnsureView(forms::Control& control) {
   view->Sync(Property::All);
   Watch(*view);
   if (holder != nullptr) holder->Sync(Property::Container);
+  HasLines_ = HasLines_ || view->HasLines();
+  KeepLinesClear();
   return view;
+}
+
+void FormView::KeepLinesClear() {
+  if (!HasLines_) return;
+  for (auto& [control, view] : Views_) {
+    QWidget* box = view->Widget();
+    if (!view->HasLines() || box == nullptr || box->parentWidget() == nullptr) continue;
+    // Siblings after the box in its container are stacked above it.
+    std::vector<QRect> covers;
+    bool above = false;
+    for (QObject* child : box->parentWidget()->children()) {
+      auto* widget = qobject_cast<QWidget*>(child);
+      if (widget == box) above = true;
+      if (!above || widget == nullptr || widget == box || widget->isHidden() || widget->isWindow()) continue;
+      const QRect place = widget->geometry().translated(-box->pos()).intersected(box->rect());
+      if (!place.isEmpty()) covers.push_back(place);
+    }
+    view->StandingOn(std::move(covers));
+  }
 }
 
 void FormView::Watch(ControlView& view) {
@@ -457,6 +478,10 @@ void FormView::ControlChanged(forms::Control& control, Property what) {
   if (kind == "Toolbar" && view->Docked() && what == Property::Geometry) ApplyFrameOffsets();
   // The model's client area less its docked bars is the room between them.
   if (view->Docked() && (what == Property::Geometry || what == Property::Visible)) SyncSize();
+  if (what == Property::Geometry || what == Property::Visible || what == Property::Container ||
+      what == Property::All || what == Property::Tab || what == Property::Tabs || what == Property::Font) {
+    KeepLinesClear();
+  }
 }
 
 void FormView::ControlLoaded(forms::Control& control) {
