@@ -99,6 +99,8 @@ class PictureBoxView : public ControlView {
 /// width, each caption wrapped at its blanks inside its tab. Every tab is in
 /// view, so none hides behind scroll arrows.
 class SharedTabBar : public QTabBar {
+  static constexpr int kWrappedMargins = 4;  // pixels above and below a wrapped caption's lines
+
  public:
   explicit SharedTabBar(QWidget* parent) : QTabBar(parent) {
     setElideMode(Qt::ElideNone);
@@ -122,11 +124,10 @@ class SharedTabBar : public QTabBar {
   QSize tabSizeHint(int index) const override {
     QSize size = QTabBar::tabSizeHint(index);
     if (count() > 0 && Width_ > 0) size.setWidth(ShareOf(index));
-    // Qt counts one line of text; a wrapped caption needs its lines.
-    QStyleOptionTab option;
-    initStyleOption(&option, index);
+    // Qt counts one line of text; a wrapped caption needs its lines, with
+    // the thin margins of a classic tab so the pages keep their room below.
     const int lines = fontMetrics().size(Qt::TextShowMnemonic, tabText(index)).height();
-    size.setHeight(std::max(size.height(), lines + style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &option, this)));
+    size.setHeight(std::max(size.height(), lines + kWrappedMargins));
     return size;
   }
   QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
