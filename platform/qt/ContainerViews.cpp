@@ -8,7 +8,11 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionTab>
 #include <QTabBar>
+
+#include <algorithm>
 
 #include "platform/forms/Frame.h"
 #include "platform/forms/Input.h"
@@ -91,24 +95,113 @@ class PictureBoxView : public ControlView {
   PictureFrame* Frame_;
 };
 
+/// The tabs of a classic tab control: all in one row, sharing the bar's
+/// width, each caption wrapped at its blanks inside its tab. Every tab is in
+/// view, so none hides behind scroll arrows.
+class SharedTabBar : public QTabBar {
+  static constexpr int kWrappedMargins = 4;  // pixels above and below a wrapped caption's lines
+
+ public:
+  explicit SharedTabBar(QWidget* parent) : QTabBar(parent) {
+    setElideMode(Qt::ElideNone);
+    setUsesScrollButtons(false);
+    setExpanding(false);
+  }
+
+  /// The captions shown, as the model has them (with their access keys).
+  void SetCaptions(const QStringList& captions) {
+    Captions_ = captions;
+    Wrap();
+  }
+
+  /// Shares `width` among the tabs and wraps their captions in it, in the bar's font.
+  void Share(int width) {
+    Width_ = width;
+    Wrap();
+  }
+
+ protected:
+  QSize tabSizeHint(int index) const override {
+    QSize size = QTabBar::tabSizeHint(index);
+    if (count() > 0 && Width_ > 0) size.setWidth(ShareOf(index));
+    // Qt counts one line of text; a wrapped caption needs its lines, with
+    // the thin margins of a classic tab so the pages keep their room below.
+    const int lines = fontMetrics().size(Qt::TextShowMnemonic, tabText(index)).height();
+    size.setHeight(std::max(size.height(), lines + kWrappedMargins));
+    return size;
+  }
+  QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+ private:
+  int ShareOf(int index) const { return Width_ / count() + (index < Width_ % count() ? 1 : 0); }
+
+  void Wrap() {
+    QStyleOptionTab option;
+    if (count() > 0) initStyleOption(&option, 0);
+    const int padding = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
+    for (int i = 0; i < count() && i < Captions_.size(); ++i) {
+      const QString shown = Width_ > 0 ? Wrapped(Captions_[i], ShareOf(i) - padding) : Captions_[i];
+      if (tabText(i) != shown) setTabText(i, shown);
+    }
+  }
+
+  // `caption` broken at its blanks into lines no wider than `room` (a word
+  // wider than the room keeps a line of its own). The blanks inside a line
+  // stay as typed; those at a break go.
+  QString Wrapped(const QString& caption, int room) const {
+    const QFontMetrics metrics = fontMetrics();
+    auto widthOf = [&](const QString& line) { return metrics.size(Qt::TextShowMnemonic, line).width(); };
+    if (room <= 0 || widthOf(caption) <= room) return caption;
+    QStringList lines;
+    QString line;
+    int at = 0;
+    while (at < caption.size()) {
+      int blanks = at;
+      while (blanks < caption.size() && caption[blanks] == QLatin1Char(' ')) ++blanks;
+      int end = blanks;
+      while (end < caption.size() && caption[end] != QLatin1Char(' ')) ++end;
+      const QString word = caption.mid(blanks, end - blanks);
+      const QString longer = line + caption.mid(at, blanks - at) + word;
+      if (!line.trimmed().isEmpty() && widthOf(longer.trimmed()) > room) {
+        lines << line.trimmed();
+        line = word;
+      } else {
+        line = longer;
+      }
+      at = end;
+    }
+    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+    return lines.join(QLatin1Char('\n'));
+  }
+
+  QStringList Captions_;
+  int Width_ = 0;
+};
+
 /// A strip of tabs over a panel; the controls of the pages sit on it directly.
 class TabStrip : public QWidget {
  public:
-  explicit TabStrip(QWidget* parent) : QWidget(parent), Bar(new QTabBar(this)), Panel(new QFrame(this)) {
+  explicit TabStrip(QWidget* parent) : QWidget(parent), Bar(new SharedTabBar(this)), Panel(new QFrame(this)) {
     Bar->setFocusPolicy(Qt::NoFocus);
     Bar->setDrawBase(false);
     Panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     Panel->lower();
   }
-  QTabBar* Bar;
+  SharedTabBar* Bar;
   QFrame* Panel;
+
+  /// Lays the bar and the panel out in the strip's width.
+  void Arrange() {
+    Bar->Share(width());
+    int barHeight = Bar->sizeHint().height();
+    Bar->setGeometry(0, 0, width(), barHeight);
+    Panel->setGeometry(0, barHeight - 1, width(), height() - barHeight + 1);
+  }
 
  protected:
   void resizeEvent(QResizeEvent* event) override {
     QWidget::resizeEvent(event);
-    int barHeight = Bar->sizeHint().height();
-    Bar->setGeometry(0, 0, width(), barHeight);
-    Panel->setGeometry(0, barHeight - 1, width(), height() - barHeight + 1);
+    Arrange();
   }
 };
 
@@ -135,11 +228,14 @@ class TabControlView : public ControlView {
       QTabBar* bar = Strip_->Bar;
       while (bar->count() > Tabs_.Tabs()) bar->removeTab(bar->count() - 1);
       while (bar->count() < Tabs_.Tabs()) bar->addTab(QString());
+      QStringList captions;
       for (int i = 0; i < Tabs_.Tabs(); ++i) {
-        bar->setTabText(i, AccessCaption(Tabs_.TabCaption(i)));
+        captions << AccessCaption(Tabs_.TabCaption(i));
         bar->setTabEnabled(i, Tabs_.TabEnabled(i));
       }
+      Strip_->Bar->SetCaptions(captions);
     }
+    if (all || what == Property::Tabs || what == Property::Font) Strip_->Arrange();
     if (all || what == Property::Tabs || what == Property::Tab) Strip_->Bar->setCurrentIndex(Tabs_.Tab());
   }
 

@@ -85,6 +85,12 @@ class ControlView {
   /// colours.
   virtual void Sync(forms::Property what);
 
+  /// Whether its text runs in lines that keep clear of the controls standing on it.
+  virtual bool HasLines() const { return false; }
+  /// The places, in the widget's pixels, of the shown controls standing on
+  /// it (above it in its container); only a view HasLines() uses them.
+  virtual void StandingOn(std::vector<QRect> places) { (void)places; }
+
   /// The control or its window is going away while the widget may live on
   /// a little (it is deleted later): the view lets go of what reads the
   /// model behind Qt's back (a grid's rows). The base does nothing.

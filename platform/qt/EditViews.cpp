@@ -7,7 +7,14 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
+#include <QtMath>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "platform/forms/Application.h"
 #include "platform/forms/Constants.h"
@@ -32,12 +39,75 @@ Qt::Alignment AlignmentOf(int vbAlignment) {
   }
 }
 
+/// A box of several lines whose lines keep clear of the controls standing
+/// on it: a control standing in one line's gap (a count in a sentence) keeps
+/// its own place, and the lines below begin under it.
+class LinesEdit : public QPlainTextEdit {
+ public:
+  explicit LinesEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    // The room above the lines is the box's, in its colour.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+  }
+
+  /// The places (in the box's pixels) of the controls standing on it.
+  void SetCovers(std::vector<QRect> covers) {
+    if (covers == Covers_) return;
+    Covers_ = std::move(covers);
+    Arrange();
+  }
+
+  /// Moves the lines down as far as a control standing in a line reaches
+  /// into the next one, measured on the lines as the font lays them out.
+  void Arrange() {
+    int room = 0;
+    if (!Covers_.empty()) {
+      // The tops and bottoms of the lines in the box's pixels, without any room above them.
+      std::vector<std::pair<int, int>> lines;
+      const QPointF offset = contentOffset();
+      const int top = frameWidth();
+      for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        const QRectF place = blockBoundingGeometry(block).translated(offset);
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; layout != nullptr && i < layout->lineCount(); ++i) {
+          const QRectF line = layout->lineAt(i).rect().translated(place.topLeft());
+          lines.emplace_back(top + qFloor(line.top()), top + qCeil(line.bottom()));
+        }
+      }
+      for (const QRect& cover : Covers_) {
+        const int middle = cover.center().y();
+        for (std::size_t k = 0; k + 1 < lines.size(); ++k) {
+          if (middle < lines[k].first || middle >= lines[k].second) continue;
+          // Only a control of about a line's height stands in a line; a larger one just lies over the box.
+          if (cover.height() >= 2 * (lines[k].second - lines[k].first)) break;
+          room = std::max(room, cover.bottom() + 1 - lines[k + 1].first);
+          break;
+        }
+      }
+    }
+    if (room != viewportMargins().top()) setViewportMargins(0, room, 0, 0);
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QPlainTextEdit::resizeEvent(event);
+    Arrange();
+  }
+  void changeEvent(QEvent* event) override {
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) Arrange();
+  }
+
+ private:
+  std::vector<QRect> Covers_;
+};
+
 /// An editor that shows a model text: a line edit, or a plain-text edit for several lines.
 class Editor {
  public:
   Editor(QWidget* parent, bool multiLine) {
     if (multiLine) {
-      Multi_ = new QPlainTextEdit(parent);
+      Multi_ = new LinesEdit(parent);
       Multi_->setContextMenuPolicy(Qt::NoContextMenu);
       Multi_->setUndoRedoEnabled(false);
     } else {
@@ -60,7 +130,13 @@ class Editor {
       if (Line_->text() != shown) Line_->setText(shown);
     } else if (Multi_->toPlainText() != shown) {
       Multi_->setPlainText(shown);
+      Multi_->Arrange();
     }
+  }
+
+  /// The places of the controls standing on the box (a box of several lines keeps its lines clear of them).
+  void SetCovers(std::vector<QRect> covers) {
+    if (Multi_ != nullptr) Multi_->SetCovers(std::move(covers));
   }
 
   void SetSelection(std::string_view text, long start, long length) {
@@ -113,7 +189,7 @@ class Editor {
 
  private:
   QLineEdit* Line_ = nullptr;
-  QPlainTextEdit* Multi_ = nullptr;
+  LinesEdit* Multi_ = nullptr;
 };
 
 class TextBoxView : public ControlView {
@@ -122,6 +198,8 @@ class TextBoxView : public ControlView {
       : TextBoxView(box, host, new Editor(parent, box.MultiLine())) {}
 
   std::vector<QWidget*> Parts() const override { return Editor_->Parts(); }
+  bool HasLines() const override { return Editor_->MultiLine(); }
+  void StandingOn(std::vector<QRect> places) override { Editor_->SetCovers(std::move(places)); }
 
   void Sync(Property what) override {
     ControlView::Sync(what);

@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,8 +38,10 @@ using forms::Property;
 
 // A form's Width and Height include the frame of a classic window: 4-pixel
 // borders, a 19-pixel caption, and a 19-pixel menu bar when it has menus.
-constexpr int kBorderPixels = 8;
-constexpr int kCaptionPixels = 27;
+// What is left is the client area, which a Qt window's geometry is: the
+// window manager's frame (when there is one) lies outside it.
+constexpr int kBorderPixels = 2 * 4;
+constexpr int kCaptionPixels = 19 + 2 * 4;
 constexpr int kMenuPixels = 19;
 
 /// A top-level window that hands its close box to its view.
@@ -82,6 +85,16 @@ int ShiftOf(Qt::KeyboardModifiers modifiers) {
 }
 
 bool IsDockedKind(std::string_view kind) { return kind == "Toolbar" || kind == "StatusBar"; }
+
+// Where a window placed at `at` begins: on its screen. A classic frame is
+// often put a border off the screen's edge so its client area starts at the
+// corner; here the frame itself must stay where it can be reached.
+QPoint OnScreen(const QWidget& window, QPoint at) {
+  const QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return at;
+  const QRect room = screen->availableGeometry();
+  return {std::max(at.x(), room.left()), std::max(at.y(), room.top())};
+}
 
 // Brings a window to the top; the offscreen platform has no stacking to change.
 void Raise(QWidget& window) {
@@ -174,7 +187,28 @@ ControlView* FormView::EnsureView(forms::Control& control) {
   view->Sync(Property::All);
   Watch(*view);
   if (holder != nullptr) holder->Sync(Property::Container);
+  HasLines_ = HasLines_ || view->HasLines();
+  KeepLinesClear();
   return view;
+}
+
+void FormView::KeepLinesClear() {
+  if (!HasLines_) return;
+  for (auto& [control, view] : Views_) {
+    QWidget* box = view->Widget();
+    if (!view->HasLines() || box == nullptr || box->parentWidget() == nullptr) continue;
+    // Siblings after the box in its container are stacked above it.
+    std::vector<QRect> covers;
+    bool above = false;
+    for (QObject* child : box->parentWidget()->children()) {
+      auto* widget = qobject_cast<QWidget*>(child);
+      if (widget == box) above = true;
+      if (!above || widget == nullptr || widget == box || widget->isHidden() || widget->isWindow()) continue;
+      const QRect place = widget->geometry().translated(-box->pos()).intersected(box->rect());
+      if (!place.isEmpty()) covers.push_back(place);
+    }
+    view->StandingOn(std::move(covers));
+  }
 }
 
 void FormView::Watch(ControlView& view) {
@@ -291,7 +325,39 @@ void FormView::SyncSize() {
   }
   // A dialog's menu bar is ours, above the client area; a main window's is inside it, as the model's.
   if (Main_ == nullptr && MenuBar_ != nullptr) height += MenuBar_->sizeHint().height() - kMenuPixels;
-  Window_->resize(std::max(width, 1), std::max(height, 1));
+  width = std::max(width, 1);
+  if (Main_ != nullptr) height = FrameHeight(height);
+  Window_->resize(width, std::max(height, 1));
+}
+
+int FormView::FrameHeight(int height) {
+  // Between the bars lies the model's client area less the twips of its
+  // docked bars; Qt's menu bar, toolbars and status bar take what they need
+  // around it, more than a classic window's.
+  int between = height - (MenuBar_ != nullptr ? kMenuPixels : 0);
+  for (auto& [control, view] : Views_) {
+    if (view->Docked() && control->Visible()) between -= Pixels(control->Height());
+  }
+  Between_ = std::max(between, 1);
+  // The bars have their sizes only once shown and laid out: until then a
+  // classic window's, and FitFrame corrects it as the client area is laid out.
+  if (Window_->isVisible() && Content_->height() > 0) {
+    Bars_ = Window_->height() - Content_->height();
+  } else {
+    Bars_ = height - Between_;
+  }
+  return Between_ + Bars_;
+}
+
+void FormView::FitFrame() {
+  if (Main_ == nullptr || Between_ <= 0) return;
+  if (Window_->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) return;
+  // Only the bars' own heights are corrected: a size the user or the window
+  // manager gave the window stays.
+  const int bars = Window_->height() - Content_->height();
+  if (bars == Bars_) return;
+  Bars_ = bars;
+  Window_->resize(Window_->width(), Between_ + bars);
 }
 
 void FormView::SyncWindow(Property what) {
@@ -299,7 +365,9 @@ void FormView::SyncWindow(Property what) {
   if (all || what == Property::Caption) Window_->setWindowTitle(ToQt(Form_->Caption()));
   if (all || what == Property::Geometry) {
     SyncSize();
-    if (Form_->Left() != 0 || Form_->Top() != 0) Window_->move(Pixels(Form_->Left()), Pixels(Form_->Top()));
+    if (Form_->Left() != 0 || Form_->Top() != 0) {
+      Window_->move(OnScreen(*Window_, QPoint(Pixels(Form_->Left()), Pixels(Form_->Top()))));
+    }
   }
   if (all || what == Property::Enabled) {
     Content_->setEnabled(Form_->Enabled());
@@ -408,6 +476,12 @@ void FormView::ControlChanged(forms::Control& control, Property what) {
     }
   }
   if (kind == "Toolbar" && view->Docked() && what == Property::Geometry) ApplyFrameOffsets();
+  // The model's client area less its docked bars is the room between them.
+  if (view->Docked() && (what == Property::Geometry || what == Property::Visible)) SyncSize();
+  if (what == Property::Geometry || what == Property::Visible || what == Property::Container ||
+      what == Property::All || what == Property::Tab || what == Property::Tabs || what == Property::Font) {
+    KeepLinesClear();
+  }
 }
 
 void FormView::ControlLoaded(forms::Control& control) {
@@ -524,6 +598,7 @@ bool FormView::OnMouse(ControlView* view, QObject* watched, QMouseEvent& event) 
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
   if (!Alive_) return false;
+  if (watched == Content_ && event->type() == QEvent::Resize) FitFrame();
   ControlView* view = nullptr;
   if (auto it = Parts_.find(watched); it != Parts_.end()) {
     view = it->second;

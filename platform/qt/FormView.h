@@ -82,6 +82,8 @@ class FormView : public QObject, public ViewHost {
   /// Registers the view's parts for its keys, focus and mouse.
   void Watch(ControlView& view);
   void Reparent(ControlView& view);
+  /// Tells each view whose text runs in lines the places of the controls standing on it.
+  void KeepLinesClear();
   /// The frame's controls below its docked toolbars start where those end.
   void ApplyFrameOffsets();
   void RebuildMenus();
@@ -90,6 +92,12 @@ class FormView : public QObject, public ViewHost {
   void SyncWindow(forms::Property what);
   void SyncFlags();
   void SyncSize();
+  /// The main window's height for a client area `height` pixels tall (the
+  /// model's, without border and caption).
+  int FrameHeight(int height);
+  /// Gives the main window the height that leaves the controls between its
+  /// bars the model's room, once Qt has laid the bars out.
+  void FitFrame();
   void ShowWindow();
   /// Puts Qt's focus where the model has it.
   void ApplyFocus();
@@ -105,6 +113,9 @@ class FormView : public QObject, public ViewHost {
   QMainWindow* Main_ = nullptr;  // the MDI frame's window
   QWidget* Content_ = nullptr;   // where the controls sit
   QWidget* MenuBar_ = nullptr;
+  bool HasLines_ = false;  // a view has lines to keep clear
+  int Between_ = 0;      // the main window's room between its bars, in pixels
+  int Bars_ = 0;         // the height its menu bar, toolbars and status bar take
   std::map<const forms::Control*, std::unique_ptr<ControlView>> Views_;
   std::vector<std::unique_ptr<ControlView>> Retired_;
   std::map<const QObject*, ControlView*> Parts_;

@@ -1,6 +1,9 @@
 #include "platform/qt/FrontEndChoice.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <clocale>
 #include <cstdlib>
@@ -31,6 +34,19 @@ bool XServerAnswers() {
 
 bool XDisplay() { return Set("DISPLAY") && XServerAnswers(); }
 
+// The programs speak Spanish whatever the user's locale, and so must Qt's
+// own dialogs and menus (the print dialog, a file dialog). Without the
+// distribution's translations they stay in English.
+void SpeakSpanish(QApplication& app) {
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(translator);
+  } else {
+    delete translator;
+  }
+}
+
 // The Qt platform asked for: QT_QPA_PLATFORM's first choice, without its options.
 std::string_view PlatformAskedFor() {
   const char* value = std::getenv("QT_QPA_PLATFORM");
@@ -57,6 +73,7 @@ bool PersonCanSee() {
 std::unique_ptr<QApplication> StartQt(int& argc, char** argv) {
   auto app = std::make_unique<QApplication>(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
+  SpeakSpanish(*app);
   return app;
 }
 

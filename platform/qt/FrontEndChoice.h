@@ -18,6 +18,7 @@
 // end, whose boxes answer their default. Qt's application object
 // takes the environment's locale for the C library; the numeric part is put
 // back to "C" at once, so no number the programs read or write depends on it.
+// Qt's own dialogs get Qt's Spanish translations when they are installed.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -47,7 +48,8 @@ bool PersonCanSee();
 /// never wait on a box nobody sees.
 enum class Audience { AnyDisplay, Person };
 
-/// Makes the program's QApplication, with LC_NUMERIC back to "C".
+/// Makes the program's QApplication, with LC_NUMERIC back to "C" and Qt's
+/// Spanish translations loaded (when the system has them).
 std::unique_ptr<QApplication> StartQt(int& argc, char** argv);
 
 /// The front end chosen at start, with what it needs alive.

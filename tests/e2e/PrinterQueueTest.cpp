@@ -124,11 +124,11 @@ TEST(PrinterQueue, ASavedReturnPrintedThroughTheDialogComesOutOfTheQueueOnA4) {
 
   // Imprimir: the print dialog offers the queue; Print sends the job to it.
   road.Screen().Press("alt+i");
-  ASSERT_TRUE(road.WaitForWindow("Print"));
-  ASSERT_TRUE(road.ClickIn("Print", {10, 10}));
+  ASSERT_TRUE(road.WaitForWindow("Imprimir"));
+  ASSERT_TRUE(road.ClickIn("Imprimir", {10, 10}));
   road.Shot("dialogo-impresion");
   road.Screen().Press("Return");
-  ASSERT_TRUE(road.WaitForNoWindow("Print"));
+  ASSERT_TRUE(road.WaitForNoWindow("Imprimir"));
 
   const std::vector<std::string> pdfs = queue.WaitForPdfs(kJob);
   ASSERT_EQ(pdfs.size(), 1u) << "the queue's output in " << queue.Output() << "\n" << queue.Logs();

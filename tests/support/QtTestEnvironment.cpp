@@ -1,5 +1,5 @@
-// One QApplication for the whole binary, on the offscreen platform so the
-// tests need no display.
+// One QApplication for the whole binary, made as the programs make theirs,
+// on the offscreen platform so the tests need no display.
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -8,13 +8,15 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/qt/FrontEndChoice.h"
+
 namespace {
 
 class QtEnvironment : public testing::Environment {
  public:
   void SetUp() override {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    App_ = std::make_unique<QApplication>(Argc_, Argv_);
+    App_ = qtui::StartQt(Argc_, Argv_);
     // QApplication takes the environment's locale; keep the comma-decimal
     // one the test main chose, so a dependence on it still shows.
     if (const char* name = std::getenv("KR_TEST_LOCALE")) std::setlocale(LC_ALL, name);

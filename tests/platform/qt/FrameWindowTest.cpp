@@ -10,18 +10,24 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
 
+#include <chrono>
+#include <functional>
+
 #include "platform/forms/ImageList.h"
 #include "platform/forms/MDIForm.h"
 #include "platform/forms/Menu.h"
+#include "platform/forms/PictureBox.h"
 #include "platform/forms/StatusBar.h"
 #include "platform/forms/Toolbar.h"
 #include "tests/platform/qt/QtFormsFixture.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WaitLimit.h"
 
 namespace qtui::test {
 namespace {
@@ -145,6 +151,98 @@ TEST_F(FrameWindow, MenusAndToolbarButtonsReachTheModel) {
   EXPECT_EQ(dialogParent, frameHandle);  // the modal child stands above its frame
   EXPECT_EQ(Log,
             (Lines{"ButtonClick(2)", "mnuNuevo.Click", "frmDialogo.Load", "cmdCerrar.Click", "frmDialogo.Unload"}));
+}
+
+/// A program's fixed frame as a classic window places it: its border off the
+/// screen's edge, the toolbar on top, a picture filling the client area and,
+/// at its foot, a panel of the program's own that shows texts in labels.
+class frmFijo : public MDIForm {
+ public:
+  frmFijo() : MDIForm("frmFijo") {
+    SetCaption("Fijo");
+    Move(-60, -60, 9720, 7320);
+    mnuArchivo.SetCaption("&Archivo");
+    mnuSalir.SetCaption("&Salir");
+    mnuSalir.SetContainer(mnuArchivo);
+    tlbBotones.Move(0, 0, 9600, 630);
+    tlbBotones.SetImageList(&imlDibujos);
+    picFondo.Move(0, 630, 9600, 5595);
+    picPie.Move(0, 6225, 9600, 375);
+    for (Label* panel : {&lblRuc, &lblNombre, &lblAnio}) panel->SetContainer(picPie);
+    lblRuc.Move(60, 60, 2400, 255);
+    lblRuc.SetCaption("RUC: 10401234565");
+    lblNombre.Move(2520, 60, 4200, 255);
+    lblNombre.SetCaption("PEREZ LOPEZ JUAN");
+    lblAnio.Move(7920, 60, 1500, 255);
+    lblAnio.SetCaption("Ejercicio 2002");
+  }
+
+  Menu mnuArchivo{this, "mnuArchivo"};
+  Menu mnuSalir{this, "mnuSalir"};
+  ImageList imlDibujos{this, "imlDibujos"};
+  Toolbar tlbBotones{this, "tlbBotones"};
+  PictureBox picFondo{this, "picFondo"};
+  PictureBox picPie{this, "picPie"};
+  Label lblRuc{this, "lblRuc"};
+  Label lblNombre{this, "lblNombre"};
+  Label lblAnio{this, "lblAnio"};
+};
+
+// Whether `done` comes true as Qt lays a shown window out (its bars settle
+// in a few rounds of events).
+bool LaidOut(const std::function<bool()>& done) {
+  return QTest::qWaitFor(done, static_cast<int>(std::chrono::milliseconds(kr::testing::kWaitLimit).count()));
+}
+
+// Where `widget` lies in `window`'s pixels.
+QRect PlaceIn(const QWidget& window, const QWidget& widget) {
+  return {widget.mapTo(&window, QPoint(0, 0)), widget.size()};
+}
+
+// Qt's menu bar and toolbar are taller than a classic window's: the client
+// area still holds every control the model placed in it, down to its foot,
+// and the frame starts on the screen although the model puts it a border
+// off the edge.
+TEST_F(FrameWindow, TheClientAreaHoldsTheModelsControlsDownToItsFoot) {
+  frmFijo& f = Default<frmFijo>();
+  f.imlDibujos.Add(Folder / "nuevo.png");
+  f.tlbBotones.AddButton("Nueva", 1);
+  f.Show();
+  auto* window = qobject_cast<QMainWindow*>(Front.WindowOf(f));
+  ASSERT_NE(window, nullptr);
+  const int room = 7320 / 15 - 27 - 19 - 630 / 15;
+  EXPECT_TRUE(LaidOut([&] { return window->centralWidget()->height() == room; }))
+      << window->centralWidget()->height() << " px, not " << room;
+  const QRect client = PlaceIn(*window, *window->centralWidget());
+  EXPECT_EQ(client.width(), 640);
+  for (const Control* c : std::initializer_list<const Control*>{&f.picFondo, &f.picPie, &f.lblRuc, &f.lblNombre,
+                                                                &f.lblAnio}) {
+    SCOPED_TRACE(c->Name());
+    const QRect place = PlaceIn(*window, *Widget(*c));
+    EXPECT_TRUE(client.contains(place)) << "client " << client.height() << " px tall, control at " << place.top()
+                                         << " to " << place.bottom();
+  }
+  const QRect screen = window->screen()->availableGeometry();
+  EXPECT_GE(window->frameGeometry().left(), screen.left());
+  EXPECT_GE(window->frameGeometry().top(), screen.top());
+}
+
+TEST_F(FrameWindow, TheDockedStatusBarsPanelsLieInsideTheWindow) {
+  frmMarco& f = Default<frmMarco>();
+  f.imlDibujos.Add(Folder / "nuevo.png");
+  f.tlbBotones.AddButton("Nueva", 1);
+  f.sbrEstado.Move(0, 6135, 9600, 375);  // at the foot of the client area
+  f.Show();
+  QWidget* window = Front.WindowOf(f);
+  const QWidget* client = qobject_cast<QMainWindow*>(window)->centralWidget();
+  // The controls between the bars keep the model's room: its client area
+  // (the window less border, caption and menu bar) less the bars' twips.
+  const int room = (7200 - 630 - 375) / 15 - 27 - 19;
+  EXPECT_TRUE(LaidOut([&] { return client->height() == room; })) << client->height() << " px, not " << room;
+  for (const QLabel* panel : qobject_cast<QMainWindow*>(window)->statusBar()->findChildren<QLabel*>()) {
+    SCOPED_TRACE(panel->text().toStdString());
+    EXPECT_TRUE(window->rect().contains(PlaceIn(*window, *panel)));
+  }
 }
 
 class frmAncho : public Form {

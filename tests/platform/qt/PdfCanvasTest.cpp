@@ -1,8 +1,11 @@
 #include "platform/qt/PdfCanvas.h"
 #include "platform/qt/PrintJob.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -139,6 +142,31 @@ TEST(ChoosePrinter, CancelledDialogAnswersFalse) {
     if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
   });
   EXPECT_FALSE(ChoosePrinter(printer));
+}
+
+// Qt's own dialogs speak the program's language: the print dialog's buttons in Spanish.
+TEST(ChoosePrinter, TheDialogSpeaksSpanish) {
+  const QDir translations(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (!translations.exists(QStringLiteral("qtbase_es.qm"))) {
+    GTEST_SKIP() << "Qt's Spanish translations are not installed in " << translations.path().toStdString();
+  }
+  QPrinter printer;
+  QStringList buttons;
+  QTimer::singleShot(0, [&buttons] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) return;
+    for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+      if (button->isVisibleTo(dialog) && !button->text().isEmpty()) buttons << button->text().remove(QLatin1Char('&'));
+    }
+    dialog->close();
+  });
+  ChoosePrinter(printer);
+  const std::string shown = buttons.join(QStringLiteral(", ")).toStdString();
+  EXPECT_TRUE(buttons.contains(QStringLiteral("Imprimir"))) << shown;
+  EXPECT_TRUE(buttons.contains(QStringLiteral("Cancelar"))) << shown;
+  for (const char* english : {"Print", "Cancel", "Properties", "Options >>"}) {
+    EXPECT_FALSE(buttons.contains(QLatin1String(english))) << english << " in " << shown;
+  }
 }
 
 }  // namespace
