@@ -214,9 +214,12 @@ void Fondo917(QPainter& p, QSize s) {
   cielo.setColorAt(1, QColor(188, 208, 232));
   p.fillRect(QRect(QPoint(0, 0), s), cielo);
 
-  // A large form, tilted a little, with its boxes.
+  // A large form, tilted a little, with its boxes. The main window shows
+  // the picture's top 373 pixels, between its toolbar and its status bar:
+  // what is drawn lies there.
   p.save();
-  p.translate(320, 250);
+  p.translate(300, 186);
+  p.scale(0.88, 0.88);
   p.rotate(-6);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 30));
@@ -239,7 +242,7 @@ void Fondo917(QPainter& p, QSize s) {
   cifra.setBold(true);
   p.setFont(cifra);
   p.setPen(QColor(31, 78, 140, 200));
-  p.drawText(QRectF(380, 340, 240, 110), Qt::AlignRight | Qt::AlignVCenter, "917");
+  p.drawText(QRectF(380, 250, 240, 110), Qt::AlignRight | Qt::AlignVCenter, "917");
 }
 
 void Acercade(QPainter& p, QSize s) {
