@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -100,6 +101,13 @@ class ScopedEnv {
   const char* Name_;
   std::optional<std::string> Old_;
 };
+
+/// The names that stand in `folder`, whatever they are.
+inline std::set<std::string> NamesIn(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename().string());
+  return names;
+}
 
 /// The VB error number that `action` raises, or 0 when it raises none.
 template <typename F>

@@ -137,11 +137,7 @@ TEST_F(FileSystemTest, WriteFileAtomicallyReplacesTheFileAndKeepsItsMode) {
   EXPECT_EQ(entries, 5);  // RPT, TMP, Mens.txt, LEEME, nuevo.txt
 }
 
-std::set<std::string> Names(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename().string());
-  return names;
-}
+using kr::testing::NamesIn;
 
 // RPT and TMP may be shared: a link planted under a report's or a copy's
 // name is replaced by the new file, and what it led to stays as it was.
@@ -191,7 +187,7 @@ TEST_F(FileSystemTest, AWriteReplacesALinkAtItsNameAndLeavesWhatItLedTo) {
       EXPECT_TRUE(fs::is_symlink(elsewhere / "enlace"));
       EXPECT_TRUE(fs::is_empty(elsewhere / "carpeta"));
       EXPECT_FALSE(fs::exists(elsewhere / "falta.txt"));
-      EXPECT_EQ(Names(root / "KR/RPT"), (std::set<std::string>{"00000001.PRN", "00000002.prn", "00000003.PRN"}));
+      EXPECT_EQ(NamesIn(root / "KR/RPT"), (std::set<std::string>{"00000001.PRN", "00000002.prn", "00000003.PRN"}));
     }
   }
 }
@@ -223,7 +219,7 @@ TEST_F(FileSystemTest, InASharedFolderAnotherUsersLinkIsRefusedAndNothingIsWritt
   EXPECT_EQ(*error, ErrPathFileAccess);
   EXPECT_EQ(elsewhere.Read("suyo.txt"), "suyo");
   EXPECT_TRUE(fs::is_symlink(copy));
-  EXPECT_EQ(Names(root / "KR/TMP"), (std::set<std::string>{"0917200200012345678.txt"}));
+  EXPECT_EQ(NamesIn(root / "KR/TMP"), (std::set<std::string>{"0917200200012345678.txt"}));
 }
 
 // The number of a process that has just ended.
@@ -309,14 +305,14 @@ TEST_F(FileSystemTest, WritingAFolderRemovesTheTemporariesOfEndedProcesses) {
     EXPECT_EQ(std::filesystem::exists(std::filesystem::symlink_status(folder + "/" + c.name)), c.stays) << c.what;
     if (c.stays) expected.insert(c.name);
   }
-  EXPECT_EQ(Names(folder), expected);
+  EXPECT_EQ(NamesIn(folder), expected);
   EXPECT_EQ(root.Read("KR/RPT/00000001.PRN"), "uno");
   EXPECT_EQ(root.Read("KR/RPT/00000002.prn"), "dos");
   EXPECT_EQ(root.Read("KR/RPT/87654321"), "ajeno");
   // Another folder's are left to writes there.
   root.Write("KR/TMP/.KR000.INI." + ended + ".0.tmp", "");
   WriteFileAtomically(root.Program("KR\\Mens.txt"), "x");
-  EXPECT_EQ(Names(root.Path() + "/KR/TMP"), (std::set<std::string>{".KR000.INI." + ended + ".0.tmp"}));
+  EXPECT_EQ(NamesIn(root.Path() + "/KR/TMP"), (std::set<std::string>{".KR000.INI." + ended + ".0.tmp"}));
 }
 
 }  // namespace

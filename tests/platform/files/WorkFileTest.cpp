@@ -20,11 +20,7 @@ namespace {
 using kr::testing::ErrorNumberOf;
 using kr::testing::TempFolder;
 
-std::set<std::string> Names(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename().string());
-  return names;
-}
+using kr::testing::NamesIn;
 
 TEST(WorkFile, IsMadeOnlyWhereNothingStands) {
   namespace fs = std::filesystem;
@@ -50,7 +46,7 @@ TEST(WorkFile, IsMadeOnlyWhereNothingStands) {
     EXPECT_EQ(fs::symlink_status(path).type(), before.type());
     EXPECT_EQ(elsewhere.Read("ajeno.txt"), "ajeno");
     EXPECT_FALSE(fs::exists(elsewhere / "falta.txt"));
-    EXPECT_EQ(Names(tmp.Path()), std::set<std::string>{"12345678"});
+    EXPECT_EQ(NamesIn(tmp.Path()), std::set<std::string>{"12345678"});
   }
 }
 
@@ -88,7 +84,7 @@ TEST(WorkFile, GoesWithItsProcessHoweverItEnds) {
     SCOPED_TRACE(c.what);
     std::filesystem::remove(tmp / "12345678");
     ASSERT_TRUE(kr::testing::RunKilled(c.run));
-    EXPECT_EQ(Names(tmp.Path()), c.left);
+    EXPECT_EQ(NamesIn(tmp.Path()), c.left);
     EXPECT_EQ(tmp.Read("12345678"), c.bytes);
   }
 }

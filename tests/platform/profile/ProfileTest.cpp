@@ -196,11 +196,7 @@ TEST_F(ProfileTest, RefusedWritesLeaveTheFileAlone) {
   EXPECT_FALSE(WritePrivateProfileString("Options", "A", "1", windows.Program("no\\KR000.INI")));
 }
 
-std::set<std::string> Names(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename().string());
-  return names;
-}
+using kr::testing::NamesIn;
 
 // A settings file kept elsewhere and linked into the Windows folder.
 TEST_F(ProfileTest, AWriteThroughALinkChangesTheLinkedFileAndTheLinkStays) {
@@ -234,8 +230,8 @@ TEST_F(ProfileTest, AWriteThroughALinkChangesTheLinkedFileAndTheLinkStays) {
     EXPECT_EQ(shared.Read("conf/KR000.INI"), c.dangling ? "[Options]\r\nK=v\r\n" : "[Options]\r\nA=1\r\nK=v\r\n");
     EXPECT_EQ(Get("Options", "K"), "v");
     // The temporary file was made beside the real one, and went.
-    EXPECT_EQ(Names(windows.Path()), (std::set<std::string>{"KR000.INI"}));
-    EXPECT_EQ(Names(shared / "conf"), c.chained ? (std::set<std::string>{"KR000.INI", "enlace.ini"})
+    EXPECT_EQ(NamesIn(windows.Path()), (std::set<std::string>{"KR000.INI"}));
+    EXPECT_EQ(NamesIn(shared / "conf"), c.chained ? (std::set<std::string>{"KR000.INI", "enlace.ini"})
                                                 : (std::set<std::string>{"KR000.INI"}));
     fs::remove(link);
   }
@@ -295,7 +291,7 @@ TEST_F(ProfileTest, AFileItsUserMayNotWriteIsNotWrittenAndAReplacedOneKeepsOwner
     EXPECT_EQ(now.st_uid, old.st_uid);
     EXPECT_EQ(now.st_gid, old.st_gid);
     EXPECT_EQ(now.st_mode & 07777, c.mode);
-    EXPECT_EQ(Names(windows.Path()), (std::set<std::string>{"KR000.INI"}));
+    EXPECT_EQ(NamesIn(windows.Path()), (std::set<std::string>{"KR000.INI"}));
   }
 }
 
@@ -357,8 +353,8 @@ TEST_F(ProfileTest, OnlyALinkOfItsUserOrOfRootLeadsTheSettingsElsewhere) {
       // The links stay as they were, and nothing was written beside them.
       EXPECT_TRUE(fs::is_symlink(link));
       EXPECT_EQ(fs::read_symlink(link).string(), c.second ? second : real);
-      EXPECT_EQ(Names(windows.Path()), (std::set<std::string>{"KR000.INI"}));
-      EXPECT_EQ(Names(shared.Path()), c.second ? (std::set<std::string>{"KR000.INI", "enlace.ini"})
+      EXPECT_EQ(NamesIn(windows.Path()), (std::set<std::string>{"KR000.INI"}));
+      EXPECT_EQ(NamesIn(shared.Path()), c.second ? (std::set<std::string>{"KR000.INI", "enlace.ini"})
                                                : (std::set<std::string>{"KR000.INI"}));
     }
   }
