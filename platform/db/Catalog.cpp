@@ -568,6 +568,11 @@ void AddIndex(Connection& c, const TableDefinition& table, const IndexDef& index
 
 void DropTable(Connection& c, const TableDefinition& table) {
   const std::string_view schema = SchemaOf(table);
+  // Dropped with relationships to it in force, a table takes its related
+  // rows along: it is refused, as Jet refuses it.
+  for (const std::string& child : ChildrenOf(c, table)) {
+    if (!SameName(child, table.Name)) RaiseJet(ErrInRelationship);
+  }
   Atomically(c, [&] {
     RunFirst(c, "DROP TABLE " + Qualified(schema, table.Name));
     if (TableIn(c, schema, "_dao_fields")) {

@@ -59,6 +59,7 @@ const std::map<int, std::string_view> kTexts{
     {3251, "La operación no es válida para este tipo de objeto."},
     {3260, "No se pudo actualizar; actualmente bloqueado por otro usuario."},
     {3265, "Elemento no encontrado en esta colección."},
+    {3281, "No se puede eliminar este índice o esta tabla. Es el índice actual o se usa en una relación."},
     {3283, "Ya existe la clave principal."},
     {3290, "Error de sintaxis en la instrucción CREATE TABLE."},
     {3292, "Error de sintaxis en la definición del campo."},

@@ -62,6 +62,7 @@ inline constexpr int ErrInvalidOperation = 3219;
 inline constexpr int ErrNotForThisObject = 3251;
 inline constexpr int ErrUpdateLocked = 3260;
 inline constexpr int ErrItemNotFound = 3265;
+inline constexpr int ErrInRelationship = 3281;  // a table other tables' relationships point at
 inline constexpr int ErrPrimaryKeyExists = 3283;
 inline constexpr int ErrCreateTableSyntax = 3290;
 inline constexpr int ErrFieldDefinitionSyntax = 3292;

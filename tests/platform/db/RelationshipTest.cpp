@@ -151,6 +151,27 @@ TEST_F(Relationships, ARebuiltTableKeepsTheRowsAndKeysOfEveryTableRelatedToIt) {
   }
 }
 
+// A table that other tables' relationships point at is not dropped: its
+// related rows stay. A table that only points at others, or at itself, is.
+TEST_F(Relationships, ATableOthersAreRelatedToIsNotDropped) {
+  const char* actions[] = {"ON DELETE CASCADE", "ON DELETE SET NULL", ""};
+  int n = 0;
+  for (const char* action : actions) {
+    SCOPED_TRACE(std::string("related ") + action);
+    const std::string name = "d" + std::to_string(++n);
+    std::shared_ptr<Database> db =
+        WithChild(name, action, 10, "CREATE TABLE Arbol (id INTEGER PRIMARY KEY, padre INTEGER REFERENCES Arbol (id));");
+    EXPECT_EQ(ErrorNumberOf([&] { db->Execute("DROP TABLE K", dbFailOnError); }), ErrInRelationship);
+    EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT count(*), count(a) FROM Hija", dbOpenSnapshot)),
+              std::vector<std::string>{"10|10"});
+    EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT count(*) FROM K", dbOpenSnapshot)), std::vector<std::string>{"3"});
+    EXPECT_EQ(ErrorNumberOf([&] { db->Execute("DROP TABLE Arbol", dbFailOnError); }), 0);
+    EXPECT_EQ(ErrorNumberOf([&] { db->Execute("DROP TABLE Hija", dbFailOnError); }), 0);
+    EXPECT_EQ(ErrorNumberOf([&] { db->Execute("DROP TABLE K", dbFailOnError); }), 0);
+    db->Close();
+  }
+}
+
 // Another program's index, trigger and view of the table are there after
 // the rebuild as before, and the trigger acts. Of a text planted in the
 // schema only its first statement is run again, as SQLite itself reads it.
@@ -288,7 +309,8 @@ TEST_F(Relationships, ARefusedWriteNamesTheRelationshipsTables) {
        RelatedText("Padre", "Hija")},
       {"a parent's key changed", "UPDATE Padre SET k = 'q'", ErrRelatedRecord, RelatedText("Padre", "Hijo' o 'Hija")},
       {"a parent deleted", "DELETE FROM Padre", ErrRelatedRecord, RelatedText("Padre", "Hijo' o 'Hija")},
-      {"a parent dropped", "DROP TABLE Padre", ErrRelatedRecord, RelatedText("Padre", "Hijo' o 'Hija")},
+      {"a parent dropped", "DROP TABLE Padre", ErrInRelationship,
+       "No se puede eliminar este índice o esta tabla. Es el índice actual o se usa en una relación."},
       {"a cascade that reaches a held row", "DELETE FROM Abuelo", ErrRelatedRecord, RelatedText("Tio", "Primo")},
       {"a trigger's write", "INSERT INTO Bitacora VALUES ('d')", ErrRelatedRecord, RelatedText("Padre", "Hijo")},
       {"no key, written to the child", "INSERT INTO Mal VALUES ('1')", ErrNotUniquelyIndexed, mismatch},
