@@ -198,9 +198,9 @@ WorkFile::WorkFile(std::string_view path) {
   }
   struct stat st {};
   if (::fstat(fd, &st) != 0) {
+    // Not known for the file just made, the name may be another's by now: it stays.
     const int err = errno;
     ::close(fd);
-    ::unlink(native.c_str());
     detail::RaiseFileError(err, native);
   }
   ::close(fd);

@@ -158,5 +158,32 @@ TEST_F(Statistics, AnOddRowOfAnotherProgramIsLeftAsItIsAndNeverEndsTheProgram) {
   EXPECT_THAT(Plan(), HasSubstr("SEARCH DET USING INDEX"));
 }
 
+// A program that may write the schema can give sqlite_stat1 other columns:
+// the statistics cannot be read, and are left as they are.
+TEST_F(Statistics, ATableOfStatisticsOfAnotherShapeIsLeftAsItIs) {
+  Db->Close();
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open((Folder / "test.mdb").c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other,
+                         "DROP TABLE IF EXISTS sqlite_stat1; PRAGMA writable_schema=ON; INSERT INTO sqlite_schema VALUES "
+                         "('table', 'sqlite_stat1', 'sqlite_stat1', 0, 'CREATE TABLE sqlite_stat1(a)')",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  sqlite3_close(other);
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i == 0 ? "opened and closed" : "opened again");
+    EXPECT_NO_THROW(Reopen());
+    EXPECT_EQ(Rows("SELECT count(*) FROM DET WHERE Doc_id_d = '20100000007'"), std::vector<std::string>{"5"});
+  }
+  EXPECT_NO_THROW(Db->Close());
+  ASSERT_EQ(sqlite3_open((Folder / "test.mdb").c_str(), &other), SQLITE_OK);
+  sqlite3_stmt* stmt = nullptr;
+  sqlite3_prepare_v2(other, "SELECT sql FROM sqlite_schema WHERE name = 'sqlite_stat1'", -1, &stmt, nullptr);
+  ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "CREATE TABLE sqlite_stat1(a)");
+  sqlite3_finalize(stmt);
+  sqlite3_close(other);
+}
+
 }  // namespace
 }  // namespace dao::testing

@@ -360,6 +360,36 @@ TEST_F(ProfileTest, OnlyALinkOfItsUserOrOfRootLeadsTheSettingsElsewhere) {
   }
 }
 
+// Links of the user's own that go round in a loop, or end in a folder, lead
+// the settings nowhere: nothing is written, and the links stay as they were.
+TEST_F(ProfileTest, ALinkThatLoopsOrEndsInAFolderWritesNothing) {
+  namespace fs = std::filesystem;
+  TempFolder shared;
+  shared.MakeFolder("carpeta");
+  const std::string link = windows / "KR000.INI";
+  struct Case {
+    const char* what;
+    std::string target;                   // of the link in the Windows folder
+    std::string secondName, secondTarget;  // a second link in the shared folder, if any
+  } cases[] = {
+      {"a loop of two links", shared / "enlace.ini", shared / "enlace.ini", link},
+      {"a link to itself", link, "", ""},
+      {"a folder", shared / "carpeta", "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove(link);
+    fs::create_symlink(c.target, link);
+    if (!c.secondName.empty()) fs::create_symlink(c.secondTarget, c.secondName);
+    EXPECT_FALSE(WritePrivateProfileString("Options", "K", "v", "KR000.INI"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link).string(), c.target);
+    EXPECT_EQ(NamesIn(windows.Path()), (std::set<std::string>{"KR000.INI"}));
+    EXPECT_TRUE(fs::is_empty(shared / "carpeta"));
+    if (!c.secondName.empty()) fs::remove(c.secondName);
+  }
+}
+
 TEST(WindowsFolder, FallsBackToAPerUserFolder) {
   TempFolder config;
   ScopedEnv windir("WINDIR", nullptr);
