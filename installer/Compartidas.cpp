@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/db/JetError.h"
 #include "platform/forms/Application.h"
 #include "platform/text/Error.h"
 
@@ -54,7 +55,16 @@ int Mensaje(std::string_view prompt, int style, std::string_view title) {
   // open: that unit must stay whole.
   Compartidas& g = G();
   const bool enCurso = g.Transaccion != nullptr && g.Motor.Workspaces(0).TransactionLevel() == 1;
-  if (enCurso) ConfirmaTransaccion();
+  if (enCurso) {
+    try {
+      ConfirmaTransaccion();
+    } catch (const vb::Error& e) {
+      // SQLite ended the run's transaction: the statement that made it do so
+      // is what this box tells, and the run goes on in a new one.
+      if (e.Number() != dao::ErrNoTransaction) throw;
+      MarcaFalla();
+    }
+  }
   const int respuesta = forms::MsgBox(prompt, style, title);
   if (enCurso) IniciaTransaccion();
   return respuesta;

@@ -223,6 +223,7 @@ void WriteDefinition(Connection& c, const TableDefinition& t) {
 // Runs `body` inside a savepoint: all of it or none of it.
 template <class F>
 void Atomically(Connection& c, F&& body) {
+  c.RefuseIfEnded();
   c.TablesChanged();
   c.Exec("SAVEPOINT dao_ddl");
   try {

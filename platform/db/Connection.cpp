@@ -320,6 +320,17 @@ sqlite3* Connection::Db() const {
 }
 
 void Connection::Fail(int rc, Phase phase) const {
+  try {
+    RaiseFailure(rc, phase);
+  } catch (const vb::Error& e) {
+    // Read before anything else runs: the transaction's end is told by the
+    // statement that caused it.
+    if (Held_ && WhyEnded_.empty() && sqlite3_get_autocommit(Db_)) WhyEnded_ = e.Description();
+    throw;
+  }
+}
+
+void Connection::RaiseFailure(int rc, Phase phase) const {
   std::string_view message = Db_ ? sqlite3_errmsg(Db_) : "";
   if (StartsWith(message, kVbErrorPrefix)) RaiseVbError(message);
   const int extended = Db_ ? sqlite3_extended_errcode(Db_) : rc;
@@ -365,6 +376,7 @@ void Connection::Exec(std::string_view sql, Phase phase) {
 
 void Connection::RunWrite(sqlite3_stmt* stmt, Phase phase) {
   sqlite3* db = Db();
+  RefuseIfEnded();
   const bool outside = sqlite3_get_autocommit(db) != 0;
   int rc = StepOwn(Own::Savepoint);
   if (rc != SQLITE_DONE) Fail(rc, phase);
@@ -401,6 +413,23 @@ int Connection::StepOwn(Own which) {
 }
 
 bool Connection::InTransaction() const { return Db_ != nullptr && !sqlite3_get_autocommit(Db_); }
+
+void Connection::Hold(bool held) {
+  Held_ = held;
+  WhyEnded_.clear();
+}
+
+void Connection::EndedBy(const std::string& why) {
+  if (WhyEnded_.empty()) WhyEnded_ = why;
+}
+
+void Connection::RefuseIfEnded() const {
+  if (!Held_ || !sqlite3_get_autocommit(Db())) return;
+  std::string text = "La transacción se anuló por un error anterior";
+  if (!WhyEnded_.empty()) text += ": " + WhyEnded_;
+  if (text.back() != '.') text += '.';
+  throw vb::Error(ErrNoTransaction, text + " No se escribió nada.");
+}
 
 sqlite3_stmt* Connection::Prepared(const std::string& sql, Phase phase) {
   auto it = Internal_.find(sql);

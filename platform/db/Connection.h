@@ -128,6 +128,18 @@ class Connection {
   /// True while SQLite holds a transaction open on this connection. SQLite
   /// ends one itself at times: a trigger's RAISE(ROLLBACK), a full disk.
   bool InTransaction() const;
+  /// Whether the workspace holds a transaction on this connection: from its
+  /// begin until the program ends it, even after SQLite has ended it.
+  void Hold(bool held);
+  /// The workspace's transaction was ended on this connection by another's
+  /// failure, told by `why` ("" when unknown).
+  void EndedBy(const std::string& why);
+  /// Why SQLite ended the transaction the workspace holds; "" when unknown.
+  const std::string& WhyEnded() const { return WhyEnded_; }
+  /// Refuses a write while the workspace holds a transaction that SQLite has
+  /// ended: outside it, the write would be kept at once, on its own. Raises
+  /// 3034, saying why the transaction ended.
+  void RefuseIfEnded() const;
   /// This connection undid changes without SQLite's rollback (to a savepoint).
   void Undone() { ++Ends_; }
   /// A prepared statement of internal SQL, cached by its text.
@@ -135,7 +147,8 @@ class Connection {
   /// Changes whenever statements from Prepared are finalized: a caller may
   /// keep such a statement while the generation stays the same.
   std::uint64_t Generation() const { return Generation_; }
-  /// Raises the engine error that stands for SQLite's failure `rc`.
+  /// Raises the engine error that stands for SQLite's failure `rc`, and
+  /// keeps it as the reason when it ended a transaction the workspace holds.
   [[noreturn]] void Fail(int rc, Phase phase) const;
 
   /// The tokens of the query `sql`, lexed once for every use of the same text.
@@ -179,6 +192,7 @@ class Connection {
 
  private:
   explicit Connection(Options options) : Options_(std::move(options)) {}
+  [[noreturn]] void RaiseFailure(int rc, Phase phase) const;
   void FinalizeAll();
   /// The connection's own statements, kept out of the caches that a new
   /// statement may empty while a caller still holds one of theirs.
@@ -195,6 +209,8 @@ class Connection {
   Options Options_;
   sqlite3* Db_ = nullptr;
   std::uint64_t Ends_ = 0;  // commits and rollbacks of this connection
+  bool Held_ = false;                // the workspace holds a transaction here
+  mutable std::string WhyEnded_;     // the failure that made SQLite end it
   sqlite3_stmt* Own_[2] = {};
   std::unordered_map<std::string, sqlite3_stmt*> Internal_;
   std::uint64_t Generation_ = 0;

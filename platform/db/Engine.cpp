@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <exception>
 
 #include "platform/db/Catalog.h"
@@ -115,8 +116,14 @@ std::shared_ptr<Database> Workspace::Open(std::string_view path, bool exclusive,
   if (create) detail::EnsureCatalog(*connection);
   if (Engine_.Observer()) connection->SetSqlObserver(Engine_.Observer());
   auto db = std::make_shared<Database>(connection);
-  // A database opened inside a transaction takes part in it from here on.
-  for (int level = 1; level <= Depth_; ++level) connection->Exec(BeginLevel(*connection, level, WriteTrans_));
+  // A database opened inside a transaction takes part in it from here on;
+  // inside one that SQLite ended, it takes no write until the program ends it.
+  if (Depth_ > 0) connection->Hold(true);
+  if (Ended_) {
+    connection->EndedBy(WhyEnded_);
+  } else {
+    for (int level = 1; level <= Depth_; ++level) connection->Exec(BeginLevel(*connection, level, WriteTrans_));
+  }
   Databases_.push_back(db);
   return db;
 }
@@ -136,12 +143,15 @@ std::vector<std::shared_ptr<Database>> Workspace::LiveDatabases() {
 
 bool Workspace::Settle() {
   if (Depth_ == 0) return false;
+  if (Ended_) return true;
   const std::vector<std::shared_ptr<Database>> live = LiveDatabases();
-  bool ended = false;
-  for (const auto& db : live) ended = ended || !db->Connection_->InTransaction();
-  if (!ended) return false;
+  const auto ended = std::find_if(live.begin(), live.end(),
+                                  [](const auto& db) { return !db->Connection_->InTransaction(); });
+  if (ended == live.end()) return false;
   // What SQLite undid in one database is undone in all: the unit is gone whole.
+  WhyEnded_ = (*ended)->Connection_->WhyEnded();
   for (const auto& db : live) {
+    db->Connection_->EndedBy(WhyEnded_);
     if (!db->Connection_->InTransaction()) continue;
     try {
       db->Connection_->Exec("ROLLBACK");
@@ -149,9 +159,18 @@ bool Workspace::Settle() {
       // Nothing more can be done for it; the lock goes with its close.
     }
   }
-  Depth_ = 0;
+  // The levels stay the program's until it ends them; they hold nothing.
+  Ended_ = true;
   WriteTrans_ = false;
   return true;
+}
+
+void Workspace::Leave() {
+  if (--Depth_ > 0) return;
+  WriteTrans_ = false;
+  Ended_ = false;
+  WhyEnded_.clear();
+  for (const auto& db : LiveDatabases()) db->Connection_->Hold(false);
 }
 
 int Workspace::TransactionLevel() {
@@ -162,7 +181,13 @@ int Workspace::TransactionLevel() {
 void Workspace::BeginTrans() {
   Settle();
   if (Depth_ >= kMaxDepth) RaiseJet(ErrTooManyTransactions);
-  for (const auto& db : LiveDatabases()) db->Connection_->Exec(BeginLevel(*db->Connection_, Depth_ + 1, WriteTrans_));
+  // Inside a transaction that SQLite ended, a level holds nothing either.
+  if (!Ended_) {
+    for (const auto& db : LiveDatabases()) {
+      if (Depth_ == 0) db->Connection_->Hold(true);
+      db->Connection_->Exec(BeginLevel(*db->Connection_, Depth_ + 1, WriteTrans_));
+    }
+  }
   ++Depth_;
 }
 
@@ -172,9 +197,10 @@ void Workspace::BeginWriteTrans() {
     BeginTrans();
     return;
   }
+  const std::vector<std::shared_ptr<Database>> live = LiveDatabases();
   std::vector<std::shared_ptr<Database>> begun;
   try {
-    for (const auto& db : LiveDatabases()) {
+    for (const auto& db : live) {
       db->Connection_->Exec(BeginLevel(*db->Connection_, 1, true));
       begun.push_back(db);
     }
@@ -183,6 +209,7 @@ void Workspace::BeginWriteTrans() {
     for (const auto& db : begun) db->Connection_->Exec("ROLLBACK");
     throw;
   }
+  for (const auto& db : live) db->Connection_->Hold(true);
   WriteTrans_ = true;
   Depth_ = 1;
 }
@@ -190,15 +217,21 @@ void Workspace::BeginWriteTrans() {
 void Workspace::CommitTrans() {
   if (Depth_ == 0) RaiseJet(ErrNoTransaction);
   // Ended by SQLite, its work is undone: there is nothing left to keep.
-  if (Settle()) RaiseJet(ErrNoTransaction);
+  if (Settle()) {
+    Leave();
+    RaiseJet(ErrNoTransaction);
+  }
   for (const auto& db : LiveDatabases()) db->Connection_->Exec(CommitLevel(Depth_, WriteTrans_));
-  if (--Depth_ == 0) WriteTrans_ = false;
+  Leave();
 }
 
 void Workspace::Rollback() {
   if (Depth_ == 0) RaiseJet(ErrNoTransaction);
   // Ended by SQLite, its work is undone already.
-  if (Settle()) return;
+  if (Settle()) {
+    Leave();
+    return;
+  }
   std::exception_ptr failed;
   for (const auto& db : LiveDatabases()) {
     try {
@@ -208,7 +241,7 @@ void Workspace::Rollback() {
     }
     db->Connection_->Undone();
   }
-  if (--Depth_ == 0) WriteTrans_ = false;
+  Leave();
   // A rollback that failed part-way may have ended the transaction too.
   if (Settle() || !failed) return;
   std::rethrow_exception(failed);

@@ -22,8 +22,10 @@
 // BeginWriteTrans holds the write lock from its start, so what it reads
 // cannot be changed by another program before it writes. When SQLite ends a
 // transaction itself (the statement that made it do so raised its error),
-// the work is undone in every database: Rollback then succeeds quietly and
-// leaves no level, CommitTrans raises 3034, and what comes next starts anew.
+// the work is undone in every database. Its levels stay the program's until
+// it ends them, and hold nothing: every write to any database of the
+// workspace is refused meanwhile (3034, saying why), since it would be kept
+// on its own at once; Rollback succeeds quietly, CommitTrans raises 3034.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -73,7 +75,8 @@ class Workspace {
   void CommitTrans();
   /// Undoes the changes of the innermost transaction; 3034 when there is none.
   void Rollback();
-  /// How many transactions are open, the outermost counted as 1.
+  /// How many transactions are open, the outermost counted as 1; one that
+  /// SQLite ended counts until the program ends it.
   int TransactionLevel();
 
   /// The account's user name.
@@ -85,8 +88,10 @@ class Workspace {
   std::vector<std::shared_ptr<Database>> LiveDatabases();
   /// SQLite ends a transaction itself at times (a trigger's RAISE(ROLLBACK),
   /// a full disk, an I/O error), its work undone: the workspace then holds
-  /// no transaction and no lock in any database. True when it had ended.
+  /// no lock in any database, and its levels nothing. True when it had ended.
   bool Settle();
+  /// Ends the innermost level; the last one lets every database go.
+  void Leave();
   /// Gives every open database the engine's observer of statements.
   void Observe(const std::function<void(std::string_view)>& observer);
 
@@ -95,6 +100,8 @@ class Workspace {
   std::vector<std::weak_ptr<Database>> Databases_;
   int Depth_ = 0;
   bool WriteTrans_ = false;  // the outermost level holds the write lock
+  bool Ended_ = false;       // SQLite ended the transaction; the levels are left to end
+  std::string WhyEnded_;     // the failure that ended it, for the writes refused
 };
 
 /// The engine: its workgroup file, default account and settings path.

@@ -39,6 +39,19 @@ class Failures : public DbTest {
     EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
     sqlite3_close(db);
   }
+  /// The rows of `sql` on `file`, read by another program, each as its first column's text.
+  std::vector<std::string> OtherRows(const std::string& sql, const std::string& file = "test.mdb") {
+    std::vector<std::string> rows;
+    sqlite3* db = nullptr;
+    sqlite3_open((Folder / file).c_str(), &db);
+    detail::RegisterJetFunctions(db);
+    sqlite3_stmt* stmt = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    while (sqlite3_step(stmt) == SQLITE_ROW) rows.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return rows;
+  }
   /// True when another program may write `file` now, without waiting.
   bool OtherCanWrite(const std::string& file = "test.mdb") {
     sqlite3* db = nullptr;
@@ -197,12 +210,15 @@ TEST_F(Failures, ATransactionSQLiteEndedItselfLeavesNoLevelAndNoLock) {
   EXPECT_EQ(ErrorNumberOf([&] { Ws().CommitTrans(); }), ErrNoTransaction);
   EXPECT_EQ(State(), before);
 
-  // A database opened next joins no transaction, and the next write transaction holds the lock again.
+  // A database opened next holds no lock, and takes no write until the
+  // program ends the transaction; the next write transaction holds the lock again.
   Ws().BeginWriteTrans();
   EXPECT_EQ(ErrorNumberOf([&] { Db->Execute("INSERT INTO T VALUES (99, 'c')"); }), ErrValidationText);
   Ws().CreateDatabase(Folder / "third.mdb")->Close();
   auto third = Ws().OpenDatabase(Folder / "third.mdb");
   EXPECT_TRUE(OtherCanWrite("third.mdb"));
+  EXPECT_EQ(ErrorNumberOf([&] { third->Execute("CREATE TABLE V (a Long)"); }), ErrNoTransaction);
+  Ws().Rollback();
   Ws().BeginWriteTrans();
   EXPECT_EQ(Ws().TransactionLevel(), 1);
   EXPECT_FALSE(OtherCanWrite());
@@ -211,6 +227,107 @@ TEST_F(Failures, ATransactionSQLiteEndedItselfLeavesNoLevelAndNoLock) {
   EXPECT_TRUE(OtherCanWrite());
   EXPECT_TRUE(OtherCanWrite("third.mdb"));
   EXPECT_EQ(Rows("SELECT count(*) FROM T WHERE k = 6"), std::vector<std::string>{"1"});
+}
+
+// Once SQLite has ended a transaction that the program still holds, a write
+// would be kept at once, on its own: it is refused, saying why, and the
+// program's own rollback then leaves nothing. The write goes through
+// Execute or a recordset, to the database SQLite ended or to another one of
+// the workspace.
+TEST_F(Failures, AWriteAfterSQLiteEndedTheTransactionIsRefusedAndKeepsNothing) {
+  Other("CREATE TRIGGER anula BEFORE INSERT ON T WHEN new.k = 99 "
+        "BEGIN SELECT RAISE(ROLLBACK, 'Anulado por otro programa'); END");
+  Ws().CreateDatabase(Folder / "second.mdb")->Execute("CREATE TABLE S (a Long)");
+  auto second = Ws().OpenDatabase(Folder / "second.mdb");
+  const std::vector<std::string> before = State();
+  // What another program reads of the unit's rows and of a table made in it.
+  auto seenByOthers = [&] {
+    std::vector<std::string> seen = OtherRows("SELECT 'T:' || k FROM T WHERE k IN (5, 7) UNION ALL "
+                                              "SELECT 'T:' || v FROM T WHERE k = 2 AND v <> 'a' UNION ALL "
+                                              "SELECT 'T:' || count(*) FROM T HAVING count(*) <> 4 UNION ALL "
+                                              "SELECT name FROM sqlite_schema WHERE name = 'Nueva'");
+    for (const std::string& row : OtherRows("SELECT 'S:' || a FROM S", "second.mdb")) seen.push_back(row);
+    return seen;
+  };
+
+  struct Ending {
+    const char* What;
+    std::function<void()> End;
+    int Error;
+    const char* Why;
+  };
+  const Ending endings[] = {
+      {"a trigger's RAISE(ROLLBACK)", [&] { Db->Execute("INSERT INTO T VALUES (99, 'c')"); }, ErrValidationText,
+       "Anulado por otro programa"},
+      {"a full disk",
+       [&] {
+         FullDisk full;
+         for (int k = 0; k < 3000; ++k) Db->Execute("INSERT INTO Bitacora VALUES (" + std::to_string(k) + ")");
+       },
+       ErrDiskFull, "No hay suficiente espacio en disco."},
+  };
+  struct Write {
+    const char* What;
+    std::function<void(Database&)> Action;
+  };
+  const Write writes[] = {
+      {"Execute", [](Database& db) { db.Execute("INSERT INTO T VALUES (7, 'x')"); }},
+      {"a recordset's AddNew",
+       [](Database& db) {
+         auto rs = db.OpenRecordset("T", dbOpenTable);
+         rs->AddNew();
+         rs->Fields("k").SetValue(vb::Variant(7));
+         rs->Update();
+       }},
+      {"a recordset's Edit",
+       [](Database& db) {
+         auto rs = db.OpenRecordset("SELECT * FROM T WHERE k = 2", dbOpenDynaset);
+         rs->Edit();
+         rs->Fields("v").SetValue(vb::Variant("editada"));
+         rs->Update();
+       }},
+      {"a recordset's Delete",
+       [](Database& db) {
+         auto rs = db.OpenRecordset("SELECT * FROM T WHERE k = 2", dbOpenDynaset);
+         rs->Delete();
+       }},
+      {"a table made", [](Database& db) { db.Execute("CREATE TABLE Nueva (a Long)"); }},
+  };
+  for (const Ending& ending : endings) {
+    for (const Write& write : writes) {
+      for (bool nested : {false, true}) {
+        SCOPED_TRACE(std::string(ending.What) + ", then " + write.What + (nested ? ", one level down" : ""));
+        Ws().BeginTrans();
+        Db->Execute("INSERT INTO T VALUES (5, 'b')");
+        second->Execute("INSERT INTO S VALUES (1)");
+        if (nested) Ws().BeginTrans();
+        EXPECT_EQ(ErrorNumberOf(ending.End), ending.Error);
+
+        try {
+          write.Action(*Db);
+          ADD_FAILURE() << "the write was taken";
+        } catch (const vb::Error& e) {
+          EXPECT_EQ(e.Number(), ErrNoTransaction);
+          EXPECT_NE(e.Description().find("anuló"), std::string::npos) << e.Description();
+          EXPECT_NE(e.Description().find(ending.Why), std::string::npos) << e.Description();
+        }
+        // The other database was part of the unit: a write to it is kept by no one either.
+        EXPECT_EQ(ErrorNumberOf([&] { Ws().TransactionLevel(); }), 0);
+        EXPECT_EQ(ErrorNumberOf([&] { second->Execute("INSERT INTO S VALUES (2)"); }), ErrNoTransaction);
+        EXPECT_EQ(seenByOthers(), std::vector<std::string>{});
+
+        if (nested) {
+          EXPECT_EQ(ErrorNumberOf([&] { Ws().Rollback(); }), 0);
+        }
+        EXPECT_EQ(ErrorNumberOf([&] { Ws().Rollback(); }), 0);
+        EXPECT_EQ(Ws().TransactionLevel(), 0);
+        EXPECT_EQ(State(), before);
+        EXPECT_EQ(seenByOthers(), std::vector<std::string>{});
+        EXPECT_TRUE(OtherCanWrite());
+        EXPECT_TRUE(OtherCanWrite("second.mdb"));
+      }
+    }
+  }
 }
 
 // A disk that fills up while a unit is written: the unit is undone whole
