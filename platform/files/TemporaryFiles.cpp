@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <climits>
 #include <optional>
@@ -93,41 +94,68 @@ void RemoveIfLeftOver(int folder, const std::string& name) {
   ::close(fd);
 }
 
-// Whether the native path still names the file (device, inode).
-bool StillThere(const std::string& path, dev_t device, ino_t inode) {
-  struct stat st {};
-  return ::lstat(path.c_str(), &st) == 0 && st.st_dev == device && st.st_ino == inode;
+// Whether `name` in the folder `folder` still names the held file `file`.
+// While the file is held its inode number goes to no other file, so the
+// same device and inode is that very file. Safe in a forked child.
+bool StillNames(int folder, const char* name, int file) {
+  struct stat held {};
+  struct stat named {};
+  return ::fstat(file, &held) == 0 && ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+         SameFile(held, named);
 }
 
-// Closes the descriptors from `first` to `last`, both included.
-void CloseDescriptors(int first, int last) {
-  if (first > last) return;
-  if (::close_range(static_cast<unsigned>(first), static_cast<unsigned>(last), 0) == 0) return;
-  for (int fd = first; fd <= last && fd < 65536; ++fd) ::close(fd);
+// Deletes `name` from the folder `folder` when it still names the held file
+// `file`. The system has no "delete this name only if it is that file": a
+// file that another program renames onto the name between the look and the
+// deletion is deleted instead. The folder held open keeps that window to
+// this one folder, however it or the folders above it are moved.
+void DeleteIfStillNamed(int folder, const char* name, int file) {
+  if (StillNames(folder, name, file)) ::unlinkat(folder, name, 0);
+}
+
+// The last component of the native path, as it is looked up in its parent
+// folder (a final "/" kept, so that it names no plain file).
+std::string LastComponent(const std::string& native) {
+  const std::size_t end = native.find_last_not_of('/');
+  if (end == std::string::npos) return native;
+  const std::size_t slash = native.rfind('/', end);
+  return native.substr(slash == std::string::npos ? 0 : slash + 1);
+}
+
+// Closes every descriptor but those of `keep`.
+template <std::size_t N>
+void CloseAllBut(std::array<int, N> keep) {
+  std::sort(keep.begin(), keep.end());
+  int next = 0;
+  for (int fd : keep) {
+    if (fd > next) {
+      if (::close_range(static_cast<unsigned>(next), static_cast<unsigned>(fd - 1), 0) != 0) {
+        for (int each = next; each < fd; ++each) ::close(each);
+      }
+    }
+    next = std::max(next, fd + 1);
+  }
+  if (::close_range(static_cast<unsigned>(next), ~0U, 0) != 0) {
+    for (int each = next; each < 65536; ++each) ::close(each);
+  }
 }
 
 // The watcher's whole life, in the child of a fork: only calls that are safe
-// there (nothing allocates). It keeps nothing of the program's open (its
-// files, locks and pipes are the program's to close), waits for its word or
-// for its end, and on an end without a word deletes the work file, when the
-// name is still that file.
-[[noreturn]] void Watch(int socket, int folder, const char* name, dev_t device, ino_t inode) {
+// there (nothing allocates). It keeps nothing of the program's open but its
+// socket, the work file and its folder (the program's files, locks and
+// pipes are the program's to close), waits for its word or for its end, and
+// on an end without a word deletes the work file, when the name is still
+// that file. Its own descriptor of the file keeps the file's inode number
+// from another file once the program is gone.
+[[noreturn]] void Watch(int socket, int folder, int file, const char* name) {
   ::setsid();  // a signal to the program's group (Ctrl+C, a kill of the group) spares it
-  const int low = std::min(socket, folder);
-  const int high = std::max(socket, folder);
-  CloseDescriptors(0, low - 1);
-  CloseDescriptors(low + 1, high - 1);
-  CloseDescriptors(high + 1, INT_MAX);
+  CloseAllBut(std::array<int, 3>{socket, folder, file});
   char word = 0;
   ssize_t got = 0;
   do {
     got = ::read(socket, &word, 1);
   } while (got < 0 && errno == EINTR);
-  struct stat st {};
-  if (got == 0 && ::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && st.st_dev == device &&
-      st.st_ino == inode) {
-    ::unlinkat(folder, name, 0);
-  }
+  if (got == 0) DeleteIfStillNamed(folder, name, file);
   ::_exit(0);
 }
 
@@ -136,19 +164,16 @@ struct Watcher {
   pid_t Pid = -1;
 };
 
-// Starts the process that deletes the native path's file (device, inode)
-// should this process end first. None when the system will not give one:
-// the file is then left behind by a kill, as any file would be.
-Watcher StartWatcher(const std::string& native, dev_t device, ino_t inode) {
+// Starts the process that deletes the held file `file`, named `name` in the
+// held folder `folder`, should this process end first. None when the system
+// will not give one: the file is then left behind by a kill, as any file
+// would be.
+Watcher StartWatcher(int folder, int file, const std::string& name) {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) return {};
-  // The folder held open: the name is found again there even if the program changes its current folder.
-  const int folder = ::open(detail::ParentFolder(native).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  const std::string name = native.substr(native.rfind('/') + 1);
-  const pid_t pid = folder < 0 ? -1 : ::fork();
-  if (pid == 0) Watch(ends[1], folder, name.c_str(), device, inode);
+  const pid_t pid = ::fork();
+  if (pid == 0) Watch(ends[1], folder, file, name.c_str());
   ::close(ends[1]);
-  if (folder >= 0) ::close(folder);
   if (pid < 0) {
     ::close(ends[0]);
     return {};
@@ -190,43 +215,40 @@ void RemoveStaleTemporaries(const std::string& folder) {
 
 WorkFile::WorkFile(std::string_view path) {
   const std::string native = NativePath(path);
+  Name_ = LastComponent(native);
+  // The folder is held first and the file made in that very folder; no read right on it is needed.
+  const int folder = ::open(detail::ParentFolder(native).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) detail::RaiseFileError(errno, native);
   // Made new, never through a link: another's file or link at the name is never touched.
-  const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    if (errno == EEXIST) Raise(ErrFileAlreadyExists);
-    detail::RaiseFileError(errno, native);
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) {
-    // Not known for the file just made, the name may be another's by now: it stays.
+  const int file = ::openat(folder, Name_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (file < 0) {
     const int err = errno;
-    ::close(fd);
+    ::close(folder);
+    if (err == EEXIST) Raise(ErrFileAlreadyExists);
     detail::RaiseFileError(err, native);
   }
-  ::close(fd);
-  const Watcher watcher = StartWatcher(native, st.st_dev, st.st_ino);
-  Path_ = native;
+  const Watcher watcher = StartWatcher(folder, file, Name_);
+  Folder_ = folder;
+  File_ = file;
   Watch_ = watcher.Socket;
   Watcher_ = watcher.Pid;
-  Device_ = st.st_dev;
-  Inode_ = st.st_ino;
 }
 
 WorkFile::WorkFile(WorkFile&& other) noexcept
-    : Path_(std::exchange(other.Path_, {})),
+    : Name_(std::move(other.Name_)),
+      Folder_(std::exchange(other.Folder_, -1)),
+      File_(std::exchange(other.File_, -1)),
       Watch_(std::exchange(other.Watch_, -1)),
-      Watcher_(std::exchange(other.Watcher_, -1)),
-      Device_(other.Device_),
-      Inode_(other.Inode_) {}
+      Watcher_(std::exchange(other.Watcher_, -1)) {}
 
 WorkFile& WorkFile::operator=(WorkFile&& other) noexcept {
   if (this != &other) {
     Remove();
-    Path_ = std::exchange(other.Path_, {});
+    Name_ = std::move(other.Name_);
+    Folder_ = std::exchange(other.Folder_, -1);
+    File_ = std::exchange(other.File_, -1);
     Watch_ = std::exchange(other.Watch_, -1);
     Watcher_ = std::exchange(other.Watcher_, -1);
-    Device_ = other.Device_;
-    Inode_ = other.Inode_;
   }
   return *this;
 }
@@ -234,7 +256,7 @@ WorkFile& WorkFile::operator=(WorkFile&& other) noexcept {
 WorkFile::~WorkFile() { Remove(); }
 
 void WorkFile::Remove() {
-  if (!Path_.empty() && StillThere(Path_, Device_, Inode_)) ::unlink(Path_.c_str());
+  if (File_ >= 0) DeleteIfStillNamed(Folder_, Name_.c_str(), File_);
   if (Watch_ >= 0) {
     // A word before the end: the watcher then leaves the name alone, which may be another's by now.
     const char word = 1;
@@ -246,7 +268,11 @@ void WorkFile::Remove() {
     while (::waitpid(Watcher_, nullptr, 0) < 0 && errno == EINTR) {
     }
   }
-  Path_.clear();
+  if (File_ >= 0) ::close(File_);
+  if (Folder_ >= 0) ::close(Folder_);
+  Name_.clear();
+  Folder_ = -1;
+  File_ = -1;
   Watch_ = -1;
   Watcher_ = -1;
 }

@@ -17,7 +17,10 @@
 //
 // A work file that a program deletes once done with it (WorkFile) is watched
 // instead by a small process of its own, which deletes it should the program
-// end without doing so.
+// end without doing so. Both hold the file and its folder open while they
+// may delete it: a file deleted by someone else keeps its inode number
+// until the last holder lets it go, so a later file at the name is never
+// taken for it.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -34,7 +37,9 @@ namespace vb {
 /// its process for long: should the process die first, its watcher deletes
 /// it (unless it was deleted or replaced meanwhile). Only what kills the
 /// watcher too (the machine stopping, a kill of the watcher itself) leaves
-/// the file behind.
+/// the file behind. The object holds the file and its folder open until it
+/// is removed: the file is found in that folder even if the folder is
+/// moved, and no other file is ever taken for it.
 class WorkFile {
  public:
   WorkFile() = default;
@@ -53,11 +58,11 @@ class WorkFile {
   void Remove();
 
  private:
-  std::string Path_;    // native; empty once removed
+  std::string Name_;    // its name in Folder_
+  int Folder_ = -1;     // the folder it was made in; -1 once removed
+  int File_ = -1;       // the file itself; -1 once removed
   int Watch_ = -1;      // this end of the watcher's socket; -1 without a watcher
   pid_t Watcher_ = -1;  // the watching process
-  dev_t Device_ = 0;
-  ino_t Inode_ = 0;
 };
 
 namespace detail {

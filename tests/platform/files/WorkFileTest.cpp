@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <set>
+#include <string>
 
 #include "platform/text/Error.h"
 #include "tests/support/Processes.h"
@@ -86,6 +89,79 @@ TEST(WorkFile, GoesWithItsProcessHoweverItEnds) {
     ASSERT_TRUE(kr::testing::RunKilled(c.run));
     EXPECT_EQ(NamesIn(tmp.Path()), c.left);
     EXPECT_EQ(tmp.Read("12345678"), c.bytes);
+  }
+}
+
+// The inode number of the native path, or 0.
+ino_t InodeOf(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+// Another program deletes the work file at `path` and makes files at its
+// name until one gets the work file's inode number back, which ext4 gives
+// to a new file as soon as nothing holds the old one; each miss is kept
+// under another name so that a lower free number is not given again. In
+// the end a file "otro" stands at the name either way.
+void TakeItsNameOnceDeleted(const std::string& path) {
+  const ino_t workFile = InodeOf(path);
+  std::filesystem::remove(path);
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    std::ofstream(path, std::ios::binary) << "otro";
+    if (InodeOf(path) == workFile) return;
+    std::filesystem::rename(path, path + ".fallido." + std::to_string(attempt));
+  }
+  std::ofstream(path, std::ios::binary) << "otro";
+}
+
+// Only the very file that was made is ever deleted: a file that took the
+// name once the work file was deleted, even with its inode number, or one
+// in a folder put in the place of the work file's, is another's and stays,
+// however the run ends.
+TEST(WorkFile, DeletesOnlyTheVeryFileItMade) {
+  TempFolder tmp;
+  struct End {
+    const char* what;
+    void (*end)(WorkFile&);
+  } ends[] = {
+      {"removed by its run", [](WorkFile& work) { work.Remove(); }},
+      {"its run killed", [](WorkFile&) { ::kill(::getpid(), SIGKILL); }},
+  };
+  struct Taking {
+    const char* what;
+    // Given the folder that holds the work file "12345678".
+    std::function<void(const std::string& folder)> take;
+    // Where the work file went, to be gone from there too.
+    const char* moved;
+    // The file that stands at its name in the end.
+    const char* another;
+  } takings[] = {
+      {"a file made at its name once it was deleted",
+       [](const std::string& folder) { TakeItsNameOnceDeleted(folder + "/12345678"); }, nullptr, "TMP/12345678"},
+      {"its folder moved and another put in its place",
+       [](const std::string& folder) {
+         std::filesystem::rename(folder, folder + ".movido");
+         std::filesystem::create_directory(folder);
+         std::ofstream(folder + "/12345678", std::ios::binary) << "otro";
+       },
+       "TMP.movido/12345678", "TMP/12345678"},
+  };
+  for (const End& e : ends) {
+    for (const Taking& t : takings) {
+      SCOPED_TRACE(std::string(t.what) + ", " + e.what);
+      std::filesystem::remove_all(tmp / "TMP");
+      std::filesystem::remove_all(tmp / "TMP.movido");
+      tmp.MakeFolder("TMP");
+      ASSERT_TRUE(kr::testing::RunKilled([&] {
+        WorkFile work(tmp.Program("TMP\\12345678"));
+        t.take(tmp / "TMP");
+        e.end(work);
+      }));
+      EXPECT_EQ(tmp.Read(t.another), "otro");
+      if (t.moved != nullptr) {
+        EXPECT_EQ(tmp.Read(t.moved), "<missing>");
+      }
+    }
   }
 }
 
