@@ -415,6 +415,7 @@ TEST_F(Relationships, ARebuildTheTablesOwnTextDoesNotAllowIsRefusedWithNothingCh
     const char* Sql;  // the other program's table and rows
     std::function<void(Database&)> Run;
     int Error;
+    const char* Layer = "";  // the layer's statement before the other program's
   };
   const auto zeroLength = [](const char* table, const char* field) {
     return [=](Database& db) { db.TableDefs(table)->Fields(field).SetAllowZeroLength(false); };
@@ -431,6 +432,9 @@ TEST_F(Relationships, ARebuildTheTablesOwnTextDoesNotAllowIsRefusedWithNothingCh
                               "INSERT INTO Clave VALUES (1);";
   const char* const selfNamed = "CREATE TABLE Nombrada (a TEXT CHECK (Nombrada.a <> 'x')); "
                                 "INSERT INTO Nombrada VALUES ('y');";
+  const char* const withoutRowid = "CREATE TABLE Fila (k TEXT PRIMARY KEY, a TEXT) WITHOUT ROWID; "
+                                   "INSERT INTO Fila VALUES ('y', 'z');";
+  const char* const remade = "DROP TABLE Vieja; CREATE TABLE Vieja (a TEXT PRIMARY KEY); INSERT INTO Vieja VALUES ('y');";
   const Case cases[] = {
       {"a computed column, AllowZeroLength", computed, zeroLength("Calculada", "t"), ErrValueCount},
       {"a computed column, a key", computed, execute("ALTER TABLE Calculada ADD CONSTRAINT PK PRIMARY KEY (a)"),
@@ -449,6 +453,13 @@ TEST_F(Relationships, ARebuildTheTablesOwnTextDoesNotAllowIsRefusedWithNothingCh
       {"a rule that names its table, AllowZeroLength", selfNamed, zeroLength("Nombrada", "a"), ErrNotForThisObject},
       {"a rule that names its table, a key", selfNamed,
        execute("ALTER TABLE Nombrada ADD CONSTRAINT PK PRIMARY KEY (a)"), ErrNotForThisObject},
+      {"a table without rowid, a key by ALTER TABLE", withoutRowid,
+       execute("ALTER TABLE Fila ADD CONSTRAINT PK PRIMARY KEY (a)"), ErrPrimaryKeyExists},
+      {"a table without rowid, a key by CREATE INDEX", withoutRowid, execute("CREATE INDEX PK ON Fila (a) WITH PRIMARY"),
+       ErrPrimaryKeyExists},
+      {"a key the layer's definition lacks and the text has", remade,
+       execute("ALTER TABLE Vieja ADD CONSTRAINT PK PRIMARY KEY (a)"), ErrPrimaryKeyExists,
+       "CREATE TABLE Vieja (a Text(2))"},
   };
   const std::string everything =
       "SELECT type, name, tbl_name, sql FROM sqlite_schema UNION ALL "
@@ -459,6 +470,7 @@ TEST_F(Relationships, ARebuildTheTablesOwnTextDoesNotAllowIsRefusedWithNothingCh
     SCOPED_TRACE(c.What);
     const std::string file = Folder / ("x" + std::to_string(++n) + ".mdb");
     std::shared_ptr<Database> db = Engine.Workspaces(0).CreateDatabase(file);
+    if (*c.Layer) db->Execute(c.Layer, dbFailOnError);
     OtherProgram(file, c.Sql, false);
     const std::string table = OtherProgramRows(file, "SELECT name FROM sqlite_schema WHERE type = 'table' AND "
                                                      "name NOT LIKE '%\\_%' ESCAPE '\\' ORDER BY rowid LIMIT 1")
