@@ -11,6 +11,7 @@
 #include "platform/db/JetError.h"
 #include "platform/db/JetFunctions.h"
 #include "platform/db/Query.h"
+#include "platform/db/TableText.h"
 
 namespace dao::detail {
 namespace {
@@ -80,16 +81,22 @@ void RunFirst(Connection& c, const std::string& sql) {
   if (rc != SQLITE_OK && rc != SQLITE_DONE) c.Fail(rc, Phase::Write);
 }
 
-// True when the schema holds a table of that name.
-bool TableIn(Connection& c, std::string_view schema, std::string_view name) {
-  sqlite3_stmt* stmt = c.Prepared(std::string("SELECT 1 FROM ") +
+// The name of the schema's table `name` as the schema spells it, or nothing when there is none.
+std::optional<std::string> StoredName(Connection& c, std::string_view schema, std::string_view name) {
+  sqlite3_stmt* stmt = c.Prepared(std::string("SELECT name FROM ") +
                                   (schema == kTemp ? "sqlite_temp_schema" : "main.sqlite_schema") +
                                   " WHERE type='table' AND name=?1 COLLATE NOCASE");
   StatementUse use(stmt);
   Bind(stmt, 1, name);
   int rc = sqlite3_step(stmt);
   if (rc != SQLITE_ROW && rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
-  return rc == SQLITE_ROW;
+  if (rc == SQLITE_DONE) return std::nullopt;
+  return Text(stmt, 0);
+}
+
+// True when the schema holds a table of that name.
+bool TableIn(Connection& c, std::string_view schema, std::string_view name) {
+  return StoredName(c, schema, name).has_value();
 }
 
 std::string JoinNames(const std::vector<std::string>& names, std::string_view separator) {
@@ -124,9 +131,31 @@ std::string TypeName(const ColumnDefinition& c) {
   }
 }
 
-std::string Check(int number, const std::string& table, const ColumnDefinition& c, const std::string& condition) {
-  return " CONSTRAINT " + QuoteName("jet" + std::to_string(number) + ":" + table + "." + c.Name) + " CHECK (" +
-         condition + ")";
+// The name of the layer's rule on a column, which carries the error it gives: "jet3315:T.c".
+std::string RuleName(int number, std::string_view table, std::string_view column) {
+  return "jet" + std::to_string(number) + ":" + std::string(table) + "." + std::string(column);
+}
+
+std::string Rule(int number, const std::string& table, const ColumnDefinition& c, const std::string& condition) {
+  return "CONSTRAINT " + QuoteName(RuleName(number, table, c.Name)) + " CHECK (" + condition + ")";
+}
+
+// SQLite's length() stops at a NUL; a text's bytes and Len's characters
+// do not, so a NUL counts wherever it stands.
+std::string Bytes(const std::string& quotedName) { return "length(CAST(" + quotedName + " AS BLOB))"; }
+
+std::string ZeroLengthRule(const std::string& table, const ColumnDefinition& c) {
+  return Rule(ErrZeroLength, table, c, Bytes(QuoteName(c.Name)) + " > 0");
+}
+
+std::string NullInKeyRule(const std::string& table, const ColumnDefinition& c) {
+  return Rule(ErrNullInKey, table, c, QuoteName(c.Name) + " IS NOT NULL");
+}
+
+std::string PrimaryKeySql(const IndexDef& primary) {
+  std::vector<std::string> cols;
+  for (const std::string& f : primary.Fields) cols.push_back(QuoteName(f));
+  return "CONSTRAINT " + QuoteName(primary.Name) + " PRIMARY KEY (" + JoinNames(cols, ", ") + ")";
 }
 
 // The CREATE TABLE statement that holds the table to its definition, under the name `as`.
@@ -143,31 +172,27 @@ std::string CreateSql(const TableDefinition& t, const std::string& as) {
     if (c.Required) sql += " NOT NULL";
     const bool text = c.Type == dbText || c.Type == dbMemo;
     // Plain comparisons: an IN list here would build a temporary table for every row written.
-    if (!text) sql += Check(ErrConversion, t.Name, c, "typeof(" + name + ") <> 'text' AND typeof(" + name + ") <> 'blob'");
-    if (c.Type == dbByte) sql += Check(ErrNumericOverflow, t.Name, c, name + " BETWEEN 0 AND 255");
-    if (c.Type == dbInteger) sql += Check(ErrNumericOverflow, t.Name, c, name + " BETWEEN -32768 AND 32767");
-    if (c.Type == dbLong) {
-      sql += Check(ErrNumericOverflow, t.Name, c, name + " BETWEEN -2147483648 AND 2147483647");
+    if (!text) {
+      sql += " " + Rule(ErrConversion, t.Name, c, "typeof(" + name + ") <> 'text' AND typeof(" + name + ") <> 'blob'");
     }
-    // SQLite's length() stops at a NUL; a text's bytes and Len's characters
-    // do not, so a NUL counts wherever it stands. Few bytes are few
-    // characters: Len runs only for a text of more bytes than the size.
-    const std::string bytes = "length(CAST(" + name + " AS BLOB))";
+    if (c.Type == dbByte) sql += " " + Rule(ErrNumericOverflow, t.Name, c, name + " BETWEEN 0 AND 255");
+    if (c.Type == dbInteger) sql += " " + Rule(ErrNumericOverflow, t.Name, c, name + " BETWEEN -32768 AND 32767");
+    if (c.Type == dbLong) {
+      sql += " " + Rule(ErrNumericOverflow, t.Name, c, name + " BETWEEN -2147483648 AND 2147483647");
+    }
+    // Few bytes are few characters: Len runs only for a text of more bytes than the size.
     if (c.Type == dbText) {
       const std::string size = std::to_string(c.Size);
-      sql += Check(ErrFieldTooSmall, t.Name, c, bytes + " <= " + size + " OR jet_len(" + name + ") <= " + size);
+      sql += " " + Rule(ErrFieldTooSmall, t.Name, c,
+                        Bytes(name) + " <= " + size + " OR jet_len(" + name + ") <= " + size);
     }
-    if (text && !c.AllowZeroLength) sql += Check(ErrZeroLength, t.Name, c, bytes + " > 0");
+    if (text && !c.AllowZeroLength) sql += " " + ZeroLengthRule(t.Name, c);
     if (primary && std::any_of(primary->Fields.begin(), primary->Fields.end(),
                                [&](const std::string& f) { return SameName(f, c.Name); })) {
-      sql += Check(ErrNullInKey, t.Name, c, name + " IS NOT NULL");
+      sql += " " + NullInKeyRule(t.Name, c);
     }
   }
-  if (primary) {
-    std::vector<std::string> cols;
-    for (const std::string& f : primary->Fields) cols.push_back(QuoteName(f));
-    sql += ", CONSTRAINT " + QuoteName(primary->Name) + " PRIMARY KEY (" + JoinNames(cols, ", ") + ")";
-  }
+  if (primary) sql += ", " + PrimaryKeySql(*primary);
   return sql + ")";
 }
 
@@ -242,7 +267,7 @@ std::optional<TableDefinition> ForeignTable(Connection& c, std::string_view sche
   Bind(stmt, 1, name);
   Bind(stmt, 2, schema);
   TableDefinition t;
-  t.Name = std::string(name);
+  t.Name = StoredName(c, schema, name).value_or(std::string(name));
   t.Temporary = schema == kTemp;
   IndexDef primary{"PrimaryKey", true, true, {}};
   std::vector<std::pair<int, std::string>> keyColumns;
@@ -504,6 +529,138 @@ void CheckChildren(Connection& c, const TableDefinition& t) {
   }
 }
 
+// The table's own text as its schema keeps it, and its name as spelled there.
+struct StoredTable {
+  std::string Name;
+  TableText Text;
+};
+
+// Reads the table's text for a change. Refused when the layer cannot make
+// the table again from it: a text this reader cannot follow, a virtual
+// table or one of a virtual table's own (3251); computed columns, whose
+// values cannot be copied (3346).
+StoredTable ReadStoredTable(Connection& c, const TableDefinition& t) {
+  const std::string schema(SchemaOf(t));
+  std::string name, sql;
+  {
+    sqlite3_stmt* stmt = c.Prepared("SELECT name, sql FROM " + schema +
+                                    ".sqlite_schema WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
+    StatementUse use(stmt);
+    Bind(stmt, 1, t.Name);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_DONE) RaiseJet(ErrNoSuchTable, {t.Name});
+    if (rc != SQLITE_ROW) c.Fail(rc, Phase::Read);
+    name = Text(stmt, 0);
+    sql = Text(stmt, 1);
+  }
+  std::optional<TableText> text = TableText::Read(sql);
+  if (!text) RaiseJet(ErrNotForThisObject);
+  struct Refusal {
+    const char* Sql;
+    int Error;
+  };
+  static constexpr Refusal kRefusals[] = {
+      {"SELECT 1 FROM pragma_table_list(?1) WHERE schema = ?2 AND type <> 'table'", ErrNotForThisObject},
+      {"SELECT 1 FROM pragma_table_xinfo(?1, ?2) WHERE hidden IN (2, 3)", ErrValueCount},
+  };
+  for (const Refusal& refusal : kRefusals) {
+    sqlite3_stmt* stmt = c.Prepared(refusal.Sql);
+    StatementUse use(stmt);
+    Bind(stmt, 1, name);
+    Bind(stmt, 2, schema);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) RaiseJet(refusal.Error);
+    if (rc != SQLITE_DONE) c.Fail(rc, Phase::Read);
+  }
+  return {std::move(name), std::move(*text)};
+}
+
+// Makes a table from its text. A text that SQLite does not take again here
+// (a rule that names its own table, a collation or a function that only
+// another program has) is refused as a change this table does not allow.
+void MakeFromText(Connection& c, const std::string& sql) {
+  FinishPendingFetches();
+  sqlite3_stmt* raw = nullptr;
+  int rc = sqlite3_prepare_v2(c.Db(), sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr);
+  std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt(raw, sqlite3_finalize);
+  if (rc == SQLITE_OK && raw != nullptr) rc = sqlite3_step(raw);
+  if ((rc & 0xff) == SQLITE_ERROR) RaiseJet(ErrNotForThisObject);
+  if (rc != SQLITE_OK && rc != SQLITE_DONE) c.Fail(rc, Phase::Write);
+}
+
+// The last number an AUTOINCREMENT table gave, which it must never give
+// again: a table dropped takes its count along.
+std::optional<sqlite3_int64> LastNumber(Connection& c, std::string_view schema, const std::string& name) {
+  if (!TableIn(c, schema, "sqlite_sequence")) return std::nullopt;
+  sqlite3_stmt* stmt = c.Prepared("SELECT max(seq) FROM " + Qualified(schema, "sqlite_sequence") +
+                                  " WHERE name = ?1 AND typeof(seq) = 'integer'");
+  StatementUse use(stmt);
+  Bind(stmt, 1, name);
+  const int rc = sqlite3_step(stmt);
+  if (rc != SQLITE_ROW) c.Fail(rc, Phase::Read);
+  if (sqlite3_column_type(stmt, 0) == SQLITE_NULL) return std::nullopt;
+  return sqlite3_column_int64(stmt, 0);
+}
+
+// The table made again goes on counting from where it was.
+void KeepLastNumber(Connection& c, std::string_view schema, const std::string& name, sqlite3_int64 last) {
+  const sqlite3_int64 counted = std::max(last, LastNumber(c, schema, name).value_or(last));
+  const std::string sequence = Qualified(schema, "sqlite_sequence");
+  for (const std::string& sql :
+       {"DELETE FROM " + sequence + " WHERE name = ?1", "INSERT INTO " + sequence + " (name, seq) VALUES (?1, ?2)"}) {
+    sqlite3_stmt* stmt = c.Prepared(sql);
+    StatementUse use(stmt);
+    Bind(stmt, 1, name);
+    if (sqlite3_bind_parameter_count(stmt) == 2) sqlite3_bind_int64(stmt, 2, counted);
+    Step(c, stmt);
+  }
+}
+
+// Makes the table again from its own text, with the one change `change`
+// writes into it, and rows, relationships, indexes and triggers kept.
+template <class F>
+void Rebuild(Connection& c, const TableDefinition& table, F&& change) {
+  SchemaChange guard(c);
+  Atomically(c, [&] {
+    const std::string_view schema = SchemaOf(table);
+    StoredTable stored = ReadStoredTable(c, table);
+    change(stored.Text);
+    if (guard.StillInForce) {
+      // Dropped with its relationships acting, the table would take its children's rows along.
+      const std::vector<std::string> children = ChildrenOf(c, table);
+      if (!children.empty()) RaiseJet(ErrRelatedRecord, {table.Name, children.front()});
+    }
+    const std::vector<std::string> others = OtherProgramsObjects(c, table);
+    const std::optional<sqlite3_int64> last = LastNumber(c, schema, stored.Name);
+    const std::string here = Qualified(schema, stored.Name);
+    if (IsEmpty(c, table)) {
+      // Nothing to carry over: made again in place, since a rename rewrites the whole schema.
+      c.Exec("DROP TABLE " + here);
+      MakeFromText(c, stored.Text.CreateSql(here));
+    } else {
+      const std::string made = Qualified(schema, "_dao_rebuild");
+      MakeFromText(c, stored.Text.CreateSql(made));
+      c.Exec("INSERT INTO " + made + " SELECT * FROM " + here);
+      c.Exec("DROP TABLE " + here);
+      c.Exec("ALTER TABLE " + made + " RENAME TO " + QuoteName(stored.Name));
+    }
+    for (const IndexDef& index : table.Indexes) {
+      if (!index.Primary) c.Exec(IndexSql(table, index));
+    }
+    for (const std::string& sql : others) RunFirst(c, sql);
+    if (last) KeepLastNumber(c, schema, stored.Name, *last);
+    WriteDefinition(c, table);
+    CheckChildren(c, table);
+  });
+}
+
+const ColumnDefinition& ColumnOf(const TableDefinition& t, std::string_view name) {
+  auto it = std::find_if(t.Columns.begin(), t.Columns.end(),
+                         [&](const ColumnDefinition& col) { return SameName(col.Name, name); });
+  if (it == t.Columns.end()) RaiseJet(ErrItemNotFound);
+  return *it;
+}
+
 }  // namespace
 
 std::vector<Relationship> RelationshipsOf(const Connection& c, std::string_view schema, std::string_view table,
@@ -531,32 +688,37 @@ std::vector<Relationship> RelationshipsOf(const Connection& c, std::string_view 
   return out;
 }
 
-void RebuildTable(Connection& c, const TableDefinition& table) {
-  SchemaChange change(c);
-  Atomically(c, [&] {
-    const std::string_view schema = SchemaOf(table);
-    if (change.StillInForce) {
-      // Dropped with its relationships acting, the table would take its children's rows along.
-      const std::vector<std::string> children = ChildrenOf(c, table);
-      if (!children.empty()) RaiseJet(ErrRelatedRecord, {table.Name, children.front()});
+void AddPrimaryKey(Connection& c, const TableDefinition& table) {
+  auto key = std::find_if(table.Indexes.begin(), table.Indexes.end(), [](const IndexDef& i) { return i.Primary; });
+  if (key == table.Indexes.end()) RaiseJet(ErrInvalidOperation);
+  Rebuild(c, table, [&](TableText& text) {
+    if (text.HasPrimaryKey()) RaiseJet(ErrPrimaryKeyExists);
+    if (text.ConstraintsNamed(key->Name) > 0) RaiseJet(ErrIndexExists, {table.Name, key->Name});
+    for (const std::string& field : key->Fields) {
+      const ColumnDefinition& col = ColumnOf(table, field);
+      if (!text.HasColumn(col.Name)) RaiseJet(ErrItemNotFound);
+      // A rule of another's that bears the layer's name is not taken for the layer's own.
+      if (text.ConstraintsNamed(RuleName(ErrNullInKey, table.Name, col.Name)) > 0 ||
+          !text.AddToColumn(col.Name, NullInKeyRule(table.Name, col))) {
+        RaiseJet(ErrNotForThisObject);
+      }
     }
-    const std::vector<std::string> others = OtherProgramsObjects(c, table);
-    if (IsEmpty(c, table)) {
-      // Nothing to carry over: made again in place, since a rename rewrites the whole schema.
-      c.Exec("DROP TABLE " + Qualified(schema, table.Name));
-      c.Exec(CreateSql(table, table.Name));
-    } else {
-      c.Exec(CreateSql(table, "_dao_rebuild"));
-      c.Exec("INSERT INTO " + Qualified(schema, "_dao_rebuild") + " SELECT * FROM " + Qualified(schema, table.Name));
-      c.Exec("DROP TABLE " + Qualified(schema, table.Name));
-      c.Exec("ALTER TABLE " + Qualified(schema, "_dao_rebuild") + " RENAME TO " + QuoteName(table.Name));
+    if (!text.AddToTable(PrimaryKeySql(*key))) RaiseJet(ErrNotForThisObject);
+  });
+}
+
+void ChangeZeroLengthRule(Connection& c, const TableDefinition& table, std::string_view column) {
+  const ColumnDefinition& col = ColumnOf(table, column);
+  Rebuild(c, table, [&](TableText& text) {
+    if (!text.HasColumn(col.Name)) RaiseJet(ErrItemNotFound);
+    const std::string name = RuleName(ErrZeroLength, table.Name, col.Name);
+    const bool named = text.ConstraintsNamed(name) > 0;
+    if (col.AllowZeroLength) {
+      // A rule the text no longer has is gone already.
+      if (named && !text.RemoveCheck(name)) RaiseJet(ErrNotForThisObject);
+    } else if (named || !text.AddToColumn(col.Name, ZeroLengthRule(table.Name, col))) {
+      RaiseJet(ErrNotForThisObject);
     }
-    for (const IndexDef& index : table.Indexes) {
-      if (!index.Primary) c.Exec(IndexSql(table, index));
-    }
-    for (const std::string& sql : others) RunFirst(c, sql);
-    WriteDefinition(c, table);
-    CheckChildren(c, table);
   });
 }
 

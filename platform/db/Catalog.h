@@ -19,14 +19,18 @@
 //   indexes named "table$index", since Jet's index names are per table.
 //
 // A change that SQLite cannot make in place (a primary key added later, an
-// AllowZeroLength set) rebuilds the table from its new definition inside one
-// savepoint: created anew, rows copied, old table dropped, indexes made again.
-// If the rows break the new rule, nothing changes and the rule's error is
-// raised. Other programs may have related their tables to it: relationships
-// are set aside meanwhile, so that no other table loses a row or a key, and
-// the rebuild is refused when a relationship to the table does not hold
-// afterwards. Another program's indexes and triggers of the table come back
-// as it wrote them.
+// AllowZeroLength set) makes the table again inside one savepoint, from its
+// own stored CREATE TABLE text with only that change written into it (see
+// TableText.h): created anew, rows copied, old table dropped, indexes made
+// again. So a table of another program's keeps its declared types, defaults,
+// rules, relationships, WITHOUT ROWID and AUTOINCREMENT count. A table that
+// cannot be made again so (a virtual table, computed columns, a text that
+// SQLite would not take again) is refused and left as it was. If the rows
+// break the new rule, nothing changes and the rule's error is raised. Other
+// programs may have related their tables to it: relationships are set aside
+// meanwhile, so that no other table loses a row or a key, and the rebuild is
+// refused when a relationship to the table does not hold afterwards. Another
+// program's indexes and triggers of the table come back as it wrote them.
 //
 // A connection may also have temporary tables of its own (SQLite's temp
 // schema), which no other connection sees and which go with the connection.
@@ -117,8 +121,15 @@ struct Relationship {
 std::vector<Relationship> RelationshipsOf(const Connection& c, std::string_view schema, std::string_view table,
                                           bool mustRead);
 
-/// Makes the table follow its changed definition, rows kept (see above).
-void RebuildTable(Connection& c, const TableDefinition& table);
+/// Gives the table the primary key of its definition, rows kept (see above).
+/// Errors: 3283 the table has one, 3375 a constraint of the key's name, 3022
+/// or 3058 rows that break it, 3251 a table that cannot be made again.
+void AddPrimaryKey(Connection& c, const TableDefinition& table);
+
+/// Makes the column's zero-length rule follow its AllowZeroLength in the
+/// definition, rows kept (see above). Errors: 3315 rows that break it, 3251
+/// a table that cannot be made again or a rule of another's with the layer's name.
+void ChangeZeroLengthRule(Connection& c, const TableDefinition& table, std::string_view column);
 
 /// Adds a secondary index (not a primary key) to an existing table.
 void AddIndex(Connection& c, const TableDefinition& table, const IndexDef& index);

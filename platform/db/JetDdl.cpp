@@ -233,7 +233,7 @@ class DdlParser {
     End();
     AddKey(*table, index);
     if (index.Primary) {
-      RebuildTable(C_, *table);
+      AddPrimaryKey(C_, *table);
     } else {
       AddIndex(C_, *table, index);
     }
@@ -259,7 +259,7 @@ class DdlParser {
     End();
     AddKey(*table, key);
     if (key.Primary) {
-      RebuildTable(C_, *table);
+      AddPrimaryKey(C_, *table);
     } else {
       AddIndex(C_, *table, key);
     }

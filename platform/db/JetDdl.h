@@ -17,7 +17,10 @@
 // exists, 3376 DROP of a missing table, 3078 ALTER or INDEX on one, 3265 an
 // unknown field in a key, 3191 a field twice, 3022 rows that break a new key,
 // 3058 Null in a new key, 3290/3292/3293 syntax, 3125 a name of the layer's
-// own, 3033 without the right to change tables, 3027 on a read-only database.
+// own, 3033 without the right to change tables, 3027 on a read-only database;
+// a primary key added to a table that cannot be made again from its own
+// text: 3251 (a virtual table, a rule of the layer's name there), 3346
+// (computed columns).
 //
 //===----------------------------------------------------------------------===//
 #pragma once

@@ -49,7 +49,7 @@ void TableDef::SetAllowZeroLength(int field, bool allow) {
   for (detail::ColumnDefinition& c : current->Columns) {
     if (SameName(c.Name, column.Name)) c.AllowZeroLength = allow;
   }
-  detail::RebuildTable(*Connection_, *current);
+  detail::ChangeZeroLengthRule(*Connection_, *current, column.Name);
   column.AllowZeroLength = allow;
 }
 

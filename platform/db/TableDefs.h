@@ -53,7 +53,9 @@ class FieldDef {
   bool Required() const;
   /// Lets the field hold "" (or not). Text and Memo only, else 3219; 3033
   /// without the right to change tables; 3315 when rows hold "" and it is
-  /// set to False.
+  /// set to False; 3251 or 3346 for a table that cannot be made again from
+  /// its own text (a virtual table, a rule of the layer's name there,
+  /// computed columns).
   void SetAllowZeroLength(bool allow);
 
  private:

@@ -244,17 +244,18 @@ TEST_F(Relationships, ARebuildThatWouldLeaveABrokenRelationshipIsRefusedWithNoth
       db->Close();
     }
     {
-      // The other program's parent keeps `u` unique by a rule of its own,
-      // which a table made from the layer's definition would not have.
-      SCOPED_TRACE(std::string("a key the table would no longer keep unique") +
+      // The other program related D to a column of P that is no key of P:
+      // no write to either holds it, and neither does a P made again.
+      SCOPED_TRACE(std::string("a relationship to columns that are no key") +
                    (inTransaction ? ", in a transaction" : ""));
       const std::string file = Folder / ("u" + std::to_string(++n) + ".mdb");
       std::shared_ptr<Database> db = Engine.Workspaces(0).CreateDatabase(file);
       OtherProgram(file,
-                   "CREATE TABLE P (k TEXT, u TEXT UNIQUE);"
+                   "CREATE TABLE P (k TEXT, u TEXT);"
                    "CREATE TABLE D (id INTEGER PRIMARY KEY, u TEXT REFERENCES P (u) ON DELETE CASCADE);"
                    "INSERT INTO P VALUES ('1', 'a'); INSERT INTO P VALUES ('2', 'b');"
-                   "INSERT INTO D VALUES (1, 'a'); INSERT INTO D VALUES (2, 'b');");
+                   "INSERT INTO D VALUES (1, 'a'); INSERT INTO D VALUES (2, 'b');",
+                   false);
       if (inTransaction) Engine.Workspaces(0).BeginTrans();
       EXPECT_EQ(ErrorOf([&] { db->Execute("ALTER TABLE P ADD CONSTRAINT PK_P PRIMARY KEY (k)", dbFailOnError); }),
                 std::make_pair(ErrNotUniquelyIndexed,
@@ -262,12 +263,224 @@ TEST_F(Relationships, ARebuildThatWouldLeaveABrokenRelationshipIsRefusedWithNoth
                                            "'P', a la que hace referencia la tabla 'D'.")));
       if (inTransaction) Engine.Workspaces(0).CommitTrans();
       EXPECT_FALSE(HasPrimaryKey(*db, "P"));
-      EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT * FROM D ORDER BY id", dbOpenSnapshot)),
-                (std::vector<std::string>{"1|a", "2|b"}));
-      db->Execute("INSERT INTO D VALUES (3, 'a')", dbFailOnError);
-      EXPECT_EQ(ErrorNumberOf([&] { db->Execute("INSERT INTO D VALUES (4, 'c')", dbFailOnError); }), ErrRelatedRecord);
+      EXPECT_EQ(OtherProgramRows(file, "SELECT sql FROM sqlite_schema WHERE name = 'P'"),
+                std::vector<std::string>{"CREATE TABLE P (k TEXT, u TEXT)"});
+      EXPECT_EQ(OtherProgramRows(file, "SELECT * FROM D ORDER BY id"), (std::vector<std::string>{"1|a", "2|b"}));
+      EXPECT_EQ(OtherProgramRows(file, "SELECT * FROM P ORDER BY k"), (std::vector<std::string>{"1|a", "2|b"}));
+      EXPECT_EQ(ErrorNumberOf([&] { db->Execute("INSERT INTO D VALUES (3, 'a')", dbFailOnError); }),
+                ErrNotUniquelyIndexed);
       db->Close();
     }
+  }
+}
+
+// Another program's tables as it wrote them: a relationship that cascades,
+// defaults, rules of their own (one over two columns, one named like the
+// layer's), a unique column, declared types, a table without rowid and a
+// numbering that never gives a number twice. Small traps in the text: a
+// comment that speaks of a PRIMARY KEY, a column named CHECK, defaults
+// holding parentheses.
+const char* const kOwnRules = R"(
+CREATE TABLE Padre (k TEXT PRIMARY KEY);
+CREATE TABLE Hija ( -- its PRIMARY KEY comes later
+  id INTEGER NOT NULL,
+  padre TEXT REFERENCES Padre (k) ON DELETE CASCADE,
+  nombre VARCHAR(20) NOT NULL DEFAULT 'sin (nombre',
+  monto NUMERIC CHECK (monto >= 0 AND monto <= [tope]),
+  tope NUMERIC DEFAULT 1000,
+  "CHECK" TEXT DEFAULT ')',
+  codigo TEXT UNIQUE,
+  CONSTRAINT "jet3315:Hija.codigo" CHECK (codigo <> 'vetado') /* named like the layer's */
+);
+CREATE TABLE Nieta (id TEXT PRIMARY KEY, codigo TEXT REFERENCES Hija (codigo) ON DELETE CASCADE,
+                    nota VARCHAR(10) NOT NULL DEFAULT 'nada' CHECK (nota <> 'mal')) WITHOUT ROWID;
+CREATE TABLE Bitacora (n INTEGER PRIMARY KEY AUTOINCREMENT, texto TEXT);
+CREATE TABLE Vaciada (n INTEGER PRIMARY KEY AUTOINCREMENT, texto TEXT);
+INSERT INTO Padre VALUES ('p1'), ('p2');
+INSERT INTO Hija (id, padre, nombre, monto, codigo) VALUES (1, 'p1', 'uno', 10, 'c1'), (2, 'p2', 'dos', 20, 'c2');
+INSERT INTO Nieta (id, codigo) VALUES ('n1', 'c1'), ('n2', 'c2');
+INSERT INTO Bitacora (texto) VALUES ('a'), ('b'), ('c');
+DELETE FROM Bitacora WHERE n = 3;
+INSERT INTO Vaciada (texto) VALUES ('a'), ('b');
+DELETE FROM Vaciada;
+)";
+
+// What the other program's schema says of its tables, but for which columns are the key.
+std::vector<std::string> OwnDefinitions(const std::string& file) {
+  return OtherProgramRows(
+      file,
+      "SELECT m.name, l.type, l.ncol, l.wr, l.strict, i.name, i.type, i.\"notnull\", coalesce(i.dflt_value, 'Null'), "
+      "f.\"table\", f.\"from\", f.\"to\", f.on_update, f.on_delete FROM sqlite_schema AS m "
+      "JOIN pragma_table_list AS l ON l.schema = 'main' AND l.name = m.name "
+      "JOIN pragma_table_info(m.name) AS i LEFT JOIN pragma_foreign_key_list(m.name) AS f ON f.\"from\" = i.name "
+      "WHERE m.type = 'table' AND m.name IN ('Padre', 'Hija', 'Nieta', 'Bitacora', 'Vaciada') ORDER BY m.name, i.cid");
+}
+
+// Another program's table made again by each of the layer's ways keeps every
+// rule its own text gives, besides the change it was made again for.
+TEST_F(Relationships, ARebuiltTableKeepsEveryRuleOfItsOwnText) {
+  struct Case {
+    const char* What;
+    std::function<void(Database&)> Run;
+    const char* Sql;  // a write that shows the change made
+    int Error;
+  };
+  const auto zeroLength = [](const char* table, const char* field, std::vector<bool> allow) {
+    return [=](Database& db) {
+      for (bool a : allow) db.TableDefs(table)->Fields(field).SetAllowZeroLength(a);
+    };
+  };
+  const Case cases[] = {
+      {"a key added by ALTER TABLE",
+       [](Database& db) { db.Execute("ALTER TABLE hija ADD CONSTRAINT PK_Hija PRIMARY KEY (id)", dbFailOnError); },
+       "INSERT INTO Hija (id, padre, nombre, monto, codigo) VALUES (2, 'p2', 'otro', 1, 'c9')", ErrDuplicateKey},
+      {"a key added by CREATE INDEX",
+       [](Database& db) { db.Execute("CREATE INDEX PK_Hija ON hija (id) WITH PRIMARY", dbFailOnError); },
+       "INSERT INTO Hija (id, padre, nombre, monto, codigo) VALUES (2, 'p2', 'otro', 1, 'c9')", ErrDuplicateKey},
+      {"AllowZeroLength set to False", zeroLength("Hija", "nombre", {false}),
+       "INSERT INTO Hija (id, padre, nombre, monto, codigo) VALUES (9, 'p1', '', 1, 'c9')", ErrZeroLength},
+      {"AllowZeroLength set to False and back to True", zeroLength("Hija", "nombre", {false, true}),
+       "INSERT INTO Hija (id, padre, nombre, monto, codigo) VALUES (9, 'p1', '', 1, 'c9')", 0},
+      {"AllowZeroLength set on the table without rowid", zeroLength("Nieta", "nota", {false}),
+       "INSERT INTO Nieta VALUES ('n9', 'c2', '')", ErrZeroLength},
+      {"AllowZeroLength set on the numbered table", zeroLength("Bitacora", "texto", {false}),
+       "INSERT INTO Bitacora (texto) VALUES ('')", ErrZeroLength},
+      {"AllowZeroLength set on the numbered table, emptied", zeroLength("Vaciada", "texto", {false}),
+       "INSERT INTO Vaciada (texto) VALUES ('')", ErrZeroLength},
+  };
+  struct Refusal {
+    const char* Rule;
+    const char* Sql;
+    int Error;
+  };
+  const Refusal refusals[] = {
+      {"a row without its parent",
+       "INSERT INTO Hija (id, padre, nombre, monto, codigo) VALUES (3, 'nadie', 'x', 1, 'c3')", ErrRelatedRecord},
+      {"a column's own rule", "INSERT INTO Hija (id, padre, nombre, monto, codigo) VALUES (3, 'p1', 'x', -1, 'c3')",
+       ErrRuleRefused},
+      {"a rule over two columns", "UPDATE Hija SET monto = 2000 WHERE id = 1", ErrRuleRefused},
+      {"a unique column", "INSERT INTO Hija (id, padre, nombre, monto, codigo) VALUES (3, 'p1', 'x', 1, 'c1')",
+       ErrDuplicateKey},
+      {"a rule named like the layer's", "UPDATE Hija SET codigo = 'vetado' WHERE id = 1", ErrZeroLength},
+      {"a required column", "UPDATE Hija SET nombre = Null WHERE id = 1", ErrRequired},
+      {"a row without its parent, in the table without rowid", "INSERT INTO Nieta VALUES ('n3', 'nadie', 'x')",
+       ErrRelatedRecord},
+      {"a rule of the table without rowid", "UPDATE Nieta SET nota = 'mal'", ErrRuleRefused},
+      {"the key of the table without rowid", "INSERT INTO Nieta VALUES ('n1', 'c2', 'x')", ErrDuplicateKey},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    const std::string file = Folder / ("r" + std::to_string(++n) + ".mdb");
+    std::shared_ptr<Database> db = Engine.Workspaces(0).CreateDatabase(file);
+    OtherProgram(file, kOwnRules);
+    const std::vector<std::string> definitions = OwnDefinitions(file);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Run(*db); }), 0);
+    EXPECT_EQ(ErrorNumberOf([&] { db->Execute(c.Sql, dbFailOnError); }), c.Error);
+    EXPECT_EQ(OwnDefinitions(file), definitions);
+    EXPECT_EQ(OtherProgramRows(file, "SELECT name FROM sqlite_schema WHERE type = 'table' AND name IN "
+                                     "('Hija', 'Nieta', 'Bitacora', 'Vaciada') ORDER BY name"),
+              (std::vector<std::string>{"Bitacora", "Hija", "Nieta", "Vaciada"}));
+    EXPECT_EQ(db->TableDefs("hija")->Name(), "Hija");
+    for (const Refusal& r : refusals) {
+      SCOPED_TRACE(r.Rule);
+      EXPECT_EQ(ErrorNumberOf([&] { db->Execute(r.Sql, dbFailOnError); }), r.Error);
+    }
+    // The other program leaves to the defaults what it does not write.
+    OtherProgram(file,
+                 "INSERT INTO Hija (id, padre, monto, codigo) VALUES (5, 'p1', 1, 'c5');"
+                 "INSERT INTO Nieta (id, codigo) VALUES ('n5', 'c5'); INSERT INTO Bitacora (texto) VALUES ('d');"
+                 "INSERT INTO Vaciada (texto) VALUES ('c');");
+    EXPECT_EQ(OtherProgramRows(file, "SELECT * FROM Hija WHERE id = 5"),
+              std::vector<std::string>{"5|p1|sin (nombre|1|1000|)|c5"});
+    EXPECT_EQ(OtherProgramRows(file, "SELECT * FROM Nieta WHERE id = 'n5'"), std::vector<std::string>{"n5|c5|nada"});
+    // A number once given is not given again.
+    EXPECT_EQ(OtherProgramRows(file, "SELECT n, texto FROM Bitacora ORDER BY n"),
+              (std::vector<std::string>{"1|a", "2|b", "4|d"}));
+    EXPECT_EQ(OtherProgramRows(file, "SELECT n, texto FROM Vaciada"), std::vector<std::string>{"3|c"});
+    // A parent deleted takes its children along, and theirs.
+    db->Execute("DELETE FROM Padre WHERE k = 'p1'", dbFailOnError);
+    EXPECT_EQ(OtherProgramRows(file, "SELECT id, padre, nombre, monto, codigo FROM Hija ORDER BY id"),
+              std::vector<std::string>{"2|p2|dos|20|c2"});
+    EXPECT_EQ(OtherProgramRows(file, "SELECT * FROM Nieta ORDER BY id"), std::vector<std::string>{"n2|c2|nada"});
+    db->Close();
+  }
+}
+
+// A rebuild that the table's own text does not let the layer make is refused,
+// and the file stays as it was: its schema, its rows and the layer's definitions.
+TEST_F(Relationships, ARebuildTheTablesOwnTextDoesNotAllowIsRefusedWithNothingChanged) {
+  struct Case {
+    const char* What;
+    const char* Sql;  // the other program's table and rows
+    std::function<void(Database&)> Run;
+    int Error;
+    const char* Layer = "";  // the layer's statement before the other program's
+  };
+  const auto zeroLength = [](const char* table, const char* field) {
+    return [=](Database& db) { db.TableDefs(table)->Fields(field).SetAllowZeroLength(false); };
+  };
+  const auto execute = [](const char* sql) { return [=](Database& db) { db.Execute(sql, dbFailOnError); }; };
+  const char* const computed = "CREATE TABLE Calculada (a INTEGER, t TEXT, doble AS (a * 2)); "
+                               "INSERT INTO Calculada (a, t) VALUES (1, 'x');";
+  const char* const virtualTable = "CREATE VIRTUAL TABLE Libre USING fts5(cuerpo); INSERT INTO Libre VALUES ('hola');";
+  const char* const likeOurs = "CREATE TABLE Propia (a TEXT, CONSTRAINT \"jet3315:Propia.a\" CHECK (a <> 'x')); "
+                               "INSERT INTO Propia VALUES ('y');";
+  const char* const keyName = "CREATE TABLE Choca (a INTEGER, b TEXT, CONSTRAINT PK_Choca UNIQUE (b)); "
+                              "INSERT INTO Choca VALUES (1, 'y');";
+  const char* const keyRule = "CREATE TABLE Clave (id INTEGER, CONSTRAINT \"jet3058:Clave.id\" CHECK (id > 0)); "
+                              "INSERT INTO Clave VALUES (1);";
+  const char* const selfNamed = "CREATE TABLE Nombrada (a TEXT CHECK (Nombrada.a <> 'x')); "
+                                "INSERT INTO Nombrada VALUES ('y');";
+  const char* const withoutRowid = "CREATE TABLE Fila (k TEXT PRIMARY KEY, a TEXT) WITHOUT ROWID; "
+                                   "INSERT INTO Fila VALUES ('y', 'z');";
+  const char* const remade = "DROP TABLE Vieja; CREATE TABLE Vieja (a TEXT PRIMARY KEY); INSERT INTO Vieja VALUES ('y');";
+  const Case cases[] = {
+      {"a computed column, AllowZeroLength", computed, zeroLength("Calculada", "t"), ErrValueCount},
+      {"a computed column, a key", computed, execute("ALTER TABLE Calculada ADD CONSTRAINT PK PRIMARY KEY (a)"),
+       ErrValueCount},
+      {"a virtual table, AllowZeroLength", virtualTable, zeroLength("Libre", "cuerpo"), ErrNotForThisObject},
+      {"a virtual table, a key", virtualTable, execute("ALTER TABLE Libre ADD CONSTRAINT PK PRIMARY KEY (cuerpo)"),
+       ErrNotForThisObject},
+      {"a virtual table's own table", virtualTable, zeroLength("Libre_content", "c0"), ErrNotForThisObject},
+      {"a rule named like the layer's", likeOurs, zeroLength("Propia", "a"), ErrNotForThisObject},
+      {"a key's rule named like the layer's", keyRule, execute("ALTER TABLE Clave ADD CONSTRAINT PK PRIMARY KEY (id)"),
+       ErrNotForThisObject},
+      {"a key named like a rule, by ALTER TABLE", keyName,
+       execute("ALTER TABLE Choca ADD CONSTRAINT PK_Choca PRIMARY KEY (a)"), ErrIndexExists},
+      {"a key named like a rule, by CREATE INDEX", keyName, execute("CREATE INDEX pk_choca ON Choca (a) WITH PRIMARY"),
+       ErrIndexExists},
+      {"a rule that names its table, AllowZeroLength", selfNamed, zeroLength("Nombrada", "a"), ErrNotForThisObject},
+      {"a rule that names its table, a key", selfNamed,
+       execute("ALTER TABLE Nombrada ADD CONSTRAINT PK PRIMARY KEY (a)"), ErrNotForThisObject},
+      {"a table without rowid, a key by ALTER TABLE", withoutRowid,
+       execute("ALTER TABLE Fila ADD CONSTRAINT PK PRIMARY KEY (a)"), ErrPrimaryKeyExists},
+      {"a table without rowid, a key by CREATE INDEX", withoutRowid, execute("CREATE INDEX PK ON Fila (a) WITH PRIMARY"),
+       ErrPrimaryKeyExists},
+      {"a key the layer's definition lacks and the text has", remade,
+       execute("ALTER TABLE Vieja ADD CONSTRAINT PK PRIMARY KEY (a)"), ErrPrimaryKeyExists,
+       "CREATE TABLE Vieja (a Text(2))"},
+  };
+  const std::string everything =
+      "SELECT type, name, tbl_name, sql FROM sqlite_schema UNION ALL "
+      "SELECT 'field', tbl, name, type || ' ' || size || ' ' || allow_zero || ' ' || required FROM _dao_fields "
+      "UNION ALL SELECT 'index', tbl, name, cols FROM _dao_indexes ORDER BY 1, 2, 3";
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    const std::string file = Folder / ("x" + std::to_string(++n) + ".mdb");
+    std::shared_ptr<Database> db = Engine.Workspaces(0).CreateDatabase(file);
+    if (*c.Layer) db->Execute(c.Layer, dbFailOnError);
+    OtherProgram(file, c.Sql, false);
+    const std::string table = OtherProgramRows(file, "SELECT name FROM sqlite_schema WHERE type = 'table' AND "
+                                                     "name NOT LIKE '%\\_%' ESCAPE '\\' ORDER BY rowid LIMIT 1")
+                                  .at(0);
+    const std::vector<std::string> schema = OtherProgramRows(file, everything);
+    const std::vector<std::string> rows = OtherProgramRows(file, "SELECT * FROM " + table);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Run(*db); }), c.Error);
+    EXPECT_EQ(OtherProgramRows(file, everything), schema);
+    EXPECT_EQ(OtherProgramRows(file, "SELECT * FROM " + table), rows);
+    db->Close();
   }
 }
 
