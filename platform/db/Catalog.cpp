@@ -616,6 +616,21 @@ void KeepLastNumber(Connection& c, std::string_view schema, const std::string& n
   }
 }
 
+// `base`, or `base` and a number, whichever no table, index or view of the
+// schema holds: another program may hold any name.
+std::string FreeName(Connection& c, std::string_view schema, const std::string& base) {
+  sqlite3_stmt* stmt = c.Prepared("SELECT 1 FROM " + Qualified(schema, "sqlite_schema") +
+                                  " WHERE type <> 'trigger' AND name = ?1 COLLATE NOCASE");
+  for (int n = 0;; ++n) {
+    const std::string name = n == 0 ? base : base + std::to_string(n);
+    StatementUse use(stmt);
+    Bind(stmt, 1, name);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_DONE) return name;
+    if (rc != SQLITE_ROW) c.Fail(rc, Phase::Read);
+  }
+}
+
 // Makes the table again from its own text, with the one change `change`
 // writes into it, and rows, relationships, indexes and triggers kept.
 template <class F>
@@ -638,7 +653,7 @@ void Rebuild(Connection& c, const TableDefinition& table, F&& change) {
       c.Exec("DROP TABLE " + here);
       MakeFromText(c, stored.Text.CreateSql(here));
     } else {
-      const std::string made = Qualified(schema, "_dao_rebuild");
+      const std::string made = Qualified(schema, FreeName(c, schema, "_dao_rebuild"));
       MakeFromText(c, stored.Text.CreateSql(made));
       c.Exec("INSERT INTO " + made + " SELECT * FROM " + here);
       c.Exec("DROP TABLE " + here);

@@ -216,6 +216,29 @@ TEST_F(Relationships, AnotherProgramsIndexTriggerAndViewOfARebuiltTableStay) {
   }
 }
 
+// The name a rebuild makes its copy under may be another program's already:
+// the copy takes a free one, and the other program's table and view stay.
+TEST_F(Relationships, ARebuildLeavesAloneTheNamesAnotherProgramHolds) {
+  int n = 0;
+  for (const Rebuild& rebuild : kRebuilds) {
+    SCOPED_TRACE(rebuild.What);
+    const std::string name = "n" + std::to_string(++n);
+    std::shared_ptr<Database> db = WithChild(name, "", 3,
+                                             "CREATE TABLE _dao_rebuild (x TEXT); INSERT INTO _dao_rebuild "
+                                             "VALUES ('ajena'); CREATE VIEW _dao_rebuild1 AS SELECT 'vista';");
+    EXPECT_EQ(ErrorOf([&] { rebuild.Run(*db); }), std::make_pair(0, std::string()));
+    EXPECT_TRUE(rebuild.Done(*db));
+    EXPECT_EQ(RowsOf(*db->OpenRecordset("SELECT a, b FROM K ORDER BY a", dbOpenSnapshot)),
+              (std::vector<std::string>{"x|1", "y|2", "z|3"}));
+    EXPECT_EQ(OtherProgramRows(Folder / (name + ".mdb"),
+                               "SELECT x FROM _dao_rebuild UNION ALL SELECT * FROM _dao_rebuild1 UNION ALL "
+                               "SELECT name FROM sqlite_schema WHERE name LIKE '\\_dao\\_rebuild%' ESCAPE '\\' "
+                               "ORDER BY 1"),
+              (std::vector<std::string>{"_dao_rebuild", "_dao_rebuild1", "ajena", "vista"}));
+    db->Close();
+  }
+}
+
 // When a relationship to the table would not hold after the rebuild, the
 // rebuild is refused and every table stays as it was, the relationships in force.
 TEST_F(Relationships, ARebuildThatWouldLeaveABrokenRelationshipIsRefusedWithNothingChanged) {
