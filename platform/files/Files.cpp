@@ -38,10 +38,7 @@ int OpenToWrite(const std::string& native, OpenMode mode, struct stat& st) {
   const int fd = ::openat(place.Folder(), place.Name().c_str(), flags, 0666);
   if (fd < 0 && errno == EEXIST && mode == OpenMode::OutputNew) Raise(ErrFileAlreadyExists);
   if (fd < 0) detail::RaiseFileError(errno, native);
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    Raise(ErrPathFileAccess);
-  }
+  detail::KeepPlainFile(fd, st, native);
   return fd;
 }
 

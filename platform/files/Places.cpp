@@ -79,21 +79,26 @@ std::string LinkTarget(int link, const std::string& native) {
 }  // namespace
 
 int OpenToRead(const std::string& native, struct stat& st) {
-  // Without O_NONBLOCK, opening a named pipe nobody writes to waits for a
-  // writer; on the plain file that is all that gets read, it changes nothing.
+  // Without O_NONBLOCK, opening a named pipe nobody writes to waits for a writer.
   const int fd = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) RaiseFileError(errno, native);
-  // Told by the descriptor, not the name: the name may be another thing by now.
-  if (::fstat(fd, &st) != 0) {
-    const int err = errno;
-    ::close(fd);
-    RaiseFileError(err, native);
-  }
-  if (!S_ISREG(st.st_mode)) {
-    ::close(fd);
-    Raise(ErrPathFileAccess);
-  }
+  KeepPlainFile(fd, st, native);
   return fd;
+}
+
+void KeepPlainFile(int fd, struct stat& st, const std::string& native) {
+  // Told by the descriptor, not the name: the name may be another thing by now.
+  int err = 0;
+  if (::fstat(fd, &st) != 0) {
+    err = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    err = EISDIR;  // refused as a folder is
+  } else if (const int flags = ::fcntl(fd, F_GETFL); flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    err = errno;
+  }
+  if (err == 0) return;
+  ::close(fd);
+  RaiseFileError(err, native);
 }
 
 WritePlace::~WritePlace() {

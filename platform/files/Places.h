@@ -27,6 +27,11 @@ namespace vb::detail {
 /// other failures raise as RaiseFileError.
 int OpenToRead(const std::string& native, struct stat& st);
 
+/// Tells by the descriptor `fd`, opened without waiting, what it is open on:
+/// sets `st`; anything but a plain file is closed and refused with 75, and a
+/// plain file is made to wait again, as its reads and writes expect.
+void KeepPlainFile(int fd, struct stat& st, const std::string& native);
+
 /// The folder a write lands in, held open, and the name in it.
 class WritePlace {
  public:
