@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -360,6 +361,31 @@ TEST_F(FileSystemTest, NoWritePassesThroughAnotherUsersLinkOnItsWay) {
         EXPECT_EQ(root.Read("KR/LEEME"), "leeme");
       }
     }
+  }
+}
+
+// Reached a folder at a time, a write still meets the limits the system puts
+// on a path and on a name: beyond them it is refused and leaves nothing.
+TEST_F(FileSystemTest, APathOrANameTooLongIsRefusedAndLeavesNothing) {
+  std::string detour;
+  while (detour.size() <= PATH_MAX) detour += "RPT\\..\\";
+  struct Case {
+    const char* what;
+    std::string path;
+  } cases[] = {
+      {"a path longer than the system takes", root.Program("KR\\" + detour + "RPT\\00000003.PRN")},
+      {"a name longer than the system takes", root.Program("KR\\RPT\\" + std::string(300, 'x'))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(ErrorNumberOf([&] { WriteFileAtomically(c.path, "nuevo"); }), ErrPathFileAccess);
+    EXPECT_EQ(ErrorNumberOf([&] {
+                Files files;
+                files.Open(c.path, OpenMode::Output, 1);
+              }),
+              ErrPathFileAccess);
+    EXPECT_EQ(ErrorNumberOf([&] { MkDir(c.path); }), ErrPathFileAccess);
+    EXPECT_EQ(NamesIn(root / "KR/RPT"), (std::set<std::string>{"00000001.PRN", "00000002.prn"}));
   }
 }
 
