@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/files/NativePath.h"
+#include "platform/files/Places.h"
 #include "platform/files/SystemError.h"
 #include "platform/files/WholeFile.h"
 #include "platform/text/Error.h"
@@ -18,10 +19,11 @@
 namespace vb {
 
 void Kill(std::string_view path) {
-  std::string native = NativePath(path);
+  const std::string native = NativePath(path);
+  const detail::WritePlace place = detail::FindWritePlace(native, false);
   struct stat st {};
-  if (::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) Raise(ErrFileNotFound);
-  if (::unlink(native.c_str()) != 0) detail::RaiseFileError(errno, native);
+  if (::fstatat(place.Folder(), place.Name().c_str(), &st, 0) == 0 && S_ISDIR(st.st_mode)) Raise(ErrFileNotFound);
+  if (::unlinkat(place.Folder(), place.Name().c_str(), 0) != 0) detail::RaiseFileError(errno, native);
 }
 
 void FileCopy(std::string_view source, std::string_view destination) {
@@ -29,16 +31,23 @@ void FileCopy(std::string_view source, std::string_view destination) {
 }
 
 void Name(std::string_view oldPath, std::string_view newPath) {
-  std::string from = NativePath(oldPath);
-  std::string to = NativePath(newPath);
-  if (!detail::Exists(from)) detail::RaiseFileError(ENOENT, from);
+  const std::string from = NativePath(oldPath);
+  const detail::WritePlace old = detail::FindWritePlace(from, false);
+  struct stat st {};
+  if (::fstatat(old.Folder(), old.Name().c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    detail::RaiseFileError(ENOENT, from);
+  }
+  const std::string to = NativePath(newPath);
+  const detail::WritePlace now = detail::FindWritePlace(to, false);
   // RENAME_NOREPLACE: VB refuses to rename over an existing file, and the
   // check must not leave a gap in which another program creates it.
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return;
+  const char* oldName = old.Name().c_str();
+  const char* newName = now.Name().c_str();
+  if (::renameat2(old.Folder(), oldName, now.Folder(), newName, RENAME_NOREPLACE) == 0) return;
   int err = errno;
   if (err == EINVAL) {  // a file system without RENAME_NOREPLACE
-    if (detail::Exists(to)) Raise(58);
-    if (::rename(from.c_str(), to.c_str()) == 0) return;
+    if (::fstatat(now.Folder(), newName, &st, AT_SYMLINK_NOFOLLOW) == 0) Raise(58);
+    if (::renameat(old.Folder(), oldName, now.Folder(), newName) == 0) return;
     err = errno;
   }
   if (err == EEXIST || err == ENOTEMPTY) Raise(58);
@@ -47,8 +56,9 @@ void Name(std::string_view oldPath, std::string_view newPath) {
 }
 
 void MkDir(std::string_view path) {
-  std::string native = NativePath(path);
-  if (::mkdir(native.c_str(), 0777) != 0) detail::RaiseFileError(errno, native);
+  const std::string native = NativePath(path);
+  const detail::WritePlace place = detail::FindWritePlace(native, false);
+  if (::mkdirat(place.Folder(), place.Name().c_str(), 0777) != 0) detail::RaiseFileError(errno, native);
 }
 
 void ChDir(std::string_view path) {

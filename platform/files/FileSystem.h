@@ -2,7 +2,9 @@
 //
 // `Kill`, `FileCopy`, `Name`, `MkDir`, `ChDir` and `CurDir` over program paths,
 // and the folder of the program itself
-// (see NativePath.h), failing with VB's error numbers.
+// (see NativePath.h), failing with VB's error numbers. What changes a folder
+// reaches it as every write does (see WholeFile.h): through no link of
+// another user's, or not at all (75).
 //
 //===----------------------------------------------------------------------===//
 #pragma once

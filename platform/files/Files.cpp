@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/files/NativePath.h"
+#include "platform/files/Places.h"
 #include "platform/files/SystemError.h"
 #include "platform/text/Cp1252.h"
 #include "platform/text/Error.h"
@@ -21,6 +22,24 @@ constexpr int ErrBadFileMode = 54;
 
 void CheckNumber(int number) {
   if (number < 1 || number > kHighestNumber) Raise(ErrBadFileNumber);
+}
+
+// Opens the native path `native` to write in place, in the folder reached as
+// every write reaches it: the running user's or root's links lead on, even at
+// the name, and any other refuses. Only a plain file is written; without
+// O_NONBLOCK a pipe nobody reads would hold the open until somebody did.
+int OpenToWrite(const std::string& native, OpenMode mode, struct stat& st) {
+  const detail::WritePlace place = detail::FindWritePlace(native, mode != OpenMode::OutputNew);
+  // Not truncated at open: a file already open under another number must be
+  // refused before its content is lost.
+  int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  if (mode == OpenMode::Append) flags |= O_APPEND;
+  if (mode == OpenMode::OutputNew) flags |= O_EXCL;
+  const int fd = ::openat(place.Folder(), place.Name().c_str(), flags, 0666);
+  if (fd < 0 && errno == EEXIST && mode == OpenMode::OutputNew) Raise(ErrFileAlreadyExists);
+  if (fd < 0) detail::RaiseFileError(errno, native);
+  detail::KeepPlainFile(fd, st, native);
+  return fd;
 }
 
 // Bytes taken by the UTF-8 character whose first byte is `lead`.
@@ -65,18 +84,10 @@ void Files::Open(std::string_view path, OpenMode mode, int number, FileFormat fo
   file.Format = format;
   file.NativePath = NativePath(path);
 
-  // Not truncated at open: a file already open under another number must be
-  // refused before its content is lost.
-  int flags = mode == OpenMode::Input ? O_RDONLY : O_WRONLY | O_CREAT;
-  if (mode == OpenMode::Append) flags |= O_APPEND;
-  if (mode == OpenMode::OutputNew) flags |= O_EXCL;
-  int fd = ::open(file.NativePath.c_str(), flags | O_CLOEXEC, 0666);
-  if (fd < 0 && errno == EEXIST && mode == OpenMode::OutputNew) Raise(ErrFileAlreadyExists);
-  if (fd < 0) detail::RaiseFileError(errno, file.NativePath);
+  struct stat st {};
+  const int fd = mode == OpenMode::Input ? detail::OpenToRead(file.NativePath, st)
+                                         : OpenToWrite(file.NativePath, mode, st);
   try {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) detail::RaiseFileError(errno, file.NativePath);
-    if (S_ISDIR(st.st_mode)) Raise(ErrPathFileAccess);
     CheckNotOpenElsewhere(st.st_dev, st.st_ino, mode);
     file.Device = st.st_dev;
     file.Inode = st.st_ino;

@@ -44,10 +44,14 @@ class Files {
 
   /// `Open path For mode As #number`. Input reads the whole file now; Output
   /// creates or empties it; Append creates it or writes at its end; OutputNew
-  /// creates it. Errors: 52 number outside 1-511, 55 number in use or the same
-  /// file already open (several Input opens of one file are allowed), 53 file
-  /// not found (Input), 58 the file exists (OutputNew), 76 path not found, 75
-  /// a folder or access refused.
+  /// creates it. Nothing that stands at the name makes it wait. The writing
+  /// modes reach the file as every write does (see WholeFile.h): a link of
+  /// another user's on the way, or at the name, refuses them. Errors: 52
+  /// number outside 1-511, 55 number in use or the same file already open
+  /// (several Input opens of one file are allowed), 53 file not found
+  /// (Input), 58 the file exists (OutputNew), 76 path not found, 75 no plain
+  /// file (a folder, a pipe, a socket, a device), another user's link or
+  /// access refused.
   void Open(std::string_view path, OpenMode mode, int number, FileFormat format = FileFormat::Windows1252);
 
   /// `Print #number, text`: writes the text and CR LF. Errors: 52 not open, 54 opened for Input.

@@ -32,6 +32,9 @@ void RaiseFileError(int err, const std::string& nativePath) {
     case EBUSY:
     case ENAMETOOLONG:
     case ELOOP:
+    case ENXIO:   // a socket, or a pipe with nobody at its other end
+    case ENODEV:  // a device without its driver
+    case EAGAIN:  // a file another program holds leased
       Raise(ErrPathFileAccess);
     default:
       Raise(57);

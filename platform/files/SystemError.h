@@ -13,8 +13,8 @@ namespace vb::detail {
 
 /// Raises the VB error for the system error `err` met on the native path
 /// `nativePath`: a missing name is 53 when its folder exists and 76 when the
-/// folder does not; refused access, a folder where a file was wanted and the
-/// like are 75; a full disk is 61; anything else is 57.
+/// folder does not; refused access, a folder, a socket or a pipe where a
+/// file was wanted and the like are 75; a full disk is 61; anything else is 57.
 [[noreturn]] void RaiseFileError(int err, const std::string& nativePath);
 
 /// The whole content of the open descriptor `fd`; raises as RaiseFileError.

@@ -28,13 +28,10 @@ namespace {
 
 constexpr std::string_view kSuffix = ".tmp";
 
-// The next temporary name beside `target`: ".NAME.<pid>.<n>.tmp".
-std::string NextTemporaryName(const std::string& target) {
+// The next temporary name beside the file `name`: ".NAME.<pid>.<n>.tmp".
+std::string NextTemporaryName(const std::string& name) {
   static std::atomic<long> counter{0};
-  const std::size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  const std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1);
-  return folder + "." + base + "." + NumberText(::getpid()) + "." + NumberText(counter++) + std::string(kSuffix);
+  return "." + name + "." + NumberText(::getpid()) + "." + NumberText(counter++) + std::string(kSuffix);
 }
 
 // A run of 1 to `most` decimal digits, as a number; nothing otherwise.
@@ -185,10 +182,10 @@ Watcher StartWatcher(int folder, int file, const std::string& name) {
 
 namespace detail {
 
-int CreateTemporary(const std::string& target, std::string& tempName) {
+int CreateTemporary(int folder, const std::string& name, const std::string& target, std::string& tempName) {
   for (;;) {
-    tempName = NextTemporaryName(target);
-    const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    tempName = NextTemporaryName(name);
+    const int fd = ::openat(folder, tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0) {
       ::flock(fd, LOCK_EX | LOCK_NB);  // a file system without locks still has the process number
       return fd;
@@ -197,9 +194,14 @@ int CreateTemporary(const std::string& target, std::string& tempName) {
   }
 }
 
-void RemoveStaleTemporaries(const std::string& folder) {
-  DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) return;
+void RemoveStaleTemporaries(int folder) {
+  const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listed < 0) return;
+  DIR* dir = ::fdopendir(listed);
+  if (dir == nullptr) {
+    ::close(listed);
+    return;
+  }
   // Read whole first: the folder is not changed while it is being read.
   std::vector<std::string> stale;
   while (const dirent* entry = ::readdir(dir)) {

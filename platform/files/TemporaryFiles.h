@@ -67,14 +67,15 @@ class WorkFile {
 
 namespace detail {
 
-/// Creates a temporary file beside the native path `target`, new (never
-/// through a link), locked by this process; answers its descriptor and sets
-/// `tempName`. Raises as RaiseFileError.
-int CreateTemporary(const std::string& target, std::string& tempName);
+/// Creates a temporary file beside the file `name` of the open folder
+/// `folder`, new (never through a link), locked by this process; answers its
+/// descriptor and sets `tempName` (a name in that folder). Raises as
+/// RaiseFileError for the native path `target` of the file.
+int CreateTemporary(int folder, const std::string& name, const std::string& target, std::string& tempName);
 
-/// Removes from the native folder `folder` the temporary names that dead
-/// runs left (see above). Best effort: never fails.
-void RemoveStaleTemporaries(const std::string& folder);
+/// Removes from the open folder `folder` the temporary names that dead runs
+/// left (see above). Best effort: never fails.
+void RemoveStaleTemporaries(int folder);
 
 }  // namespace detail
 }  // namespace vb

@@ -8,7 +8,9 @@
 // so a write replaces whatever stands at its name: a symbolic link there is
 // replaced, never written through. Only the settings file, which may be kept
 // elsewhere and linked into the Windows folder, follows its link, and only a
-// link its own user or root made.
+// link its own user or root made. The same holds on the way to the name: a
+// link standing for a folder leads on only when it is the running user's or
+// root's, and any other refuses the write.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -24,14 +26,18 @@ enum class Links {
   FollowOwn,  // the running user's or root's links lead on; any other is refused (75)
 };
 
-/// The bytes of the file at the program path `path`. Errors: 53 file not
-/// found, 76 path not found, 75 when it is a folder or cannot be read.
+/// The bytes of the file at the program path `path`, read without waiting
+/// on what stands there. Errors: 53 file not found, 76 path not found, 75
+/// when it is no plain file (a folder, a pipe, a socket, a device) or cannot
+/// be read.
 std::string ReadFileBytes(std::string_view path);
 
 /// Replaces (or creates) the file at the program path `path` with `bytes`:
 /// writes a temporary file in the same folder, flushes it to disk and renames
-/// it over the old one, which keeps its owner, group and permissions. A
-/// symbolic link at the name is replaced by the new file; with
+/// it over the old one, which keeps its owner, group and permissions. A link
+/// of another user's standing for a folder on the way refuses the write
+/// (75), while the running user's or root's lead on. A symbolic link at the
+/// name is replaced by the new file, and so is a pipe, a socket or a device; with
 /// Links::FollowOwn a chain of links of the running user's or root's is
 /// followed instead and the file it ends at is written, in that file's
 /// folder, the links staying, while a chain with any other user's link is
@@ -45,7 +51,8 @@ void WriteFileAtomically(std::string_view path, std::string_view bytes, Links li
 
 /// Raises 75 when WriteFileAtomically with the same `links` would refuse the
 /// file at the program path `path` for what stands there: a file its user may
-/// not write, or (Links::FollowOwn) a link of another user's on the way to it.
+/// not write, or a link of another user's on the way to it (at the name
+/// itself only with Links::FollowOwn).
 void CheckWritable(std::string_view path, Links links = Links::Replace);
 
 }  // namespace vb

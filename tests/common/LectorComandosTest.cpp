@@ -6,6 +6,7 @@
 
 #include "common/ImpLinea.h"
 #include "common/LectorComandos.h"
+#include "tests/support/NotAFile.h"
 #include "tests/support/TestSupport.h"
 
 namespace common {
@@ -112,6 +113,25 @@ TEST(LectorComandos, WhatTheWriterWritesReadsBack) {
   };
   EXPECT_EQ(lectura.Comandos, esperados);
   EXPECT_EQ(kr::testing::ErrorNumberOf([&] { LeeArchivoComandos(carpeta.Program("00000008.PRN")); }), 53);
+}
+
+// A report's name in a shared RPT folder may hold anything another user put
+// there: what is not a file is refused at once, as a file that cannot be read.
+TEST(LectorComandos, WhatStandsAtTheReportsNameInsteadOfAFileIsRefusedAtOnce) {
+  kr::testing::TempFolder carpeta;
+  const auto deadline = kr::testing::HangDeadline();
+  for (const kr::testing::NotAFileCase& c : kr::testing::kNotAFile) {
+    SCOPED_TRACE(c.What);
+    kr::testing::Planted planted(c.Kind, carpeta / "00000007.PRN");
+    const std::optional<std::string> answer = kr::testing::AnswerInChild(
+        [&] {
+          return std::to_string(
+              kr::testing::ErrorNumberOf([&] { LeeArchivoComandos(carpeta.Program("00000007.PRN")); }));
+        },
+        deadline);
+    ASSERT_TRUE(answer) << "still waiting";
+    EXPECT_EQ(*answer, "75");
+  }
 }
 
 }  // namespace

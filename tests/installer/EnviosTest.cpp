@@ -8,6 +8,7 @@
 #include "platform/forms/Constants.h"
 #include "platform/text/Error.h"
 #include "tests/installer/InstaladorFixture.h"
+#include "tests/support/NotAFile.h"
 
 namespace kr::testing {
 namespace {
@@ -96,6 +97,32 @@ TEST_F(Instalador, MissingListIsToldAndTheRestOfTheRunStands) {
       forms::vbOK);
   EXPECT_EQ(Ejecuta(), 1);
   Usuario.VerifyDone();
+  auto db = Abre();
+  EXPECT_TRUE(LeeFilas(*db, kEnvios).empty());
+  EXPECT_EQ(LeeFilas(*db, "SELECT * FROM PARAM WHERE Numero='979'").size(), 66u);
+}
+
+// The list's name below the shared tmp folder may hold anything another user
+// put there: what is not a file is told at once as a list that cannot be
+// read, and the rest of the run stands.
+TEST_F(Instalador, WhatStandsAtTheListsNameInsteadOfAFileIsToldAtOnce) {
+  std::filesystem::remove(Muestra.Layout().SendTables);
+  const std::string mensaje = "No se pudo leer el archivo " + ArchivoEnvios() + "\n" + vb::ErrorText(vb::ErrPathFileAccess);
+  const auto deadline = HangDeadline();
+  for (const NotAFileCase& c : kNotAFile) {
+    SCOPED_TRACE(c.What);
+    Planted planted(c.Kind, Muestra.Layout().SendTables);
+    const std::optional<std::string> answer = AnswerInChild(
+        [&] {
+          Usuario.ExpectMsgBox(mensaje, forms::vbOK);
+          std::string told = std::to_string(Ejecuta());
+          for (const forms::MessageBox& m : Usuario.Messages()) told += "|" + m.Prompt;
+          return told;
+        },
+        deadline);
+    ASSERT_TRUE(answer) << "still waiting";
+    EXPECT_EQ(*answer, "1|" + mensaje);
+  }
   auto db = Abre();
   EXPECT_TRUE(LeeFilas(*db, kEnvios).empty());
   EXPECT_EQ(LeeFilas(*db, "SELECT * FROM PARAM WHERE Numero='979'").size(), 66u);

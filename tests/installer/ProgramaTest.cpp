@@ -3,12 +3,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/db/Engine.h"
 #include "platform/profile/Profile.h"
 #include "tests/installer/InstaladorFixture.h"
+#include "tests/support/NotAFile.h"
 #include "tests/support/WaitLimit.h"
 
 namespace kr::testing {
@@ -85,6 +87,21 @@ TEST(Programa, WithoutSysPathWritesItsMessageToStandardErrorAndEndsWithStatus2) 
   for (const char* plataforma : {static_cast<const char*>(nullptr), "offscreen", "minimal"}) {
     SCOPED_TRACE(plataforma ? plataforma : "sin pantalla");
     Resultado r = CorreLud917({}, plataforma);
+    EXPECT_EQ(r.Estado, 2);
+    EXPECT_EQ(r.Errores, "Mensaje: Debe instalar primero el QBX \n");
+  }
+}
+
+// Another user may put anything at the settings file's name in a shared
+// Windows folder before the host writes it: what is not a file reads as no
+// settings at all, and the program tells so at once.
+TEST(Programa, WhatStandsAtTheSettingsNameInsteadOfAFileIsToldAtOnce) {
+  SampleInstallation muestra;
+  std::filesystem::remove(muestra.Layout().Settings);
+  for (const NotAFileCase& c : kNotAFile) {
+    SCOPED_TRACE(c.What);
+    Planted planted(c.Kind, muestra.Layout().Settings);
+    Resultado r = CorreLud917({});
     EXPECT_EQ(r.Estado, 2);
     EXPECT_EQ(r.Errores, "Mensaje: Debe instalar primero el QBX \n");
   }

@@ -13,6 +13,7 @@
 #include "platform/forms/Constants.h"
 #include "printing/FrmConsist.h"
 #include "tests/printing/ImpresionFixture.h"
+#include "tests/support/NotAFile.h"
 
 namespace app::testing {
 namespace {
@@ -210,6 +211,36 @@ TEST_F(Consist, AFailedPrintIsToldAndPutsBackTheJobAndThePointer) {
       EXPECT_TRUE(trabajo.Ended());
     }
     User.VerifyDone();
+  }
+}
+
+// The list's name may hold, by the time it is printed, anything another user
+// put there: what is not a file is told at once as a list that cannot be read.
+TEST_F(Consist, WhatStandsAtTheListsNameInsteadOfAFileIsToldAtOnce) {
+  const std::string lista = Carpeta / "Mens.txt";
+  const std::string mensaje = "Error Técnico : (75) " + vb::ErrorText(vb::ErrPathFileAccess);
+  const auto deadline = kr::testing::HangDeadline();
+  for (const kr::testing::NotAFileCase& c : kr::testing::kNotAFile) {
+    SCOPED_TRACE(c.What);
+    Mensajes({"Uno", "Dos"});
+    const std::optional<std::string> answer = kr::testing::AnswerInChild(
+        [&] {
+          std::optional<kr::testing::Planted> planted;
+          Abre([&](FrmConsist& f) {
+            User.ExpectPrint();
+            std::remove(lista.c_str());
+            planted.emplace(c.Kind, lista);
+            User.ExpectMsgBox({mensaje, forms::vbCritical, "Impresión"}, forms::vbOK);
+            User.Click(f.CmdImprimir);
+          });
+          std::string told;
+          for (const forms::MessageBox& m : User.Messages()) told += m.Prompt + "|";
+          return told;
+        },
+        deadline);
+    ASSERT_TRUE(answer) << "still waiting";
+    EXPECT_EQ(*answer, mensaje + "|");
+    std::remove(lista.c_str());
   }
 }
 

@@ -4,10 +4,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/text/Error.h"
 #include "tests/summary/ResumenFixture.h"
+#include "tests/support/Processes.h"
 #include "tests/support/WaitLimit.h"
 
 namespace kr::testing {
@@ -76,6 +79,35 @@ TEST_F(Resumen, WithoutACommandLineTheProgramTellsItOnStandardError) {
     EXPECT_EQ(r.Errores,
               "Mensaje: Error tecnico:  5\nLa línea de órdenes no es válida: \nIntente nuevamente por favor.\n");
   }
+}
+
+// In an installation shared with other users, another user's link planted
+// as RPT would lead the reports into a folder of that user's choosing: the
+// run refuses to write through it (75), tells so, and leaves that folder, the
+// spool and TMP as they were. The program folder is no sticky folder open to
+// all, so the kernel's protection of links, where it is on, plays no part.
+TEST_F(Resumen, TheProgramWritesNoReportThroughAnotherUsersLinkPlantedAsRpt) {
+  namespace fs = std::filesystem;
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+  TempFolder ajena;
+  ajena.Write("00000001.PRN", "ajeno");
+  ajena.Write("00000002.PRN", "ajeno");
+  const fs::path rpt = fs::path(Muestra.Layout().ProgramFolder) / "RPT";
+  fs::remove_all(rpt);
+  fs::create_symlink(ajena.Path(), rpt);
+  ASSERT_EQ(::lchown(rpt.c_str(), AnotherUserThan(::geteuid()), static_cast<gid_t>(-1)), 0);
+  const std::set<std::string> temporales = Archivos("TMP");
+
+  Resultado r = Corre0917SND({LineaDelHost("10433221104")});
+  EXPECT_EQ(r.Estado, 1);
+  EXPECT_EQ(r.Errores, "Mensaje: Error tecnico:  75\n" + vb::ErrorText(vb::ErrPathFileAccess) +
+                           "\nIntente nuevamente por favor.\n");
+  EXPECT_EQ(NamesIn(ajena.Path()), (std::set<std::string>{"00000001.PRN", "00000002.PRN"}));
+  EXPECT_EQ(ajena.Read("00000001.PRN"), "ajeno");
+  EXPECT_EQ(ajena.Read("00000002.PRN"), "ajeno");
+  EXPECT_TRUE(fs::is_symlink(rpt));
+  EXPECT_TRUE(Filas("SELECT Archivo FROM SPOOL").empty());
+  EXPECT_EQ(Archivos("TMP"), temporales);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/db/Transaction.h"
 #include "platform/db/Workgroup.h"
 #include "tests/platform/db/DbTestSupport.h"
+#include "tests/support/NotAFile.h"
 
 namespace dao::testing {
 namespace {
@@ -94,6 +95,23 @@ TEST(Workgroup, ADamagedFileIsAMissingWorkgroupNotARefusedAccount) {
   }
   EXPECT_EQ(ErrorNumberOf([&] { CheckWorkgroupAccount(folder.Path(), "KRUSUARI", "Cl@ve'01"); }), ErrWorkgroupMissing);
   EXPECT_EQ(CheckWorkgroupAccount(mdw, "krusuari", "Cl@ve'01").User, "KRUSUARI");
+}
+
+// What another user put at the workgroup file's name instead of a file is a
+// missing workgroup, told at once.
+TEST(Workgroup, WhatStandsAtItsNameInsteadOfAFileIsAMissingWorkgroupAtOnce) {
+  TempFolder folder;
+  const std::string mdw = folder / "KR000.MDW";
+  const auto deadline = kr::testing::HangDeadline();
+  for (const kr::testing::NotAFileCase& c : kr::testing::kNotAFile) {
+    SCOPED_TRACE(c.What);
+    kr::testing::Planted planted(c.Kind, mdw);
+    const std::optional<std::string> answer = kr::testing::AnswerInChild(
+        [&] { return std::to_string(ErrorNumberOf([&] { CheckWorkgroupAccount(mdw, "KRUSUARI", "Cl@ve'01"); })); },
+        deadline);
+    ASSERT_TRUE(answer) << "still waiting";
+    EXPECT_EQ(*answer, std::to_string(ErrWorkgroupMissing));
+  }
 }
 
 // The hash's cost is the file's to say, within reach of what the system

@@ -2,19 +2,24 @@
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <set>
+#include <vector>
 
 #include "platform/files/Dir.h"
+#include "platform/files/Files.h"
 #include "platform/files/WholeFile.h"
 #include "platform/text/Error.h"
+#include "tests/support/NotAFile.h"
 #include "tests/support/Processes.h"
 #include "tests/support/TestSupport.h"
 
@@ -220,6 +225,209 @@ TEST_F(FileSystemTest, InASharedFolderAnotherUsersLinkIsRefusedAndNothingIsWritt
   EXPECT_EQ(elsewhere.Read("suyo.txt"), "suyo");
   EXPECT_TRUE(fs::is_symlink(copy));
   EXPECT_EQ(NamesIn(root / "KR/TMP"), (std::set<std::string>{"0917200200012345678.txt"}));
+}
+
+// A pipe, a socket, a folder or a device that another user put at a file's
+// name is answered at once: a read, or a write into the file as it stands,
+// is refused as for a file that cannot be read (75), and touches nothing; a
+// write of the whole file replaces it (a folder excepted).
+TEST_F(FileSystemTest, WhatStandsAtAFilesNameInsteadOfAFileIsAnsweredAtOnce) {
+  const std::string name = root / "KR/TMP/env917.txt";
+  const std::string program = root.Program("kr\\tmp\\ENV917.TXT");
+  auto opened = [&](OpenMode mode) {
+    return [&, mode] {
+      Files files;
+      return ErrorNumberOf([&] { files.Open(program, mode, 1); });
+    };
+  };
+  struct Action {
+    const char* what;
+    std::function<int()> act;
+    bool replaces;  // a write of the whole file, which takes the name
+  } actions[] = {
+      {"ReadFileBytes", [&] { return ErrorNumberOf([&] { ReadFileBytes(program); }); }, false},
+      {"FileCopy from it", [&] { return ErrorNumberOf([&] { FileCopy(program, root.Program("KR\\copia")); }); }, false},
+      {"Open For Input", opened(OpenMode::Input), false},
+      {"Open For Output", opened(OpenMode::Output), false},
+      {"Open For Append", opened(OpenMode::Append), false},
+      {"WriteFileAtomically", [&] { return ErrorNumberOf([&] { WriteFileAtomically(program, "nuevo"); }); }, true},
+  };
+  const auto deadline = kr::testing::HangDeadline();
+  for (const kr::testing::NotAFileCase& c : kr::testing::kNotAFile) {
+    for (const Action& a : actions) {
+      SCOPED_TRACE(std::string(c.What) + ", " + a.what);
+      kr::testing::Planted planted(c.Kind, name);
+      const std::optional<std::string> answer =
+          kr::testing::AnswerInChild([&] { return std::to_string(a.act()); }, deadline);
+      ASSERT_TRUE(answer) << "still waiting";
+      const bool replaced = a.replaces && c.Kind != kr::testing::NotAFile::Folder;
+      EXPECT_EQ(*answer, replaced ? "0" : "75");
+      struct stat st {};
+      ASSERT_EQ(::lstat(name.c_str(), &st), 0);
+      EXPECT_EQ(S_ISREG(st.st_mode), replaced);
+      if (replaced) {
+        EXPECT_EQ(root.Read("KR/TMP/env917.txt"), "nuevo");
+      }
+      EXPECT_EQ(NamesIn(root / "KR/TMP"), (std::set<std::string>{"env917.txt"}));
+      EXPECT_FALSE(std::filesystem::exists(root / "KR/copia"));
+    }
+  }
+}
+
+// Every write to a folder of the program's, whatever the call, reaches it
+// through no link of another user's: a folder shared with others may hold
+// such a link anywhere on the way, leading to a folder of that user's
+// choosing. Refused, the write raises 75 and changes nothing, there or in
+// the program's folders; the running user's own links (root's too) lead on.
+TEST_F(FileSystemTest, NoWritePassesThroughAnotherUsersLinkOnItsWay) {
+  namespace fs = std::filesystem;
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+  TempFolder elsewhere;  // where the other user wants the writes to land
+  struct Link {
+    std::string name;  // below root
+    std::string target;
+    bool anotherUsers;
+  };
+  struct Case {
+    const char* what;
+    std::vector<Link> links;
+    const char* folder;  // written in, as the program names it
+    bool followed;
+  } cases[] = {
+      {"another user's link as a folder in the middle", {{"KR/AJENO", elsewhere / "RPT", true}}, "KR\\AJENO", false},
+      {"the same, named in another case", {{"KR/AJENO", elsewhere / "RPT", true}}, "kr\\ajeno", false},
+      {"another user's link at the top", {{"INST", elsewhere.Path(), true}}, "INST\\RPT", false},
+      {"the user's own link, then another user's",
+       {{"PROPIO", root / "KR/AJENO", false}, {"KR/AJENO", elsewhere / "RPT", true}},
+       "PROPIO",
+       false},
+      {"another user's link, then the user's own",
+       {{"AJENO", root / "PROPIO", true}, {"PROPIO", elsewhere / "RPT", false}},
+       "AJENO",
+       false},
+      {"another user's link within the own link's target",
+       {{"PROPIO", root / "AJENO/RPT", false}, {"AJENO", elsewhere.Path(), true}},
+       "PROPIO",
+       false},
+      {"the user's own link", {{"MIO", elsewhere / "RPT", false}}, "MIO", true},
+      {"the user's own relative link", {{"MIO", fs::relative(elsewhere / "RPT", root.Path()).string(), false}}, "MIO",
+       true},
+  };
+  auto in = [&](const std::string& folder, const char* name) { return root.Program(folder + "\\" + name); };
+  auto printed = [&](const std::string& path, OpenMode mode) {
+    Files files;
+    files.Open(path, mode, 1);
+    files.Print(1, "nuevo");
+  };
+  struct Writer {
+    const char* what;
+    std::function<void(const std::string& folder)> write;
+  } writers[] = {
+      {"WriteFileAtomically", [&](const std::string& f) { WriteFileAtomically(in(f, "00000002.PRN"), "nuevo"); }},
+      {"WriteFileAtomically following the own links",
+       [&](const std::string& f) { WriteFileAtomically(in(f, "00000002.PRN"), "nuevo", Links::FollowOwn); }},
+      {"CheckWritable", [&](const std::string& f) { CheckWritable(in(f, "00000002.PRN")); }},
+      {"FileCopy", [&](const std::string& f) { FileCopy(root.Program("KR\\LEEME"), in(f, "00000002.PRN")); }},
+      {"Open For Output", [&](const std::string& f) { printed(in(f, "00000002.PRN"), OpenMode::Output); }},
+      {"Open For Append", [&](const std::string& f) { printed(in(f, "00000002.PRN"), OpenMode::Append); }},
+      {"Open a new file", [&](const std::string& f) { printed(in(f, "nuevo.txt"), OpenMode::OutputNew); }},
+      {"Kill", [&](const std::string& f) { Kill(in(f, "00000002.PRN")); }},
+      {"MkDir", [&](const std::string& f) { MkDir(in(f, "BMP")); }},
+      {"Name", [&](const std::string& f) { Name(root.Program("KR\\LEEME"), in(f, "LEEME")); }},
+  };
+  for (const Case& c : cases) {
+    for (const Writer& w : writers) {
+      SCOPED_TRACE(std::string(c.what) + ", " + w.what);
+      fs::remove_all(elsewhere / "RPT");
+      elsewhere.Write("RPT/00000002.PRN", "ajeno");
+      root.Write("KR/LEEME", "leeme");
+      for (const Link& l : c.links) {
+        fs::create_symlink(l.target, root / l.name);
+        if (l.anotherUsers) {
+          ASSERT_EQ(::lchown((root / l.name).c_str(), kr::testing::AnotherUserThan(::geteuid()), static_cast<gid_t>(-1)),
+                    0);
+        }
+      }
+
+      EXPECT_EQ(ErrorNumberOf([&] { w.write(c.folder); }), c.followed ? 0 : ErrPathFileAccess);
+      for (const Link& l : c.links) {
+        EXPECT_TRUE(fs::is_symlink(root / l.name));
+        fs::remove(root / l.name);
+      }
+      if (!c.followed) {
+        EXPECT_EQ(NamesIn(elsewhere / "RPT"), (std::set<std::string>{"00000002.PRN"}));
+        EXPECT_EQ(elsewhere.Read("RPT/00000002.PRN"), "ajeno");
+        EXPECT_EQ(NamesIn(root / "KR"), (std::set<std::string>{"RPT", "TMP", "Mens.txt", "LEEME"}));
+        EXPECT_EQ(root.Read("KR/LEEME"), "leeme");
+      }
+    }
+  }
+}
+
+// Reached a folder at a time, a write still meets the limits the system puts
+// on a path and on a name: beyond them it is refused and leaves nothing.
+TEST_F(FileSystemTest, APathOrANameTooLongIsRefusedAndLeavesNothing) {
+  std::string detour;
+  while (detour.size() <= PATH_MAX) detour += "RPT\\..\\";
+  struct Case {
+    const char* what;
+    std::string path;
+  } cases[] = {
+      {"a path longer than the system takes", root.Program("KR\\" + detour + "RPT\\00000003.PRN")},
+      {"a name longer than the system takes", root.Program("KR\\RPT\\" + std::string(300, 'x'))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(ErrorNumberOf([&] { WriteFileAtomically(c.path, "nuevo"); }), ErrPathFileAccess);
+    EXPECT_EQ(ErrorNumberOf([&] {
+                Files files;
+                files.Open(c.path, OpenMode::Output, 1);
+              }),
+              ErrPathFileAccess);
+    EXPECT_EQ(ErrorNumberOf([&] { MkDir(c.path); }), ErrPathFileAccess);
+    EXPECT_EQ(NamesIn(root / "KR/RPT"), (std::set<std::string>{"00000001.PRN", "00000002.prn"}));
+  }
+}
+
+// A folder on the way that another user swaps for a link of theirs and back,
+// again and again while the writes go on, never lets one through: each
+// lands in the real folder or is refused.
+TEST_F(FileSystemTest, AFolderSwappedForAnotherUsersLinkMeanwhileLetsNoWriteThrough) {
+  namespace fs = std::filesystem;
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+  TempFolder elsewhere;
+  elsewhere.Write("RPT/00000002.PRN", "ajeno");
+  const std::string real = root / "KR/RPT";
+  const std::string link = root / "KR/AJENO";
+  fs::create_symlink(elsewhere / "RPT", link);
+  ASSERT_EQ(::lchown(link.c_str(), kr::testing::AnotherUserThan(::geteuid()), static_cast<gid_t>(-1)), 0);
+  const pid_t swapper = ::fork();
+  ASSERT_GE(swapper, 0);
+  if (swapper == 0) {
+    for (;;) ::renameat2(AT_FDCWD, real.c_str(), AT_FDCWD, link.c_str(), RENAME_EXCHANGE);
+  }
+  const std::string report = root.Program("KR\\RPT\\00000002.PRN");
+  int written = 0, refused = 0, others = 0;
+  for (int n = 0; n < 1000; ++n) {
+    for (int (*write)(const std::string&) : {
+             +[](const std::string& path) { return ErrorNumberOf([&] { WriteFileAtomically(path, "nuevo"); }); },
+             +[](const std::string& path) {
+               return ErrorNumberOf([&] {
+                 Files files;
+                 files.Open(path, OpenMode::Output, 1);
+                 files.Print(1, "nuevo");
+               });
+             },
+         }) {
+      const int error = write(report);
+      (error == 0 ? written : error == ErrPathFileAccess ? refused : others)++;
+    }
+  }
+  ::kill(swapper, SIGKILL);
+  ::waitpid(swapper, nullptr, 0);
+  EXPECT_EQ(others, 0) << written << " written, " << refused << " refused";
+  EXPECT_EQ(NamesIn(elsewhere / "RPT"), (std::set<std::string>{"00000002.PRN"}));
+  EXPECT_EQ(elsewhere.Read("RPT/00000002.PRN"), "ajeno");
 }
 
 // The number of a process that has just ended.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/NotAFile.h"
 #include "tests/support/TestSupport.h"
 
 namespace host {
@@ -56,6 +57,22 @@ TEST(HelpFile, AMissingFileSaysSo) {
   HelpPage page = ReadHelpTopic(root.Program("0917\\KR917"), 1041);
   EXPECT_FALSE(page.Found);
   EXPECT_EQ(page.Text, "No se encuentra el archivo de ayuda: " + root.Path() + "/0917/KR917");
+}
+
+// Whatever another user put at the help file's name, the help says at once
+// that it cannot read it.
+TEST(HelpFile, WhatStandsAtItsNameInsteadOfAFileCannotBeRead) {
+  TempFolder root;
+  root.MakeFolder("KR/0917");
+  const auto deadline = kr::testing::HangDeadline();
+  for (const kr::testing::NotAFileCase& c : kr::testing::kNotAFile) {
+    SCOPED_TRACE(c.What);
+    kr::testing::Planted planted(c.Kind, root / "KR/0917/KR917");
+    const std::optional<std::string> answer =
+        kr::testing::AnswerInChild([&] { return ReadHelpTopic(root.Program("KR\\0917\\KR917"), 1041).Text; }, deadline);
+    ASSERT_TRUE(answer) << "still waiting";
+    EXPECT_EQ(*answer, "No se puede leer el archivo de ayuda: " + root.Path() + "/KR/0917/KR917");
+  }
 }
 
 }  // namespace

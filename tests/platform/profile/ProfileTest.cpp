@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/text/Strings.h"
+#include "tests/support/NotAFile.h"
 #include "tests/support/Processes.h"
 #include "tests/support/TestSupport.h"
 
@@ -196,6 +197,30 @@ TEST_F(ProfileTest, RefusedWritesLeaveTheFileAlone) {
   EXPECT_FALSE(WritePrivateProfileString("Options", "A", "1", windows.Program("no\\KR000.INI")));
 }
 
+// A pipe, a socket, a folder or a device that another user put at the
+// settings file's name, in a shared Windows folder, is answered at once as a
+// file that cannot be read: a read gives the default, a write is refused, and
+// what stands there stays.
+TEST_F(ProfileTest, WhatStandsAtTheSettingsNameInsteadOfAFileIsAnsweredAtOnce) {
+  const std::string name = windows / "KR000.INI";
+  const auto deadline = kr::testing::HangDeadline();
+  for (const kr::testing::NotAFileCase& c : kr::testing::kNotAFile) {
+    SCOPED_TRACE(c.What);
+    kr::testing::Planted planted(c.Kind, name);
+    const std::optional<std::string> answer = kr::testing::AnswerInChild(
+        [&] {
+          return Get("Options", "SysPath", "ninguno") + "|" +
+                 (WritePrivateProfileString("Options", "SysPath", "/otro", "KR000.INI") ? "written" : "refused");
+        },
+        deadline);
+    ASSERT_TRUE(answer) << "still waiting";
+    EXPECT_EQ(*answer, "ninguno|refused");
+    struct stat st {};
+    ASSERT_EQ(::lstat(name.c_str(), &st), 0);
+    EXPECT_FALSE(S_ISREG(st.st_mode));
+  }
+}
+
 using kr::testing::NamesIn;
 
 // A settings file kept elsewhere and linked into the Windows folder.
@@ -357,6 +382,54 @@ TEST_F(ProfileTest, OnlyALinkOfItsUserOrOfRootLeadsTheSettingsElsewhere) {
       EXPECT_EQ(NamesIn(shared.Path()), c.second ? (std::set<std::string>{"KR000.INI", "enlace.ini"})
                                                : (std::set<std::string>{"KR000.INI"}));
     }
+  }
+}
+
+// The Windows folder may be reached through links. On the way to the
+// settings file as at its name, the running user's or root's links lead on,
+// and another user's anywhere refuses the write, which leaves the file as
+// it was.
+TEST_F(ProfileTest, OnlyLinksOfItsUserOrOfRootOnTheWayLeadToTheSettings) {
+  namespace fs = std::filesystem;
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+  TempFolder shared;
+  const std::string before = "[Options]\r\nA=1\r\n";
+  struct Link {
+    std::string name;  // below the Windows folder's parent
+    std::string target;
+    bool anotherUsers;
+  };
+  struct Case {
+    const char* what;
+    std::vector<Link> links;
+    const char* windir;  // below the same
+    bool followed;
+  } cases[] = {
+      {"another user's link as the Windows folder", {{"WIN", shared / "WINDOWS", true}}, "WIN", false},
+      {"another user's link above it", {{"ARRIBA", shared.Path(), true}}, "ARRIBA/WINDOWS", false},
+      {"the user's own link, then another user's",
+       {{"MIO", windows / "AJENO", false}, {"AJENO", shared.Path(), true}},
+       "MIO/WINDOWS",
+       false},
+      {"the user's own link", {{"MIO", shared.Path(), false}}, "MIO/WINDOWS", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    shared.Write("WINDOWS/KR000.INI", before);
+    for (const Link& l : c.links) {
+      fs::create_symlink(l.target, windows / l.name);
+      if (l.anotherUsers) {
+        ASSERT_EQ(::lchown((windows / l.name).c_str(), kr::testing::AnotherUserThan(::geteuid()), static_cast<gid_t>(-1)),
+                  0);
+      }
+    }
+    {
+      ScopedEnv windir("WINDIR", (windows / c.windir).c_str());
+      EXPECT_EQ(WritePrivateProfileString("Options", "K", "v", "KR000.INI"), c.followed);
+    }
+    EXPECT_EQ(shared.Read("WINDOWS/KR000.INI"), c.followed ? before + "K=v\r\n" : before);
+    EXPECT_EQ(NamesIn(shared / "WINDOWS"), (std::set<std::string>{"KR000.INI"}));
+    for (const Link& l : c.links) fs::remove(windows / l.name);
   }
 }
 
