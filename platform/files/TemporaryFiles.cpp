@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/files/NativePath.h"
+#include "platform/files/Places.h"
 #include "platform/files/SystemError.h"
 #include "platform/text/Error.h"
 #include "platform/text/Number.h"
@@ -108,15 +109,6 @@ bool StillNames(int folder, const char* name, int file) {
 // this one folder, however it or the folders above it are moved.
 void DeleteIfStillNamed(int folder, const char* name, int file) {
   if (StillNames(folder, name, file)) ::unlinkat(folder, name, 0);
-}
-
-// The last component of the native path, as it is looked up in its parent
-// folder (a final "/" kept, so that it names no plain file).
-std::string LastComponent(const std::string& native) {
-  const std::size_t end = native.find_last_not_of('/');
-  if (end == std::string::npos) return native;
-  const std::size_t slash = native.rfind('/', end);
-  return native.substr(slash == std::string::npos ? 0 : slash + 1);
 }
 
 // Closes every descriptor but those of `keep`.
@@ -217,9 +209,11 @@ void RemoveStaleTemporaries(int folder) {
 
 WorkFile::WorkFile(std::string_view path) {
   const std::string native = NativePath(path);
-  Name_ = LastComponent(native);
-  // The folder is held first and the file made in that very folder; no read right on it is needed.
-  const int folder = ::open(detail::ParentFolder(native).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  // The folder is reached as every write reaches it and held, and the file
+  // made in that very folder; no read right on it is needed.
+  detail::WritePlace place = detail::FindWritePlace(native, false);
+  Name_ = place.Name();
+  const int folder = ::fcntl(place.Folder(), F_DUPFD_CLOEXEC, 0);
   if (folder < 0) detail::RaiseFileError(errno, native);
   // Made new, never through a link: another's file or link at the name is never touched.
   const int file = ::openat(folder, Name_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -50,6 +51,29 @@ TEST(WorkFile, IsMadeOnlyWhereNothingStands) {
     EXPECT_EQ(elsewhere.Read("ajeno.txt"), "ajeno");
     EXPECT_FALSE(fs::exists(elsewhere / "falta.txt"));
     EXPECT_EQ(NamesIn(tmp.Path()), std::set<std::string>{"12345678"});
+  }
+}
+
+// A work file is a write like any other: it reaches its folder through no
+// link of another user's, which would have it made in a folder of that
+// user's choosing; the running user's own link leads on.
+TEST(WorkFile, IsMadeThroughNoLinkOfAnotherUsersOnItsWay) {
+  namespace fs = std::filesystem;
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+  for (bool anotherUsers : {true, false}) {
+    SCOPED_TRACE(anotherUsers ? "another user's link as TMP" : "the user's own link as TMP");
+    TempFolder root;
+    TempFolder elsewhere;
+    fs::create_symlink(elsewhere.Path(), root / "TMP");
+    if (anotherUsers) {
+      ASSERT_EQ(::lchown((root / "TMP").c_str(), kr::testing::AnotherUserThan(::geteuid()), static_cast<gid_t>(-1)), 0);
+    }
+    std::optional<WorkFile> work;
+    EXPECT_EQ(ErrorNumberOf([&] { work.emplace(root.Program("TMP\\12345678.txt")); }),
+              anotherUsers ? ErrPathFileAccess : 0);
+    EXPECT_EQ(NamesIn(elsewhere.Path()), anotherUsers ? std::set<std::string>{} : std::set<std::string>{"12345678.txt"});
+    work.reset();
+    EXPECT_EQ(NamesIn(elsewhere.Path()), std::set<std::string>{});
   }
 }
 
