@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
 
@@ -228,9 +227,11 @@ class GridView : public ControlView {
     return text + 2 * margin;
   }
 
+  /// Selects the model's current row. The selection model tells the table,
+  /// which repaints the rows that changed: without that the old row stays
+  /// lit on screen, and a sideways scroll then shows a row in two colours.
   void ShowCurrentRow() {
     QItemSelectionModel* selection = Table_->selectionModel();
-    QSignalBlocker block(selection);
     long row = Grid_.Row();
     Model_->Grow(row + 1);  // down to the current row (the last one, after End)
     if (row < 0 || row >= Model_->rowCount(QModelIndex())) {
