@@ -134,8 +134,8 @@ TEST_F(QtForms, EachKindHasItsWidget) {
       {&f.fraGrupo, "QGroupBox"},   {&f.optGrupo(0), "QRadioButton"}, {&f.tabPaginas, nullptr},
       {&f.hsbValor, "QScrollBar"},  {&f.mskFecha, "QLineEdit"},       {&f.txtNotas, "QPlainTextEdit"},
       {&f.imgLogo, "QLabel"},       {&f.lblTexto, "QLabel"},          {&f.tlbBotones, "QToolBar"},
-      {&f.sbrEstado, "QStatusBar"},
-      {&f.grdDatos, "QTableView"},  {&f.imlDibujos, nullptr},         {&f.dlgAyuda, nullptr},
+      {&f.sbrEstado, "QStatusBar"}, {&f.grdDatos, "QTableView"},      {&f.imlDibujos, nullptr},
+      {&f.dlgAyuda, nullptr},
   };
   for (const Case& c : cases) {
     QWidget* w = Front.WidgetOf(*c.C);
