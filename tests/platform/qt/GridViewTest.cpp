@@ -16,6 +16,7 @@
 #include "platform/db/Transaction.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
+#include "platform/qt/Appearance.h"
 #include "tests/platform/qt/QtFormsFixture.h"
 #include "tests/support/CaptionFit.h"
 #include "tests/support/TestSupport.h"
@@ -136,6 +137,50 @@ TEST_F(Grid, TheHeaderIsAsTallAsItsCaptionsNeed) {
   // Short captions again: the header goes back to its line.
   f.grdEnviadas.Columns(0).SetCaption("RUC");
   EXPECT_EQ(header->height(), oneLine);
+}
+
+// A column given no width is as wide as its heading and its values need,
+// in the grid's fonts and with the style's margins, and no wider; a given
+// width stays as given. A heading may take the grid's heading lines.
+TEST_F(Grid, AColumnGivenNoWidthIsAsWideAsItsHeadingAndValuesNeed) {
+  frmEnviadas& f = Default<frmEnviadas>();
+  f.grdEnviadas.SetHeadLines(1);
+  f.datEnviadas.SetVisible(false);  // as the system's windows keep their data controls
+  f.Show();
+  auto* table = Widget<QTableView>(f.grdEnviadas);
+  QHeaderView* header = table->horizontalHeader();
+  const QAbstractItemView& view = *table;
+  EXPECT_EQ(table->columnWidth(0), 120);
+  for (int column : {2, 3, 4}) {
+    SCOPED_TRACE(column);
+    EXPECT_EQ(table->columnWidth(column), std::max(header->sectionSizeHint(column), view.sizeHintForColumn(column)));
+  }
+  // "Rectificatoria" beside its picture is wider than its heading; 8 digits are narrower than 1440 twips.
+  EXPECT_GT(table->columnWidth(3), header->sectionSizeHint(3));
+  EXPECT_LT(table->columnWidth(4), Pixels(1440));
+  EXPECT_TRUE(kr::testing::CutCaptions(*Front.WindowOf(f)).empty());
+
+  // On two heading lines "Fecha de envío" wraps, down to what its dates need;
+  // one word cannot wrap.
+  const int oneLine = header->height();
+  f.grdEnviadas.SetHeadLines(2);
+  EXPECT_LT(table->columnWidth(2), header->sectionSizeHint(2));
+  EXPECT_EQ(table->columnWidth(2), view.sizeHintForColumn(2));
+  EXPECT_EQ(table->columnWidth(4), std::max(header->sectionSizeHint(4), view.sizeHintForColumn(4)));
+  EXPECT_LT(header->height(), 3 * oneLine);
+  for (const kr::testing::CutCaption& cut : kr::testing::CutCaptions(*Front.WindowOf(f))) {
+    ADD_FAILURE() << kr::testing::Describe(cut);
+  }
+
+  // Rows read again are measured again: short values leave the heading's width.
+  {
+    auto db = Engine.Workspaces(0).OpenDatabase(Folder / "KR000.DB");
+    db->Execute("UPDATE HCAB SET control='1'");
+  }
+  const int before = table->columnWidth(4);
+  f.datEnviadas.Refresh();
+  EXPECT_LT(table->columnWidth(4), before);
+  EXPECT_EQ(table->columnWidth(4), header->sectionSizeHint(4));
 }
 
 // A window whose form is gone is deleted later, and the table's own timers
