@@ -28,20 +28,21 @@
 namespace app {
 namespace {
 
-// The grid's columns, by index: heading, bound field, display format and design width.
+// The grid's columns, by index: heading, bound field and display format. None
+// has a design width: each is as wide as its heading and its values need.
 constexpr ColumnaLista kColumnas[] = {
-    {"RUC", "doc_id_d", "", 1200},
-    {"Razón Social", "Nombre", "", 2400},
-    {"Periodo", "periodo", "", 800},
-    {"Ejercicio", "Periodof", "####", 900},
-    {"Formulario", "Formulario", "", 1000},
-    {"N.Orden", "norden", "", 900},
-    {"Fecha Envio", "fec_env", "dd/mm/yyyy", 1100},
-    {"Control", "Control", "", 900},
-    {"Correlativo", "Correl", "", 1000},
-    {"Estado", "estado", "", 700},
-    {"Rectifica", "rectifica", "", 900},
-    {"Semana", "semana", "", 700},
+    {"RUC", "doc_id_d", ""},
+    {"Razón Social", "Nombre", ""},
+    {"Periodo", "periodo", ""},
+    {"Ejercicio", "Periodof", "####"},
+    {"Formulario", "Formulario", ""},
+    {"N.Orden", "norden", ""},
+    {"Fecha Envio", "fec_env", "dd/mm/yyyy"},
+    {"Control", "Control", ""},
+    {"Correlativo", "Correl", ""},
+    {"Estado", "estado", ""},
+    {"Rectifica", "rectifica", ""},
+    {"Semana", "semana", ""},
 };
 constexpr int kColRuc = 0, kColNombre = 1, kColFormulario = 4, kColOrden = 5, kColControl = 7, kColCorrel = 8,
               kColEstado = 9, kColRectifica = 10, kColSemana = 11;
@@ -90,6 +91,8 @@ frmImprimir::frmImprimir() : Form("frmImprimir") {
   grdContrib.SetDataSource(&Dta1);
   Dta1.SetVisible(false);
   AgregaColumnas(grdContrib, kColumnas);
+  // A heading of two words takes two lines rather than widen its column.
+  grdContrib.SetHeadLines(2);
   ValoresEstado(grdContrib.Columns(kColEstado));
   ValoresRectifica(grdContrib.Columns(kColRectifica));
 

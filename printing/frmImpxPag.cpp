@@ -58,12 +58,15 @@ frmImpxPag::frmImpxPag() : Form("frmImpxPag") {
   Label2.SetContainer(Frame1);
   Label2.Move(240, 360, 735, 255);
   Label2.SetCaption("&Desde :");
+  // Each label just before its box in tab order: its access key leads there.
+  Label2.SetTabIndex(0);
   txtPagDesde.SetContainer(Frame1);
   txtPagDesde.Move(1020, 300, 855, 315);
   txtPagDesde.SetTabIndex(0);
   Label1.SetContainer(Frame1);
   Label1.Move(2580, 360, 735, 255);
   Label1.SetCaption("&Hasta :");
+  Label1.SetTabIndex(1);
   txtPagHasta.SetContainer(Frame1);
   txtPagHasta.Move(3360, 300, 855, 315);
   txtPagHasta.SetTabIndex(1);

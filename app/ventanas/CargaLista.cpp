@@ -21,7 +21,7 @@ void AgregaColumnas(forms::DataGrid& rejilla, std::span<const ColumnaLista> colu
   for (const ColumnaLista& c : columnas) {
     forms::GridColumn& columna = rejilla.AddColumn(c.Caption, c.Campo);
     columna.SetNumberFormat(c.Formato);
-    columna.SetWidth(c.Ancho);
+    if (c.Ancho != kAnchoAjustado) columna.SetWidth(c.Ancho);
   }
 }
 

@@ -13,16 +13,21 @@ class GridColumn;
 
 namespace app {
 
+/// The width of a column given none: as wide as its heading and its values
+/// need, and no wider.
+inline constexpr long kAnchoAjustado = -1;
+
 /// One column of a list window's grid: its heading, the field it shows, its
-/// display format and its design width (twips).
+/// display format and its design width (twips), or kAnchoAjustado.
 struct ColumnaLista {
   std::string_view Caption;
   std::string_view Campo;
   std::string_view Formato;
-  long Ancho;
+  long Ancho = kAnchoAjustado;
 };
 
-/// Adds the columns of `columnas` to `rejilla`, in order.
+/// Adds the columns of `columnas` to `rejilla`, in order, each with its
+/// design width when it has one.
 void AgregaColumnas(forms::DataGrid& rejilla, std::span<const ColumnaLista> columnas);
 
 /// The common load of the list windows: `fuente` runs `consulta` over the

@@ -20,13 +20,13 @@ namespace {
 
 using forms::Screen;
 
-// The grid's columns, by index: heading, bound field, display format and design width.
+// The grid's columns, by index: heading, bound field and display format. None
+// has a design width: each is as wide as its heading and its values need.
 constexpr ColumnaLista kColumnas[] = {
-    {"RUC", "doc_id_d", "", 1200},          {"Razón Social", "Nombre", "", 2400},
-    {"Ejercicio", "Periodof", "####", 900}, {"Formulario", "Formulario", "", 1000},
-    {"N. Orden", "norden", "", 1000},       {"Fecha Env.", "fec_env", "dd/mm/yyyy", 1100},
-    {"Control", "Control", "", 1000},       {"Correl", "Correl", "", 700},
-    {"Rectifica", "rectifica", "", 900},    {"Semana", "Semana", "", 700},
+    {"RUC", "doc_id_d", ""},          {"Razón Social", "Nombre", ""}, {"Ejercicio", "Periodof", "####"},
+    {"Formulario", "Formulario", ""}, {"N. Orden", "norden", ""},     {"Fecha Env.", "fec_env", "dd/mm/yyyy"},
+    {"Control", "Control", ""},       {"Correl", "Correl", ""},       {"Rectifica", "rectifica", ""},
+    {"Semana", "Semana", ""},
 };
 constexpr int kColRuc = 0, kColNombre = 1, kColOrden = 4, kColControl = 6, kColCorrel = 7, kColSemana = 9;
 
@@ -71,6 +71,8 @@ frmAbrirEnv::frmAbrirEnv() : Form("frmAbrirEnv") {
   grdContrib.SetDataSource(&DtaNew);
   DtaNew.SetVisible(false);
   AgregaColumnas(grdContrib, kColumnas);
+  // A heading of two words takes two lines rather than widen its column.
+  grdContrib.SetHeadLines(2);
   grdContrib.Columns(kColSemana).AddValueItem({"0", " ", ""});
 
   forms::CommandButton& registrar = CmdOpciones.Add(0);

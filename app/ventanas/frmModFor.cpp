@@ -23,20 +23,21 @@
 namespace app {
 namespace {
 
-// The grid's columns, by index: heading, bound field, display format and design width.
+// The grid's columns, by index: heading, bound field and display format. None
+// has a design width: each is as wide as its heading and its values need.
 constexpr ColumnaLista kColumnas[] = {
-    {"Ruc", "doc_id_d", "", 1200},
-    {"Razón social", "Nombre", "", 2400},
-    {"Ejercicio", "periodo", "####", 900},
-    {"Formulario", "formulario", "", 1000},
-    {"Estado", "Estado", "", 700},
-    {"Nro. Orden", "nOrden", "", 1000},
-    {"Fec. de Envio", "fec_env", "dd/mm/yyyy", 1100},
-    {"Nro. Control", "Control", "", 1000},
-    {"Correlativo", "Correl", "", 1000},
-    {"Rectifica", "Rectifica", "", 900},
-    {"Orden", "nOrden", "", 900},
-    {"Semana", "semana", "", 800},
+    {"Ruc", "doc_id_d", ""},
+    {"Razón social", "Nombre", ""},
+    {"Ejercicio", "periodo", "####"},
+    {"Formulario", "formulario", ""},
+    {"Estado", "Estado", ""},
+    {"Nro. Orden", "nOrden", ""},
+    {"Fec. de Envio", "fec_env", "dd/mm/yyyy"},
+    {"Nro. Control", "Control", ""},
+    {"Correlativo", "Correl", ""},
+    {"Rectifica", "Rectifica", ""},
+    {"Orden", "nOrden", ""},
+    {"Semana", "semana", ""},
 };
 constexpr int kColRuc = 0, kColNombre = 1, kColFormulario = 3, kColEstado = 4, kColCorrel = 8, kColRectifica = 9,
               kColSemana = 11;
@@ -121,6 +122,8 @@ frmModFor::frmModFor() : Form("frmModFor") {
   grdContrib.SetDataSource(&Dta1);
   Dta1.SetVisible(false);
   AgregaColumnas(grdContrib, kColumnas);
+  // A heading of two words takes two lines rather than widen its column.
+  grdContrib.SetHeadLines(2);
   ValoresEstado(grdContrib.Columns(kColEstado));
   ValoresRectifica(grdContrib.Columns(kColRectifica));
   grdContrib.Columns(kColSemana).AddValueItem({"0", "  ", ""});
@@ -167,6 +170,9 @@ void frmModFor::Form_Load() {
     SetHelpContextID(kAyudaEnviadas);
     fradecreg.SetCaption("Declaraciones Enviadas");
     SetWidth(8800);
+    // The list of more columns takes the width the window gains for it.
+    fradecreg.SetWidth(8440);
+    grdContrib.SetWidth(8200);
     for (int i : kOcultasEnviadas) grdContrib.Columns(i).SetVisible(false);
   }
   g.CadenaSQL = ConsultaDeclaraciones(g.Enviadas);

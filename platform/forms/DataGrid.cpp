@@ -24,6 +24,7 @@ void GridColumn::SetDataField(std::string_view field) {
 void GridColumn::SetWidth(long width) {
   if (width < 0) vb::Raise(vb::ErrInvalidProperty);
   Width_ = width;
+  WidthGiven_ = true;
   Grid_.ColumnChanged();
 }
 

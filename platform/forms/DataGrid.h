@@ -8,10 +8,11 @@
 // makes when NumberFormat is "FormatText Event"; the value formatted with
 // NumberFormat ("####", "dd/mm/yyyy", "0#/0#/####", "###,###"); the value as
 // text (Null as ""). A value item may give a picture instead of a text.
-// HeadLines is the number of lines of the column headings. A user's move to
-// another row (a click, Up, Down, Home, End) raises RowColChange(LastRow,
-// LastCol). Events: RowColChange, FormatText, Click, DblClick, GotFocus,
-// LostFocus, KeyDown, KeyPress, KeyUp, MouseDown.
+// A column given no width fits its heading and its values. HeadLines is the
+// number of lines of the column headings. A user's move to another row (a
+// click, Up, Down, Home, End) raises RowColChange(LastRow, LastCol).
+// Events: RowColChange, FormatText, Click, DblClick, GotFocus, LostFocus,
+// KeyDown, KeyPress, KeyUp, MouseDown.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -49,9 +50,14 @@ class GridColumn {
   void SetCaption(std::string_view caption);
   const std::string& DataField() const { return DataField_; }
   void SetDataField(std::string_view field);
-  /// Twips.
+  /// Twips; 0 while the column has none given (FitsContents).
   long Width() const { return Width_; }
+  /// Gives the column its width; error 380 for a negative one.
   void SetWidth(long width);
+  /// Whether the column was given no width: it is then as wide as its
+  /// heading and its values need in the grid's font, as the front end
+  /// measures them, and no wider.
+  bool FitsContents() const { return !WidthGiven_; }
   bool Visible() const { return Visible_; }
   void SetVisible(bool visible);
   const std::string& NumberFormat() const { return NumberFormat_; }
@@ -72,7 +78,8 @@ class GridColumn {
   int Index_;
   std::string Caption_;
   std::string DataField_;
-  long Width_ = 1440;
+  long Width_ = 0;
+  bool WidthGiven_ = false;
   bool Visible_ = true;
   std::string NumberFormat_;
   int Alignment_ = 0;

@@ -7,6 +7,8 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/Keys.h"
+#include "platform/forms/Label.h"
 #include "platform/text/Error.h"
 
 namespace forms {
@@ -185,6 +187,18 @@ Control* Form::NextInTabOrder(const Control* from, bool backward) const {
   return order.back();
 }
 
+Control* Form::LabelOfAccessKey(int keyCode) const {
+  Control* found = nullptr;
+  auto key = [](const Control* c) { return std::make_pair(c->TabIndex(), c->Sequence_); };
+  for (Control* c : Controls_) {
+    auto* label = dynamic_cast<Label*>(c);
+    if (label == nullptr || AccessKeyOf(label->Caption()) != keyCode) continue;
+    if (!label->EffectivelyEnabled() || !label->EffectivelyVisible() || !label->OnCurrentPage()) continue;
+    if (found == nullptr || key(label) < key(found)) found = label;
+  }
+  return found;
+}
+
 Control* Form::DefaultButton(bool cancel) const {
   for (Control* c : Controls_) {
     auto* button = dynamic_cast<CommandButton*>(c);
@@ -213,6 +227,14 @@ void Form::DispatchKey(int keyCode, int shift, int keyAscii) {
   if (keyCode == vbKeyTab && !ctrl) {
     if (Control* next = NextInTabOrder(ActiveControl_, (shift & vbShiftMask) != 0)) MoveFocus(next);
     return;
+  }
+  // Alt and a label's access letter move the focus past the label, which
+  // cannot take it, to what the label names; the controls never see it.
+  if ((shift & vbAltMask) != 0 && !ctrl) {
+    if (Control* label = LabelOfAccessKey(keyCode)) {
+      if (Control* next = NextInTabOrder(label)) MoveFocus(next);
+      return;
+    }
   }
   // Escape clicks the cancel button wherever the focus is; Enter clicks the
   // default button, unless the focus is on a command button (Enter clicks that one).

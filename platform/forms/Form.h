@@ -28,7 +28,8 @@
 // control holding them; of an option group only the chosen button, when one
 // is chosen. A focus move raises LostFocus of the old control, then GotFocus
 // of the new one, at once; a LostFocus handler that moves the focus itself
-// wins.
+// wins. Alt and a label's access letter move the focus to the first control
+// after the label in that order that can take it.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -154,6 +155,9 @@ class Form {
   bool MoveFocus(Control* to);
   /// A key from the user (Input::Key).
   void DispatchKey(int keyCode, int shift, int keyAscii);
+  /// The usable label whose access key is `keyCode`, the first in tab
+  /// order when several are; nullptr when none.
+  Control* LabelOfAccessKey(int keyCode) const;
   /// The command button that Enter (default) or Escape (cancel) clicks.
   Control* DefaultButton(bool cancel) const;
   /// F1: the help topic of the focused control, its containers or the window.

@@ -14,6 +14,9 @@
 //
 // What a key does (Key):
 //   Tab, Shift+Tab      the focus moves in tab order; no key events.
+//   Alt+letter, digit   when a usable label's caption marks that access key,
+//                       the focus moves to the control after the label in
+//                       tab order that can take it; no key events.
 //   Enter, Escape       click the default or cancel command button, when one
 //                       is usable and the focus is not on a command button;
 //                       no key events.

@@ -114,4 +114,19 @@ std::vector<KeyStroke> KeysOfText(std::string_view text) {
   return out;
 }
 
+int AccessKeyOf(std::string_view caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    const char next = caption[i + 1];
+    if (next == '&') {
+      ++i;
+      continue;
+    }
+    if (next >= 'a' && next <= 'z') return next - 32;
+    if ((next >= 'A' && next <= 'Z') || (next >= '0' && next <= '9')) return next;
+    return 0;
+  }
+  return 0;
+}
+
 }  // namespace forms

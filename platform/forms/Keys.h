@@ -35,4 +35,9 @@ std::vector<KeyStroke> ParseSendKeys(std::string_view keys);
 /// without a Windows-1252 code cannot be typed (error 5).
 std::vector<KeyStroke> KeysOfText(std::string_view text);
 
+/// The key code of the access key a caption marks: the letter or digit
+/// after its first "&" that is not doubled ("&&" shows one "&"); 0 when it
+/// marks none or marks another character.
+int AccessKeyOf(std::string_view caption);
+
 }  // namespace forms

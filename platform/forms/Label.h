@@ -1,6 +1,8 @@
 //===- Label.h - A label: a caption beside other controls -----------------===//
 //
-// It never takes the focus. Events: Click, DblClick, MouseDown.
+// It never takes the focus; Alt and the access letter its caption marks put
+// the focus on the control after it in tab order (Form.h). Events: Click,
+// DblClick, MouseDown.
 //
 //===----------------------------------------------------------------------===//
 #pragma once

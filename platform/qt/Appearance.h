@@ -36,11 +36,11 @@ QRect PixelRect(long left, long top, long width, long height);
 QString ToQt(std::string_view utf8);
 std::string FromQt(const QString& text);
 
-/// A caption for a widget that shows access keys itself (buttons, menus):
-/// the model's "&" marks already mean what Qt's do.
+/// A caption with its access key's mark, for a widget that underlines it
+/// (buttons, menus, labels): the model's "&" marks already mean what Qt's do.
 QString AccessCaption(std::string_view caption);
-/// A caption for a widget that shows no access key (a label): "&&" is one
-/// "&", a single "&" is dropped.
+/// A caption as plain text (a toolbar button's, a label's text()): "&&" is
+/// one "&", a single "&" is dropped.
 QString PlainCaption(std::string_view caption);
 
 /// The font of a control: the mapped family, size, bold and italic.

@@ -2,9 +2,12 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/forms/Constants.h"
 #include "platform/forms/Image.h"
@@ -18,10 +21,47 @@ namespace {
 
 using forms::Property;
 
+/// A plain-text label that underlines its caption's access letter. It takes
+/// no shortcut for the letter, as a label with a buddy would: Alt and the
+/// letter go to the model, which moves the focus.
+class AccessLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+  /// The caption with its "&" marks, read as Qt reads a mnemonic; text()
+  /// stays the caption as shown.
+  void SetMarked(QString marked) {
+    Marked_ = std::move(marked);
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (!Marked_.contains(u'&')) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    // Where and how QLabel draws plain text, with the mnemonic shown.
+    QPainter painter(this);
+    QStyleOption option;
+    option.initFrom(this);
+    const bool rightToLeft = Marked_.isRightToLeft();
+    int flags = int(QStyle::visualAlignment(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, alignment())) |
+                (wordWrap() ? Qt::TextWordWrap : 0) |
+                (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight) | Qt::TextShowMnemonic;
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)) flags |= Qt::TextHideMnemonic;
+    const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    style()->drawItemText(&painter, room, flags, option.palette, isEnabled(), Marked_, foregroundRole());
+  }
+
+ private:
+  QString Marked_;
+};
+
 class LabelView : public ControlView {
  public:
   LabelView(forms::Label& label, ViewHost& host, QWidget* parent)
-      : ControlView(label, host, new QLabel(parent)), Label_(label), Text_(static_cast<QLabel*>(Widget())) {
+      : ControlView(label, host, new AccessLabel(parent)), Label_(label), Text_(static_cast<AccessLabel*>(Widget())) {
     Text_->setWordWrap(true);
     Text_->setTextFormat(Qt::PlainText);
   }
@@ -29,7 +69,10 @@ class LabelView : public ControlView {
   void Sync(Property what) override {
     ControlView::Sync(what);
     bool all = what == Property::All;
-    if (all || what == Property::Caption) Text_->setText(PlainCaption(Label_.Caption()));
+    if (all || what == Property::Caption) {
+      Text_->setText(PlainCaption(Label_.Caption()));
+      Text_->SetMarked(AccessCaption(Label_.Caption()));
+    }
     if (all || what == Property::Alignment) {
       Qt::Alignment horizontal = Label_.Alignment() == forms::vbRightJustify ? Qt::AlignRight
                                  : Label_.Alignment() == forms::vbCenter    ? Qt::AlignHCenter
@@ -42,7 +85,7 @@ class LabelView : public ControlView {
 
  private:
   forms::Label& Label_;
-  QLabel* Text_;
+  AccessLabel* Text_;
 };
 
 class ImageView : public ControlView {

@@ -1,12 +1,12 @@
 // The view of the data-bound grid: a read-only table over the grid's data
 // source. Cells show what the model's display rules make of each field
 // (value items, FormatText, NumberFormat), read once per row and kept until
-// the rows or columns change. The current row is the model's.
+// the rows or columns change. The current row is the model's. A column
+// given no width is measured each time the rows are read again.
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
 
@@ -196,15 +196,57 @@ class GridView : public ControlView {
   QPalette::ColorRole ForeRole() const override { return QPalette::Text; }
 
  private:
+  /// Hides, shows and sizes the columns: a given width in twips, or the
+  /// width the heading and the rows read so far need, in the table's and
+  /// the header's fonts with the style's margins.
   void ApplyColumns() {
+    QHeaderView* header = Table_->horizontalHeader();
+    header->setVisible(Grid_.HeadLines() > 0);
+    const QAbstractItemView& view = *Table_;
     for (int c = 0; c < Grid_.ColumnCount(); ++c) {
       const forms::GridColumn& column = Grid_.Columns(c);
       Table_->setColumnHidden(c, !column.Visible());
-      Table_->setColumnWidth(c, Pixels(column.Width()));
+      if (!column.FitsContents()) {
+        Table_->setColumnWidth(c, Pixels(column.Width()));
+      } else if (column.Visible()) {
+        Table_->setColumnWidth(c, std::max(HeadingWidth(c), view.sizeHintForColumn(c)));
+      }
     }
-    QHeaderView* header = Table_->horizontalHeader();
-    header->setVisible(Grid_.HeadLines() > 0);
     if (Grid_.HeadLines() > 0) header->setFixedHeight(HeaderHeight());
+  }
+
+  /// The width column `c`'s heading needs: its caption wrapped at its
+  /// blanks onto no more than the grid's heading lines, as the header wraps
+  /// it, with the style's room around it; 0 without headings.
+  int HeadingWidth(int c) const {
+    const QHeaderView* header = Table_->horizontalHeader();
+    if (Grid_.HeadLines() <= 0) return 0;
+    const int oneLine = header->sectionSizeHint(c);
+    const QString caption = ToQt(Grid_.Columns(c).Caption());
+    const QFontMetrics metrics = header->fontMetrics();
+    const int flags = int(header->defaultAlignment());
+    constexpr int kTall = 1 << 16;
+    const int whole = metrics.horizontalAdvance(caption);
+    const int allowed = metrics.boundingRect(QRect(0, 0, kTall, kTall), flags, HeadLinesText()).height();
+    auto fits = [&](int width) {
+      const QRect needed = metrics.boundingRect(QRect(0, 0, width, kTall), flags, caption);
+      return needed.width() <= width && needed.height() <= allowed;
+    };
+    // Fewer lines as the room widens: the narrowest room that holds it.
+    int narrow = 0;
+    int wide = whole;
+    while (wide - narrow > 1) {
+      const int middle = (narrow + wide) / 2;
+      (fits(middle) ? wide : narrow) = middle;
+    }
+    return oneLine - whole + wide;
+  }
+
+  /// Text of as many lines as the grid's headings have.
+  QString HeadLinesText() const {
+    QString lines = QStringLiteral("X");
+    for (int k = 1; k < Grid_.HeadLines(); ++k) lines += QStringLiteral("\nX");
+    return lines;
   }
 
   /// The header's height: the grid's header lines at the header's font, or
@@ -216,9 +258,7 @@ class GridView : public ControlView {
     const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     const int flags = int(header->defaultAlignment());
     constexpr int kTall = 1 << 16;
-    QString lines = QStringLiteral("X");
-    for (int k = 1; k < Grid_.HeadLines(); ++k) lines += QStringLiteral("\nX");
-    int text = metrics.boundingRect(QRect(0, 0, kTall, kTall), flags, lines).height();
+    int text = metrics.boundingRect(QRect(0, 0, kTall, kTall), flags, HeadLinesText()).height();
     for (int c = 0; c < Grid_.ColumnCount(); ++c) {
       const int width = header->sectionSize(c) - 2 * margin;
       if (header->isSectionHidden(c) || width <= 0) continue;
@@ -228,9 +268,11 @@ class GridView : public ControlView {
     return text + 2 * margin;
   }
 
+  /// Selects the model's current row. The selection model tells the table,
+  /// which repaints the rows that changed: without that the old row stays
+  /// lit on screen, and a sideways scroll then shows a row in two colours.
   void ShowCurrentRow() {
     QItemSelectionModel* selection = Table_->selectionModel();
-    QSignalBlocker block(selection);
     long row = Grid_.Row();
     Model_->Grow(row + 1);  // down to the current row (the last one, after End)
     if (row < 0 || row >= Model_->rowCount(QModelIndex())) {

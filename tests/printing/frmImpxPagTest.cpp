@@ -150,5 +150,21 @@ TEST_F(Rango, PageBoxesTakeDigitsPointBlankAndBackspaceAndEnterMovesOn) {
   });
 }
 
+// Alt and a label's letter put the focus on the label's box, wherever the
+// focus is: "7" after Alt+H goes into "Hasta", not into "Desde".
+TEST_F(Rango, EachLabelsAccessKeyPutsTheFocusOnItsBox) {
+  Dialogo([&](frmImpxPag& f) {
+    ASSERT_EQ(f.ActiveControl(), &f.txtPagDesde);
+    User.Press('H', forms::vbAltMask);
+    EXPECT_EQ(f.ActiveControl(), &f.txtPagHasta);
+    User.Type("7");
+    EXPECT_EQ(f.txtPagDesde.Text(), "1");
+    EXPECT_EQ(f.txtPagHasta.Text(), "71");
+    User.Focus(f.cmdAccion(1));
+    User.Press('D', forms::vbAltMask);
+    EXPECT_EQ(f.ActiveControl(), &f.txtPagDesde);
+  });
+}
+
 }  // namespace
 }  // namespace app::testing

@@ -1,11 +1,16 @@
-// The focus moves by TabIndex over the controls that can take it now.
+// The focus moves by TabIndex over the controls that can take it now, by
+// Tab and by a label's access key.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/forms/Application.h"
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Frame.h"
+#include "platform/forms/Label.h"
 #include "platform/forms/OptionButton.h"
 #include "platform/forms/TabControl.h"
 #include "platform/forms/TextBox.h"
@@ -88,6 +93,84 @@ TEST_F(TabOrder, AWindowWithNothingToFocusKeepsNoFocus) {
   f.Show();
   User.Tab();
   EXPECT_EQ(f.ActiveControl(), nullptr);
+}
+
+/// Labels before what they name, each sharing its box's tab index and
+/// made before it, as the system's windows place them.
+class frmEtiquetas : public Form {
+ public:
+  frmEtiquetas() : Form("frmEtiquetas") {
+    lblNombre.SetCaption("&Nombre:");
+    lblMonto.SetCaption("&Monto:");
+    lblNota.SetCaption("N&ota:");
+    lblDetalle.SetCaption("&Detalle");
+    lblTotal.SetCaption("&Total");
+    lblRazon.SetCaption("Ruc && Razón");
+    const std::pair<Control*, int> orden[] = {
+        {&lblNombre, 0}, {&txtNombre, 0}, {&lblMonto, 1}, {&txtMonto, 1}, {&lblNota, 2}, {&lblDetalle, 2},
+        {&fraNota, 2},   {&txtNota, 3},   {&lblRazon, 4}, {&txtRazon, 4}, {&lblTotal, 9},
+    };
+    for (const auto& [control, indice] : orden) control->SetTabIndex(indice);
+    lblDetalle.SetContainer(fraNota);
+    txtNota.KeyDown = [this](int& KeyCode, int Shift) {
+      Keys.push_back(std::to_string(KeyCode) + "/" + std::to_string(Shift));
+    };
+  }
+  Label lblNombre{this, "lblNombre"};
+  TextBox txtNombre{this, "txtNombre"};
+  Label lblMonto{this, "lblMonto"};
+  TextBox txtMonto{this, "txtMonto"};
+  Label lblNota{this, "lblNota"};
+  Frame fraNota{this, "fraNota"};
+  Label lblDetalle{this, "lblDetalle"};
+  TextBox txtNota{this, "txtNota"};
+  Label lblRazon{this, "lblRazon"};
+  TextBox txtRazon{this, "txtRazon"};
+  Label lblTotal{this, "lblTotal"};
+  /// The KeyDown events txtNota got: key code / shift.
+  std::vector<std::string> Keys;
+};
+
+// Alt and a label's access letter put the focus on the first control after
+// the label in tab order that can take it; the key goes no further. A key
+// no usable label marks is an ordinary key of the focused control.
+TEST_F(TabOrder, ALabelsAccessKeyFocusesWhatFollowsIt) {
+  struct Case {
+    const char* What;
+    std::function<void(frmEtiquetas&)> Prepare;
+    int KeyCode;
+    int Shift;
+    const char* Focus;
+    std::vector<std::string> Keys;  // what reached txtNota, which had the focus
+  };
+  const Case cases[] = {
+      {"the box after its label", [](frmEtiquetas&) {}, 'N', vbAltMask, "txtNombre", {}},
+      {"with Shift too", [](frmEtiquetas&) {}, 'M', vbAltMask | vbShiftMask, "txtMonto", {}},
+      {"a disabled box is passed over", [](frmEtiquetas& f) { f.txtMonto.SetEnabled(false); }, 'M', vbAltMask,
+       "txtNota", {}},
+      {"a label and a frame are passed over", [](frmEtiquetas&) {}, 'O', vbAltMask, "txtNota",
+       {}},
+      {"a label inside a frame", [](frmEtiquetas&) {}, 'D', vbAltMask, "txtNota", {}},
+      {"the last label wraps to the first control", [](frmEtiquetas&) {}, 'T', vbAltMask, "txtNombre", {}},
+      {"\"&&\" marks no key", [](frmEtiquetas&) {}, 'R', vbAltMask, "txtNota", {"82/4"}},
+      {"a hidden label", [](frmEtiquetas& f) { f.lblMonto.SetVisible(false); }, 'M', vbAltMask, "txtNota",
+       {"77/4"}},
+      {"a disabled label", [](frmEtiquetas& f) { f.lblMonto.SetEnabled(false); }, 'M', vbAltMask, "txtNota",
+       {"77/4"}},
+      {"the letter alone", [](frmEtiquetas&) {}, 'N', 0, "txtNota", {"78/0"}},
+      {"with Ctrl", [](frmEtiquetas&) {}, 'N', vbAltMask | vbCtrlMask, "txtNota", {"78/6"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    App.Reset();
+    frmEtiquetas& f = Default<frmEtiquetas>();
+    c.Prepare(f);
+    f.Show();
+    User.Focus(f.txtNota);
+    User.Press(c.KeyCode, c.Shift);
+    EXPECT_EQ(NameOf(f.ActiveControl()), c.Focus);
+    EXPECT_EQ(f.Keys, c.Keys);
+  }
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "platform/forms/HScrollBar.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/ImageList.h"
+#include "platform/forms/Label.h"
 #include "platform/forms/Line.h"
 #include "platform/forms/ListBox.h"
 #include "platform/forms/MaskEdBox.h"
@@ -85,6 +86,7 @@ class frmTodos : public Form {
     txtNotas.Move(4800, 480, 3000, 900);
     picHoja.Move(4800, 1500, 3000, 1500);
     linRaya.SetPoints(120, 4200, 4000, 4200);
+    lblTexto.Move(4800, 3120, 3000, 255);
 
     lstLista.Click = [this] { Note("lstLista.Click(" + std::to_string(lstLista.ListIndex()) + ")"); };
     lstLista.DblClick = [] { Note("lstLista.DblClick"); };
@@ -111,6 +113,7 @@ class frmTodos : public Form {
   PictureBox picHoja{this, "picHoja"};
   Image imgLogo{this, "imgLogo"};
   Line linRaya{this, "linRaya"};
+  Label lblTexto{this, "lblTexto"};
   Toolbar tlbBotones{this, "tlbBotones"};
   StatusBar sbrEstado{this, "sbrEstado"};
   ImageList imlDibujos{this, "imlDibujos"};
@@ -130,8 +133,9 @@ TEST_F(QtForms, EachKindHasItsWidget) {
       {&f.lstLista, "QListWidget"}, {&f.cboLista, "QComboBox"},       {&f.chkMarca, "QCheckBox"},
       {&f.fraGrupo, "QGroupBox"},   {&f.optGrupo(0), "QRadioButton"}, {&f.tabPaginas, nullptr},
       {&f.hsbValor, "QScrollBar"},  {&f.mskFecha, "QLineEdit"},       {&f.txtNotas, "QPlainTextEdit"},
-      {&f.imgLogo, "QLabel"},       {&f.tlbBotones, "QToolBar"},      {&f.sbrEstado, "QStatusBar"},
-      {&f.grdDatos, "QTableView"},  {&f.imlDibujos, nullptr},         {&f.dlgAyuda, nullptr},
+      {&f.imgLogo, "QLabel"},       {&f.lblTexto, "QLabel"},          {&f.tlbBotones, "QToolBar"},
+      {&f.sbrEstado, "QStatusBar"}, {&f.grdDatos, "QTableView"},      {&f.imlDibujos, nullptr},
+      {&f.dlgAyuda, nullptr},
   };
   for (const Case& c : cases) {
     QWidget* w = Front.WidgetOf(*c.C);
@@ -217,6 +221,56 @@ TEST_F(QtForms, ATabsAccessKeyChoosesThroughTheModel) {
   EXPECT_FALSE(Widget(f.txtPagina0)->isVisible());
   EXPECT_TRUE(Widget(f.txtPagina1)->isVisible());
   EXPECT_EQ(Log, (Lines{"tabPaginas.Click(0)"}));
+}
+
+// A label draws its caption as a plain label of Qt draws the caption's
+// text, with the access letter underlined: the pixels that differ lie under
+// that letter, below the text's baseline, and nowhere else.
+TEST_F(QtForms, ALabelUnderlinesItsAccessLetter) {
+  struct Case {
+    const char* Caption;
+    const char* Shown;
+    const char* Before;  // what stands before the underlined letter; nullptr: nothing is underlined
+    const char* Letter;
+  };
+  const Case cases[] = {
+      {"&Desde :", "Desde :", "", "D"},
+      {"Fec&ha de envío", "Fecha de envío", "Fec", "h"},
+      {"Ruc && &Nombre", "Ruc & Nombre", "Ruc & ", "N"},
+      {"Ruc && Nombre", "Ruc & Nombre", nullptr, ""},
+      {"Nombre", "Nombre", nullptr, ""},
+  };
+  frmTodos& f = Default<frmTodos>();
+  f.Show();
+  auto* label = Widget<QLabel>(f.lblTexto);
+  ASSERT_NE(label, nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Caption);
+    f.lblTexto.SetCaption(c.Caption);
+    EXPECT_EQ(label->text(), QString::fromUtf8(c.Shown));
+    QLabel plain(QString::fromUtf8(c.Shown));
+    plain.setFont(label->font());
+    plain.setPalette(label->palette());
+    plain.setWordWrap(label->wordWrap());
+    plain.setAlignment(label->alignment());
+    plain.resize(label->size());
+    const QImage drawn = label->grab().toImage();
+    const QImage expected = plain.grab().toImage();
+    ASSERT_EQ(drawn.size(), expected.size());
+    const QFontMetrics metrics(label->font());
+    const int from = metrics.horizontalAdvance(QString::fromUtf8(c.Before != nullptr ? c.Before : ""));
+    const int to = from + metrics.horizontalAdvance(QString::fromUtf8(c.Letter));
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+      for (int x = 0; x < drawn.width(); ++x) {
+        if (drawn.pixel(x, y) == expected.pixel(x, y)) continue;
+        ++differing;
+        EXPECT_TRUE(c.Before != nullptr && x >= from - 1 && x <= to + 1 && y >= metrics.ascent())
+            << "a pixel differs at " << x << "," << y;
+      }
+    }
+    EXPECT_EQ(differing > 0, c.Before != nullptr) << differing << " pixels differ";
+  }
 }
 
 TEST_F(QtForms, ABoxShowsTheStylesColourOfItsSystemColourOrItsOwnColour) {

@@ -4,13 +4,19 @@
 #include <QImage>
 #include <QPointer>
 #include <QTableView>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cstdlib>
 
 #include "platform/db/Database.h"
 #include "platform/db/Engine.h"
 #include "platform/db/Transaction.h"
 #include "platform/forms/DataControl.h"
 #include "platform/forms/DataGrid.h"
+#include "platform/qt/Appearance.h"
 #include "tests/platform/qt/QtFormsFixture.h"
 #include "tests/support/CaptionFit.h"
 #include "tests/support/TestSupport.h"
@@ -133,6 +139,50 @@ TEST_F(Grid, TheHeaderIsAsTallAsItsCaptionsNeed) {
   EXPECT_EQ(header->height(), oneLine);
 }
 
+// A column given no width is as wide as its heading and its values need,
+// in the grid's fonts and with the style's margins, and no wider; a given
+// width stays as given. A heading may take the grid's heading lines.
+TEST_F(Grid, AColumnGivenNoWidthIsAsWideAsItsHeadingAndValuesNeed) {
+  frmEnviadas& f = Default<frmEnviadas>();
+  f.grdEnviadas.SetHeadLines(1);
+  f.datEnviadas.SetVisible(false);  // as the system's windows keep their data controls
+  f.Show();
+  auto* table = Widget<QTableView>(f.grdEnviadas);
+  QHeaderView* header = table->horizontalHeader();
+  const QAbstractItemView& view = *table;
+  EXPECT_EQ(table->columnWidth(0), 120);
+  for (int column : {2, 3, 4}) {
+    SCOPED_TRACE(column);
+    EXPECT_EQ(table->columnWidth(column), std::max(header->sectionSizeHint(column), view.sizeHintForColumn(column)));
+  }
+  // "Rectificatoria" beside its picture is wider than its heading; 8 digits are narrower than 1440 twips.
+  EXPECT_GT(table->columnWidth(3), header->sectionSizeHint(3));
+  EXPECT_LT(table->columnWidth(4), Pixels(1440));
+  EXPECT_TRUE(kr::testing::CutCaptions(*Front.WindowOf(f)).empty());
+
+  // On two heading lines "Fecha de envío" wraps, down to what its dates need;
+  // one word cannot wrap.
+  const int oneLine = header->height();
+  f.grdEnviadas.SetHeadLines(2);
+  EXPECT_LT(table->columnWidth(2), header->sectionSizeHint(2));
+  EXPECT_EQ(table->columnWidth(2), view.sizeHintForColumn(2));
+  EXPECT_EQ(table->columnWidth(4), std::max(header->sectionSizeHint(4), view.sizeHintForColumn(4)));
+  EXPECT_LT(header->height(), 3 * oneLine);
+  for (const kr::testing::CutCaption& cut : kr::testing::CutCaptions(*Front.WindowOf(f))) {
+    ADD_FAILURE() << kr::testing::Describe(cut);
+  }
+
+  // Rows read again are measured again: short values leave the heading's width.
+  {
+    auto db = Engine.Workspaces(0).OpenDatabase(Folder / "KR000.DB");
+    db->Execute("UPDATE HCAB SET control='1'");
+  }
+  const int before = table->columnWidth(4);
+  f.datEnviadas.Refresh();
+  EXPECT_LT(table->columnWidth(4), before);
+  EXPECT_EQ(table->columnWidth(4), header->sectionSizeHint(4));
+}
+
 // A window whose form is gone is deleted later, and the table's own timers
 // may still run meanwhile: it reads nothing more of the grid that was.
 TEST_F(Grid, ATableLetGoOfByItsFormReadsNoMoreOfTheGrid) {
@@ -189,6 +239,67 @@ TEST_F(Grid, ALongListIsReadAsItIsShown) {
   EXPECT_EQ(f.grdEnviadas.Row(), 1002);
   EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 1002);
   EXPECT_FALSE(rows->canFetchMore(QModelIndex()));
+}
+
+// What is on screen after the model moves the current row and the user
+// scrolls sideways with the wheel is what a fresh paint shows: each row in
+// its own colours, the current one highlighted across every cell.
+TEST_F(Grid, AGridScrolledSidewaysPaintsEachCellInItsOwnRowsColours) {
+  frmEnviadas& f = Default<frmEnviadas>();
+  f.grdEnviadas.Move(120, 120, 5000, 2000);  // narrower than its columns
+  f.Show();
+  auto* table = Widget<QTableView>(f.grdEnviadas);
+  QWidget* window = table->window();
+  QApplication::processEvents();
+  auto onScreen = [&] {
+    QApplication::processEvents();
+    const QImage shown = window->screen()->grabWindow(window->winId()).toImage();
+    return shown.copy(QRect(table->mapTo(window, QPoint(0, 0)), table->size())).convertToFormat(QImage::Format_RGB32);
+  };
+  // Colours this near are one: the current cell's rounded outline is smoothed
+  // a shade differently when painted in parts.
+  auto distance = [](QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+  };
+  constexpr int kShade = 12;
+  auto check = [&](const char* when) {
+    SCOPED_TRACE(when);
+    const QImage shown = onScreen();
+    const QImage fresh = table->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), fresh.size());
+    int stale = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) stale += distance(shown.pixel(x, y), fresh.pixel(x, y)) > kShade;
+    }
+    EXPECT_EQ(stale, 0) << "pixels on screen that a fresh paint draws otherwise";
+    const QWidget* viewport = table->viewport();
+    const QPoint origin = viewport->mapTo(table, QPoint(0, 0));
+    const QColor highlight = table->palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor base = table->palette().color(QPalette::Active, QPalette::Base);
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+      for (int column = 0; column < table->model()->columnCount(); ++column) {
+        const int left = std::max(0, table->columnViewportPosition(column));
+        if (table->isColumnHidden(column) || left >= viewport->width()) continue;
+        // Inside the cell, above its text and picture; the current cell
+        // shades its highlight, so lit is nearer the highlight than the base.
+        const QColor colour(shown.pixel(origin + QPoint(left + 3, table->rowViewportPosition(row) + 1)));
+        const bool lit = distance(colour, highlight) < distance(colour, base);
+        EXPECT_EQ(lit, row == f.grdEnviadas.Row()) << "row " << row << ", column " << column;
+      }
+    }
+  };
+  check("at the start");
+  QTest::keyClick(table, Qt::Key_Down);
+  ASSERT_EQ(f.grdEnviadas.Row(), 1);
+  check("the model moved the row");
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(2, 2)).center());
+  ASSERT_EQ(f.grdEnviadas.Row(), 2);
+  check("a click chose a row");
+  QWheelEvent wheel(QPointF(50, 50), table->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(-120, 0),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(table->viewport(), &wheel);
+  ASSERT_GT(table->horizontalScrollBar()->value(), 0);
+  check("scrolled sideways");
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST_F(QtForms, EachControlIsAWidgetPlacedFromItsTwips) {
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Entrada de datos"));
   EXPECT_EQ(Widget<QLineEdit>(f.txtNombre)->geometry(), QRect(80, 16, 100, 20));  // 15 twips a pixel
-  EXPECT_EQ(Widget<QLabel>(f.lblNombre)->text(), QStringLiteral("Nombre:"));    // no access key on a label
+  EXPECT_EQ(Widget<QLabel>(f.lblNombre)->text(), QStringLiteral("Nombre:"));    // its access key is drawn, not read
   EXPECT_EQ(Widget<QPushButton>(f.cmdAceptar)->text(), QStringLiteral("&Aceptar"));
 
   // A change of the model shows at once.
@@ -95,6 +95,22 @@ TEST_F(QtForms, TabMovesTheFocusInTheModelsTabOrder) {
   // A focus move by code shows too.
   f.cmdDialogo.SetFocus();
   EXPECT_EQ(window->focusWidget(), Widget(f.cmdDialogo));
+}
+
+// Alt and a label's letter reach the model, which puts the focus on the box
+// the label names; no shortcut of Qt's takes them first.
+TEST_F(QtForms, ALabelsAccessKeyFocusesItsBoxThroughTheModel) {
+  frmEntrada& f = forms::Default<frmEntrada>();
+  f.Show();
+  QWidget* window = Front.WindowOf(f);
+  QTest::keyClick(Widget(f.txtNombre), Qt::Key_Tab);
+  ASSERT_EQ(f.ActiveControl(), &f.txtCodigo);
+  QTest::keyClick(Widget(f.txtCodigo), Qt::Key_N, Qt::AltModifier);  // "&Nombre:"
+  EXPECT_EQ(f.ActiveControl(), &f.txtNombre);
+  EXPECT_EQ(window->focusWidget(), Widget(f.txtNombre));
+  QTest::keyClicks(window->focusWidget(), "b");
+  EXPECT_EQ(f.txtNombre.Text(), "b");
+  EXPECT_EQ(f.txtCodigo.Text(), "");
 }
 
 TEST_F(QtForms, AModalDialogRunsUntilItsButtonEndsIt) {
