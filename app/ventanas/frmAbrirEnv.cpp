@@ -71,6 +71,9 @@ frmAbrirEnv::frmAbrirEnv() : Form("frmAbrirEnv") {
   grdContrib.SetDataSource(&DtaNew);
   DtaNew.SetVisible(false);
   AgregaColumnas(grdContrib, kColumnas);
+  // A long name is cut in its column (the status bar shows it whole) rather
+  // than push the control number out of view.
+  grdContrib.Columns(kColNombre).SetTakesRest(true);
   // A heading of two words takes two lines rather than widen its column.
   grdContrib.SetHeadLines(2);
   grdContrib.Columns(kColSemana).AddValueItem({"0", " ", ""});

@@ -122,6 +122,9 @@ frmModFor::frmModFor() : Form("frmModFor") {
   grdContrib.SetDataSource(&Dta1);
   Dta1.SetVisible(false);
   AgregaColumnas(grdContrib, kColumnas);
+  // A long name is cut in its column (the status bar shows it whole) rather
+  // than push the control number out of view.
+  grdContrib.Columns(kColNombre).SetTakesRest(true);
   // A heading of two words takes two lines rather than widen its column.
   grdContrib.SetHeadLines(2);
   ValoresEstado(grdContrib.Columns(kColEstado));

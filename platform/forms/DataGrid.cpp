@@ -21,6 +21,11 @@ void GridColumn::SetDataField(std::string_view field) {
   Grid_.ColumnChanged();
 }
 
+void GridColumn::SetTakesRest(bool takes) {
+  TakesRest_ = takes;
+  Grid_.ColumnChanged();
+}
+
 void GridColumn::SetWidth(long width) {
   if (width < 0) vb::Raise(vb::ErrInvalidProperty);
   Width_ = width;

@@ -58,6 +58,12 @@ class GridColumn {
   /// heading and its values need in the grid's font, as the front end
   /// measures them, and no wider.
   bool FitsContents() const { return !WidthGiven_; }
+  /// Whether a column given no width takes no more than the room the other
+  /// columns leave in view, and no less than its heading needs: a long free
+  /// text (a name) is then cut in it rather than push the columns after it
+  /// out of view.
+  bool TakesRest() const { return TakesRest_; }
+  void SetTakesRest(bool takes);
   bool Visible() const { return Visible_; }
   void SetVisible(bool visible);
   const std::string& NumberFormat() const { return NumberFormat_; }
@@ -80,6 +86,7 @@ class GridColumn {
   std::string DataField_;
   long Width_ = 0;
   bool WidthGiven_ = false;
+  bool TakesRest_ = false;
   bool Visible_ = true;
   std::string NumberFormat_;
   int Alignment_ = 0;

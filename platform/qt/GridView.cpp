@@ -170,7 +170,7 @@ class GridView : public ControlView {
     if (all || what == Property::Rows || what == Property::Columns) {
       Model_->Reload();
       ApplyColumns();
-    } else if (what == Property::Font) {
+    } else if (what == Property::Font || what == Property::Geometry) {
       ApplyColumns();
     }
     if (all || what == Property::Rows || what == Property::Columns || what == Property::Row) ShowCurrentRow();
@@ -213,6 +213,43 @@ class GridView : public ControlView {
       }
     }
     if (Grid_.HeadLines() > 0) header->setFixedHeight(HeaderHeight());
+    MakeRoomForTheRest();
+  }
+
+  /// Narrows a column that takes the rest so that as many of the columns
+  /// after it as can be are whole in view, and it keeps its heading whole.
+  void MakeRoomForTheRest() {
+    std::vector<int> shown;
+    for (int c = 0; c < Grid_.ColumnCount(); ++c) {
+      if (!Table_->isColumnHidden(c)) shown.push_back(c);
+    }
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      const int c = shown[i];
+      const forms::GridColumn& column = Grid_.Columns(c);
+      if (!column.FitsContents() || !column.TakesRest()) continue;
+      int others = 0;
+      for (int k : shown) others += k == c ? 0 : Table_->columnWidth(k);
+      // The last columns go out of view one by one until the rest holds the heading.
+      for (std::size_t last = shown.size(); last > i; --last) {
+        const int rest = RoomForColumns() - others;
+        if (rest >= HeadingWidth(c)) {
+          Table_->setColumnWidth(c, std::min(rest, Table_->columnWidth(c)));
+          break;
+        }
+        if (shown[last - 1] != c) others -= Table_->columnWidth(shown[last - 1]);
+      }
+    }
+  }
+
+  /// The width the columns have in view: the table's, less its frame, its
+  /// record selector and the vertical scroll bar when its rows need one.
+  int RoomForColumns() const {
+    const QSize room = Table_->maximumViewportSize();
+    const int header = Table_->horizontalHeader()->isVisible() ? Table_->horizontalHeader()->height() : 0;
+    const long rows = std::max<long>(Grid_.RowsRead(), Model_->rowCount(QModelIndex()));
+    const bool scrolls = rows * Table_->verticalHeader()->defaultSectionSize() > room.height() - header;
+    const int bar = scrolls ? Table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Table_) : 0;
+    return room.width() - bar;
   }
 
   /// The width column `c`'s heading needs: its caption wrapped at its

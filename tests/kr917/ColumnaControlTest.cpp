@@ -16,6 +16,8 @@
 #include <string>
 
 #include "kr917/Capturas.h"
+#include "platform/db/Engine.h"
+#include "platform/db/Quote.h"
 #include "tests/support/BaseInstalada.h"
 #include "tests/support/CaptionFit.h"
 #include "tests/support/SampleFixture.h"
@@ -32,10 +34,25 @@ int Columna(const QTableView& rejilla, const QString& heading) {
   return -1;
 }
 
-TEST(KR917Windows, TheSentListsShowTheControlColumnWholeWhenTheyOpen) {
+// The sample's names, and a name as long as the register keeps one: a long
+// name is cut in its own column (the status bar shows it whole), never
+// pushes the control number out of view.
+class ColumnaControl : public ::testing::TestWithParam<const char*> {};
+
+INSTANTIATE_TEST_SUITE_P(Nombres, ColumnaControl,
+                         ::testing::Values("", "GARCIA PEREZ DE LA CRUZ Y MONTENEGRO VDA. DE SALAZAR MARIA DEL CARMEN "
+                                               "ESPERANZA DE LOS ANGELES"));
+
+TEST_P(ColumnaControl, TheSentListsShowTheControlColumnWholeWhenTheyOpen) {
   ASSERT_FALSE(kr::testing::BaseInstalada().empty()) << "LUD917 did not install the form's tables";
   kr::testing::SampleInstallation instalacion;
   kr::testing::CopiaBaseInstalada(instalacion.Layout().Database);
+  const std::string nombre = GetParam();
+  if (!nombre.empty()) {
+    dao::DBEngine motor;
+    instalacion.Open(motor)->Execute("UPDATE CONT SET NOMBRE = " + dao::Quote(nombre) +
+                                     " WHERE Doc_id_d IN (SELECT Doc_id_d FROM HCAB)");
+  }
   kr::testing::TempFolder bloqueo;
   const std::map<std::string, QString> listas = {
       {"kr917-registrar-orden", QStringLiteral("Control")},
