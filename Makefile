@@ -12,7 +12,7 @@ SCREENSHOTS ?= $(CURDIR)/out/screenshots
 
 PACKAGES := cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev \
   libbenchmark-dev libsqlite3-dev libsodium-dev qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev \
-  fonts-liberation xvfb xauth locales poppler-utils libxtst-dev sqlite3 clang libclang-rt-14-dev \
+  fonts-liberation xvfb xauth openbox locales poppler-utils libxtst-dev sqlite3 clang libclang-rt-14-dev \
   cups cups-bsd printer-driver-cups-pdf
 
 .PHONY: all deps build check test asan-test fuzz crash-test release-check demo screenshots bench clean

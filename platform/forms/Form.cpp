@@ -24,8 +24,10 @@ void Form::SetCaption(std::string_view caption) {
   Changed(Property::Caption);
 }
 
-void Form::Move(long left, long top, long width, long height) {
+void Form::Reshape(long left, long top, long width, long height, bool placing) {
   if (width < 0 || height < 0) vb::Raise(vb::ErrInvalidProperty);
+  // The design's geometry, given before the window loads, leaves its place to the front end.
+  Placed_ = Placed_ || (placing && Loaded_);
   Left_ = left;
   Top_ = top;
   Width_ = width;

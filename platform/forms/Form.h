@@ -67,9 +67,13 @@ class Form {
   long Height() const { return Height_; }
   void SetLeft(long v) { Move(v, Top_, Width_, Height_); }
   void SetTop(long v) { Move(Left_, v, Width_, Height_); }
-  void SetWidth(long v) { Move(Left_, Top_, v, Height_); }
-  void SetHeight(long v) { Move(Left_, Top_, Width_, v); }
-  void Move(long left, long top, long width, long height);
+  void SetWidth(long v) { Reshape(Left_, Top_, v, Height_, false); }
+  void SetHeight(long v) { Reshape(Left_, Top_, Width_, v, false); }
+  void Move(long left, long top, long width, long height) { Reshape(left, top, width, height, true); }
+  /// True once the program has set the window's Left or Top since it
+  /// loaded: it stands where they put it on the screen, (0, 0) included.
+  /// Otherwise its design's place is the front end's to choose.
+  bool Placed() const { return Placed_; }
   /// vbNormal, vbMinimized or vbMaximized; error 380 for another value.
   int WindowState() const { return WindowState_; }
   void SetWindowState(int state);
@@ -151,6 +155,8 @@ class Form {
 
   void Register(Control* control);
   void Unregister(Control* control);
+  /// Sets the geometry; `placing` when Left and Top were given.
+  void Reshape(long left, long top, long width, long height, bool placing);
   /// Moves the focus to `to`; false when a LostFocus handler moved it elsewhere.
   bool MoveFocus(Control* to);
   /// A key from the user (Input::Key).
@@ -166,6 +172,7 @@ class Form {
   std::string Name_;
   std::string Caption_;
   long Left_ = 0, Top_ = 0, Width_ = 0, Height_ = 0;
+  bool Placed_ = false;
   int WindowState_ = vbNormal;
   bool Enabled_ = true;
   bool Visible_ = false;

@@ -38,8 +38,10 @@ using forms::Property;
 
 // A form's Width and Height include the frame of a classic window: 4-pixel
 // borders, a 19-pixel caption, and a 19-pixel menu bar when it has menus.
-// What is left is the client area, which a Qt window's geometry is: the
-// window manager's frame (when there is one) lies outside it.
+// What is left is the client area, which a Qt window's geometry is, so that
+// the controls keep their room: the window manager's frame (when there is
+// one) lies outside it, as the manager draws it. Left and Top place that
+// frame's outer corner (MoveFrame).
 constexpr int kBorderPixels = 2 * 4;
 constexpr int kCaptionPixels = 19 + 2 * 4;
 constexpr int kMenuPixels = 19;
@@ -365,9 +367,9 @@ void FormView::SyncWindow(Property what) {
   if (all || what == Property::Caption) Window_->setWindowTitle(ToQt(Form_->Caption()));
   if (all || what == Property::Geometry) {
     SyncSize();
-    if (Form_->Left() != 0 || Form_->Top() != 0) {
-      Window_->move(OnScreen(*Window_, QPoint(Pixels(Form_->Left()), Pixels(Form_->Top()))));
-    }
+    // Moved before it is first shown, the window is mapped where it belongs
+    // and the window manager's frame begins there.
+    if (Placed()) MoveFrame(OnScreen(*Window_, QPoint(Pixels(Form_->Left()), Pixels(Form_->Top()))));
   }
   if (all || what == Property::Enabled) {
     Content_->setEnabled(Form_->Enabled());
@@ -399,6 +401,19 @@ void FormView::SyncWindow(Property what) {
   }
 }
 
+void FormView::MoveFrame(QPoint at) {
+  FramePlace_ = at;
+  // Moved, a dialog keeps its place rather than centring itself as it is
+  // shown. The native window is told the frame's place itself: until Qt has
+  // heard of the frame, QWidget::move would put the client area there and
+  // the title bar above it.
+  if (!Window_->isVisible()) Window_->move(at);
+  Window_->winId();
+  Window_->windowHandle()->setFramePosition(at);
+}
+
+bool FormView::Placed() const { return Form_->Placed() || Form_->Left() != 0 || Form_->Top() != 0; }
+
 void FormView::ShowWindow() {
   if (Window_->isVisible()) return;
   Window_->setWindowModality(Form_->Modal() ? Qt::ApplicationModal : Qt::NonModal);
@@ -407,17 +422,25 @@ void FormView::ShowWindow() {
     // A window of the program's frame stays above it, centred on it unless placed.
     Window_->winId();
     if (frame->windowHandle() != nullptr) Window_->windowHandle()->setTransientParent(frame->windowHandle());
-    if (Form_->Left() == 0 && Form_->Top() == 0) {
-      QRect area = frame->geometry();
-      QPoint at = area.center() - QPoint(Window_->width() / 2, Window_->height() / 2);
+    if (!Placed()) {
+      // Frame on frame: this window's is not drawn yet, and the program's frame's stands for it.
+      const QRect outer = frame->frameGeometry(), inner = frame->geometry();
+      const QSize size = Window_->size() + (outer.size() - inner.size());
+      QPoint at = outer.center() - QPoint(size.width() / 2, size.height() / 2);
       // A window wider or taller than the frame still begins on the screen, where it can be reached.
       if (QScreen* screen = frame->screen()) {
         const QRect room = screen->availableGeometry();
-        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - Window_->width())));
-        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - Window_->height())));
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - size.width())));
+        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - size.height())));
       }
-      Window_->move(at);
+      MoveFrame(at);
     }
+  }
+  if (FramePlace_ && !Window_->isVisible()) {
+    // The last say before the window is mapped: Qt forgets that a place
+    // includes the frame when a window made but hidden is resized.
+    Window_->winId();
+    Window_->windowHandle()->setFramePosition(*FramePlace_);
   }
   Window_->show();
   Raise(*Window_);

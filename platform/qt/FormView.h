@@ -16,10 +16,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -98,6 +100,14 @@ class FormView : public QObject, public ViewHost {
   /// Gives the main window the height that leaves the controls between its
   /// bars the model's room, once Qt has laid the bars out.
   void FitFrame();
+  /// True when the window stands at its Left and Top (the program placed
+  /// it, or its design did); else a window of the program's frame is
+  /// centred on it.
+  bool Placed() const;
+  /// Puts the outer corner of the window's frame (the window manager's
+  /// title bar and borders) at `at`, on the screen, from the moment the
+  /// window is mapped.
+  void MoveFrame(QPoint at);
   void ShowWindow();
   /// Puts Qt's focus where the model has it.
   void ApplyFocus();
@@ -116,6 +126,8 @@ class FormView : public QObject, public ViewHost {
   bool HasLines_ = false;  // a view has lines to keep clear
   int Between_ = 0;      // the main window's room between its bars, in pixels
   int Bars_ = 0;         // the height its menu bar, toolbars and status bar take
+  // Where the window's frame begins, once it is placed.
+  std::optional<QPoint> FramePlace_;
   std::map<const forms::Control*, std::unique_ptr<ControlView>> Views_;
   std::vector<std::unique_ptr<ControlView>> Retired_;
   std::map<const QObject*, ControlView*> Parts_;

@@ -35,14 +35,32 @@ struct Point {
 /// places it inside its window's client area.
 Point CentreOfTwips(long left, long top, long width, long height);
 
-/// A top-level window mapped on the screen.
-struct ScreenWindow {
-  unsigned long Id = 0;
-  std::string Title;  // UTF-8
-  int X = 0;          // where its client area lies on the screen
+/// A rectangle of the screen, in pixels.
+struct Area {
+  int X = 0;
   int Y = 0;
   int Width = 0;
   int Height = 0;
+
+  int Right() const { return X + Width; }
+  int Bottom() const { return Y + Height; }
+  /// True when the two share a pixel.
+  bool Overlaps(const Area& other) const;
+};
+
+/// A top-level window mapped on the screen.
+struct ScreenWindow {
+  unsigned long Id = 0;  // the program's own window, the client
+  std::string Title;     // UTF-8
+  int X = 0;             // where its client area lies on the screen
+  int Y = 0;
+  int Width = 0;
+  int Height = 0;
+  /// The window with the frame a window manager draws around it (its title
+  /// bar and borders); the client area itself on a bare server.
+  Area Frame;
+
+  Area Client() const { return {X, Y, Width, Height}; }
 };
 
 class Desktop {
@@ -59,7 +77,8 @@ class Desktop {
 
   // --- Eyes ---
 
-  /// The mapped top-level windows that have a title, bottom first.
+  /// The mapped top-level windows that have a title, bottom first: the
+  /// programs' own windows, inside a window manager's frames when one runs.
   std::vector<ScreenWindow> Windows() const;
   /// The mapped window titled exactly `title`, the topmost of several.
   std::optional<ScreenWindow> Find(std::string_view title) const;
@@ -69,15 +88,20 @@ class Desktop {
   bool HasFocus(const ScreenWindow& window) const;
   /// Saves the whole screen as a PNG file; false when it could not.
   bool SaveScreen(const std::string& path) const;
+  /// The whole screen, from its top-left corner.
+  Area ScreenArea() const;
   /// The screen's pixels, 32 bits each, row by row (empty when unreadable).
   std::vector<unsigned int> ScreenPixels() const;
 
   // --- Hands ---
 
-  /// Moves the pointer to `at` inside `window` and clicks `button` (1 left, 3 right).
+  /// Moves the pointer to `at` inside `window` and clicks `button` (1 left,
+  /// 3 right). Under a window manager, answers once the manager has let the
+  /// click through to the window: it holds a click until it has focused and
+  /// raised the window, and keys sent meanwhile would overtake it.
   void Click(const ScreenWindow& window, Point at, int button = 1);
   /// Asks `window` to close, as a window manager does when its close box is
-  /// clicked (WM_DELETE_WINDOW): the suite runs without one.
+  /// clicked (WM_DELETE_WINDOW), with a manager running or without one.
   void Close(const ScreenWindow& window);
   /// Types `text` (UTF-8) key by key, with Shift where a character needs
   /// it; a character without a key on the keyboard (ñ, á) is given one.
@@ -95,9 +119,13 @@ class Desktop {
   unsigned char GiveSpareKey(unsigned long keysym);
   void SendKey(unsigned char code, bool down);
   void Flush();
+  /// Waits until a running window manager has handled every event sent
+  /// before: it answers a request for a window's frame extents in turn.
+  void AwaitManager();
 
   _XDisplay* Display_ = nullptr;
   bool HasXTest_ = false;
+  unsigned long Probe_ = 0;  // an unmapped window of ours whose frame extents the manager is asked for
   std::map<unsigned long, unsigned char> Given_;  // keysyms given a spare key
 };
 

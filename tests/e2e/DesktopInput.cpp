@@ -6,10 +6,13 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "tests/e2e/Desktop.h"
+#include "tests/support/WaitLimit.h"
 
 namespace kr::e2e {
 namespace {
@@ -90,6 +93,43 @@ void Desktop::Click(const ScreenWindow& window, Point at, int button) {
   XTestFakeButtonEvent(Display_, static_cast<unsigned>(button), True, 0);
   XTestFakeButtonEvent(Display_, static_cast<unsigned>(button), False, 0);
   Flush();
+  AwaitManager();
+}
+
+void Desktop::AwaitManager() {
+  const Window root = DefaultRootWindow(Display_);
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  const bool managed =
+      XGetWindowProperty(Display_, root, XInternAtom(Display_, "_NET_SUPPORTING_WM_CHECK", False), 0, 1, False,
+                         AnyPropertyType, &type, &format, &items, &after, &data) == Success &&
+      items == 1;
+  if (data != nullptr) XFree(data);
+  if (!managed) return;
+  if (Probe_ == 0) {
+    Probe_ = XCreateSimpleWindow(Display_, root, -10, -10, 1, 1, 0, 0, 0);
+    XSelectInput(Display_, Probe_, PropertyChangeMask);
+  }
+  const Atom extents = XInternAtom(Display_, "_NET_FRAME_EXTENTS", False);
+  XDeleteProperty(Display_, Probe_, extents);
+  XEvent request{};
+  request.xclient.type = ClientMessage;
+  request.xclient.window = Probe_;
+  request.xclient.message_type = XInternAtom(Display_, "_NET_REQUEST_FRAME_EXTENTS", False);
+  request.xclient.format = 32;
+  XSendEvent(Display_, root, False, SubstructureNotifyMask | SubstructureRedirectMask, &request);
+  Flush();
+  // Events reach the manager in the order the server made them: the answer comes after the click.
+  const auto deadline = std::chrono::steady_clock::now() + testing::kWaitLimit;
+  while (std::chrono::steady_clock::now() < deadline) {
+    XEvent event;
+    while (XCheckTypedWindowEvent(Display_, Probe_, PropertyNotify, &event)) {
+      if (event.xproperty.atom == extents && event.xproperty.state == PropertyNewValue) return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
 }
 
 void Desktop::Close(const ScreenWindow& window) {

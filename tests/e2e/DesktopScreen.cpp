@@ -10,6 +10,13 @@
 
 namespace kr::e2e {
 
+Area Desktop::ScreenArea() const {
+  if (Display_ == nullptr) return {};
+  XWindowAttributes a{};
+  XGetWindowAttributes(Display_, DefaultRootWindow(Display_), &a);
+  return {0, 0, a.width, a.height};
+}
+
 std::vector<unsigned int> Desktop::ScreenPixels() const {
   std::vector<unsigned int> pixels;
   if (Display_ == nullptr) return pixels;

@@ -13,7 +13,7 @@
 
 #include "tests/e2e/Road.h"
 #include "tests/support/TestSupport.h"
-#include "tests/support/Xvfb.h"
+#include "tests/support/WindowManager.h"
 
 namespace kr::e2e {
 namespace {
@@ -43,9 +43,11 @@ class QtOnServer {
   std::unique_ptr<QApplication> App_;
 };
 
-TEST(Desktop, TypesClicksAndPressesAsAKeyboardAndAMouseWould) {
-  testing::Xvfb server;
-  if (server.Display().empty()) GTEST_SKIP() << "no Xvfb server could be started";
+class DesktopOnScreen : public ::testing::TestWithParam<testing::Manager> {};
+
+TEST_P(DesktopOnScreen, TypesClicksAndPressesAsAKeyboardAndAMouseWould) {
+  testing::PrivateScreen server(GetParam());
+  if (!server.Ready()) GTEST_SKIP() << server.Why();
   Desktop desktop(server.Display());
   ASSERT_TRUE(desktop.Connected());
   if (!desktop.CanSendInput()) GTEST_SKIP() << "the Xvfb server has no XTEST extension";
@@ -83,6 +85,8 @@ TEST(Desktop, TypesClicksAndPressesAsAKeyboardAndAMouseWould) {
   desktop.Click(*shown, {button->x() + button->width() / 2, button->y() + button->height() / 2});
   EXPECT_TRUE(qt.WaitFor([&] { return pressed == 2; }));
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, DesktopOnScreen, testing::kManagers, testing::ManagerName);
 
 }  // namespace
 }  // namespace kr::e2e

@@ -4,6 +4,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "tests/e2e/Desktop.h"
@@ -37,6 +38,15 @@ std::vector<Window> Children(Display* display, Window window) {
   return result;
 }
 
+Window ParentOf(Display* display, Window window) {
+  Window root = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) return 0;
+  if (children != nullptr) XFree(children);
+  return parent;
+}
+
 // The bytes or 32-bit items of a property; empty when it is not set.
 std::vector<unsigned char> Bytes(Display* display, Window window, const char* name, Atom type) {
   Atom actual = None;
@@ -53,20 +63,46 @@ std::vector<unsigned char> Bytes(Display* display, Window window, const char* na
   return bytes;
 }
 
-std::vector<Atom> Atoms(Display* display, Window window, const char* name) {
+// The 32-bit items of a property of `type`: atoms, or windows.
+std::vector<XID> Ids(Display* display, Window window, const char* name, Atom type = XA_ATOM) {
   Atom actual = None;
   int format = 0;
   unsigned long items = 0, after = 0;
   unsigned char* data = nullptr;
-  std::vector<Atom> atoms;
-  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, XA_ATOM, &actual, &format,
+  std::vector<XID> atoms;
+  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, type, &actual, &format,
                          &items, &after, &data) == Success &&
       data != nullptr && format == 32) {
-    const auto* values = reinterpret_cast<const Atom*>(data);
+    const auto* values = reinterpret_cast<const XID*>(data);
     atoms.assign(values, values + items);
   }
   if (data != nullptr) XFree(data);
   return atoms;
+}
+
+// A manager marks the clients it manages with WM_STATE.
+bool Managed(Display* display, Window window) {
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  const Atom state = XInternAtom(display, "WM_STATE", False);
+  const bool marked = XGetWindowProperty(display, window, state, 0, 2, False, state, &type, &format, &items, &after,
+                                         &data) == Success &&
+                      type == state;
+  if (data != nullptr) XFree(data);
+  return marked;
+}
+
+// The program's window inside a child of the root: itself on a bare server,
+// else the one the manager marked inside its frame.
+Window ClientOf(Display* display, Window top, int depth = 0) {
+  if (depth == 4 || Managed(display, top)) return top;
+  for (Window child : Children(display, top)) {
+    Window client = ClientOf(display, child, depth + 1);
+    if (Managed(display, client)) return client;
+  }
+  return top;
 }
 
 // Qt names its windows in UTF-8 (_NET_WM_NAME); WM_NAME is the fallback.
@@ -81,6 +117,10 @@ std::string Title(Display* display, Window window) {
 }
 
 }  // namespace
+
+bool Area::Overlaps(const Area& other) const {
+  return X < other.Right() && other.X < Right() && Y < other.Bottom() && other.Y < Bottom();
+}
 
 Point CentreOfTwips(long left, long top, long width, long height) {
   auto pixels = [](double twips) { return static_cast<int>(std::lround(twips / 15.0)); };
@@ -104,7 +144,12 @@ std::vector<ScreenWindow> Desktop::Windows() const {
   if (Display_ == nullptr) return windows;
   ErrorsIgnored ignored;
   Window root = DefaultRootWindow(Display_);
-  for (Window w : Children(Display_, root)) {
+  for (Window top : Children(Display_, root)) {
+    XWindowAttributes frame{};
+    if (XGetWindowAttributes(Display_, top, &frame) == 0 || frame.map_state != IsViewable) continue;
+    // A window the manager has just taken into its frame is read there, on a later look.
+    if (ParentOf(Display_, top) != root) continue;
+    const Window w = ClientOf(Display_, top);
     XWindowAttributes a{};
     if (XGetWindowAttributes(Display_, w, &a) == 0 || a.map_state != IsViewable || a.c_class != InputOutput) continue;
     std::string title = Title(Display_, w);
@@ -112,7 +157,9 @@ std::vector<ScreenWindow> Desktop::Windows() const {
     int x = 0, y = 0;
     Window child = 0;
     XTranslateCoordinates(Display_, w, root, 0, 0, &x, &y, &child);
-    windows.push_back({static_cast<unsigned long>(w), title, x, y, a.width, a.height});
+    const int border = 2 * frame.border_width;
+    windows.push_back({static_cast<unsigned long>(w), title, x, y, a.width, a.height,
+                       Area{frame.x, frame.y, frame.width + border, frame.height + border}});
   }
   XSync(Display_, False);
   return windows;
@@ -132,11 +179,18 @@ bool Desktop::MenuOpen() const {
   const Atom dropDown = XInternAtom(Display_, "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU", False);
   const Atom popUp = XInternAtom(Display_, "_NET_WM_WINDOW_TYPE_POPUP_MENU", False);
   bool open = false;
-  for (Window w : Children(Display_, DefaultRootWindow(Display_))) {
+  const Window root = DefaultRootWindow(Display_);
+  // A manager keeps a window of its own mapped off the screen, outside its control, to tell it runs.
+  const std::vector<XID> check = Ids(Display_, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+  const Area screen = ScreenArea();
+  for (Window w : Children(Display_, root)) {
     XWindowAttributes a{};
     if (XGetWindowAttributes(Display_, w, &a) == 0 || a.map_state != IsViewable) continue;
+    if (std::find(check.begin(), check.end(), w) != check.end() || !screen.Overlaps({a.x, a.y, a.width, a.height})) {
+      continue;
+    }
     open = open || a.override_redirect;  // a dropped-down list is a pop-up of no declared type
-    for (Atom type : Atoms(Display_, w, "_NET_WM_WINDOW_TYPE")) open = open || type == dropDown || type == popUp;
+    for (Atom type : Ids(Display_, w, "_NET_WM_WINDOW_TYPE")) open = open || type == dropDown || type == popUp;
   }
   XSync(Display_, False);
   return open;

@@ -99,13 +99,15 @@ std::vector<Sheet> SheetsOf(const std::string& pdf) {
   return sheets;
 }
 
-TEST(PrinterQueue, ASavedReturnPrintedThroughTheDialogComesOutOfTheQueueOnA4) {
+class PrinterQueueOnScreen : public ::testing::TestWithParam<testing::Manager> {};
+
+TEST_P(PrinterQueueOnScreen, ASavedReturnPrintedThroughTheDialogComesOutOfTheQueueOnA4) {
   PrinterQueue queue;
   if (!queue.Ready()) GTEST_SKIP() << queue.Why();
   // KR917 reaches the queue's server and finds the queue chosen in the print dialog.
   testing::ScopedEnv server("CUPS_SERVER", queue.Server());
   testing::ScopedEnv destination("LPDEST", queue.Name().c_str());
-  Road road;
+  Road road(GetParam());
   if (!road.Ready()) GTEST_SKIP() << road.Why();
   ASSERT_TRUE(road.StartHost());
   ASSERT_TRUE(road.InstallTables());
@@ -153,6 +155,8 @@ TEST(PrinterQueue, ASavedReturnPrintedThroughTheDialogComesOutOfTheQueueOnA4) {
         << sheets[k].Width << " x " << sheets[k].Height << ", text " << (sheets[k].TextRunsDown ? "down" : "across");
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, PrinterQueueOnScreen, testing::kManagers, testing::ManagerName);
 
 }  // namespace
 }  // namespace kr::e2e

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -33,7 +34,11 @@ using ::testing::AssertionSuccess;
 std::string TestOutputFolder() {
   std::string name = "sin-prueba";
   if (const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info()) {
-    name = std::string(test->test_suite_name()) + "." + test->name();
+    // A case of a test run both ways ("Desktops/Suite", "Test/Openbox") is "Suite.Test.Openbox".
+    std::string suite = test->test_suite_name();
+    suite.erase(0, suite.find('/') + 1);
+    name = suite + "." + test->name();
+    std::replace(name.begin(), name.end(), '/', '.');
   }
   fs::path folder = fs::path(KR_E2E_OUTPUT) / name;
   std::error_code ec;
@@ -81,9 +86,9 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
   return true;
 }
 
-Road::Road() : Output_(TestOutputFolder()) {
+Road::Road(testing::Manager manager) : Server_(manager, "1024x768x24"), Output_(TestOutputFolder()) {
   ::chmod(Runtime_.Path().c_str(), 0700);
-  if (!Server_.Display().empty()) Desktop_ = std::make_unique<Desktop>(Server_.Display());
+  if (Server_.Ready()) Desktop_ = std::make_unique<Desktop>(Server_.Display());
 }
 
 Road::~Road() {
@@ -94,7 +99,7 @@ Road::~Road() {
 bool Road::Ready() const { return Desktop_ != nullptr && Desktop_->Connected() && Desktop_->CanSendInput(); }
 
 std::string Road::Why() const {
-  if (Desktop_ == nullptr) return "no Xvfb server could be started";
+  if (Desktop_ == nullptr) return Server_.Why();
   if (!Desktop_->Connected()) return "the Xvfb server does not answer";
   return "the Xvfb server has no XTEST extension";
 }
@@ -140,7 +145,7 @@ AssertionResult Road::StartKR917() {
   // The installation line at the window's top left: a click there changes nothing but the focus.
   if (AssertionResult focused = ClickIn(dexlora::kHostTitle, {24, 16}); !focused) return focused;
   Screen().Press("alt+k");
-  ScreenWindow main;
+  ScreenWindow& main = MainShown_;
   AssertionResult shown = WaitForWindow(app::kTituloVentana, &main);
   // The program gives its window the keyboard; keys sent before would go to the host.
   if (shown && !WaitUntil([&] { return Screen().HasFocus(main); })) {
@@ -172,7 +177,9 @@ AssertionResult Road::WaitForWindow(std::string_view title, ScreenWindow* found)
     return AssertionFailure() << "no window titled \"" << title << "\" appeared; on screen:" << titles;
   }
   if (found != nullptr) *found = *window;
-  return AssertionSuccess();
+  // A manager gives a window that appears the keyboard a moment after;
+  // keys sent before would reach the one below.
+  return Framed() ? WaitForKeyboard(title) : AssertionSuccess();
 }
 
 AssertionResult Road::WaitForWindows(std::string_view title, std::size_t count) {
@@ -183,6 +190,17 @@ AssertionResult Road::WaitForWindows(std::string_view title, std::size_t count) 
         return seen == count;
       })) {
     return AssertionFailure() << seen << " windows titled \"" << title << "\" on screen, not " << count;
+  }
+  // Under a manager, also the window that comes back on top when a box closes.
+  return Framed() && count > 0 ? WaitForKeyboard(title) : AssertionSuccess();
+}
+
+AssertionResult Road::WaitForKeyboard(std::string_view title) {
+  if (!WaitUntil([&] {
+        std::optional<ScreenWindow> window = Screen().Find(title);
+        return window.has_value() && Screen().HasFocus(*window);
+      })) {
+    return AssertionFailure() << "the window titled \"" << title << "\" never got the keyboard";
   }
   return AssertionSuccess();
 }

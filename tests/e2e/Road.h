@@ -1,13 +1,13 @@
 //===- Road.h - KR917 driven through its real front end, as a person would ===//
 //
 // The set-up of a test that uses the programs the way a preparer does: a
-// private X server, a fresh sample installation, the host stand-in's window
+// private X server (bare, or with a window manager on it), a fresh sample installation, the host stand-in's window
 // "Dexlora" on it, and KR917 started from that window's button. Every
 // action goes through the X server (Desktop.h); every wait is on a
 // condition with a generous deadline; each step leaves a picture of the
 // screen in the test's output folder (build/tests/e2e/salida/Suite.Test/).
 //
-//   Road road;
+//   Road road(kr::testing::Manager::Openbox);
 //   if (!road.Ready()) GTEST_SKIP() << road.Why();
 //   ASSERT_TRUE(road.StartHost());
 //   ASSERT_TRUE(road.StartKR917());
@@ -33,7 +33,7 @@
 #include "tests/support/SampleFixture.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WaitLimit.h"
-#include "tests/support/Xvfb.h"
+#include "tests/support/WindowManager.h"
 
 namespace kr::e2e {
 
@@ -48,18 +48,21 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 class Road {
  public:
-  /// The X server and the sample installation; nothing started on them yet.
-  Road();
+  /// The X server, with the window manager `manager`, and the sample
+  /// installation; nothing started on them yet.
+  explicit Road(testing::Manager manager = testing::Manager::Bare);
   /// Ends KR917 and the host when they still run, then the X server.
   ~Road();
   Road(const Road&) = delete;
   Road& operator=(const Road&) = delete;
 
-  /// True when the X server runs and takes input events; Why() tells otherwise.
+  /// True when the X server (and its window manager) runs and takes input events; Why() tells otherwise.
   bool Ready() const;
   std::string Why() const;
 
   Desktop& Screen() { return *Desktop_; }
+  /// True when a window manager frames the windows.
+  bool Framed() const { return Server_.Framed(); }
   const testing::SampleInstallation& Sample() const { return Sample_; }
   /// Where this test's pictures go.
   const std::string& OutputFolder() const { return Output_; }
@@ -76,15 +79,24 @@ class Road {
   /// keyboard, Alt+K presses its "Iniciar KR917" button; waits for KR917's
   /// main window to be on screen with the keyboard.
   ::testing::AssertionResult StartKR917();
+  /// KR917's main window as StartKR917 first saw it on the screen.
+  const ScreenWindow& MainWindowAsShown() const { return MainShown_; }
   /// Opens the menu of the menu bar with the access key `menu` (Alt+menu),
   /// waits for it to drop down, and chooses the item with the access key
   /// `item`; waits for the menu to close.
   ::testing::AssertionResult ChooseMenu(std::string_view menu, std::string_view item);
-  /// Waits until a window titled `title` is on screen; answers it.
+  /// Waits until a window titled `title` is on screen (and, under a window
+  /// manager, has the keyboard); answers it.
   ::testing::AssertionResult WaitForWindow(std::string_view title, ScreenWindow* found = nullptr);
   /// Waits until `count` windows titled `title` are on screen: a message
-  /// box titled as the window it belongs to.
+  /// box titled as the window it belongs to (under a window manager, until
+  /// the topmost of them has the keyboard).
   ::testing::AssertionResult WaitForWindows(std::string_view title, std::size_t count);
+  /// Waits until the topmost window titled `title` has the keyboard. On a
+  /// bare server a window that appears takes it when its program gives it
+  /// (a message box does), but the keyboard does not come back to a window
+  /// when the one above it closes.
+  ::testing::AssertionResult WaitForKeyboard(std::string_view title);
   /// Waits until no window titled `title` is on screen.
   ::testing::AssertionResult WaitForNoWindow(std::string_view title);
   /// Clicks inside `title`'s window at `at` (see CentreOfTwips) and waits
@@ -115,12 +127,13 @@ class Road {
  private:
   std::string SettledShot(const std::string& path);
 
-  testing::Xvfb Server_{"1024x768x24"};
+  testing::PrivateScreen Server_;
   testing::SampleInstallation Sample_;
   testing::TempFolder Runtime_;  // the programs' runtime folder: their instance lock
   std::unique_ptr<Desktop> Desktop_;
   std::string Output_;
   int Steps_ = 0;
+  ScreenWindow MainShown_;
   pid_t Host_ = -1;
 };
 

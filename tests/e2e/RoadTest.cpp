@@ -36,7 +36,7 @@ std::string TextoDelPdf(const std::string& pdf) {
   return Contenido(txt);
 }
 
-class ReturnOnScreen : public ::testing::Test {
+class ReturnOnScreen : public ::testing::TestWithParam<testing::Manager> {
  protected:
   void SetUp() override {
     if (!Road.Ready()) GTEST_SKIP() << Road.Why();
@@ -137,11 +137,11 @@ class ReturnOnScreen : public ::testing::Test {
     Vuelve();
   }
 
-  kr::e2e::Road Road;
+  kr::e2e::Road Road{GetParam()};
   ScreenWindow Form;
 };
 
-TEST_F(ReturnOnScreen, TheWholeRoad) {
+TEST_P(ReturnOnScreen, TheWholeRoad) {
   Llena("10000");
   if (HasFatalFailure()) return;
 
@@ -191,7 +191,8 @@ TEST_F(ReturnOnScreen, TheWholeRoad) {
   ScreenWindow previa;
   ASSERT_TRUE(Road.WaitForWindow("Presentación Preliminar", &previa));
   Road.Shot("preliminar");
-  auto boton = [&](int x) { Road.Screen().Click(previa, {x - previa.X, 25 - previa.Y}); };
+  // A button of the preview's toolbar, in the preview's client area.
+  auto boton = [&](int x) { Road.Screen().Click(previa, {x, 25}); };
   boton(113);  // Pag Sgt
   Road.Shot("preliminar-pagina-2");
   boton(215);  // Salir
@@ -255,14 +256,14 @@ TEST_F(ReturnOnScreen, TheWholeRoad) {
 namespace kr::e2e {
 namespace {
 
-TEST_F(ReturnOnScreen, ALetterTypedIntoAnAmountBoxLeavesItUnchanged) {
+TEST_P(ReturnOnScreen, ALetterTypedIntoAnAmountBoxLeavesItUnchanged) {
   Llena("1a0000");  // the letter refused, the box holds 10000
   if (HasFatalFailure()) return;
   Graba("grabada");
   EXPECT_EQ(Casillas(), kr::testing::kFilasDelCamino);
 }
 
-TEST_F(ReturnOnScreen, TheCloseBoxAfterAChangeAsksAndCancelarKeepsTheTypedValues) {
+TEST_P(ReturnOnScreen, TheCloseBoxAfterAChangeAsksAndCancelarKeepsTheTypedValues) {
   Llena("10000");
   if (HasFatalFailure()) return;
   Road.Screen().Close(Form);
@@ -275,6 +276,8 @@ TEST_F(ReturnOnScreen, TheCloseBoxAfterAChangeAsksAndCancelarKeepsTheTypedValues
   Graba("grabada");  // what it stores is what was typed
   EXPECT_EQ(Casillas(), kr::testing::kFilasDelCamino);
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, ReturnOnScreen, testing::kManagers, testing::ManagerName);
 
 }  // namespace
 }  // namespace kr::e2e

@@ -1,5 +1,6 @@
 // Every window KR917 shows, in the states its pictures show it: no label's
-// caption and no grid header's caption is cut off by its box.
+// caption and no grid header's caption is cut off by its box, and no
+// control of the window is cut off by the window's edge.
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -24,6 +25,38 @@ TEST(KR917Windows, EveryCaptionFitsItsBox) {
     for (const kr::testing::CutCaption& cortada : kr::testing::CutCaptions(ventana)) {
       ADD_FAILURE() << captura.Name << " (" << ventana.windowTitle().toStdString()
                     << "): " << kr::testing::Describe(cortada);
+    }
+    return true;
+  });
+  EXPECT_EQ(fallidas, 0) << "windows not shown";
+  EXPECT_GT(vistas, 0);
+}
+
+// The window's own controls (not those inside a frame or a tab, which their
+// container clips as it means to) lie whole inside its client area.
+TEST(KR917Windows, EveryControlLiesInsideItsWindow) {
+  ASSERT_FALSE(kr::testing::BaseInstalada().empty()) << "LUD917 did not install the form's tables";
+  kr::testing::SampleInstallation instalacion;
+  kr::testing::CopiaBaseInstalada(instalacion.Layout().Database);
+  kr::testing::TempFolder bloqueo;
+  int vistas = 0;
+  const int fallidas = RecorreVentanas(bloqueo.Path(), [&vistas](const qtui::Shot& captura, QWidget& ventana) {
+    ++vistas;
+    const QWidget* cliente = ventana.findChild<QWidget*>(QStringLiteral("content"));
+    if (cliente == nullptr) {
+      ADD_FAILURE() << captura.Name << ": no client area";
+      return true;
+    }
+    for (const QObject* hijo : cliente->children()) {
+      const auto* control = qobject_cast<const QWidget*>(hijo);
+      if (control == nullptr || control->isWindow() || !control->isVisible()) continue;
+      if (!cliente->rect().contains(control->geometry())) {
+        const QRect g = control->geometry();
+        ADD_FAILURE() << captura.Name << " (" << ventana.windowTitle().toStdString()
+                      << "): " << control->objectName().toStdString() << " at " << g.x() << "," << g.y() << " "
+                      << g.width() << "x" << g.height() << " in a client area of " << cliente->width() << "x"
+                      << cliente->height();
+      }
     }
     return true;
   });

@@ -15,7 +15,7 @@
 
 #include "app/componentes/cWindows.h"
 #include "platform/host/X11WindowList.h"
-#include "tests/support/Xvfb.h"
+#include "tests/support/WindowManager.h"
 
 // Last: Xlib defines macros (None, Bool, Status) that other headers trip over.
 #include <X11/Xlib.h>
@@ -166,9 +166,12 @@ pid_t ProgramaConVentana(const std::string& display) {
   }
 }
 
-TEST(cWindowsOnX11, CloseAppClosesARealWindowAndLeavesItsNamesake) {
-  kr::testing::Xvfb server;
-  if (server.Display().empty()) GTEST_SKIP() << "no Xvfb server could be started";
+// On a real X server, bare or with a window manager that closes windows for others.
+class cWindowsOnX11 : public ::testing::TestWithParam<kr::testing::Manager> {};
+
+TEST_P(cWindowsOnX11, CloseAppClosesARealWindowAndLeavesItsNamesake) {
+  kr::testing::PrivateScreen server(GetParam());
+  if (!server.Ready()) GTEST_SKIP() << server.Why();
   const pid_t programa = ProgramaConVentana(server.Display());
   ASSERT_GT(programa, 0);
 
@@ -210,6 +213,8 @@ TEST(cWindowsOnX11, CloseAppClosesARealWindowAndLeavesItsNamesake) {
   if (!termino) kr::testing::Xvfb::Stop(programa);
   XCloseDisplay(d);
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, cWindowsOnX11, kr::testing::kManagers, kr::testing::ManagerName);
 
 }  // namespace
 }  // namespace app::testing

@@ -8,11 +8,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "tests/support/TestSupport.h"
+#include "tests/support/WaitLimit.h"
+#include "tests/support/WindowManager.h"
 #include "tests/support/Xvfb.h"
 
 // Last: Xlib defines macros (None, Bool, Status) that other headers trip over.
@@ -173,6 +177,71 @@ TEST(X11WindowList, TellsClassesAndAsksToCloseAsACloseBoxDoes) {
   EXPECT_EQ(list.ClassName(editor), "");
   EXPECT_EQ(list.Title(editor), "");
   EXPECT_FALSE(list.IsVisible(editor));
+}
+
+// Waits for `done`, as long as a loaded machine needs; false when it never came.
+bool Eventually(const std::function<bool()>& done) {
+  const auto deadline = std::chrono::steady_clock::now() + kr::testing::kWaitLimit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+// What a user's desktop has: a real manager (openbox) that frames, stacks,
+// minimises and closes the windows.
+TEST(X11WindowList, UnderARealManagerListsItsWindowsTopmostFirstAndClosesThroughIt) {
+  kr::testing::PrivateScreen server(kr::testing::Manager::Openbox);
+  if (!server.Ready()) GTEST_SKIP() << server.Why();
+  Desktop desktop(server.Display());
+  ASSERT_NE(desktop.D, nullptr);
+  Display* d = desktop.D;
+  ::Atom deleteWindow = desktop.Intern("WM_DELETE_WINDOW");
+  Window dexlora = desktop.Create("Dexlora", "Dexlora");
+  Window editor = desktop.Create("Editor", nullptr);
+  XSetWMProtocols(d, editor, &deleteWindow, 1);
+  Window minimised = desktop.Create("Minimizada", nullptr);
+  Window hidden = desktop.Create("Oculta", nullptr);
+  for (Window w : {dexlora, editor, minimised, hidden}) XMapWindow(d, w);
+  XSync(d, False);
+  X11WindowList list(server.Display());
+  auto titles = [&] { return list.VisibleTitles(); };
+  const auto all = [](Titles t) {
+    std::sort(t.begin(), t.end());
+    return t;
+  };
+  ASSERT_TRUE(Eventually([&] {
+    return all(titles()) == Titles{"Dexlora", "Editor", "Minimizada", "Oculta"};
+  })) << ::testing::PrintToString(titles());
+
+  // Minimised it stays on the list; withdrawn it goes; the one the user
+  // brings forward (as a taskbar asks) comes first.
+  XIconifyWindow(d, minimised, DefaultScreen(d));
+  XWithdrawWindow(d, hidden, DefaultScreen(d));
+  XEvent activate{};
+  activate.xclient.type = ClientMessage;
+  activate.xclient.window = dexlora;
+  activate.xclient.message_type = desktop.Intern("_NET_ACTIVE_WINDOW");
+  activate.xclient.format = 32;
+  activate.xclient.data.l[0] = 2;
+  XSendEvent(d, desktop.Root(), False, SubstructureNotifyMask | SubstructureRedirectMask, &activate);
+  XSync(d, False);
+  EXPECT_TRUE(Eventually([&] {
+    const Titles now = titles();
+    return all(now) == Titles{"Dexlora", "Editor", "Minimizada"} && now.front() == "Dexlora";
+  })) << ::testing::PrintToString(titles());
+  EXPECT_EQ(list.Find(std::nullopt, "Editor"), editor);  // the client itself, not the manager's frame
+
+  // The manager is asked to close, and asks the window in turn.
+  EXPECT_TRUE(list.Close(editor));
+  XEvent event{};
+  EXPECT_TRUE(Eventually([&] {
+    XSync(d, False);
+    return XCheckTypedWindowEvent(d, editor, ClientMessage, &event) == True &&
+           event.xclient.message_type == desktop.Intern("WM_PROTOCOLS") &&
+           static_cast<::Atom>(event.xclient.data.l[0]) == deleteWindow;
+  }));
 }
 
 TEST(X11WindowList, NoDisplayMeansNoWindows) {

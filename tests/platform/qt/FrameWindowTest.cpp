@@ -17,7 +17,9 @@
 #include <QWindow>
 
 #include <chrono>
+#include <cstdlib>
 #include <functional>
+#include <optional>
 
 #include "platform/forms/ImageList.h"
 #include "platform/forms/MDIForm.h"
@@ -260,6 +262,63 @@ TEST_F(FrameWindow, AWindowWiderThanTheFrameBeginsOnTheScreen) {
   QWidget* window = Front.WindowOf(ancho);
   EXPECT_GT(window->width(), frame->width());
   EXPECT_GE(window->x(), frame->screen()->availableGeometry().left());
+}
+
+/// A window of the frame whose load does what a case asks.
+class frmColocado : public Form {
+ public:
+  frmColocado() : Form("frmColocado") { Move(0, 0, 3600, 1800); }  // its design: only a size
+  std::function<void(Form&)> AlCargar;
+
+ protected:
+  void Form_Load() override {
+    if (AlCargar) AlCargar(*this);
+  }
+};
+
+// A window stands where its program places it, the screen's corner
+// included; one the program does not place is centred on the frame.
+TEST_F(FrameWindow, AWindowStandsWhereItsLoadPlacesItAndIsCentredOtherwise) {
+  frmMarco& f = Default<frmMarco>();
+  f.Show();
+  QWidget* frame = Front.WindowOf(f);
+  frame->move(200, 100);
+  ASSERT_TRUE(LaidOut([&] { return frame->frameGeometry().topLeft() == QPoint(200, 100); }));
+  struct Case {
+    const char* What;
+    std::function<void(Form&)> AlCargar;
+    std::optional<QPoint> At;  // none: centred on the frame
+  };
+  constexpr std::nullopt_t centred = std::nullopt;
+  const Case cases[] = {
+      {"its design's size only", nullptr, centred},
+      {"resized by its load", [](Form& w) { w.SetWidth(3600); }, centred},
+      {"at the screen's corner", [](Form& w) { w.Move(0, 0, 3600, 1800); }, QPoint(0, 0)},
+      {"at the corner, one side at a time",
+       [](Form& w) {
+         w.SetLeft(0);
+         w.SetTop(0);
+       },
+       QPoint(0, 0)},
+      {"elsewhere", [](Form& w) { w.Move(1500, 900, 3600, 1800); }, QPoint(100, 60)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    frmColocado& w = Default<frmColocado>();
+    w.AlCargar = c.AlCargar;
+    w.Show();
+    QWidget* window = Front.WindowOf(w);
+    ASSERT_NE(window, nullptr);
+    // Centred, the two centres meet but for the pixel an odd size leaves over.
+    auto stands = [&] {
+      const QRect place = window->frameGeometry();
+      const QPoint off = place.center() - frame->frameGeometry().center();
+      return c.At ? place.topLeft() == *c.At : std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1;
+    };
+    EXPECT_TRUE(LaidOut(stands)) << "at " << window->frameGeometry().x() << "," << window->frameGeometry().y();
+    Unload(w);
+    App.Release<frmColocado>();
+  }
 }
 
 }  // namespace
