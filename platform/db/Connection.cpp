@@ -325,7 +325,7 @@ void Connection::Fail(int rc, Phase phase) const {
   } catch (const vb::Error& e) {
     // Read before anything else runs: the transaction's end is told by the
     // statement that caused it.
-    if (Held_ && WhyEnded_.empty() && sqlite3_get_autocommit(Db_)) WhyEnded_ = e.Description();
+    if (Held_ && WhyEnded_.empty() && Db_ != nullptr && sqlite3_get_autocommit(Db_)) WhyEnded_ = e.Description();
     throw;
   }
 }

@@ -1,4 +1,8 @@
 // The windows on the screen, as a person sees them: mapped, with a title.
+
+// Before Xlib, whose macros (None, Bool) the test framework trips over.
+#include "tests/support/WindowManager.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -65,19 +69,7 @@ std::vector<unsigned char> Bytes(Display* display, Window window, const char* na
 
 // The 32-bit items of a property of `type`: atoms, or windows.
 std::vector<XID> Ids(Display* display, Window window, const char* name, Atom type = XA_ATOM) {
-  Atom actual = None;
-  int format = 0;
-  unsigned long items = 0, after = 0;
-  unsigned char* data = nullptr;
-  std::vector<XID> atoms;
-  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, type, &actual, &format,
-                         &items, &after, &data) == Success &&
-      data != nullptr && format == 32) {
-    const auto* values = reinterpret_cast<const XID*>(data);
-    atoms.assign(values, values + items);
-  }
-  if (data != nullptr) XFree(data);
-  return atoms;
+  return kr::testing::PropertyItems(display, window, name, type);
 }
 
 // A manager marks the clients it manages with WM_STATE.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "kr917/Capturas.h"
 #include "tests/support/BaseInstalada.h"
 #include "tests/support/CaptionFit.h"
@@ -14,38 +16,40 @@
 namespace kr917 {
 namespace {
 
-TEST(KR917Windows, EveryCaptionFitsItsBox) {
+// Shows each window in each state its pictures show, over a copy of the
+// installed sample, to `mira`; every window must show.
+void RecorreMuestra(const std::function<void(const qtui::Shot&, QWidget&)>& mira) {
   ASSERT_FALSE(kr::testing::BaseInstalada().empty()) << "LUD917 did not install the form's tables";
   kr::testing::SampleInstallation instalacion;
   kr::testing::CopiaBaseInstalada(instalacion.Layout().Database);
   kr::testing::TempFolder bloqueo;
   int vistas = 0;
-  const int fallidas = RecorreVentanas(bloqueo.Path(), [&vistas](const qtui::Shot& captura, QWidget& ventana) {
+  const int fallidas = RecorreVentanas(bloqueo.Path(), [&](const qtui::Shot& captura, QWidget& ventana) {
     ++vistas;
-    for (const kr::testing::CutCaption& cortada : kr::testing::CutCaptions(ventana)) {
-      ADD_FAILURE() << captura.Name << " (" << ventana.windowTitle().toStdString()
-                    << "): " << kr::testing::Describe(cortada);
-    }
+    mira(captura, ventana);
     return true;
   });
   EXPECT_EQ(fallidas, 0) << "windows not shown";
   EXPECT_GT(vistas, 0);
 }
 
+TEST(KR917Windows, EveryCaptionFitsItsBox) {
+  RecorreMuestra([](const qtui::Shot& captura, QWidget& ventana) {
+    for (const kr::testing::CutCaption& cortada : kr::testing::CutCaptions(ventana)) {
+      ADD_FAILURE() << captura.Name << " (" << ventana.windowTitle().toStdString()
+                    << "): " << kr::testing::Describe(cortada);
+    }
+  });
+}
+
 // The window's own controls (not those inside a frame or a tab, which their
 // container clips as it means to) lie whole inside its client area.
 TEST(KR917Windows, EveryControlLiesInsideItsWindow) {
-  ASSERT_FALSE(kr::testing::BaseInstalada().empty()) << "LUD917 did not install the form's tables";
-  kr::testing::SampleInstallation instalacion;
-  kr::testing::CopiaBaseInstalada(instalacion.Layout().Database);
-  kr::testing::TempFolder bloqueo;
-  int vistas = 0;
-  const int fallidas = RecorreVentanas(bloqueo.Path(), [&vistas](const qtui::Shot& captura, QWidget& ventana) {
-    ++vistas;
+  RecorreMuestra([](const qtui::Shot& captura, QWidget& ventana) {
     const QWidget* cliente = ventana.findChild<QWidget*>(QStringLiteral("content"));
     if (cliente == nullptr) {
       ADD_FAILURE() << captura.Name << ": no client area";
-      return true;
+      return;
     }
     for (const QObject* hijo : cliente->children()) {
       const auto* control = qobject_cast<const QWidget*>(hijo);
@@ -58,10 +62,7 @@ TEST(KR917Windows, EveryControlLiesInsideItsWindow) {
                       << cliente->height();
       }
     }
-    return true;
   });
-  EXPECT_EQ(fallidas, 0) << "windows not shown";
-  EXPECT_GT(vistas, 0);
 }
 
 }  // namespace

@@ -21,6 +21,24 @@
 extern char** environ;
 
 namespace kr::testing {
+
+std::vector<unsigned long> PropertyItems(_XDisplay* display, unsigned long window, const char* name,
+                                         unsigned long type) {
+  Atom actual = None;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  std::vector<unsigned long> values;
+  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, type, &actual, &format,
+                         &items, &after, &data) == Success &&
+      data != nullptr && format == 32) {
+    // Xlib hands 32-bit items as longs.
+    const auto* longs = reinterpret_cast<const unsigned long*>(data);
+    values.assign(longs, longs + items);
+  }
+  if (data != nullptr) XFree(data);
+  return values;
+}
 namespace {
 
 // A desktop as a user has one: new windows take the focus, a click focuses
@@ -57,18 +75,9 @@ constexpr char kConfiguration[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 int IgnoreXError(Display*, XErrorEvent*) { return 0; }
 
 std::optional<Window> WindowOn(Display* display, Window window, const char* name) {
-  Atom type = None;
-  int format = 0;
-  unsigned long items = 0, after = 0;
-  unsigned char* data = nullptr;
-  std::optional<Window> found;
-  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1, False, XA_WINDOW, &type, &format,
-                         &items, &after, &data) == Success &&
-      data != nullptr && format == 32 && items == 1) {
-    found = static_cast<Window>(*reinterpret_cast<const unsigned long*>(data));
-  }
-  if (data != nullptr) XFree(data);
-  return found;
+  const std::vector<unsigned long> items = PropertyItems(display, window, name, XA_WINDOW);
+  if (items.size() != 1) return std::nullopt;
+  return static_cast<Window>(items.front());
 }
 
 // A manager announces itself once it has taken the screen over: the root

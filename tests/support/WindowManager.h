@@ -22,11 +22,19 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "tests/support/TestSupport.h"
 #include "tests/support/Xvfb.h"
 
+struct _XDisplay;  // Xlib's Display
+
 namespace kr::testing {
+
+/// The 32-bit items of the property `name` of `window`, of the atom `type`
+/// (XA_ATOM, XA_WINDOW...): empty when it is not set or is of another kind.
+std::vector<unsigned long> PropertyItems(_XDisplay* display, unsigned long window, const char* name,
+                                         unsigned long type);
 
 /// Whether a test's X server is bare or has a window manager on it.
 enum class Manager { Bare, Openbox };
